@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The whole test suite: installs what it needs, builds the three presets and runs the native and wine tiers.
+set -eu
+cd "$(dirname "$0")/.."
+. tools/packages.sh
+need_packages cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev nettle-dev libstb-dev \
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 xvfb x11-apps imagemagick
+
+werror=-DTONVEL_WERROR=ON
+step() { echo; echo "===== $* ====="; }
+
+step "native: configure, build, test"
+cmake --preset native $werror >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+step "win32 (i686 release): configure, build"
+cmake --preset win32 $werror >/dev/null
+cmake --build --preset win32
+
+step "win64: configure, build, wine tier"
+cmake --preset win64 $werror >/dev/null
+cmake --build --preset win64
+ctest --preset wine
