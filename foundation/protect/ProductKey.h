@@ -1,0 +1,12 @@
+#pragma once
+// The product's DES key for protected configuration values. Shared by the programs (which decipher) and by
+// tools/encipher (which makes the tokens).
+
+#include <cstddef>
+
+namespace tonvel {
+
+inline constexpr char kProductKey[] = "Kq4vTz9R";
+inline constexpr std::size_t kProductKeyLength = 8;
+
+} // namespace tonvel
