@@ -14,7 +14,9 @@
 #include <nettle/des.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -29,9 +31,11 @@ bool FromHex(const char* text, std::vector<uint8_t>* bytes) {
     const std::size_t n = std::strlen(text);
     if (n % 2 != 0) return false;
     for (std::size_t i = 0; i < n; i += 2) {
-        unsigned value = 0;
-        if (std::sscanf(text + i, "%2x", &value) != 1) return false;
-        bytes->push_back(static_cast<uint8_t>(value));
+        if (!std::isxdigit(static_cast<unsigned char>(text[i])) ||
+            !std::isxdigit(static_cast<unsigned char>(text[i + 1])))
+            return false;
+        const char pair[3] = {text[i], text[i + 1], '\0'};
+        bytes->push_back(static_cast<uint8_t>(std::strtoul(pair, nullptr, 16)));
     }
     return true;
 }
