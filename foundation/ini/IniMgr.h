@@ -1,0 +1,64 @@
+#pragma once
+// A read-only INI file engine: loads a whole file, recognises its encoding by the byte-order mark, splits it
+// into lines and sections and lists every entry of a section in file order, duplicates included.
+
+#include "foundation/ini/IniDecoding.h"
+#include "foundation/ini/IniSection.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tonvel {
+
+// Results of CIniMgr::LoadFile.
+enum IniLoadResult : std::int32_t {
+    kIniLoaded = 0,
+    kIniCannotOpen = 1,      // the file cannot be opened
+    kIniNoLength = 2,        // the file's length cannot be determined
+    kIniNoMemory = 3,        // no memory for the file's bytes
+    kIniCannotRead = 4,      // the file cannot be read
+    kIniCannotDecode = 5,    // bad UTF-8, bad UTF-32 length or value, out of memory while decoding
+    kIniNoSectionRecord = 6, // a section record cannot be created
+};
+
+class CIniMgr {
+public:
+    CIniMgr() = default;
+    ~CIniMgr() { Clear(); }
+    CIniMgr(const CIniMgr&) = delete;
+    CIniMgr& operator=(const CIniMgr&) = delete;
+
+    // Loads the file and replaces the content once the file has been read completely. Returns an
+    // IniLoadResult; after a decoding or grouping failure the content holds what was done up to that point.
+    std::int32_t LoadFile(const std::u16string& path);
+
+    // True if any section carries exactly this name (case-sensitive).
+    bool HasSection(std::u16string_view section) const;
+    // If the section exists: clears names, then appends the name of every entry of its first occurrence,
+    // in file order, duplicates included. Otherwise names is left unchanged.
+    void GetKeyNames(std::u16string_view section, std::vector<std::u16string>& names) const;
+    // The value of the first entry with this name in the first section with this name; empty if the entry
+    // name is empty, the section is missing or no entry matches.
+    std::u16string GetValue(std::u16string_view section, std::u16string_view name) const;
+    // Empties the lines and deletes the section records.
+    void Clear();
+
+    std::int32_t Encoding() const { return m_Encoding; }
+    const std::u16string& FilePath() const { return m_FilePath; }
+    const std::vector<std::u16string>& Lines() const { return m_Lines; }
+    const std::vector<std::unique_ptr<CIniSectionDefine>>& Sections() const { return m_Sections; }
+
+private:
+    const CIniSectionDefine* FindSection(std::u16string_view section) const;
+    std::int32_t GroupSections();
+
+    std::int32_t m_Encoding = kTextEightBit;
+    std::u16string m_FilePath;
+    std::vector<std::u16string> m_Lines;
+    std::vector<std::unique_ptr<CIniSectionDefine>> m_Sections;
+};
+
+} // namespace tonvel

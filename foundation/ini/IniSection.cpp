@@ -1,0 +1,21 @@
+#include "foundation/ini/IniSection.h"
+
+#include "foundation/ini/IniText.h"
+
+namespace tonvel {
+
+void CIniSection::Parse(const std::vector<std::u16string>& lines) {
+    for (const std::u16string& raw : lines) {
+        const std::u16string_view line = TrimUnit(TrimUnit(TrimUnit(raw, u' '), u'\r'), u'\n');
+        if (line.empty() || line.front() == u';') continue;
+        if (IsBracketed(line)) {
+            m_Name.assign(line.substr(1, line.size() - 2));
+            continue;
+        }
+        const std::size_t equals = line.find(u'=');
+        if (equals == std::u16string_view::npos || equals == 0) continue;
+        m_Values.push_back({std::u16string(line.substr(0, equals)), std::u16string(line.substr(equals + 1))});
+    }
+}
+
+} // namespace tonvel

@@ -1,0 +1,36 @@
+#pragma once
+// The parsed form of INI sections: name/value entries in file order, duplicates kept.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tonvel {
+
+// One entry of a section: the text left and right of the line's first "=".
+struct VALUE_NAME_DEFINE {
+    std::u16string Name; // never empty
+    std::u16string Value;
+};
+
+// The parsed entries of one section.
+class CIniSection {
+public:
+    // Parses the raw lines of a section (its header line first) into m_Name and m_Values.
+    void Parse(const std::vector<std::u16string>& lines);
+
+    std::u16string m_Name;
+    std::vector<VALUE_NAME_DEFINE> m_Values;
+};
+
+// One section as it occurs in the file: the name from its header, its raw lines and their parsed form.
+class CIniSectionDefine {
+public:
+    explicit CIniSectionDefine(std::u16string_view name) : m_Name(name) {}
+
+    std::u16string m_Name;
+    CIniSection m_Section;
+    std::vector<std::u16string> m_Lines; // the header line first
+};
+
+} // namespace tonvel
