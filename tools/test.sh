@@ -22,3 +22,11 @@ step "win64: configure, build, wine tier"
 cmake --preset win64 $werror >/dev/null
 cmake --build --preset win64
 ctest --preset wine
+
+step "native-asan: the native tier under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset native-asan $werror >/dev/null
+cmake --build --preset native-asan
+ctest --preset native-asan
+
+step "fuzz: a short run of every fuzz target (clang, libFuzzer)"
+bash tools/fuzz.sh
