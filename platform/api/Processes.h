@@ -1,0 +1,44 @@
+#pragma once
+// Starting programs through the shell, waiting for them, and pumping the calling thread's window messages.
+
+#include <cstdint>
+#include <string>
+
+namespace tonvel {
+
+using PROCESS_HANDLE = void*;
+
+constexpr uint32_t SEE_MASK_NOCLOSEPROCESS_FLAG = 0x00000040;
+constexpr uint32_t SEE_MASK_FLAG_NO_UI_FLAG = 0x00000400;
+constexpr uint32_t WAIT_INFINITE = 0xFFFFFFFF;
+constexpr uint32_t WAIT_OBJECT_0_RESULT = 0x00000000;
+constexpr uint32_t WAIT_TIMEOUT_RESULT = 0x00000102;
+constexpr uint32_t WAIT_FAILED_RESULT = 0xFFFFFFFF;
+
+// The fields of SHELLEXECUTEINFOW that our callers set; empty texts are passed as null pointers.
+struct SHELL_EXECUTE_INFO {
+    uint32_t mask = 0;
+    std::u16string verb;
+    std::u16string file;
+    std::u16string parameters;
+    std::u16string directory;
+    int32_t show = 0;
+    PROCESS_HANDLE process = nullptr; // out: set when mask has SEE_MASK_NOCLOSEPROCESS and a process started
+};
+
+class IProcesses {
+public:
+    virtual ~IProcesses() = default;
+
+    // ShellExecuteExW; true when the shell started the file.
+    virtual bool RunShellExecuteEx(SHELL_EXECUTE_INFO& info) = 0;
+    // WaitForSingleObject on a process handle (WAIT_INFINITE: no limit); one of the WAIT_*_RESULT values.
+    virtual uint32_t WaitForProcess(PROCESS_HANDLE process, uint32_t milliseconds) = 0;
+    // Takes and dispatches every pending window message of the calling thread, then waits at most the given
+    // time for the next one to arrive (MsgWaitForMultipleObjects on the thread's input queue).
+    virtual void PumpMessages(uint32_t maxWaitMilliseconds) = 0;
+    // CloseHandle on a process handle.
+    virtual bool CloseProcess(PROCESS_HANDLE process) = 0;
+};
+
+} // namespace tonvel

@@ -1,0 +1,58 @@
+#pragma once
+// Simulated program starts: the programs the shell can open, each running for a set time on the simulated
+// clock; every start is recorded as it was asked. Waiting and message pumping advance the clock.
+
+#include "platform/api/Processes.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace tonvel::sim {
+
+class CSimSystemInfo;
+
+class CSimProcesses : public IProcesses {
+public:
+    explicit CSimProcesses(CSimSystemInfo& clock) : m_Clock(clock) {}
+
+    // A file the shell can open; its process runs for the given time. Paths compare without case.
+    void AddProgram(const std::u16string& file, uint32_t durationMilliseconds);
+
+    // Every ShellExecuteEx call as it was asked (also those that failed).
+    const std::vector<SHELL_EXECUTE_INFO>& Starts() const { return m_Starts; }
+    // Processes whose handle has not been closed.
+    size_t OpenHandles() const;
+    // Whether the process of a start (index into Starts) has ended by now on the simulated clock.
+    bool HasEnded(size_t start) const;
+
+    // Run on each PumpMessages call, as a window message of the calling thread would be.
+    void SetMessageHandler(std::function<void()> handler) { m_OnMessage = std::move(handler); }
+    // How far one PumpMessages call advances the clock at most (0: the whole time asked).
+    void SetMessageInterval(uint32_t milliseconds) { m_MessageInterval = milliseconds; }
+    size_t PumpCalls() const { return m_PumpCalls; }
+
+    bool RunShellExecuteEx(SHELL_EXECUTE_INFO& info) override;
+    uint32_t WaitForProcess(PROCESS_HANDLE process, uint32_t milliseconds) override;
+    void PumpMessages(uint32_t maxWaitMilliseconds) override;
+    bool CloseProcess(PROCESS_HANDLE process) override;
+
+private:
+    struct SIM_PROCESS {
+        uint32_t start;
+        uint32_t duration;
+        bool open = true;
+    };
+    uint32_t Remaining(const SIM_PROCESS& process) const;
+
+    CSimSystemInfo& m_Clock;
+    std::map<std::u16string, uint32_t> m_Programs; // upper-cased path -> duration
+    std::vector<SHELL_EXECUTE_INFO> m_Starts;
+    std::vector<std::unique_ptr<SIM_PROCESS>> m_Processes; // by start, null when none was started
+    std::function<void()> m_OnMessage;
+    uint32_t m_MessageInterval = 0;
+    size_t m_PumpCalls = 0;
+};
+
+} // namespace tonvel::sim

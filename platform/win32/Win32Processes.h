@@ -1,0 +1,16 @@
+#pragma once
+// ShellExecuteExW, process waits and the calling thread's message pump.
+
+#include "platform/api/Processes.h"
+
+namespace tonvel::win32 {
+
+class CWin32Processes : public IProcesses {
+public:
+    bool RunShellExecuteEx(SHELL_EXECUTE_INFO& info) override;
+    uint32_t WaitForProcess(PROCESS_HANDLE process, uint32_t milliseconds) override;
+    void PumpMessages(uint32_t maxWaitMilliseconds) override;
+    bool CloseProcess(PROCESS_HANDLE process) override;
+};
+
+} // namespace tonvel::win32
