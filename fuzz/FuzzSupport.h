@@ -37,7 +37,7 @@ private:
     std::size_t m_Pos = 0;
 };
 
-// A scratch file of this process, under the temporary folder; removed at exit.
+// A scratch file of this process, in $TMPDIR (else /dev/shm, else /tmp); removed at exit.
 class CScratchFile {
 public:
     explicit CScratchFile(const char* tag);

@@ -1,0 +1,163 @@
+// The INI engine on any file: LoadFile on the bytes as they are (any mark, any encoding), and the same text
+// written in each of the six encodings, which must all decode to the same lines.
+
+#include "foundation/ini/IniMgr.h"
+#include "foundation/text/Utf.h"
+#include "fuzz/FuzzSupport.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace {
+
+using tonvel::CIniMgr;
+
+const tonvel::fuzz::CScratchFile& Scratch() {
+    static const tonvel::fuzz::CScratchFile file("ini");
+    return file;
+}
+
+// A small valid file, loaded before the fuzzer's one to check that a load replaces the content.
+const tonvel::fuzz::CScratchFile& Previous() {
+    static const tonvel::fuzz::CScratchFile file("ini-previous");
+    static const bool written = file.Write("[old]\nkey=value\n", 16);
+    TONVEL_FUZZ_CHECK(written);
+    return file;
+}
+
+// What the engine's load does with the bytes up to its lines, in memory.
+std::vector<std::u16string> DecodeLines(const std::string& bytes, tonvel::TextEncoding* encoding) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    std::size_t mark = 0;
+    *encoding = tonvel::DetectEncoding(data, bytes.size(), &mark);
+    std::u16string text;
+    std::vector<std::u16string> lines;
+    TONVEL_FUZZ_CHECK(tonvel::DecodeText(data + mark, bytes.size() - mark, *encoding, &text));
+    tonvel::SplitLines(text, &lines);
+    return lines;
+}
+
+// Loads the file and checks what the engine's lookups give against its own records.
+std::int32_t Load(CIniMgr& ini, const tonvel::fuzz::CScratchFile& file) {
+    const std::int32_t status = ini.LoadFile(file.Path16());
+    TONVEL_FUZZ_CHECK(status == tonvel::kIniLoaded || status == tonvel::kIniCannotDecode);
+    TONVEL_FUZZ_CHECK(ini.Encoding() >= tonvel::kTextEightBit && ini.Encoding() <= tonvel::kTextUtf32Be);
+    TONVEL_FUZZ_CHECK(ini.FilePath() == file.Path16());
+
+    for (const auto& section : ini.Sections()) {
+        TONVEL_FUZZ_CHECK(!section->m_Lines.empty());
+        const std::u16string& header = section->m_Lines.front();
+        TONVEL_FUZZ_CHECK(header.size() >= 2 && header.front() == u'[' && header.back() == u']');
+        TONVEL_FUZZ_CHECK(section->m_Name == header.substr(1, header.size() - 2));
+        TONVEL_FUZZ_CHECK(ini.HasSection(section->m_Name));
+        for (const auto& entry : section->m_Section.m_Values)
+            TONVEL_FUZZ_CHECK(!entry.Name.empty());
+        TONVEL_FUZZ_CHECK(ini.GetValue(section->m_Name, u"").empty());
+
+        std::vector<std::u16string> names{u"left alone"};
+        ini.GetKeyNames(section->m_Name, names);
+        // Only the first section of a name answers.
+        const tonvel::CIniSectionDefine* first = nullptr;
+        for (const auto& other : ini.Sections()) {
+            if (other->m_Name == section->m_Name) {
+                first = other.get();
+                break;
+            }
+        }
+        const auto& values = first->m_Section.m_Values;
+        TONVEL_FUZZ_CHECK(names.size() == values.size());
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            TONVEL_FUZZ_CHECK(names[i] == values[i].Name);
+            std::size_t firstOfName = 0;
+            while (values[firstOfName].Name != values[i].Name)
+                ++firstOfName;
+            TONVEL_FUZZ_CHECK(ini.GetValue(section->m_Name, values[i].Name) == values[firstOfName].Value);
+        }
+    }
+    std::vector<std::u16string> untouched{u"kept"};
+    ini.GetKeyNames(u"\uFFFF no such section", untouched);
+    TONVEL_FUZZ_CHECK(untouched.size() == 1 && untouched[0] == u"kept");
+    return status;
+}
+
+void AppendUnit(std::string& out, std::uint32_t unit, int width, bool bigEndian) {
+    for (int i = 0; i < width; ++i) {
+        const int shift = 8 * (bigEndian ? width - 1 - i : i);
+        out.push_back(static_cast<char>((unit >> shift) & 0xFF));
+    }
+}
+
+std::string Encode(const std::u16string& text, int width, bool bigEndian, const char* mark) {
+    std::string out(mark);
+    if (width == 4 && bigEndian) out.assign("\x00\x00\xFE\xFF", 4);
+    if (width == 4 && !bigEndian) out.assign("\xFF\xFE\x00\x00", 4);
+    for (char16_t unit : text)
+        AppendUnit(out, unit, width, bigEndian);
+    return out;
+}
+
+bool SameContent(const CIniMgr& a, const CIniMgr& b) {
+    if (a.Lines() != b.Lines() || a.Sections().size() != b.Sections().size()) return false;
+    for (std::size_t i = 0; i < a.Sections().size(); ++i) {
+        const auto& x = *a.Sections()[i];
+        const auto& y = *b.Sections()[i];
+        if (x.m_Name != y.m_Name || x.m_Lines != y.m_Lines || x.m_Section.m_Name != y.m_Section.m_Name ||
+            x.m_Section.m_Values.size() != y.m_Section.m_Values.size())
+            return false;
+        for (std::size_t k = 0; k < x.m_Section.m_Values.size(); ++k) {
+            if (x.m_Section.m_Values[k].Name != y.m_Section.m_Values[k].Name ||
+                x.m_Section.m_Values[k].Value != y.m_Section.m_Values[k].Value)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+
+    // The bytes as a file. A load into a manager that holds another file replaces its content.
+    if (!Scratch().Write(bytes.data(), bytes.size())) return 0;
+    CIniMgr ini;
+    const std::int32_t status = Load(ini, Scratch());
+    CIniMgr again;
+    TONVEL_FUZZ_CHECK(Load(again, Previous()) == tonvel::kIniLoaded);
+    TONVEL_FUZZ_CHECK(Load(again, Scratch()) == status);
+    if (status == tonvel::kIniLoaded) TONVEL_FUZZ_CHECK(SameContent(ini, again));
+
+    // The bytes read as UTF-8 text (surrogates left out: the engine's own UTF-8 decoder makes none) and
+    // written in every encoding decode to the same lines.
+    std::u16string text;
+    for (char16_t unit : tonvel::Utf8ToUtf16(bytes))
+        if (unit < 0xD800 || unit > 0xDFFF) text.push_back(unit);
+    tonvel::TextEncoding found;
+    const std::vector<std::u16string> lines = DecodeLines(Encode(text, 2, true, "\xFE\xFF"), &found);
+    TONVEL_FUZZ_CHECK(found == tonvel::kTextUtf16Be);
+
+    struct FORM {
+        tonvel::TextEncoding encoding;
+        std::string bytes;
+    };
+    std::vector<FORM> forms;
+    forms.push_back({tonvel::kTextUtf8, "\xEF\xBB\xBF" + tonvel::Utf16ToUtf8(text)});
+    // A little-endian UTF-16 text that begins with U+0000 is taken for UTF-32.
+    if (text.empty() || text.front() != 0)
+        forms.push_back({tonvel::kTextUtf16Le, Encode(text, 2, false, "\xFF\xFE")});
+    forms.push_back({tonvel::kTextUtf32Le, Encode(text, 4, false, "")});
+    forms.push_back({tonvel::kTextUtf32Be, Encode(text, 4, true, "")});
+    // Unmarked text: 7-bit characters only (no mark begins with one of them).
+    bool sevenBit = true;
+    for (char16_t unit : text)
+        sevenBit = sevenBit && unit < 0x80;
+    if (sevenBit) forms.push_back({tonvel::kTextEightBit, Encode(text, 1, false, "")});
+
+    for (const FORM& form : forms) {
+        TONVEL_FUZZ_CHECK(DecodeLines(form.bytes, &found) == lines);
+        TONVEL_FUZZ_CHECK(found == form.encoding);
+    }
+    return 0;
+}
