@@ -1,0 +1,50 @@
+#pragma once
+// One device-ID group: the hardware-ID patterns of one section of the configuration file whose tokens
+// decipher to the pattern itself. Patterns may hold "X" for any one character.
+
+#include "foundation/ini/IniMgr.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tonvel {
+
+class IRegistry;
+
+// Results of CDeviceIdMgr::Load.
+enum DeviceIdLoadResult : std::int32_t {
+    kDeviceIdLoaded = 0,
+    kDeviceIdCannotLoad = 1, // the file cannot be loaded
+    kDeviceIdNoSection = 2,  // no such section
+    kDeviceIdNoKeys = 3,     // the section has no keys
+    kDeviceIdEmptySide = 4,  // an entry has an empty pattern or token
+};
+
+class CDeviceIdMgr {
+public:
+    // Loads the section's entries and keeps those whose token deciphers to their pattern. A file that
+    // cannot be loaded leaves the lists as they were; otherwise they are replaced. With kDeviceIdEmptySide
+    // the entries accepted before the faulty one stay.
+    std::int32_t Load(const std::u16string& filePath, const std::u16string& section);
+    // True if the hardware ID, upper-cased, matches an accepted pattern of the same length.
+    bool Match(const std::u16string& hardwareId) const;
+    // Writes the accepted entries as values "1", "2", ... ("pattern,token") of HKLM\SOFTWARE\<groupName>
+    // in pattern order. Nothing is reported: a key that cannot be created leaves the registry as it was.
+    std::int32_t SaveToRegistry(IRegistry& registry, const std::u16string& groupName) const;
+    // Empties the raw values and the accepted entries.
+    void Clear();
+
+    const std::vector<std::u16string>& RawValues() const { return m_RawValues; }
+    const std::multimap<std::u16string, std::u16string>& DeviceMap() const { return m_DeviceMap; }
+
+private:
+    bool BuildMap();
+
+    CIniMgr m_Ini;
+    std::vector<std::u16string> m_RawValues;
+    std::multimap<std::u16string, std::u16string> m_DeviceMap; // pattern -> token, ordinal order
+};
+
+} // namespace tonvel
