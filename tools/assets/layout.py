@@ -33,9 +33,8 @@ D3_BETA = (156, 180, 53, 40)
 
 # --- Effect page ---------------------------------------------------------------------------------------
 EFFECT_BTN = (12, 16, 124, 30, 52)  # left, first top, width, height, pitch
-# Rows from top to bottom by effect number; the image components at rows 3 and 5 are the ones whose names
-# are swapped against their labels (the handlers go by tag).
-EFFECT_ROWS = ["Non", "Theater", "StoneGallery", "Livingroom", "Bathroom"]
+# Rows from top to bottom by effect number (1 Nothing .. 5 Stone gallery). The buttons are driven by their
+# tags, so each effect's pictures sit in that effect's row, whatever the name of the component there.
 EFFECT_LABEL_ROWS = ["Non", "Theater", "Bathroom", "Livingroom", "StoneGallery"]
 EFFECT_PIC = (150, 16, 203, 260)
 

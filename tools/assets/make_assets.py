@@ -8,12 +8,15 @@ product runs without this script; run it again after changing the layout or the 
 Without --encipher the device-ID tokens already in the existing AudioConfig.cfg are kept.
 """
 
+import sys
+
+sys.dont_write_bytecode = True
+
 import argparse
 import os
 import re
 import shutil
 import subprocess
-import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 

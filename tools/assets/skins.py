@@ -529,7 +529,8 @@ def make_skin(t, root):
     save(up, os.path.join(folder, "EffectButton_Up.png"))
     save(down, os.path.join(folder, "EffectButton_Down.png"))
     for name in ["Non", "Theater", "Bathroom", "Livingroom", "StoneGallery"]:
-        row = L.EFFECT_ROWS.index(name)
+        # entries follow the effect number, as the effect buttons are driven by their tags
+        row = L.EFFECT_LABEL_ROWS.index(name)
         put("Effect", f"EffectButton{name}ImageUp", None, "EffectButton_Up.png", x, y0 + row * pitch)
         put("Effect", f"EffectButton{name}ImageDown", None, "EffectButton_Down.png", x, y0 + row * pitch)
     for i in range(4):

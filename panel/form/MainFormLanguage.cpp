@@ -1,0 +1,156 @@
+// The language side of the main window: the Language menu, loading a language, putting the label styles
+// on the labels (with the tab layout) and the language switch; the remembered choices.
+
+#include "panel/form/AudioMainForm.h"
+#include "platform/api/FileSystem.h"
+#include "platform/api/ProfileStrings.h"
+
+#include <algorithm>
+
+namespace tonvel {
+namespace {
+
+std::u16string LowerAscii(std::u16string text) {
+    for (char16_t& c : text)
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+    return text;
+}
+
+} // namespace
+
+std::u16string TAudioMainForm::LanguageRoot() const {
+    return m_ProgramFolder + m_Config.LanguageFolderName + u"\\";
+}
+
+int32_t TAudioMainForm::ListLanguages() {
+    std::vector<std::u16string> names;
+    if (m_Platform.files->ListFolders(LanguageRoot(), names) != FileOk) names.clear();
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const std::u16string& n) { return n == u"." || n == u".."; }),
+                names.end());
+    std::stable_sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
+        return LowerAscii(a) < LowerAscii(b);
+    });
+    m_LanguageMenu->Clear();
+    m_LanguageFolders.clear();
+    for (const std::u16string& name : names) {
+        std::u16string caption;
+        m_Platform.profile->GetString(u"MultiLanguageFolderMap", name, u"", caption, 32,
+                                      m_ProgramFolder + u"AudioConfig.cfg");
+        m_LanguageFolders.push_back(name);
+        ui::CMenuItem* item = m_LanguageMenu->Add(caption);
+        item->OnClick = [this](ui::CMenuItem& clicked) { LanguageMenuClick(clicked); };
+    }
+    bool marked = false;
+    for (int32_t i = 0; i < m_LanguageMenu->Count(); ++i) {
+        if (m_LanguageFolders[static_cast<size_t>(i)] == m_LanguageName) {
+            m_LanguageMenu->Item(i)->SetChecked(true);
+            marked = true;
+        }
+    }
+    if (!marked && m_LanguageMenu->Count() > 0) m_LanguageMenu->Item(0)->SetChecked(true);
+    return m_LanguageMenu->Count();
+}
+
+PANEL_STATUS TAudioMainForm::LoadLanguage() {
+    const std::u16string path = LanguageFilePath(m_ProgramFolder, m_Config.LanguageFolderName, m_LanguageName);
+    return m_Language.Load(MakeProfileReader(*m_Platform.profile, path));
+}
+
+void TAudioMainForm::ApplyLabelStyle(_LABEL_STYLE_INFO& style, ui::CLabel& label, bool up) {
+    LABEL_PROPERTIES props;
+    props.Visible = label.Visible();
+    props.Caption = label.Caption();
+    props.Color = static_cast<int32_t>(label.Font().colour);
+    props.FontName = label.Font().name;
+    props.FontSize = -1; // unchanged unless the style or the global font gives one
+    props.Left = label.Left();
+    props.Top = label.Top();
+    props.Width = label.Width();
+    props.Height = label.Height();
+    ::tonvel::ApplyLabelStyle(style, m_Language.GlobalFont(), up, FontScaleFactor(App().ScreenDpi(), m_OsGeneration), props);
+    ui::UI_FONT font = label.Font();
+    font.colour = static_cast<ui::Colour>(props.Color);
+    font.name = props.FontName;
+    if (props.FontSize != -1) {
+        font.size = props.FontSize;
+        font.height = 0;
+    }
+    label.SetFont(font);
+    if (props.Visible) label.SetCaption(props.Caption);
+    label.SetVisible(props.Visible);
+    label.SetBounds(props.Left, props.Top, style.HasWidth ? props.Width : label.Width(),
+                    style.HasHeight ? props.Height : label.Height());
+}
+
+void TAudioMainForm::ApplyAllLabelStyles() {
+    const auto& keys = LabelKeys();
+    const int32_t page = PageShown();
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const LABEL_KEY& key = keys[i];
+        if (!key.Component) continue;
+        const std::u16string name = key.Component;
+        // DeviceActiveLabel takes one of its two keys, by the device state.
+        const std::u16string keyName = key.Key;
+        if (keyName == u"LabelActive" && !DeviceConnected()) continue;
+        if (keyName == u"LabelUnactive" && DeviceConnected()) continue;
+        ui::CLabel* label = Label(name);
+        if (!label) continue;
+        ApplyLabelStyle(m_Language.Style(i), *label, LabelDrawnUp(key, m_State, page));
+    }
+    // Tab layout: the separators and tabs follow the EQ tab's right edge.
+    ui::CLabel* eq = Label(u"PageEQLabel");
+    ui::CLabel* effect = Label(u"PageEffectLabel");
+    ui::CLabel* mic = Label(u"PageMicLabel");
+    ui::CLabel* virt = Label(u"PageVirtual7p1Label");
+    ui::CComponent* bevel2 = Find(u"Bevel2");
+    ui::CComponent* bevel3 = Find(u"Bevel3");
+    ui::CComponent* bevel4 = Find(u"Bevel4");
+    if (eq && effect && mic && virt && bevel2 && bevel3 && bevel4) {
+        bevel2->SetBounds(eq->Left() + eq->Width(), eq->Top(), bevel2->Width(), bevel2->Height());
+        effect->SetLeft(bevel2->Left() + bevel2->Width() + 5);
+        bevel3->SetBounds(effect->Left() + effect->Width(), bevel2->Top(), bevel3->Width(), bevel3->Height());
+        mic->SetLeft(bevel3->Left() + bevel3->Width() + 5);
+        bevel4->SetBounds(mic->Left() + mic->Width(), bevel2->Top(), bevel4->Width(), bevel4->Height());
+        virt->SetLeft(bevel4->Left() + bevel4->Width() + 5);
+    }
+    // The two derived captions.
+    if (ui::CLabel* sx = Label(u"SXLabel")) {
+        if (m_State.Preset >= 1 && m_State.Preset <= 4) {
+            const std::u16string key = u"LabelEQS" + std::u16string(1, static_cast<char16_t>(u'0' + m_State.Preset));
+            if (const _LABEL_STYLE_INFO* preset = m_Language.Style(key)) sx->SetCaption(preset->Text);
+        }
+    }
+    if (ui::CLabel* value = Label(u"MicValueLabel")) {
+        const std::string digits = std::to_string(m_MicGain);
+        value->SetCaption(std::u16string(digits.begin(), digits.end()));
+    }
+}
+
+PANEL_STATUS TAudioMainForm::LanguageMenuClick(ui::CMenuItem& item) {
+    for (int32_t i = 0; i < m_LanguageMenu->Count(); ++i) m_LanguageMenu->Item(i)->SetChecked(false);
+    item.SetChecked(true);
+    int32_t index = -1;
+    for (int32_t i = 0; i < m_LanguageMenu->Count(); ++i)
+        if (m_LanguageMenu->Item(i)->Caption() == item.Caption()) {
+            index = i;
+            break;
+        }
+    if (index < 0 || static_cast<size_t>(index) >= m_LanguageFolders.size()) return PANEL_STATUS{};
+    m_LanguageName = m_LanguageFolders[static_cast<size_t>(index)];
+    PANEL_STATUS status = LoadLanguage();
+    if (status.Ok()) status = ReadLabelOverrides();
+    if (!status.Ok()) return Fail(status);
+    ApplyAllLabelStyles();
+    PersistChoices();
+    return status;
+}
+
+void TAudioMainForm::PersistChoices() {
+    const std::u16string user = UserConfigFile();
+    if (!m_Platform.files->Exists(user)) return;
+    m_Platform.profile->WriteString(u"Language", u"DefaultLanguage", m_LanguageName, user);
+    m_Platform.profile->WriteString(u"Skin", u"DefaultSkin", m_SkinName, user);
+}
+
+} // namespace tonvel

@@ -1,0 +1,147 @@
+// The skin side of the main window: the Skin menu, loading and applying a skin, the window outline and
+// the skin switch.
+
+#include "panel/form/AudioMainForm.h"
+#include "panel/model/RegionFile.h"
+#include "platform/api/FileSystem.h"
+
+#include <algorithm>
+
+namespace tonvel {
+namespace {
+
+std::u16string LowerAscii(std::u16string text) {
+    for (char16_t& c : text)
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+    return text;
+}
+
+// The sub-folders of a folder, sorted by name without regard to letter case.
+std::vector<std::u16string> SortedFolders(IFileSystem& files, const std::u16string& root) {
+    std::vector<std::u16string> names;
+    if (files.ListFolders(root, names) != FileOk) names.clear();
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const std::u16string& n) { return n == u"." || n == u".."; }),
+                names.end());
+    std::stable_sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
+        return LowerAscii(a) < LowerAscii(b);
+    });
+    return names;
+}
+
+} // namespace
+
+std::u16string TAudioMainForm::SkinRoot() const { return m_ProgramFolder + m_Config.SkinFolderName + u"\\"; }
+
+std::u16string TAudioMainForm::SkinFolder() const {
+    return SkinFolderPath(m_ProgramFolder, m_Config.SkinFolderName, m_SkinName);
+}
+
+int32_t TAudioMainForm::ListSkins() {
+    const std::vector<std::u16string> names = SortedFolders(*m_Platform.files, SkinRoot());
+    m_SkinMenu->Clear();
+    for (const std::u16string& name : names) {
+        ui::CMenuItem* item = m_SkinMenu->Add(name);
+        item->OnClick = [this](ui::CMenuItem& clicked) { SkinMenuClick(clicked); };
+    }
+    bool marked = false;
+    for (int32_t i = 0; i < m_SkinMenu->Count(); ++i) {
+        ui::CMenuItem* item = m_SkinMenu->Item(i);
+        if (item->Caption() == m_SkinName) {
+            item->SetChecked(true);
+            marked = true;
+        }
+    }
+    if (!marked && m_SkinMenu->Count() > 0) m_SkinMenu->Item(0)->SetChecked(true);
+    return m_SkinMenu->Count();
+}
+
+PANEL_STATUS TAudioMainForm::LoadSkin() {
+    const PANEL_STATUS status = m_Skin.Load(MakeProfileReader(*m_Platform.profile, SkinFolder() + u"SkinSetting.ini"));
+    // What was read before a failure is in force, as the reading goes key by key.
+    const SKIN_NUMBERS& nb = m_Skin.m_BackNotebook;
+    if (nb.Has[0] && nb.Has[1] && nb.Has[2] && nb.Has[3])
+        m_Parts.Notebook->SetBounds(nb.Value[0], nb.Value[1], nb.Value[2], nb.Value[3]);
+    const SKIN_NUMBERS* pages[PageCount] = {&m_Skin.m_EqPanel, nullptr, &m_Skin.m_EffectPanel, &m_Skin.m_MicPanel,
+                                            &m_Skin.m_VirtualPanel};
+    for (int32_t page = 0; page < PageCount; ++page) {
+        const SKIN_NUMBERS* size = pages[page];
+        if (!size) continue;
+        ui::CPanel* panel = m_Parts.Panels[page];
+        panel->SetBounds(panel->Left(), panel->Top(), size->Has[0] ? size->Value[0] : panel->Width(),
+                         size->Has[1] ? size->Value[1] : panel->Height());
+    }
+    return status;
+}
+
+PANEL_STATUS TAudioMainForm::ApplyImageEntry(const _SKIN_IMAGE_INFO& entry, ui::CImage& image,
+                                             const std::u16string& subFolder, bool zeroWidth) {
+    if (!entry.FileName.empty()) {
+        image.SetVisible(true);
+        ui::CUiError error;
+        if (image.LoadPicture(SkinPicturePath(SkinFolder(), subFolder, entry), &error) != ui::UiOk) {
+            PANEL_STATUS status;
+            status.Code = PanelFileError;
+            status.Message = error.message;
+            return status;
+        }
+    } else {
+        image.SetVisible(false);
+    }
+    if (entry.HasLeft) image.SetLeft(entry.Left);
+    if (entry.HasTop) image.SetTop(entry.Top);
+    image.SetAutoSize(false);
+    const bool hasWidth = entry.HasWidth || zeroWidth;
+    if (hasWidth) image.SetWidth(zeroWidth ? 0 : entry.Width);
+    if (entry.HasHeight) image.SetHeight(entry.Height);
+    if (!hasWidth && !entry.HasHeight) image.SetAutoSize(true);
+    return PANEL_STATUS{};
+}
+
+PANEL_STATUS TAudioMainForm::ApplySkin() {
+    for (const SKIN_PLACEMENT& placement : SkinApplicationPlan(m_State)) {
+        ui::CImage* image = Image(placement.Component);
+        if (!image) continue;
+        const PANEL_STATUS status = ApplyImageEntry(m_Skin.Image(placement.Image), *image, u"", placement.ZeroWidth);
+        if (!status.Ok()) return status;
+    }
+    return ApplyWindowOutline();
+}
+
+PANEL_STATUS TAudioMainForm::ApplyWindowOutline() {
+    const std::u16string path = SkinFolder() + u"MainForm_Frame.rgn";
+    std::vector<uint8_t> bytes;
+    const int32_t error = m_Platform.files->ReadAll(path, bytes);
+    if (error != FileOk) return FileErrorStatus(path, error);
+    const REGION_OUTLINE outline = ReadRegionOutline(bytes);
+    if (outline.HasSize) SetBounds(Left(), Top(), outline.Width, outline.Height);
+    if (outline.HasRegion)
+        SetRegionData(outline.Data);
+    else if (outline.HasSize)
+        ClearRegion(); // rejected data: no region, the window is rectangular again
+    const ui::CPicture& background = m_Parts.Background->Picture();
+    if (!background.Empty()) SetClientSize(background.Width(), background.Height());
+    return PANEL_STATUS{};
+}
+
+PANEL_STATUS TAudioMainForm::ReadLabelOverrides() {
+    return m_Language.ReadOverrides(MakeProfileReader(*m_Platform.profile, SkinFolder() + u"SkinSetting.ini"));
+}
+
+PANEL_STATUS TAudioMainForm::SkinMenuClick(ui::CMenuItem& item) {
+    for (int32_t i = 0; i < m_SkinMenu->Count(); ++i) m_SkinMenu->Item(i)->SetChecked(false);
+    item.SetChecked(true);
+    m_SkinName.clear();
+    m_SkinName = SkinNameFromCaption(item.Caption()).substr(0, SkinNameMax);
+    PANEL_STATUS status = LoadSkin();
+    if (status.Ok()) status = ApplySkin();
+    if (status.Ok()) status = ReadLabelOverrides();
+    if (!status.Ok()) return Fail(status);
+    ApplyAllLabelStyles();
+    if (m_Hooks.PlaceEqThumbs) m_Hooks.PlaceEqThumbs();
+    if (m_Hooks.PlaceSpeakerIcons) m_Hooks.PlaceSpeakerIcons(m_Skin.Metrics().SpeakerRatio());
+    PersistChoices();
+    return status;
+}
+
+} // namespace tonvel
