@@ -1,6 +1,8 @@
 // The product's own data: both skins and both languages load completely with the panel's rules, every
 // picture they name exists, outlines match the backgrounds, and thumbs and bars line up with the metrics.
 
+#include "foundation/devid/DeviceIdMgr.h"
+#include "foundation/text/Utf.h"
 #include "panel/model/Language.h"
 #include "panel/model/RegionFile.h"
 #include "panel/model/SkinSetting.h"
@@ -241,6 +243,20 @@ TEST(ConfigAsset, HoldsEverySectionTheProgramsRead) {
             EXPECT_EQ(value.find(u"PENDING"), std::u16string::npos) << "token not made yet";
         }
     }
+}
+
+TEST(ConfigAsset, DeviceIdTokensAreProven) {
+    const std::u16string path = Utf8ToUtf16(kAssets + "/AudioConfig.cfg");
+    for (const char16_t* section : {u"USB_VID_PID", u"HID_VID_PID"}) {
+        CDeviceIdMgr group;
+        ASSERT_EQ(group.Load(path, section), kDeviceIdLoaded) << Narrow(section);
+        EXPECT_EQ(group.DeviceMap().size(), group.RawValues().size()) << "every entry is accepted";
+    }
+    CDeviceIdMgr usb;
+    ASSERT_EQ(usb.Load(path, u"USB_VID_PID"), kDeviceIdLoaded);
+    EXPECT_TRUE(usb.Match(u"USB\\VID_7F1C&PID_721B&REV_0100&MI_03"));
+    EXPECT_TRUE(usb.Match(u"usb\\vid_7f1c&pid_72a5&rev_0100&mi_03"));
+    EXPECT_FALSE(usb.Match(u"USB\\VID_7F1C&PID_721B&REV_0100&MI_00"));
 }
 
 } // namespace
