@@ -1,0 +1,85 @@
+// Device-ID groups: the copy of a group in the (simulated) registry.
+
+#include "foundation/devid/tests/DeviceIdTestData.h"
+#include "platform/sim/SimRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace tonvel;
+using namespace tonvel::test;
+
+namespace {
+
+class DeviceIdSave : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(m_Group.Load(m_Folder.Write("[USB_VID_PID]\n1=" + Entry(kUsb, kUsbToken) +
+                                              "\n2=" + Entry(kHid, kHidToken) +
+                                              "\n3=" + Entry(kAnyUsb, kAnyUsbToken) + "\n"),
+                               u"USB_VID_PID"),
+                  0);
+    }
+    std::vector<std::pair<std::u16string, std::u16string>> Values(uint32_t view = 0) {
+        std::vector<std::pair<std::u16string, std::u16string>> values;
+        RegKey key = 0;
+        if (m_Registry.OpenKey(RegLocalMachine, u"SOFTWARE\\ORV USB DeviceId Group", RegRead | view, key) !=
+            RegOk)
+            return values;
+        std::u16string name;
+        uint32_t type = 0;
+        std::vector<uint8_t> data;
+        for (uint32_t i = 0; m_Registry.EnumValue(key, i, name, type, data) == RegOk; ++i) {
+            EXPECT_EQ(type, RegTypeSz);
+            std::u16string text(data.size() / 2, u'\0');
+            std::memcpy(text.data(), data.data(), text.size() * 2);
+            EXPECT_TRUE(!text.empty() && text.back() == u'\0') << "stored with its terminating zero";
+            if (!text.empty()) text.pop_back();
+            values.emplace_back(name, text);
+        }
+        m_Registry.CloseKey(key);
+        return values;
+    }
+
+    CConfigFolder m_Folder;
+    CDeviceIdMgr m_Group;
+    sim::CSimRegistry m_Registry;
+};
+
+TEST_F(DeviceIdSave, WritesNumberedValuesInPatternOrder) {
+    EXPECT_EQ(m_Group.SaveToRegistry(m_Registry, u"ORV USB DeviceId Group"), 0);
+    const std::vector<std::pair<std::u16string, std::u16string>> expected = {
+        {u"1", kHid + u"," + std::u16string(kHidToken.begin(), kHidToken.end())},
+        {u"2", kUsb + u"," + std::u16string(kUsbToken.begin(), kUsbToken.end())},
+        {u"3", kAnyUsb + u"," + std::u16string(kAnyUsbToken.begin(), kAnyUsbToken.end())},
+    };
+    EXPECT_EQ(Values(), expected);
+    // No view flag: a 32-bit program on 64-bit Windows writes to the 32-bit view only.
+    EXPECT_TRUE(Values(RegView64).empty());
+    EXPECT_EQ(m_Registry.OpenHandleCount(), 0u);
+}
+
+TEST_F(DeviceIdSave, ShorterListLeavesHigherValuesInPlace) {
+    RegKey key = 0;
+    ASSERT_EQ(m_Registry.CreateKey(RegLocalMachine, u"SOFTWARE\\ORV USB DeviceId Group", RegAllAccess, key),
+              RegOk);
+    m_Registry.SetString(key, u"2", u"old");
+    m_Registry.SetString(key, u"4", u"old");
+    m_Registry.CloseKey(key);
+    EXPECT_EQ(m_Group.SaveToRegistry(m_Registry, u"ORV USB DeviceId Group"), 0);
+    const auto values = Values();
+    ASSERT_EQ(values.size(), 4u);
+    EXPECT_EQ(values[0].first, u"2");
+    EXPECT_EQ(values[0].second, kUsb + u"," + std::u16string(kUsbToken.begin(), kUsbToken.end()));
+    EXPECT_EQ(values[1], (std::pair<std::u16string, std::u16string>{u"4", u"old"}));
+}
+
+TEST_F(DeviceIdSave, KeyThatCannotBeCreatedIsNotReported) {
+    m_Registry.SetLocalMachineWritable(false);
+    EXPECT_EQ(m_Group.SaveToRegistry(m_Registry, u"ORV USB DeviceId Group"), 0);
+    EXPECT_TRUE(Values().empty());
+    EXPECT_EQ(m_Registry.OpenHandleCount(), 0u);
+}
+
+} // namespace

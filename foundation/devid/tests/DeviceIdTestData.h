@@ -1,0 +1,65 @@
+#pragma once
+// Test data for the device-ID group tests: patterns with their tokens, and configuration files written into
+// a private temporary folder.
+
+#include "foundation/devid/DeviceIdMgr.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace tonvel::test {
+
+// Patterns and the tokens tools/encipher made for them with the product key.
+inline const std::u16string kWildUsb = u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_03";
+inline const std::string kWildUsbToken = "z/OVCfH5P0ytofR7pY53nj5CDRFx6mO52Q3g7L2YIH+GiIOHdMMvBA==";
+inline const std::u16string kUsb = u"USB\\VID_7F1C&PID_7213&REV_0100&MI_03";
+inline const std::string kUsbToken = "z/OVCfH5P0ytofR7pY53nt0oCMmWxfJWymowHsmf5nkJmdlk4LEKNw==";
+inline const std::u16string kHid = u"HID\\VID_7F1C&PID_7213&MI_03";
+inline const std::string kHidToken = "PI2K7D3LTHVHMH48/3+8mfmePvZnnTOdsyKx+C/a7nE=";
+inline const std::u16string kAnyUsb = u"USB\\VID_XXXX&PID_XXXX";
+inline const std::string kAnyUsbToken = "z/OVCfH5P0wlglSZQGPcfcWTqQTksQAa";
+inline const std::u16string kOtherUsb = u"USB\\VID_0D8C&PID_0012";
+inline const std::string kOtherUsbToken = "z/OVCfH5P0xcPuQIKeSRBzlA199JkmvV";
+inline const std::u16string kLeadingX = u"XSB\\VID_7F1C&PID_7213";
+inline const std::string kLeadingXToken = "B9TYrKLWLC0c0AEVf+gQMnTFMEaE2fgD";
+inline const std::u16string kLowerCase = u"usb\\vid_7f1c&pid_72xx";
+inline const std::string kLowerCaseToken = "LstyLu78gBiPKoKelPm3mdwu9UBd2NfZ";
+// tonvel_encipher --key Zz8yXw7V with the text of kWildUsb.
+inline const std::string kWildUsbOtherKeyToken = "dQ/f/UnwlxMqO7mHnph/12ojXfC3fYL5sgpv5O5OpHP6KN/DafkGRQ==";
+// tonvel_encipher --hex 4142E9 and --hex 41420043.
+inline const std::string kHighByteToken = "EgEBHm43eY8=";
+inline const std::string kZeroInsideToken = "o4cfAS/oII4=";
+
+inline std::string Narrow(const std::u16string& text) {
+    return std::string(text.begin(), text.end());
+}
+inline std::string Entry(const std::u16string& pattern, const std::string& token) {
+    return Narrow(pattern) + "," + token;
+}
+
+class CConfigFolder {
+public:
+    CConfigFolder() {
+        std::random_device random;
+        m_Path = std::filesystem::temp_directory_path() / ("tonvel_devid_" + std::to_string(random()));
+        std::filesystem::create_directories(m_Path);
+    }
+    ~CConfigFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_Path, ignored);
+    }
+    std::u16string Write(const std::string& bytes) {
+        const std::filesystem::path path = m_Path / ("AudioConfig" + std::to_string(m_Count++) + ".cfg");
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.u16string();
+    }
+    std::u16string Missing() const { return (m_Path / "missing.cfg").u16string(); }
+
+private:
+    std::filesystem::path m_Path;
+    int m_Count = 0;
+};
+
+} // namespace tonvel::test
