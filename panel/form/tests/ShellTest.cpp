@@ -1,0 +1,328 @@
+// The main window against the simulated Windows and the headless UI: the start-up order, the single
+// instance, the exit message, page switching, dragging and bar jumps, skin and language switches with
+// their persistence, and the start-up errors.
+
+#include "panel/form/AboutForm.h"
+#include "panel/form/AudioMainForm.h"
+#include "platform/sim/SimWindows.h"
+#include "ui/headless/HeadlessBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace tonvel {
+namespace {
+
+const std::u16string kProgramFolder = u"C:\\Program Files\\Tonvel\\";
+
+struct Shell {
+    sim::CSimWindows sim;
+    ui::CHeadlessBackend backend;
+    std::unique_ptr<ui::CApplication> app;
+    std::unique_ptr<TAudioMainForm> form;
+    std::unique_ptr<TAboutForm> about;
+
+    explicit Shell(bool withDevice = true, bool userConfig = true) {
+        sim.Files().CreateFolders(kProgramFolder);
+        std::filesystem::path host;
+        sim.Files().HostPath(kProgramFolder, host);
+        std::filesystem::copy(TONVEL_ASSETS_DIR, host,
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+        sim.Files().SetModuleFileName(kProgramFolder + u"Tonvel.exe");
+        if (userConfig) {
+            const std::u16string user = AppData() + u"\\Tonvel";
+            sim.Files().CreateFolders(user);
+            sim.Files().Copy(kProgramFolder + u"AudioConfig.cfg", user + u"\\AudioConfig.cfg", false);
+        }
+        // The start-up search lists the audio interfaces (MI_00): the group needs an entry of that form.
+        sim.Profile().WriteString(u"USB_VID_PID", u"1",
+                                  u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_00,"
+                                  u"z/OVCfH5P0ytofR7pY53nj5CDRFx6mO52Q3g7L2YIH8h7ygi5X0FzA==",
+                                  kProgramFolder + u"AudioConfig.cfg");
+        if (withDevice) sim.Devices().Plug(sim.Headset());
+    }
+    std::u16string AppData() {
+        std::u16string value;
+        sim.Environment().Variable(u"APPDATA", value);
+        return value;
+    }
+    std::u16string UserValue(const std::u16string& section, const std::u16string& key) {
+        std::u16string value;
+        sim.Profile().GetString(section, key, u"", value, 256, AppData() + u"\\Tonvel\\AudioConfig.cfg");
+        return value;
+    }
+    PANEL_STATUS Start(bool create = true) {
+        app = std::make_unique<ui::CApplication>(backend, &sim.Files());
+        PANEL_OPTIONS options;
+        options.HostPath = [this](const std::u16string& path) {
+            std::filesystem::path host;
+            sim.Files().HostPath(path, host);
+            const std::string text = host.string();
+            return std::u16string(text.begin(), text.end());
+        };
+        form = std::make_unique<TAudioMainForm>(*app, sim.platform(), options);
+        about = std::make_unique<TAboutForm>(*app);
+        form->SetAbout(about.get());
+        const PANEL_STATUS status = form->StartUp();
+        if (status.Ok() && create) form->FormCreate();
+        return status;
+    }
+    // Shows the window and brings it back from the tray, where its first activation put it.
+    void ShowPanel() {
+        form->Show();
+        form->Tray().Restore();
+    }
+    void Corrupt(const std::u16string& path, const std::string& bytes) { sim.Files().PutFile(path, bytes); }
+    ui::UI_POINT At(ui::CComponent& c, int32_t x, int32_t y) { return c.ClientToScreen({x, y}); }
+};
+
+bool TraceHas(const TAudioMainForm& form, const std::u16string& line) {
+    for (const auto& l : form.Trace())
+        if (l == line) return true;
+    return false;
+}
+
+TEST(ShellStartUp, RunsTheStepsInOrderAndShowsTheSkinnedWindow) {
+    Shell t;
+    ASSERT_TRUE(t.Start().Ok());
+    const std::vector<std::u16string> expected = {
+        u"1 program folder, exit message, OS generation", u"2 configuration", u"3 initial state",
+        u"4 data folder", u"5 remembered choices", u"6 icon", u"7 tray hint and title", u"8 languages and skins",
+        u"9 device discovery", u"10 equalizer", u"11 3D", u"12 effect", u"13 virtual speaker parameters",
+        u"14 microphone", u"15 virtual speakers reset", u"16 device notifications", u"17 no last profile",
+        u"18 drop endpoint and group", u"FormCreate"};
+    EXPECT_EQ(t.form->Trace(), expected);
+    EXPECT_EQ(t.form->OsGeneration(), 6);
+    EXPECT_EQ(t.app->Title(), u"Tonvel 7.1 Audio");
+    EXPECT_EQ(t.form->Tray().Hint(), u"Tonvel 7.1 Audio");
+    EXPECT_EQ(t.form->ImageList().size(), 2u);
+    EXPECT_EQ(t.form->CurrentSkin(), u"Graphite");
+    EXPECT_EQ(t.form->CurrentLanguage(), u"English");
+    EXPECT_TRUE(t.form->DeviceConnected());
+    EXPECT_EQ(t.form->Label(u"DeviceActiveLabel")->Caption(), u"Headset connected");
+    EXPECT_EQ(t.form->Label(u"PageEQLabel")->Caption(), u"Equalizer");
+    // The background decides the client size; the outline clips the window.
+    const ui::CPicture& back = t.form->Image(u"MainFormImage")->Picture();
+    EXPECT_EQ(t.form->ClientWidth(), back.Width());
+    EXPECT_EQ(t.form->ClientHeight(), back.Height());
+    EXPECT_TRUE(t.form->Region().has_value());
+    EXPECT_FALSE(t.backend.RegionBytes(*t.form).empty());
+    // The menus: languages by folder, skins by folder, the current ones checked.
+    ASSERT_EQ(t.form->SkinMenu().Count(), 2);
+    EXPECT_TRUE(t.form->SkinMenu().Item(1)->Checked());
+    EXPECT_EQ(t.form->LanguageFolders(), (std::vector<std::u16string>{u"Deutsch", u"English"}));
+    EXPECT_TRUE(t.form->LanguageMenu().Item(1)->Checked());
+    // The 20 ms timer and the mutex named after the title.
+    EXPECT_EQ(t.form->Timer().Interval(), 20u);
+    EXPECT_EQ(t.sim.WindowSystem().Mutexes().count(u"Tonvel 7.1 Audio"), 1u);
+}
+
+TEST(ShellStartUp, WithoutADeviceShowsUnactive) {
+    Shell t(false);
+    ASSERT_TRUE(t.Start().Ok());
+    EXPECT_FALSE(t.form->DeviceConnected());
+    EXPECT_EQ(t.form->Label(u"DeviceActiveLabel")->Caption(), u"No headset connected");
+}
+
+TEST(ShellInstance, SecondInstanceBringsTheFirstForwardAndEnds) {
+    Shell t;
+    ASSERT_TRUE(t.Start().Ok());
+    auto& first = t.sim.WindowSystem().AddWindow(u"TApplication", u"Tonvel 7.1 Audio");
+    first.Minimized = true;
+    ui::CHeadlessBackend backend2;
+    ui::CApplication app2(backend2, &t.sim.Files());
+    TAudioMainForm second(app2, t.sim.platform());
+    ASSERT_TRUE(second.StartUp().Ok()); // the whole start-up runs, device traffic included
+    EXPECT_FALSE(second.FormCreate());
+    EXPECT_TRUE(app2.Terminated());
+    EXPECT_FALSE(app2.ShowMainForm);
+    EXPECT_EQ(app2.Title(), u"");
+    EXPECT_EQ(t.sim.WindowSystem().Windows()[0].Restored, 1);
+    EXPECT_EQ(t.sim.WindowSystem().Windows()[0].BroughtForward, 1);
+}
+
+TEST(ShellLifecycle, ExitMessageClosesThroughTheShutdown) {
+    Shell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    t.app->Broadcast(t.app->RegisterWindowMessage(u"WM_ORV72xxAPP_EXIT"));
+    EXPECT_TRUE(t.app->Terminated());
+    t.form->Destroy();
+    EXPECT_TRUE(TraceHas(*t.form, u"shutdown 1 save last profile"));
+    EXPECT_TRUE(TraceHas(*t.form, u"shutdown 6 neutral device state"));
+}
+
+TEST(ShellLifecycle, RightClickOnTheBackgroundCloses) {
+    Shell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    ui::CImage* back = t.form->Image(u"MainFormImage");
+    t.backend.Press(t.At(*back, 200, 470), ui::MouseButton::Right);
+    EXPECT_TRUE(t.app->Terminated());
+}
+
+TEST(ShellLifecycle, ActivationGoesToTheTrayAndDoubleClickRestores) {
+    Shell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.form->Show();
+    EXPECT_TRUE(t.backend.ApplicationMinimized());
+    EXPECT_TRUE(t.backend.TrayShown(t.form->Tray()));
+    EXPECT_FALSE(t.form->Visible());
+    t.backend.TrayDoubleClick(t.form->Tray());
+    EXPECT_TRUE(t.form->Visible());
+}
+
+struct PAGE_CASE {
+    bool device;
+    const char16_t* tab;
+    int32_t pageAfter;
+    size_t warnings;
+};
+
+class ShellPages : public ::testing::TestWithParam<PAGE_CASE> {};
+
+TEST_P(ShellPages, TabsSwitchOnlyWithADevice) {
+    const PAGE_CASE c = GetParam();
+    Shell t(c.device);
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    t.backend.ClearMessageBoxes();
+    ui::CLabel* tab = t.form->Label(c.tab);
+    t.backend.Press(t.At(*tab, 2, 2));
+    t.backend.Release(t.At(*tab, 2, 2));
+    EXPECT_EQ(t.form->PageShown(), c.pageAfter);
+    EXPECT_EQ(t.backend.MessageBoxes().size(), c.warnings);
+    if (c.warnings) {
+        EXPECT_EQ(t.backend.MessageBoxes()[0].caption, u"Tonvel 7.1 Audio");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ShellPages,
+                         ::testing::Values(PAGE_CASE{true, u"PageEffectLabel", PageEffect, 0},
+                                           PAGE_CASE{true, u"PageMicLabel", PageMic, 0},
+                                           PAGE_CASE{true, u"PageVirtual7p1Label", PageVirtual, 0},
+                                           PAGE_CASE{false, u"PageEffectLabel", PageEq, 1},
+                                           PAGE_CASE{false, u"PageMicLabel", PageEq, 1}));
+
+TEST(ShellMouse, BarJumpsAndDragsStayInTheRange) {
+    Shell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    ui::CImage* bar = t.form->Image(u"EQ60HzBarImage");
+    ui::CImage* thumb = t.form->Image(u"EQ60HzSliderImage");
+    ASSERT_TRUE(bar && thumb);
+    // A press on the bar far below its range puts the thumb at the lowest position.
+    t.backend.Press(t.At(*bar, 1, bar->Height() - 1));
+    t.backend.Release(t.At(*bar, 1, bar->Height() - 1));
+    EXPECT_EQ(thumb->Top(), t.form->EqThumbMax());
+    // A drag upwards far beyond the range stops at the top, also outside the window.
+    const ui::UI_POINT start = t.At(*thumb, 2, 2);
+    t.backend.Press(start);
+    EXPECT_TRUE(t.form->Drag().Active);
+    t.backend.MoveTo({start.x, start.y - 1000});
+    EXPECT_EQ(thumb->Top(), t.form->EqThumbMin());
+    t.backend.MoveTo({start.x, start.y - 10});
+    EXPECT_EQ(thumb->Top(), t.form->EqThumbMax() - 10);
+    t.backend.Release({start.x, start.y - 10});
+    EXPECT_FALSE(t.form->Drag().Active);
+    t.backend.MoveTo({start.x, start.y + 50});
+    EXPECT_EQ(thumb->Top(), t.form->EqThumbMax() - 10);
+}
+
+TEST(ShellMouse, WithoutADeviceAThumbWarnsAndDoesNotDrag) {
+    Shell t(false);
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    ui::CImage* thumb = t.form->Image(u"EQ60HzSliderImage");
+    const int32_t top = thumb->Top();
+    t.backend.ClearMessageBoxes();
+    t.backend.Press(t.At(*thumb, 2, 2));
+    t.backend.MoveTo(t.At(*thumb, 2, -30));
+    t.backend.Release(t.At(*thumb, 2, -30));
+    EXPECT_FALSE(t.backend.MessageBoxes().empty());
+    EXPECT_EQ(thumb->Top(), top);
+}
+
+TEST(ShellSwitch, SkinAndLanguageSwitchAreAppliedAndRemembered) {
+    Shell t;
+    ASSERT_TRUE(t.Start().Ok());
+    ui::CMenuItem* azure = t.form->SkinMenu().Item(0);
+    ASSERT_EQ(azure->Caption(), u"Azure");
+    EXPECT_TRUE(t.form->SkinMenuClick(*azure).Ok());
+    EXPECT_EQ(t.form->CurrentSkin(), u"Azure");
+    EXPECT_TRUE(azure->Checked());
+    EXPECT_FALSE(t.form->SkinMenu().Item(1)->Checked());
+    EXPECT_EQ(t.UserValue(u"Skin", u"DefaultSkin"), u"Azure");
+    ui::CMenuItem* deutsch = t.form->LanguageMenu().Item(0);
+    EXPECT_TRUE(t.form->LanguageMenuClick(*deutsch).Ok());
+    EXPECT_EQ(t.form->CurrentLanguage(), u"Deutsch");
+    EXPECT_EQ(t.form->Label(u"PageEffectLabel")->Caption(), u"Effekte");
+    EXPECT_EQ(t.UserValue(u"Language", u"DefaultLanguage"), u"Deutsch");
+    EXPECT_EQ(t.UserValue(u"Skin", u"DefaultSkin"), u"Azure");
+}
+
+TEST(ShellSwitch, WithoutTheUserFileNothingIsRemembered) {
+    Shell t(true, false);
+    ASSERT_TRUE(t.Start().Ok());
+    EXPECT_EQ(t.form->CurrentSkin(), u"");
+    EXPECT_TRUE(t.form->SkinMenu().Item(0)->Checked());
+    EXPECT_TRUE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(1)).Ok());
+    EXPECT_FALSE(t.sim.Files().Exists(t.AppData() + u"\\Tonvel\\AudioConfig.cfg"));
+}
+
+TEST(ShellSwitch, AFailedSkinSwitchIsReportedAndNotRemembered) {
+    Shell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.sim.Files().Delete(kProgramFolder + u"Skin\\Azure\\MainForm.png");
+    t.backend.ClearMessageBoxes();
+    EXPECT_FALSE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(0)).Ok());
+    EXPECT_EQ(t.backend.MessageBoxes().size(), 1u);
+    EXPECT_EQ(t.UserValue(u"Skin", u"DefaultSkin"), u"Graphite");
+}
+
+struct ERROR_CASE {
+    const char* what;
+    const char16_t* file; // relative to the program folder; nullptr: remove the language folders
+    const char* contents;
+    int32_t code;
+};
+
+class ShellErrors : public ::testing::TestWithParam<ERROR_CASE> {};
+
+TEST_P(ShellErrors, StartUpErrorsAreShownAndEndTheProgram) {
+    const ERROR_CASE c = GetParam();
+    Shell t;
+    if (c.file) {
+        t.Corrupt(kProgramFolder + c.file, c.contents);
+    } else {
+        std::filesystem::path host;
+        t.sim.Files().HostPath(kProgramFolder + u"Language", host);
+        std::filesystem::remove_all(host);
+        std::filesystem::create_directories(host);
+    }
+    const PANEL_STATUS status = t.Start(false);
+    EXPECT_EQ(status.Code, c.code) << c.what;
+    EXPECT_EQ(t.backend.MessageBoxes().size(), 1u) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ShellErrors,
+    ::testing::Values(
+        ERROR_CASE{"bad integer in the skin", u"Skin\\Graphite\\SkinSetting.ini",
+                   "[Main]\r\nMainFormImage=MainForm.png,0,0\r\nBackNotebook=392,1x4,365,292\r\n",
+                   PanelInvalidInteger},
+        ERROR_CASE{"missing picture", u"Skin\\Graphite\\SkinSetting.ini",
+                   "[Main]\r\nMainFormImage=Missing.png,0,0\r\nBackNotebook=392,104,365,292\r\n[EQ]\r\n"
+                   "EQPanel=365,292\r\nEQSlider=80,120\r\n[Effect]\r\nEffectPanel=365,292\r\n[Mic]\r\n"
+                   "MicPanel=365,292\r\nMicSlider=80,120\r\nMicProgressLength=100\r\n[Virtual7ch1]\r\n"
+                   "VirtualPanel=365,292\r\nVirtualCenter=200,140,90\r\n",
+                   PanelFileError},
+        ERROR_CASE{"bad integer in the language", u"Language\\English\\Language.ini",
+                   "[GlobalFont]\r\nFontSize=ten\r\n", PanelInvalidInteger},
+        ERROR_CASE{"no language folder", nullptr, "", PanelFileError}));
+
+} // namespace
+} // namespace tonvel
