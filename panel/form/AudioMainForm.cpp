@@ -52,7 +52,9 @@ TAudioMainForm::TAudioMainForm(ui::CApplication& app, const Platform& platform, 
     WireEvents();
 }
 
-TAudioMainForm::~TAudioMainForm() { Destroy(); }
+TAudioMainForm::~TAudioMainForm() {
+    Destroy();
+}
 
 ui::CImage* TAudioMainForm::Image(std::u16string_view name) {
     ui::CComponent* c = Find(name);
@@ -108,7 +110,9 @@ void TAudioMainForm::WireEvents() {
         cw->OnMouseUp = [this](ui::CComponent& s, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
             if (b == ui::MouseButton::Left) OnLabelMouseUp(s);
         };
-    OnMouseDown = [this](ui::CComponent&, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) { FormMouseDown(b); };
+    OnMouseDown = [this](ui::CComponent&, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
+        FormMouseDown(b);
+    };
     Image(u"CloseImage")->OnClick = [this](ui::CComponent&) { CloseImageClick(); };
     Image(u"MinimizeImage")->OnClick = [this](ui::CComponent&) { MinimizeImageClick(); };
     m_CloseMenu->OnClick = [this](ui::CMenuItem&) { CloseMenuClick(); };
@@ -160,7 +164,8 @@ PANEL_STATUS TAudioMainForm::StartUp() {
     }
     Step(u"1 program folder, exit message, OS generation");
     // 2. The configuration record.
-    LoadApplicationConfig(m_Platform, CONFIG_PROGRAM::ControlPanel, u"AudioConfig.cfg", programPath, m_Config);
+    LoadApplicationConfig(m_Platform, CONFIG_PROGRAM::ControlPanel, u"AudioConfig.cfg", programPath,
+                          m_Config);
     Step(u"2 configuration");
     // 3. The initial feature state.
     m_State = SKIN_FEATURE_STATE{};
@@ -218,8 +223,7 @@ PANEL_STATUS TAudioMainForm::StartUp() {
     Step(u"7 tray hint and title");
     // 8. Languages and skins.
     m_LanguageCount = ListLanguages();
-    if (m_LanguageCount <= 0)
-        return Fail(FileErrorStatus(LanguageRoot(), FilePathNotFound));
+    if (m_LanguageCount <= 0) return Fail(FileErrorStatus(LanguageRoot(), FilePathNotFound));
     m_SkinCount = ListSkins();
     if (m_SkinCount <= 0) return Fail(FileErrorStatus(SkinRoot(), FilePathNotFound));
     PANEL_STATUS status = LoadLanguage();
@@ -243,7 +247,8 @@ PANEL_STATUS TAudioMainForm::StartUp() {
         std::u16string file = m_ProgramFolder + u"AudioConfig.cfg";
         if (m_Options.HostPath) file = m_Options.HostPath(file);
         usbGroup.Load(file, u"USB_VID_PID");
-        m_Device->Discover([&usbGroup](std::u16string_view id) { return usbGroup.Match(std::u16string(id)); });
+        m_Device->Discover(
+            [&usbGroup](std::u16string_view id) { return usbGroup.Match(std::u16string(id)); });
         ApplyAllLabelStyles();
         // 18 (the group part): the group goes with this scope.
     }
@@ -287,6 +292,10 @@ bool TAudioMainForm::FormCreate() {
 }
 
 void TAudioMainForm::FormActivate() {
+    // The window becomes the application's active form only at its first show and when focus comes back
+    // from the About box; restoring from the tray keeps it the active form.
+    if (!m_ActivationPending) return;
+    m_ActivationPending = false;
     if (m_FirstActivation && m_Options.OpenRestored) {
         m_FirstActivation = false;
         m_Tray->SetVisible(true);
@@ -302,9 +311,13 @@ void TAudioMainForm::CloseImageClick() {
     m_Tray->MinimizeToTray();
 }
 
-void TAudioMainForm::MinimizeImageClick() { App().Minimize(); }
+void TAudioMainForm::MinimizeImageClick() {
+    App().Minimize();
+}
 
-void TAudioMainForm::CloseMenuClick() { Close(); }
+void TAudioMainForm::CloseMenuClick() {
+    Close();
+}
 
 void TAudioMainForm::FormMouseDown(ui::MouseButton button) {
     if (button == ui::MouseButton::Left) {
@@ -324,8 +337,8 @@ void TAudioMainForm::ShowNoDeviceWarning() {
 void TAudioMainForm::SetTabColours() {
     _LABEL_STYLE_INFO* eq = m_Language.Style(u"LabelPageEQ");
     if (!eq) return;
-    static const char16_t* const kTabs[] = {u"PageEQLabel", u"Page3DLabel", u"PageEffectLabel", u"PageMicLabel",
-                                            u"PageVirtual7p1Label"};
+    static const char16_t* const kTabs[] = {u"PageEQLabel", u"Page3DLabel", u"PageEffectLabel",
+                                            u"PageMicLabel", u"PageVirtual7p1Label"};
     for (int32_t page = 0; page < PageCount; ++page) {
         ui::CLabel* tab = Label(kTabs[page]);
         if (!tab) continue;
@@ -415,9 +428,12 @@ void TAudioMainForm::OpenAboutBox() {
     if (!m_About) return;
     const _LABEL_STYLE_INFO* menu3 = m_Language.Style(u"LabelMenu3");
     m_About->SetCaption(menu3 && LabelTextShown(menu3->Text) ? menu3->Text : std::u16string());
-    if (_LABEL_STYLE_INFO* about = m_Language.Style(u"LabelAbout")) ApplyLabelStyle(*about, m_About->Text(), true);
+    if (_LABEL_STYLE_INFO* about = m_Language.Style(u"LabelAbout"))
+        ApplyLabelStyle(*about, m_About->Text(), true);
     ApplyImageEntry(m_Skin.Image(SKIN_IMAGE::About_LogoImage), m_About->Logo(), u"");
     m_About->ShowModal();
+    m_ActivationPending = true;
+    Activate();
 }
 
 void TAudioMainForm::TimerTimer() {

@@ -77,8 +77,8 @@ public:
     int32_t ListSkins();
     PANEL_STATUS LoadSkin();
     PANEL_STATUS ApplySkin();
-    PANEL_STATUS ApplyImageEntry(const _SKIN_IMAGE_INFO& entry, ui::CImage& image, const std::u16string& subFolder,
-                                 bool zeroWidth = false);
+    PANEL_STATUS ApplyImageEntry(const _SKIN_IMAGE_INFO& entry, ui::CImage& image,
+                                 const std::u16string& subFolder, bool zeroWidth = false);
     PANEL_STATUS ApplyWindowOutline();
     PANEL_STATUS ReadLabelOverrides();
     PANEL_STATUS SkinMenuClick(ui::CMenuItem& item);
@@ -184,6 +184,7 @@ private:
     PANEL_DRAG m_Drag;
     int32_t m_MicGain = 0;
     bool m_FirstActivation = true;
+    bool m_ActivationPending = true;
     bool m_Created = false;
     TAboutForm* m_About = nullptr;
     std::vector<std::u16string> m_Trace;

@@ -53,7 +53,8 @@ int32_t TAudioMainForm::ListLanguages() {
 }
 
 PANEL_STATUS TAudioMainForm::LoadLanguage() {
-    const std::u16string path = LanguageFilePath(m_ProgramFolder, m_Config.LanguageFolderName, m_LanguageName);
+    const std::u16string path =
+        LanguageFilePath(m_ProgramFolder, m_Config.LanguageFolderName, m_LanguageName);
     return m_Language.Load(MakeProfileReader(*m_Platform.profile, path));
 }
 
@@ -68,7 +69,8 @@ void TAudioMainForm::ApplyLabelStyle(_LABEL_STYLE_INFO& style, ui::CLabel& label
     props.Top = label.Top();
     props.Width = label.Width();
     props.Height = label.Height();
-    ::tonvel::ApplyLabelStyle(style, m_Language.GlobalFont(), up, FontScaleFactor(App().ScreenDpi(), m_OsGeneration), props);
+    ::tonvel::ApplyLabelStyle(style, m_Language.GlobalFont(), up,
+                              FontScaleFactor(App().ScreenDpi(), m_OsGeneration), props);
     ui::UI_FONT font = label.Font();
     font.colour = static_cast<ui::Colour>(props.Color);
     font.name = props.FontName;
@@ -117,7 +119,8 @@ void TAudioMainForm::ApplyAllLabelStyles() {
     // The two derived captions.
     if (ui::CLabel* sx = Label(u"SXLabel")) {
         if (m_State.Preset >= 1 && m_State.Preset <= 4) {
-            const std::u16string key = u"LabelEQS" + std::u16string(1, static_cast<char16_t>(u'0' + m_State.Preset));
+            const std::u16string key =
+                u"LabelEQS" + std::u16string(1, static_cast<char16_t>(u'0' + m_State.Preset));
             if (const _LABEL_STYLE_INFO* preset = m_Language.Style(key)) sx->SetCaption(preset->Text);
         }
     }
@@ -128,7 +131,8 @@ void TAudioMainForm::ApplyAllLabelStyles() {
 }
 
 PANEL_STATUS TAudioMainForm::LanguageMenuClick(ui::CMenuItem& item) {
-    for (int32_t i = 0; i < m_LanguageMenu->Count(); ++i) m_LanguageMenu->Item(i)->SetChecked(false);
+    for (int32_t i = 0; i < m_LanguageMenu->Count(); ++i)
+        m_LanguageMenu->Item(i)->SetChecked(false);
     item.SetChecked(true);
     int32_t index = -1;
     for (int32_t i = 0; i < m_LanguageMenu->Count(); ++i)

@@ -17,11 +17,10 @@ bool IsOneOf(std::u16string_view name, std::initializer_list<std::u16string_view
 constexpr std::initializer_list<std::u16string_view> kEqThumbs = {
     u"EQ60HzSliderImage", u"EQ300HzSliderImage", u"EQ1200HzSliderImage", u"EQ3600HzSliderImage",
     u"EQ12000HzSliderImage"};
-constexpr std::initializer_list<std::u16string_view> kEqBars = {u"EQ60HzBarImage", u"EQ300HzBarImage",
-                                                                u"EQ1200HzBarImage", u"EQ3600HzBarImage",
-                                                                u"EQ12000HzBarImage"};
-constexpr std::initializer_list<std::u16string_view> k3DThumbs = {u"D3LAlphaSliderImage", u"D3LBetaSliderImage",
-                                                                  u"D3RAlphaSliderImage", u"D3RBetaSliderImage"};
+constexpr std::initializer_list<std::u16string_view> kEqBars = {
+    u"EQ60HzBarImage", u"EQ300HzBarImage", u"EQ1200HzBarImage", u"EQ3600HzBarImage", u"EQ12000HzBarImage"};
+constexpr std::initializer_list<std::u16string_view> k3DThumbs = {
+    u"D3LAlphaSliderImage", u"D3LBetaSliderImage", u"D3RAlphaSliderImage", u"D3RBetaSliderImage"};
 constexpr std::initializer_list<std::u16string_view> kVirtualFixed = {
     u"VirtualPicImage", u"VirtualEnableImage", u"VirtualENLabel", u"VirtualResetImage", u"VirtualResetLabel"};
 

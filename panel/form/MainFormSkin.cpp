@@ -31,7 +31,9 @@ std::vector<std::u16string> SortedFolders(IFileSystem& files, const std::u16stri
 
 } // namespace
 
-std::u16string TAudioMainForm::SkinRoot() const { return m_ProgramFolder + m_Config.SkinFolderName + u"\\"; }
+std::u16string TAudioMainForm::SkinRoot() const {
+    return m_ProgramFolder + m_Config.SkinFolderName + u"\\";
+}
 
 std::u16string TAudioMainForm::SkinFolder() const {
     return SkinFolderPath(m_ProgramFolder, m_Config.SkinFolderName, m_SkinName);
@@ -57,13 +59,14 @@ int32_t TAudioMainForm::ListSkins() {
 }
 
 PANEL_STATUS TAudioMainForm::LoadSkin() {
-    const PANEL_STATUS status = m_Skin.Load(MakeProfileReader(*m_Platform.profile, SkinFolder() + u"SkinSetting.ini"));
+    const PANEL_STATUS status =
+        m_Skin.Load(MakeProfileReader(*m_Platform.profile, SkinFolder() + u"SkinSetting.ini"));
     // What was read before a failure is in force, as the reading goes key by key.
     const SKIN_NUMBERS& nb = m_Skin.m_BackNotebook;
     if (nb.Has[0] && nb.Has[1] && nb.Has[2] && nb.Has[3])
         m_Parts.Notebook->SetBounds(nb.Value[0], nb.Value[1], nb.Value[2], nb.Value[3]);
-    const SKIN_NUMBERS* pages[PageCount] = {&m_Skin.m_EqPanel, nullptr, &m_Skin.m_EffectPanel, &m_Skin.m_MicPanel,
-                                            &m_Skin.m_VirtualPanel};
+    const SKIN_NUMBERS* pages[PageCount] = {&m_Skin.m_EqPanel, nullptr, &m_Skin.m_EffectPanel,
+                                            &m_Skin.m_MicPanel, &m_Skin.m_VirtualPanel};
     for (int32_t page = 0; page < PageCount; ++page) {
         const SKIN_NUMBERS* size = pages[page];
         if (!size) continue;
@@ -102,7 +105,8 @@ PANEL_STATUS TAudioMainForm::ApplySkin() {
     for (const SKIN_PLACEMENT& placement : SkinApplicationPlan(m_State)) {
         ui::CImage* image = Image(placement.Component);
         if (!image) continue;
-        const PANEL_STATUS status = ApplyImageEntry(m_Skin.Image(placement.Image), *image, u"", placement.ZeroWidth);
+        const PANEL_STATUS status =
+            ApplyImageEntry(m_Skin.Image(placement.Image), *image, u"", placement.ZeroWidth);
         if (!status.Ok()) return status;
     }
     return ApplyWindowOutline();
@@ -125,11 +129,13 @@ PANEL_STATUS TAudioMainForm::ApplyWindowOutline() {
 }
 
 PANEL_STATUS TAudioMainForm::ReadLabelOverrides() {
-    return m_Language.ReadOverrides(MakeProfileReader(*m_Platform.profile, SkinFolder() + u"SkinSetting.ini"));
+    return m_Language.ReadOverrides(
+        MakeProfileReader(*m_Platform.profile, SkinFolder() + u"SkinSetting.ini"));
 }
 
 PANEL_STATUS TAudioMainForm::SkinMenuClick(ui::CMenuItem& item) {
-    for (int32_t i = 0; i < m_SkinMenu->Count(); ++i) m_SkinMenu->Item(i)->SetChecked(false);
+    for (int32_t i = 0; i < m_SkinMenu->Count(); ++i)
+        m_SkinMenu->Item(i)->SetChecked(false);
     item.SetChecked(true);
     m_SkinName.clear();
     m_SkinName = SkinNameFromCaption(item.Caption()).substr(0, SkinNameMax);

@@ -11,13 +11,13 @@ namespace tonvel {
 
 struct PANEL_HOOKS {
     // Start-up.
-    std::function<void()> InitEqualizer;       // preset store; presets 1..4 shown in turn
-    std::function<void()> Init3D;              // 3D off, FBM on, channel defaults
-    std::function<void()> InitEffect;          // effect 1 current; buttons show it
-    std::function<void()> InitVirtualSpeakers; // parameters from the icons, driver query, enable 0
-    std::function<void()> InitMicrophone;      // flags, level bar, endpoint, capture, refresh
+    std::function<void()> InitEqualizer;        // preset store; presets 1..4 shown in turn
+    std::function<void()> Init3D;               // 3D off, FBM on, channel defaults
+    std::function<void()> InitEffect;           // effect 1 current; buttons show it
+    std::function<void()> InitVirtualSpeakers;  // parameters from the icons, driver query, enable 0
+    std::function<void()> InitMicrophone;       // flags, level bar, endpoint, capture, refresh
     std::function<void()> ResetVirtualSpeakers; // icons on the circle, parameters sent
-    std::function<void()> LoadLastProfile;     // only called when the file exists
+    std::function<void()> LoadLastProfile;      // only called when the file exists
     std::function<void()> DropMicEndpoint;
 
     // Page switch.

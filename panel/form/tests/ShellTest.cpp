@@ -30,7 +30,8 @@ struct Shell {
         std::filesystem::path host;
         sim.Files().HostPath(kProgramFolder, host);
         std::filesystem::copy(TONVEL_ASSETS_DIR, host,
-                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
         sim.Files().SetModuleFileName(kProgramFolder + u"Tonvel.exe");
         if (userConfig) {
             const std::u16string user = AppData() + u"\\Tonvel";
@@ -88,12 +89,25 @@ bool TraceHas(const TAudioMainForm& form, const std::u16string& line) {
 TEST(ShellStartUp, RunsTheStepsInOrderAndShowsTheSkinnedWindow) {
     Shell t;
     ASSERT_TRUE(t.Start().Ok());
-    const std::vector<std::u16string> expected = {
-        u"1 program folder, exit message, OS generation", u"2 configuration", u"3 initial state",
-        u"4 data folder", u"5 remembered choices", u"6 icon", u"7 tray hint and title", u"8 languages and skins",
-        u"9 device discovery", u"10 equalizer", u"11 3D", u"12 effect", u"13 virtual speaker parameters",
-        u"14 microphone", u"15 virtual speakers reset", u"16 device notifications", u"17 no last profile",
-        u"18 drop endpoint and group", u"FormCreate"};
+    const std::vector<std::u16string> expected = {u"1 program folder, exit message, OS generation",
+                                                  u"2 configuration",
+                                                  u"3 initial state",
+                                                  u"4 data folder",
+                                                  u"5 remembered choices",
+                                                  u"6 icon",
+                                                  u"7 tray hint and title",
+                                                  u"8 languages and skins",
+                                                  u"9 device discovery",
+                                                  u"10 equalizer",
+                                                  u"11 3D",
+                                                  u"12 effect",
+                                                  u"13 virtual speaker parameters",
+                                                  u"14 microphone",
+                                                  u"15 virtual speakers reset",
+                                                  u"16 device notifications",
+                                                  u"17 no last profile",
+                                                  u"18 drop endpoint and group",
+                                                  u"FormCreate"};
     EXPECT_EQ(t.form->Trace(), expected);
     EXPECT_EQ(t.form->OsGeneration(), 6);
     EXPECT_EQ(t.app->Title(), u"Tonvel 7.1 Audio");
@@ -160,7 +174,12 @@ TEST(ShellLifecycle, RightClickOnTheBackgroundCloses) {
     ASSERT_TRUE(t.Start().Ok());
     t.ShowPanel();
     ui::CImage* back = t.form->Image(u"MainFormImage");
-    t.backend.Press(t.At(*back, 200, 470), ui::MouseButton::Right);
+    ui::UI_POINT spot{-1, -1};
+    for (int32_t y = 5; y < back->Height() && spot.x < 0; y += 7)
+        for (int32_t x = 5; x < back->Width() && spot.x < 0; x += 7)
+            if (t.form->MouseTarget({x, y}) == back && t.form->ContainsWindowPoint({x, y})) spot = {x, y};
+    ASSERT_GE(spot.x, 0);
+    t.backend.Press(t.At(*back, spot.x, spot.y), ui::MouseButton::Right);
     EXPECT_TRUE(t.app->Terminated());
 }
 
@@ -264,12 +283,14 @@ TEST(ShellSwitch, SkinAndLanguageSwitchAreAppliedAndRemembered) {
     EXPECT_EQ(t.UserValue(u"Skin", u"DefaultSkin"), u"Azure");
 }
 
-TEST(ShellSwitch, WithoutTheUserFileNothingIsRemembered) {
+TEST(ShellSwitch, WithoutTheUserFileTheSkinIsLookedUpInTheSkinRoot) {
+    // No remembered skin: the name is empty, the files are looked for in the skin root itself, where there
+    // is no SkinSetting.ini, so its numeric keys are missing and the start-up ends with the error shown.
     Shell t(true, false);
-    ASSERT_TRUE(t.Start().Ok());
+    EXPECT_EQ(t.Start(false).Code, PanelInvalidInteger);
     EXPECT_EQ(t.form->CurrentSkin(), u"");
     EXPECT_TRUE(t.form->SkinMenu().Item(0)->Checked());
-    EXPECT_TRUE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(1)).Ok());
+    EXPECT_EQ(t.backend.MessageBoxes().size(), 1u);
     EXPECT_FALSE(t.sim.Files().Exists(t.AppData() + u"\\Tonvel\\AudioConfig.cfg"));
 }
 
