@@ -285,9 +285,9 @@ TEST(ShellSwitch, SkinAndLanguageSwitchAreAppliedAndRemembered) {
 
 TEST(ShellSwitch, WithoutTheUserFileTheSkinIsLookedUpInTheSkinRoot) {
     // No remembered skin: the name is empty, the files are looked for in the skin root itself, where there
-    // is no SkinSetting.ini, so its numeric keys are missing and the start-up ends with the error shown.
+    // is no outline file (applied first), so the start-up ends with the file error shown.
     Shell t(true, false);
-    EXPECT_EQ(t.Start(false).Code, PanelInvalidInteger);
+    EXPECT_EQ(t.Start(false).Code, PanelFileError);
     EXPECT_EQ(t.form->CurrentSkin(), u"");
     EXPECT_TRUE(t.form->SkinMenu().Item(0)->Checked());
     EXPECT_EQ(t.backend.MessageBoxes().size(), 1u);
