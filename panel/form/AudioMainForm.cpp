@@ -285,7 +285,7 @@ bool TAudioMainForm::FormCreate() {
         App().Terminate();
         return false;
     }
-    if (windows) windows->CreateMutex(title);
+    if (windows) windows->CreateNamedMutex(title);
     m_Created = true;
     Step(u"FormCreate");
     return true;

@@ -13,7 +13,7 @@ public:
 
     // RegisterWindowMessageW: the same name (letter case ignored) gives the same number, 0xC000 to 0xFFFF;
     // 0 on failure.
-    virtual uint32_t RegisterWindowMessage(const std::u16string& name) = 0;
+    virtual uint32_t RegisterMessage(const std::u16string& name) = 0;
     // SendMessageTimeoutW(HWND_BROADCAST, message, wParam, lParam, SMTO_ABORTIFHUNG, timeout): every
     // top-level window gets the message. Returns false when the broadcast failed.
     virtual bool Broadcast(uint32_t message, uint64_t wParam, int64_t lParam, uint32_t timeoutMs) = 0;
@@ -22,7 +22,7 @@ public:
     // again at once).
     virtual bool MutexExists(const std::u16string& name) = 0;
     // CreateMutexW(nullptr, FALSE, name): the mutex stays open until the process ends. False on failure.
-    virtual bool CreateMutex(const std::u16string& name) = 0;
+    virtual bool CreateNamedMutex(const std::u16string& name) = 0;
 
     // FindWindowW(className, caption); when found: restore it if it is minimised (ShowWindow SW_RESTORE),
     // then BringWindowToTop and SetForegroundWindow. False when no such window exists.

@@ -4,7 +4,7 @@
 
 namespace tonvel::sim {
 
-uint32_t CSimWindowSystem::RegisterWindowMessage(const std::u16string& name) {
+uint32_t CSimWindowSystem::RegisterMessage(const std::u16string& name) {
     m_Log.push_back(u"RegisterWindowMessage " + name);
     if (name.empty()) return 0;
     for (size_t i = 0; i < m_Registered.size(); ++i)
@@ -27,7 +27,7 @@ bool CSimWindowSystem::MutexExists(const std::u16string& name) {
     return m_Mutexes.count(name) != 0;
 }
 
-bool CSimWindowSystem::CreateMutex(const std::u16string& name) {
+bool CSimWindowSystem::CreateNamedMutex(const std::u16string& name) {
     m_Log.push_back(u"CreateMutex " + name);
     m_Mutexes.insert(name);
     return true;

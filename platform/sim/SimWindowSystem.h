@@ -29,10 +29,10 @@ public:
     };
     using Receiver = std::function<void(uint32_t message, uint64_t wParam, int64_t lParam)>;
 
-    uint32_t RegisterWindowMessage(const std::u16string& name) override;
+    uint32_t RegisterMessage(const std::u16string& name) override;
     bool Broadcast(uint32_t message, uint64_t wParam, int64_t lParam, uint32_t timeoutMs) override;
     bool MutexExists(const std::u16string& name) override;
-    bool CreateMutex(const std::u16string& name) override;
+    bool CreateNamedMutex(const std::u16string& name) override;
     bool BringWindowForward(const std::u16string& className, const std::u16string& caption) override;
 
     // Test side.

@@ -8,7 +8,7 @@ namespace tonvel::win32 {
 
 CWin32WindowSystem::~CWin32WindowSystem() = default;
 
-uint32_t CWin32WindowSystem::RegisterWindowMessage(const std::u16string& name) {
+uint32_t CWin32WindowSystem::RegisterMessage(const std::u16string& name) {
     return ::RegisterWindowMessageW(Wide(name));
 }
 
@@ -25,7 +25,7 @@ bool CWin32WindowSystem::MutexExists(const std::u16string& name) {
     return true;
 }
 
-bool CWin32WindowSystem::CreateMutex(const std::u16string& name) {
+bool CWin32WindowSystem::CreateNamedMutex(const std::u16string& name) {
     // Deliberately kept open: the mutex marks the running instance until the process ends.
     return ::CreateMutexW(nullptr, FALSE, Wide(name)) != nullptr;
 }
