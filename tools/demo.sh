@@ -35,9 +35,7 @@ if command -v import >/dev/null; then
 else
     xwd -display "$DISPLAY" -root -silent | convert xwd:- "$SHOT"
 fi
-# End the demo the way the setup does: broadcast the exit message; then the prefix's server.
-"$WINE64" "$BUILD/bin/TonvelDemo.exe" >/dev/null 2>&1 </dev/null & # a second start ends at once (single instance)
-sleep 1
+# End the demo with the prefix's server.
 "$WINESERVER" -k >/dev/null 2>&1 </dev/null || true
 wait "$DEMO" 2>/dev/null || true
 bash tools/wine/down.sh "$STATE" >/dev/null 2>&1 || true
