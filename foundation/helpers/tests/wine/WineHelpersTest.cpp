@@ -1,0 +1,211 @@
+// The helpers on the real Win32 layer under wine64.
+#include "foundation/helpers/FileVersion.h"
+#include "foundation/helpers/ResourceBytes.h"
+#include "foundation/helpers/RunProgram.h"
+#include "foundation/helpers/Shortcut.h"
+#include "foundation/helpers/WindowsPackages.h"
+#include "foundation/helpers/WindowsVersion.h"
+#include "foundation/helpers/Wow64.h"
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tonvel {
+namespace {
+
+std::u16string U16(const std::wstring& text) {
+    return std::u16string(text.begin(), text.end());
+}
+
+std::wstring OwnPath() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::wstring(path, length);
+}
+
+std::wstring ChildPath() {
+    std::wstring path = OwnPath();
+    return path.substr(0, path.find_last_of(L'\\') + 1) + L"helpers_child.exe";
+}
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class WineHelpers : public ::testing::Test {
+protected:
+    win32::CWin32Platform m_Windows;
+    const Platform& P() { return m_Windows.platform(); }
+};
+
+TEST_F(WineHelpers, WindowsVersionAgreesWithRtlGetVersion) {
+    using Proc = LONG(WINAPI*)(OSVERSIONINFOEXW*);
+    const auto proc = reinterpret_cast<Proc>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    ASSERT_NE(proc, nullptr);
+    OSVERSIONINFOEXW info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    ASSERT_EQ(proc(&info), 0);
+
+    int32_t family = -5, version = -5, servicePack = -5;
+    ASSERT_EQ(GetWindowsVersion(*P().system, &family, &version, &servicePack), WINDOWS_VERSION_OK);
+    EXPECT_EQ(servicePack, info.wServicePackMajor);
+    if (info.dwMajorVersion == 10 && info.dwMinorVersion == 0) {
+        EXPECT_EQ(family, 6);
+        EXPECT_EQ(version, 0xA00);
+    } else if (info.dwMajorVersion == 6 && info.dwMinorVersion == 1) {
+        EXPECT_EQ(family, 4);
+        EXPECT_EQ(version, 0x601);
+    }
+    OSVERSIONINFOW legacy{};
+    legacy.dwOSVersionInfoSize = sizeof legacy;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    GetVersionExW(&legacy);
+#pragma GCC diagnostic pop
+    RecordProperty("RtlGetVersion",
+                   std::to_string(info.dwMajorVersion) + "." + std::to_string(info.dwMinorVersion));
+    RecordProperty("GetVersionEx",
+                   std::to_string(legacy.dwMajorVersion) + "." + std::to_string(legacy.dwMinorVersion));
+}
+
+TEST_F(WineHelpers, Wow64AgreesWithTheDirectCalls) {
+    BOOL wow64 = TRUE;
+    ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+    EXPECT_EQ(IsWow64(*P().system), wow64 != FALSE);
+    void* saved = nullptr;
+    const bool disabled = DisableFsRedirection(*P().system, saved);
+    if (disabled) {
+        EXPECT_TRUE(RevertFsRedirection(*P().system, saved));
+    }
+}
+
+TEST_F(WineHelpers, PackageProbeSeesCreatedKeysCaseSensitively) {
+    const std::wstring packages =
+        L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Component Based Servicing\\Packages";
+    const std::wstring names[] = {L"Package_for_KB9990001~31bf3856ad364e35~amd64~~6.1.1.0",
+                                  L"package_for_kb9990002~31bf3856ad364e35~amd64~~6.1.1.0"};
+    for (const auto& name : names) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, (packages + L"\\" + name).c_str(), 0, nullptr, 0,
+                                  KEY_ALL_ACCESS | KEY_WOW64_64KEY, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        RegCloseKey(key);
+    }
+    EXPECT_EQ(IsWindowsPackageInstalled(*P().registry, u"KB9990001"), 1);
+    EXPECT_EQ(IsWindowsPackageInstalled(*P().registry, u"KB9990002"), 0);
+    EXPECT_EQ(IsWindowsPackageInstalled(*P().registry, u"KB9990003"), 0);
+    for (const auto& name : names)
+        EXPECT_EQ(RegDeleteKeyExW(HKEY_LOCAL_MACHINE, (packages + L"\\" + name).c_str(), KEY_WOW64_64KEY, 0),
+                  ERROR_SUCCESS);
+    EXPECT_EQ(IsWindowsPackageInstalled(*P().registry, u"KB9990001"), 0);
+}
+
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) ++*reinterpret_cast<int*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(WineHelpers, RunProgramWaitsAsAsked) {
+    const std::wstring child = ChildPath();
+    const std::wstring marker = child + L".done";
+    ASSERT_TRUE(Exists(child));
+
+    DeleteFileW(marker.c_str());
+    DWORD start = GetTickCount();
+    EXPECT_EQ(RunProgram(P(), U16(child), -1), RUN_PROGRAM_STARTED);
+    EXPECT_GE(GetTickCount() - start, 450u);
+    EXPECT_TRUE(Exists(marker));
+
+    DeleteFileW(marker.c_str());
+    EXPECT_EQ(RunProgram(P(), U16(child), 0), RUN_PROGRAM_STARTED);
+    EXPECT_FALSE(Exists(marker));
+    for (int i = 0; i < 200 && !Exists(marker); ++i)
+        Sleep(50);
+
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = CountingProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"TonvelHelpersTest";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowW(L"TonvelHelpersTest", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    int messages = 0;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&messages));
+    PostMessageW(window, WM_APP, 0, 0);
+    DeleteFileW(marker.c_str());
+    start = GetTickCount();
+    EXPECT_EQ(RunProgram(P(), U16(child), 200), RUN_PROGRAM_STARTED);
+    EXPECT_GE(GetTickCount() - start, 200u);
+    EXPECT_EQ(messages, 1);
+    EXPECT_FALSE(Exists(marker));
+    for (int i = 0; i < 200 && !Exists(marker); ++i)
+        Sleep(50);
+    DeleteFileW(marker.c_str());
+    DestroyWindow(window);
+
+    EXPECT_EQ(RunProgram(P(), u"C:\\no\\such\\program.exe", -1), RUN_PROGRAM_NOT_STARTED);
+}
+
+TEST_F(WineHelpers, LoadsOwnResource) {
+    uint32_t size = 0;
+    const uint8_t* bytes = LoadResourceBytes(*P().resources, 101, u"TNVDATA", size);
+    ASSERT_NE(bytes, nullptr);
+    ASSERT_EQ(size, 6u);
+    EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + size),
+              (std::vector<uint8_t>{0x4D, 0x5A, 0, 0, 0x01, 0xFF}));
+    EXPECT_EQ(LoadResourceBytes(*P().resources, 101, u"tnvdata", size), bytes);
+    EXPECT_EQ(LoadResourceBytes(*P().resources, 102, u"TNVDATA", size), nullptr);
+    EXPECT_EQ(size, 0u);
+}
+
+TEST_F(WineHelpers, FileVersionOfFilesWithAndWithoutVersion) {
+    std::u16string text = u"unchanged";
+    EXPECT_EQ(GetFileVersionString(*P().versionInfo, U16(OwnPath()), text), FILE_VERSION_OK);
+    EXPECT_EQ(text, u"10.20.30000.65535");
+    text = u"unchanged";
+    EXPECT_EQ(GetFileVersionString(*P().versionInfo, U16(ChildPath()), text), FILE_VERSION_NONE);
+    EXPECT_EQ(GetFileVersionString(*P().versionInfo, u"C:\\no\\such\\file.exe", text), FILE_VERSION_NONE);
+    EXPECT_EQ(text, u"unchanged");
+}
+
+TEST_F(WineHelpers, ShortcutResolvesToItsTarget) {
+    wchar_t programs[MAX_PATH];
+    ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_COMMON_PROGRAMS | CSIDL_FLAG_CREATE, nullptr, 0, programs),
+              S_OK);
+    const std::wstring folder = std::wstring(programs) + L"\\Tonvel Helpers Test";
+    const std::wstring link = folder + L"\\Child.lnk";
+    const std::wstring target = ChildPath();
+    CreateShortcut(P(), u"Tonvel Helpers Test", U16(target), u"Child");
+    ASSERT_TRUE(Exists(link));
+
+    ASSERT_GE(CoInitialize(nullptr), 0);
+    IShellLinkW* shellLink = nullptr;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                               reinterpret_cast<void**>(&shellLink)),
+              S_OK);
+    IPersistFile* file = nullptr;
+    ASSERT_EQ(shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)), S_OK);
+    EXPECT_EQ(file->Load(link.c_str(), STGM_READ), S_OK);
+    wchar_t resolved[MAX_PATH] = {};
+    EXPECT_EQ(shellLink->GetPath(resolved, MAX_PATH, nullptr, 0), S_OK);
+    EXPECT_EQ(lstrcmpiW(resolved, target.c_str()), 0) << "resolved to another path";
+    file->Release();
+    shellLink->Release();
+    CoUninitialize();
+
+    EXPECT_TRUE(DeleteFileW(link.c_str()));
+    EXPECT_TRUE(RemoveDirectoryW(folder.c_str()));
+}
+
+} // namespace
+} // namespace tonvel
