@@ -1,8 +1,60 @@
 #include "platform/sim/SimWindows.h"
 
+#include <atomic>
+#include <chrono>
+#include <random>
+#include <string>
+#include <system_error>
+
 namespace tonvel::sim {
 
-CSimWindows::CSimWindows() = default;
-CSimWindows::~CSimWindows() = default;
+namespace {
+
+std::filesystem::path NewTempRoot() {
+    static std::atomic<unsigned> counter{0};
+    std::random_device random;
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::error_code error;
+    for (;;) {
+        const std::string name = "tonvel-sim-" + std::to_string(random()) + "-" + std::to_string(stamp) +
+                                 "-" + std::to_string(counter++);
+        const std::filesystem::path root = std::filesystem::temp_directory_path(error) / name;
+        if (std::filesystem::create_directories(root, error)) return root;
+    }
+}
+
+} // namespace
+
+CSimWindows::CSimWindows() : CSimWindows(NewTempRoot()) {
+    m_TempRoot = m_Files.Root();
+}
+
+CSimWindows::CSimWindows(const std::filesystem::path& root) : m_Files(root) {
+    m_Platform.files = &m_Files;
+    m_Platform.profile = &m_Profile;
+    m_Platform.registry = &m_Registry;
+    m_Platform.environment = &m_Environment;
+    m_Platform.system = &m_SystemInfo;
+    m_Platform.processes = &m_Processes;
+    m_Platform.resources = &m_Resources;
+    m_Platform.shell = &m_Shell;
+    m_Platform.versionInfo = &m_VersionInfo;
+    m_Platform.windowSystem = &m_WindowSystem;
+    m_Shell.SetFileSystem(&m_Files);
+    m_SystemInfo.SetWow64(m_Registry.Windows64() && !m_Registry.Process64());
+}
+
+CSimWindows::~CSimWindows() {
+    if (!m_TempRoot.empty()) {
+        std::error_code error;
+        std::filesystem::remove_all(m_TempRoot, error);
+    }
+}
+
+void CSimWindows::SetBitness(bool windows64, bool process64) {
+    m_Registry.SetBitness(windows64, process64);
+    m_Environment.SetBitness(windows64, process64);
+    m_SystemInfo.SetWow64(windows64 && !process64);
+}
 
 } // namespace tonvel::sim

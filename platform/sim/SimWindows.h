@@ -2,20 +2,69 @@
 // The simulated Windows: owns every simulated platform part and hands them out as one Platform bundle.
 
 #include "platform/api/Platform.h"
+#include "platform/sim/SimEnvironment.h"
+#include "platform/sim/SimFileSystem.h"
+#include "platform/sim/SimProcesses.h"
+#include "platform/sim/SimProfileStrings.h"
+#include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimResources.h"
+#include "platform/sim/SimShell.h"
+#include "platform/sim/SimSystemInfo.h"
+#include "platform/sim/SimVersionInfo.h"
+#include "platform/sim/SimWindowSystem.h"
+
+#include <filesystem>
 
 namespace tonvel::sim {
 
 class CSimWindows {
 public:
+    // The simulated drives live in a fresh temporary host folder, removed again at the end.
     CSimWindows();
+    // The simulated drives live in `root` (kept at the end).
+    explicit CSimWindows(const std::filesystem::path& root);
     CSimWindows(const CSimWindows&) = delete;
     CSimWindows& operator=(const CSimWindows&) = delete;
     ~CSimWindows();
 
     const Platform& platform() const { return m_Platform; }
 
+    // The machine: 64-bit Windows or not and the bitness of the process (64-bit Windows with a 32-bit
+    // process, i.e. WOW64, at first). Resets the special folders and variables to that machine's defaults.
+    void SetBitness(bool windows64, bool process64);
+
+    // Files, profile strings, registry, environment (with the debugger output).
+    CSimFileSystem& Files() { return m_Files; }
+    CSimProfileStrings& Profile() { return m_Profile; }
+    CSimRegistry& Registry() { return m_Registry; }
+    CSimEnvironment& Environment() { return m_Environment; }
+    CSimDebugOutput& DebugOutput() { return m_Environment.Debug(); }
+
+    // Version, WOW64 state and clock; programs the shell can start; own resources; shell links (saved into
+    // Files()); file versions.
+    CSimSystemInfo& SystemInfo() { return m_SystemInfo; }
+    CSimProcesses& Processes() { return m_Processes; }
+    CSimResources& Resources() { return m_Resources; }
+    CSimShell& Shell() { return m_Shell; }
+    CSimVersionInfo& VersionInfo() { return m_VersionInfo; }
+
+
+    // Registered messages, broadcasts, named mutexes and other programs' windows.
+    CSimWindowSystem& WindowSystem() { return m_WindowSystem; }
+
 private:
     Platform m_Platform;
+    std::filesystem::path m_TempRoot; // removed at the end when not empty
+    CSimFileSystem m_Files;
+    CSimProfileStrings m_Profile{m_Files};
+    CSimRegistry m_Registry;
+    CSimEnvironment m_Environment{m_Files};
+    CSimSystemInfo m_SystemInfo;
+    CSimProcesses m_Processes{m_SystemInfo};
+    CSimResources m_Resources;
+    CSimShell m_Shell;
+    CSimVersionInfo m_VersionInfo;
+    CSimWindowSystem m_WindowSystem;
 };
 
 } // namespace tonvel::sim

@@ -2,7 +2,18 @@
 
 namespace tonvel::win32 {
 
-CWin32Platform::CWin32Platform() = default;
+CWin32Platform::CWin32Platform() {
+    m_Platform.files = &m_Files;
+    m_Platform.profile = &m_Profile;
+    m_Platform.registry = &m_Registry;
+    m_Platform.environment = &m_Environment;
+    m_Platform.windowSystem = &m_WindowSystem;
+    m_Platform.system = &m_SystemInfo;
+    m_Platform.processes = &m_Processes;
+    m_Platform.resources = &m_Resources;
+    m_Platform.shell = &m_Shell;
+    m_Platform.versionInfo = &m_VersionInfo;
+}
 CWin32Platform::~CWin32Platform() = default;
 
 } // namespace tonvel::win32

@@ -2,6 +2,16 @@
 // The real Windows: owns the Win32 implementation of every platform part and hands them out as one bundle.
 
 #include "platform/api/Platform.h"
+#include "platform/win32/Win32Environment.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Processes.h"
+#include "platform/win32/Win32ProfileStrings.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Resources.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32SystemInfo.h"
+#include "platform/win32/Win32VersionInfo.h"
+#include "platform/win32/Win32WindowSystem.h"
 
 namespace tonvel::win32 {
 
@@ -14,8 +24,24 @@ public:
 
     const Platform& platform() const { return m_Platform; }
 
+    CWin32FileSystem& Files() { return m_Files; }
+    CWin32ProfileStrings& Profile() { return m_Profile; }
+    CWin32Registry& Registry() { return m_Registry; }
+    CWin32Environment& Environment() { return m_Environment; }
+    CWin32WindowSystem& WindowSystem() { return m_WindowSystem; }
+
 private:
     Platform m_Platform;
+    CWin32FileSystem m_Files;
+    CWin32ProfileStrings m_Profile;
+    CWin32Registry m_Registry;
+    CWin32Environment m_Environment;
+    CWin32WindowSystem m_WindowSystem;
+    CWin32SystemInfo m_SystemInfo;
+    CWin32Processes m_Processes;
+    CWin32Resources m_Resources;
+    CWin32Shell m_Shell;
+    CWin32VersionInfo m_VersionInfo;
 };
 
 } // namespace tonvel::win32

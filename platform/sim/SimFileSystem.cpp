@@ -1,0 +1,180 @@
+#include "platform/sim/SimFileSystem.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+namespace tonvel::sim {
+namespace fs = std::filesystem;
+
+namespace {
+
+// The entry of `folder` whose name matches `name` regardless of case; `name` itself when there is none.
+fs::path FindEntry(const fs::path& folder, const std::u16string& name) {
+    std::error_code error;
+    if (fs::exists(folder / fs::path(name), error)) {
+        // An exact match is the common case; still prefer it over a scan.
+        return folder / fs::path(name);
+    }
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::u16string entry = it->path().filename().u16string();
+        if (SameName(entry, name)) return it->path();
+    }
+    return folder / fs::path(name);
+}
+
+bool ReadHostFile(const fs::path& host, std::vector<uint8_t>& bytes) {
+    std::ifstream in(host, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+} // namespace
+
+CSimFileSystem::CSimFileSystem(fs::path root) : m_Root(std::move(root)) {
+    std::error_code error;
+    fs::create_directories(m_Root / "c", error);
+}
+
+bool CSimFileSystem::Resolve(const std::u16string& path, fs::path& host, bool& parentExists) const {
+    SIM_PATH parsed;
+    if (!ParseWindowsPath(path, m_CurrentFolder, parsed)) return false;
+    const char16_t drive[2] = {static_cast<char16_t>(parsed.drive + (u'a' - u'A')), u'\0'};
+    host = m_Root / fs::path(std::u16string(drive));
+    std::error_code error;
+    parentExists = fs::is_directory(host, error);
+    for (size_t i = 0; i < parsed.names.size(); ++i) {
+        if (parentExists) {
+            host = FindEntry(host, parsed.names[i]);
+        } else {
+            host /= fs::path(parsed.names[i]);
+        }
+        if (i + 1 < parsed.names.size()) parentExists = parentExists && fs::is_directory(host, error);
+    }
+    return true;
+}
+
+bool CSimFileSystem::HostPath(const std::u16string& path, fs::path& host) const {
+    bool parentExists = false;
+    return Resolve(path, host, parentExists);
+}
+
+uint32_t CSimFileSystem::Attributes(const std::u16string& path) {
+    fs::path host;
+    bool parentExists = false;
+    if (!Resolve(path, host, parentExists) || !parentExists) return FileAttrInvalid;
+    std::error_code error;
+    const auto status = fs::status(host, error);
+    if (error || !fs::exists(status)) return FileAttrInvalid;
+    return fs::is_directory(status) ? FileAttrDirectory : FileAttrArchive;
+}
+
+int32_t CSimFileSystem::CreateFolder(const std::u16string& path) {
+    fs::path host;
+    bool parentExists = false;
+    if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;
+    std::error_code error;
+    if (fs::exists(host, error)) return FileAlreadyExists;
+    return fs::create_directory(host, error) ? FileOk : FileAccessDenied;
+}
+
+int32_t CSimFileSystem::RemoveFolder(const std::u16string& path) {
+    fs::path host;
+    bool parentExists = false;
+    if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;
+    std::error_code error;
+    if (!fs::is_directory(host, error)) return FileNotFound;
+    if (!fs::is_empty(host, error)) return FileDirNotEmpty;
+    return fs::remove(host, error) ? FileOk : FileAccessDenied;
+}
+
+bool CSimFileSystem::CreateFolders(const std::u16string& path) {
+    SIM_PATH parsed;
+    if (!ParseWindowsPath(path, m_CurrentFolder, parsed)) return false;
+    std::u16string partial = std::u16string(1, parsed.drive) + u":";
+    for (const auto& name : parsed.names) {
+        partial += u"\\" + name;
+        const int32_t status = CreateFolder(partial);
+        if (status != FileOk && status != FileAlreadyExists) return false;
+    }
+    return IsFolder(partial + u"\\");
+}
+
+bool CSimFileSystem::PutFile(const std::u16string& path, std::string_view bytes) {
+    const size_t slash = path.find_last_of(u"\\/");
+    if (slash != std::u16string::npos && !CreateFolders(path.substr(0, slash + 1))) return false;
+    return WriteAll(path, bytes.data(), bytes.size()) == FileOk;
+}
+
+int32_t CSimFileSystem::ReadAll(const std::u16string& path, std::vector<uint8_t>& bytes) {
+    fs::path host;
+    bool parentExists = false;
+    if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;
+    std::error_code error;
+    if (fs::is_directory(host, error)) return FileAccessDenied;
+    if (!fs::exists(host, error)) return FileNotFound;
+    return ReadHostFile(host, bytes) ? FileOk : FileAccessDenied;
+}
+
+int32_t CSimFileSystem::WriteAll(const std::u16string& path, const void* data, size_t size) {
+    fs::path host;
+    bool parentExists = false;
+    if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;
+    std::error_code error;
+    if (fs::is_directory(host, error)) return FileAccessDenied;
+    std::ofstream out(host, std::ios::binary | std::ios::trunc);
+    if (!out) return FileAccessDenied;
+    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+    out.close();
+    return out ? FileOk : FileWriteFault;
+}
+
+int32_t CSimFileSystem::Copy(const std::u16string& from, const std::u16string& to, bool failIfExists) {
+    std::vector<uint8_t> bytes;
+    const int32_t status = ReadAll(from, bytes);
+    if (status != FileOk) return status;
+    const uint32_t target = Attributes(to);
+    if (target != FileAttrInvalid) {
+        if ((target & FileAttrDirectory) != 0) return FileAccessDenied;
+        if (failIfExists) return FileExists;
+    }
+    return WriteAll(to, bytes.data(), bytes.size());
+}
+
+int32_t CSimFileSystem::Delete(const std::u16string& path) {
+    fs::path host;
+    bool parentExists = false;
+    if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;
+    std::error_code error;
+    if (!fs::exists(host, error)) return FileNotFound;
+    if (fs::is_directory(host, error)) return FileAccessDenied;
+    return fs::remove(host, error) ? FileOk : FileAccessDenied;
+}
+
+int32_t CSimFileSystem::List(const std::u16string& folder, bool folders, std::vector<std::u16string>& names) {
+    names.clear();
+    fs::path host;
+    bool parentExists = false;
+    if (!Resolve(folder, host, parentExists) || !parentExists) return FilePathNotFound;
+    std::error_code error;
+    if (!fs::is_directory(host, error)) return FilePathNotFound;
+    for (fs::directory_iterator it(host, error), end; !error && it != end; it.increment(error)) {
+        if (it->is_directory(error) == folders) names.push_back(it->path().filename().u16string());
+    }
+    std::sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                            [](char16_t x, char16_t y) { return FoldCase(x) < FoldCase(y); });
+    });
+    return FileOk;
+}
+
+int32_t CSimFileSystem::ListFolders(const std::u16string& folder, std::vector<std::u16string>& names) {
+    return List(folder, true, names);
+}
+
+int32_t CSimFileSystem::ListFiles(const std::u16string& folder, std::vector<std::u16string>& names) {
+    return List(folder, false, names);
+}
+
+} // namespace tonvel::sim

@@ -1,0 +1,50 @@
+#pragma once
+// The simulated file system: Windows paths mapped into a host folder. Drive "C:" is the sub-folder "c" of
+// the root, and so on; names are matched regardless of letter case against what is on disk, new names are
+// created as given. Relative paths are taken from the current folder ("C:\" at first).
+
+#include "platform/api/FileSystem.h"
+#include "platform/sim/SimPath.h"
+
+#include <filesystem>
+
+namespace tonvel::sim {
+
+class CSimFileSystem : public IFileSystem {
+public:
+    // `root` must exist; drive C: is created in it.
+    explicit CSimFileSystem(std::filesystem::path root);
+
+    uint32_t Attributes(const std::u16string& path) override;
+    int32_t CreateFolder(const std::u16string& path) override;
+    int32_t RemoveFolder(const std::u16string& path) override;
+    int32_t ReadAll(const std::u16string& path, std::vector<uint8_t>& bytes) override;
+    int32_t WriteAll(const std::u16string& path, const void* data, size_t size) override;
+    int32_t Copy(const std::u16string& from, const std::u16string& to, bool failIfExists) override;
+    int32_t Delete(const std::u16string& path) override;
+    int32_t ListFolders(const std::u16string& folder, std::vector<std::u16string>& names) override;
+    int32_t ListFiles(const std::u16string& folder, std::vector<std::u16string>& names) override;
+    std::u16string ModuleFileName() override { return m_ModuleFileName; }
+
+    // Set-up for tests and the programs' sim entries.
+    void SetModuleFileName(const std::u16string& path) { m_ModuleFileName = path; }
+    void SetCurrentFolder(const std::u16string& path) { m_CurrentFolder = path; }
+    // Creates the folder and every missing parent (like SHCreateDirectoryEx); true when it exists after.
+    bool CreateFolders(const std::u16string& path);
+    // Writes a file, creating its folders; for setting up test files.
+    bool PutFile(const std::u16string& path, std::string_view bytes);
+    // The host path a Windows path maps to (existing names found regardless of case).
+    bool HostPath(const std::u16string& path, std::filesystem::path& host) const;
+    const std::filesystem::path& Root() const { return m_Root; }
+
+private:
+    // Resolves a path; `parentExists` tells whether everything but the last name exists as folders.
+    bool Resolve(const std::u16string& path, std::filesystem::path& host, bool& parentExists) const;
+    int32_t List(const std::u16string& folder, bool folders, std::vector<std::u16string>& names);
+
+    std::filesystem::path m_Root;
+    std::u16string m_ModuleFileName = u"C:\\Program Files\\Tonvel\\Tonvel.exe";
+    std::u16string m_CurrentFolder = u"C:\\";
+};
+
+} // namespace tonvel::sim
