@@ -1,0 +1,134 @@
+#include "ui/core/NonVisual.h"
+
+#include "ui/core/Application.h"
+#include "ui/core/Form.h"
+
+namespace tonvel::ui {
+
+// ---- CTimer
+
+CTimer::~CTimer() {
+    if (m_running)
+        if (CApplication* app = Application()) app->Backend().StopTimer(*this);
+}
+
+void CTimer::SetInterval(uint32_t ms) {
+    m_interval = ms;
+    Restart();
+}
+
+void CTimer::SetTimerEnabled(bool enabled) {
+    m_timerEnabled = enabled;
+    Restart();
+}
+
+void CTimer::Adopted() {
+    if (CApplication* app = Application()) m_id = app->NewTimerId();
+    Restart();
+}
+
+void CTimer::Restart() {
+    CApplication* app = Application();
+    if (!app) return;
+    if (m_running) app->Backend().StopTimer(*this);
+    m_running = false;
+    // Runs even before a handler is set: the handler may come later.
+    if (m_timerEnabled && m_interval > 0) {
+        app->Backend().StartTimer(*this);
+        m_running = true;
+    }
+}
+
+void CTimer::Fire() {
+    if (m_timerEnabled && OnTimer) OnTimer(*this);
+}
+
+// ---- CMenuItem
+
+CMenuItem* CMenuItem::Add(std::u16string caption, std::u16string name) {
+    auto item = std::make_unique<CMenuItem>(std::move(caption));
+    item->m_name = std::move(name);
+    item->m_parent = this;
+    m_items.push_back(std::move(item));
+    return m_items.back().get();
+}
+
+CMenuItem* CMenuItem::Item(int32_t index) const {
+    if (index < 0 || index >= Count()) return nullptr;
+    return m_items[static_cast<size_t>(index)].get();
+}
+
+CMenuItem* CMenuItem::Find(std::u16string_view name) {
+    if (m_name == name) return this;
+    for (auto& item : m_items)
+        if (CMenuItem* found = item->Find(name)) return found;
+    return nullptr;
+}
+
+void CMenuItem::Click() {
+    if (!m_enabled) return;
+    if (OnClick) OnClick(*this);
+}
+
+// ---- CTrayIcon
+
+CTrayIcon::~CTrayIcon() {
+    if (Visible())
+        if (CApplication* app = Application()) app->Backend().TrayRemove(*this);
+}
+
+void CTrayIcon::SetHint(std::u16string hint) {
+    m_hint = std::move(hint);
+    if (Visible())
+        if (CApplication* app = Application()) app->Backend().TrayUpdate(*this);
+}
+
+void CTrayIcon::SetIcon(const CPicture& icon) {
+    m_icon = icon;
+    if (Visible())
+        if (CApplication* app = Application()) app->Backend().TrayUpdate(*this);
+}
+
+void CTrayIcon::SetVisible(bool visible) {
+    if (visible == Visible()) return;
+    CComponent::SetVisible(visible);
+    CApplication* app = Application();
+    if (!app) return;
+    if (visible)
+        app->Backend().TrayUpdate(*this);
+    else
+        app->Backend().TrayRemove(*this);
+}
+
+void CTrayIcon::MinimizeToTray() {
+    CApplication* app = Application();
+    if (!app) return;
+    SetVisible(true);
+    app->Minimize();
+    if (CForm* main = app->MainForm()) main->Hide();
+}
+
+void CTrayIcon::Restore() {
+    CApplication* app = Application();
+    if (!app) return;
+    app->Restore();
+    if (CForm* main = app->MainForm()) {
+        main->Restore();
+        main->Show();
+    }
+}
+
+void CTrayIcon::DoDblClick() {
+    Restore();
+    if (OnDblClickIcon) OnDblClickIcon(*this);
+}
+
+// ---- dialogs
+
+bool CFileDialog::Execute() {
+    CApplication* app = Application();
+    if (!app) return false;
+    return app->Backend().RunFileDialog(*this, Kind() == ComponentKind::SaveDialog);
+}
+
+} // namespace tonvel::ui

@@ -1,0 +1,334 @@
+#include "ui/headless/HeadlessBackend.h"
+
+#include "foundation/text/Utf.h"
+#include "ui/core/Application.h"
+#include "ui/core/Form.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace tonvel::ui {
+namespace {
+
+constexpr uint64_t MkLButton = 0x01;
+constexpr uint64_t MkRButton = 0x02;
+constexpr uint64_t MkShift = 0x04;
+constexpr uint64_t MkControl = 0x08;
+constexpr uint64_t MkMButton = 0x10;
+
+uint64_t ButtonBit(MouseButton button) {
+    switch (button) {
+    case MouseButton::Left:
+        return MkLButton;
+    case MouseButton::Right:
+        return MkRButton;
+    default:
+        return MkMButton;
+    }
+}
+
+} // namespace
+
+CHeadlessBackend::CHeadlessBackend() = default;
+
+// ---- injection
+
+void CHeadlessBackend::PostMouse(uint32_t message, UI_POINT screen, ShiftState shift) {
+    m_cursor = screen;
+    CForm* form = m_captureForm ? m_captureForm : FormAt(screen);
+    if (!form) return;
+    uint64_t keys = m_buttons;
+    if (shift & ShiftShift) keys |= MkShift;
+    if (shift & ShiftCtrl) keys |= MkControl;
+    UI_MSG msg;
+    msg.form = form;
+    msg.message = message;
+    msg.wParam = keys;
+    msg.lParam = LParamFromPoint(form->ScreenToClient(screen));
+    msg.cursor = screen;
+    m_queue.push_back(msg);
+    Pump();
+}
+
+void CHeadlessBackend::MoveTo(UI_POINT screen, ShiftState shift) {
+    if (m_moveForm) {
+        m_cursor = screen;
+        m_moveForm->SetBounds(m_moveOrigin.x + screen.x - m_moveStart.x,
+                              m_moveOrigin.y + screen.y - m_moveStart.y, m_moveForm->Width(),
+                              m_moveForm->Height());
+        return;
+    }
+    PostMouse(UiWmMouseMove, screen, shift);
+}
+
+void CHeadlessBackend::Press(UI_POINT screen, MouseButton button, ShiftState shift) {
+    m_buttons |= ButtonBit(button);
+    const uint32_t message = button == MouseButton::Left    ? UiWmLButtonDown
+                             : button == MouseButton::Right ? UiWmRButtonDown
+                                                            : UiWmMButtonDown;
+    PostMouse(message, screen, shift);
+}
+
+void CHeadlessBackend::Release(UI_POINT screen, MouseButton button, ShiftState shift) {
+    m_buttons &= ~ButtonBit(button);
+    if (m_moveForm) { // the system's move loop takes the release
+        MoveTo(screen);
+        m_moveForm = nullptr;
+        return;
+    }
+    const uint32_t message = button == MouseButton::Left    ? UiWmLButtonUp
+                             : button == MouseButton::Right ? UiWmRButtonUp
+                                                            : UiWmMButtonUp;
+    PostMouse(message, screen, shift);
+}
+
+void CHeadlessBackend::DoubleClick(UI_POINT screen) {
+    Press(screen);
+    Release(screen);
+    m_buttons |= MkLButton;
+    PostMouse(UiWmLButtonDblClk, screen, 0);
+    Release(screen);
+}
+
+void CHeadlessBackend::ClickAt(const CComponent& component, UI_POINT client) {
+    const UI_POINT screen = component.ClientToScreen(client);
+    Press(screen);
+    Release(screen);
+}
+
+bool CHeadlessBackend::ClickButton(CComponent& control) {
+    if (!control.IsShowing() || !control.Enabled()) return false;
+    control.Click();
+    Pump();
+    return true;
+}
+
+bool CHeadlessBackend::SelectItem(CComboBox& combo, int32_t index) {
+    if (!combo.IsShowing() || !combo.Enabled()) return false;
+    if (index < 0 || index >= static_cast<int32_t>(combo.Items().size())) return false;
+    combo.Select(index);
+    Pump();
+    return true;
+}
+
+bool CHeadlessBackend::ClickMenuItem(CMenuItem& item) {
+    for (const CMenuItem* i = &item; i; i = i->Parent())
+        if (!i->Enabled() || !i->Visible()) return false;
+    item.Click();
+    Pump();
+    return true;
+}
+
+void CHeadlessBackend::TrayDoubleClick(CTrayIcon& tray) {
+    if (!TrayShown(tray)) return;
+    tray.DoDblClick();
+    Pump();
+}
+
+void CHeadlessBackend::Advance(uint32_t ms) {
+    const uint64_t end = m_now + ms;
+    for (;;) {
+        auto next = m_timers.end();
+        for (auto it = m_timers.begin(); it != m_timers.end(); ++it)
+            if (it->second.due <= end && (next == m_timers.end() || it->second.due < next->second.due))
+                next = it;
+        if (next == m_timers.end()) break;
+        m_now = next->second.due;
+        CTimer* timer = next->second.timer;
+        next->second.due += timer->Interval();
+        UI_MSG msg;
+        msg.form = timer->Form();
+        msg.message = UiWmTimer;
+        msg.wParam = timer->Id();
+        msg.cursor = m_cursor;
+        m_queue.push_back(msg);
+        Pump();
+    }
+    m_now = end;
+}
+
+void CHeadlessBackend::Pump() {
+    if (AutoProcess && m_app) ProcessMessages(*m_app);
+}
+
+CForm* CHeadlessBackend::FormAt(UI_POINT screen) const {
+    for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {
+        CForm* form = *it;
+        if (!form->Visible() || form->Minimized()) continue;
+        if (form->ContainsWindowPoint({screen.x - form->Left(), screen.y - form->Top()})) return form;
+    }
+    return nullptr;
+}
+
+std::vector<CForm*> CHeadlessBackend::VisibleForms() const {
+    std::vector<CForm*> forms;
+    for (CForm* form : m_windows)
+        if (form->Visible()) forms.push_back(form);
+    return forms;
+}
+
+// ---- reading back
+
+const std::vector<uint8_t>& CHeadlessBackend::RegionBytes(const CForm& form) const {
+    static const std::vector<uint8_t> none;
+    auto it = m_regions.find(&form);
+    return it == m_regions.end() ? none : it->second;
+}
+
+int32_t CHeadlessBackend::Invalidations(const CComponent& component) const {
+    auto it = m_invalidations.find(&component);
+    return it == m_invalidations.end() ? 0 : it->second;
+}
+
+bool CHeadlessBackend::TrayShown(const CTrayIcon& tray) const {
+    return std::find(m_trays.begin(), m_trays.end(), &tray) != m_trays.end();
+}
+
+// ---- forms
+
+void CHeadlessBackend::FormCreated(CForm& form) {
+    m_app = &form.App();
+    m_windows.push_back(&form);
+}
+
+void CHeadlessBackend::FormDestroyed(CForm& form) {
+    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), &form), m_windows.end());
+    m_regions.erase(&form);
+    if (m_captureForm == &form) m_captureForm = nullptr;
+    if (m_moveForm == &form) m_moveForm = nullptr;
+    std::erase_if(m_queue, [&](const UI_MSG& msg) { return msg.form == &form; });
+}
+
+void CHeadlessBackend::FormShow(CForm& form, bool show) {
+    if (!show) {
+        if (m_captureForm == &form) m_captureForm = nullptr;
+        return;
+    }
+    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), &form), m_windows.end());
+    m_windows.push_back(&form);
+    form.Activate(); // a shown window becomes the active one
+}
+
+void CHeadlessBackend::FormMinimize(CForm&, bool) {}
+
+void CHeadlessBackend::FormRegionChanged(CForm& form, const std::vector<uint8_t>& bytes) {
+    m_regions[&form] = bytes;
+}
+
+void CHeadlessBackend::ComponentChanged(CComponent& component) {
+    ++m_invalidations[&component];
+}
+
+void CHeadlessBackend::ComponentRemoved(CComponent& component) {
+    m_invalidations.erase(&component);
+    if (component.Kind() == ComponentKind::Timer) StopTimer(static_cast<CTimer&>(component));
+    if (component.Kind() == ComponentKind::TrayIcon) TrayRemove(static_cast<CTrayIcon&>(component));
+}
+
+UI_RECT CHeadlessBackend::FrameInsets(const CForm&) {
+    return DialogFrame;
+}
+
+void CHeadlessBackend::BeginMoveByCaption(CForm& form) {
+    m_moveForm = &form;
+    m_moveStart = m_cursor;
+    m_moveOrigin = {form.Left(), form.Top()};
+    if (!(m_buttons & MkLButton)) m_moveForm = nullptr; // nothing to drag with
+}
+
+// ---- messages
+
+void CHeadlessBackend::ProcessMessages(CApplication& app) {
+    while (!m_queue.empty()) {
+        UI_MSG msg = m_queue.front();
+        m_queue.pop_front();
+        if (msg.message == UiWmQuit) {
+            app.Terminate();
+            continue;
+        }
+        if (app.HookMessage(msg)) continue;
+        if (msg.form) msg.form->WndProc(msg);
+    }
+}
+
+void CHeadlessBackend::RunLoop(CApplication& app) {
+    while (!app.Terminated() && !m_queue.empty())
+        ProcessMessages(app);
+}
+
+void CHeadlessBackend::RunModal(CApplication& app, CForm& form) {
+    // No user here: what is queued now runs; the form stays open only as long as that takes.
+    while (form.Visible() && !m_queue.empty())
+        ProcessMessages(app);
+}
+
+uint32_t CHeadlessBackend::RegisterMessage(const std::u16string& name) {
+    const std::u16string key = AsciiUpper(name);
+    auto it = std::find(m_registered.begin(), m_registered.end(), key);
+    if (it == m_registered.end()) it = m_registered.insert(m_registered.end(), key);
+    return 0xC000 + static_cast<uint32_t>(it - m_registered.begin());
+}
+
+void CHeadlessBackend::Broadcast(uint32_t message, uint64_t wParam, int64_t lParam) {
+    m_broadcasts.push_back({message, wParam, lParam});
+    // Sent, as SendMessageTimeout to HWND_BROADCAST does: straight into each top-level window.
+    const std::vector<CForm*> forms = m_windows;
+    for (CForm* form : forms) {
+        UI_MSG msg;
+        msg.form = form;
+        msg.message = message;
+        msg.wParam = wParam;
+        msg.lParam = lParam;
+        msg.cursor = m_cursor;
+        form->WndProc(msg);
+    }
+}
+
+// ---- timers, tray, dialogs
+
+void CHeadlessBackend::StartTimer(CTimer& timer) {
+    m_timers[timer.Id()] = {&timer, m_now + timer.Interval()};
+}
+
+void CHeadlessBackend::StopTimer(CTimer& timer) {
+    m_timers.erase(timer.Id());
+}
+
+void CHeadlessBackend::TrayUpdate(CTrayIcon& tray) {
+    if (!TrayShown(tray)) m_trays.push_back(&tray);
+}
+
+void CHeadlessBackend::TrayRemove(CTrayIcon& tray) {
+    std::erase(m_trays, &tray);
+}
+
+bool CHeadlessBackend::RunFileDialog(CFileDialog& dialog, bool save) {
+    return FileDialogAnswer ? FileDialogAnswer(dialog, save) : false;
+}
+
+int32_t CHeadlessBackend::MessageBox(CForm*, const std::u16string& text, const std::u16string& caption,
+                                     uint32_t flags) {
+    m_boxes.push_back({text, caption, flags});
+    if (MessageBoxAnswer) return MessageBoxAnswer(m_boxes.back());
+    return (flags & 0x0F) == UiMbYesNo ? UiIdYes : UiIdOk;
+}
+
+// ---- text and files
+
+UI_SIZE CHeadlessBackend::MeasureText(const UI_FONT& font, const std::u16string& text) {
+    // A fixed-pitch stand-in for the real font: half the font's pixel height per character.
+    const int32_t height = font.height != 0 ? std::abs(font.height) : (font.size * Dpi + 36) / 72;
+    const int32_t advance = std::max(1, (height + 1) / 2);
+    return {static_cast<int32_t>(text.size()) * advance, height + height / 4};
+}
+
+int32_t CHeadlessBackend::ReadFile(const std::u16string& path, std::vector<uint8_t>& bytes) {
+    std::ifstream in(Utf16ToUtf8(path), std::ios::binary);
+    if (!in) return 2; // ERROR_FILE_NOT_FOUND
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return 0;
+}
+
+} // namespace tonvel::ui
