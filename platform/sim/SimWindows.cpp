@@ -34,6 +34,10 @@ CSimWindows::CSimWindows(const std::filesystem::path& root) : m_Files(root) {
     m_Platform.profile = &m_Profile;
     m_Platform.registry = &m_Registry;
     m_Platform.environment = &m_Environment;
+    m_Platform.hid = &m_Hid;
+    m_Platform.deviceInstall = &m_DeviceTree;
+    m_Platform.controlDevice = &m_FilterDriver;
+    m_Platform.deviceNotifications = &m_DeviceNotifications;
     m_Platform.system = &m_SystemInfo;
     m_Platform.processes = &m_Processes;
     m_Platform.resources = &m_Resources;

@@ -2,8 +2,13 @@
 // The simulated Windows: owns every simulated platform part and hands them out as one Platform bundle.
 
 #include "platform/api/Platform.h"
+#include "platform/sim/SimDeviceHid.h"
+#include "platform/sim/SimDeviceNotifications.h"
+#include "platform/sim/SimDeviceTree.h"
 #include "platform/sim/SimEnvironment.h"
 #include "platform/sim/SimFileSystem.h"
+#include "platform/sim/SimFilterDriver.h"
+#include "platform/sim/SimHeadset.h"
 #include "platform/sim/SimProcesses.h"
 #include "platform/sim/SimProfileStrings.h"
 #include "platform/sim/SimRegistry.h"
@@ -48,6 +53,13 @@ public:
     CSimShell& Shell() { return m_Shell; }
     CSimVersionInfo& VersionInfo() { return m_VersionInfo; }
 
+    // Device side: the device tree (plug / unplug), the product's headset (not plugged in at first), the
+    // filter driver (present at first) and the device-change notices.
+    CSimDeviceTree& Devices() { return m_DeviceTree; }
+    CSimHeadset& Headset() { return m_Headset; }
+    CSimFilterDriver& FilterDriver() { return m_FilterDriver; }
+    CSimDeviceNotifications& DeviceNotifications() { return m_DeviceNotifications; }
+    CSimDeviceHid& Hid() { return m_Hid; }
 
     // Registered messages, broadcasts, named mutexes and other programs' windows.
     CSimWindowSystem& WindowSystem() { return m_WindowSystem; }
@@ -64,6 +76,11 @@ private:
     CSimResources m_Resources;
     CSimShell m_Shell;
     CSimVersionInfo m_VersionInfo;
+    CSimDeviceNotifications m_DeviceNotifications;
+    CSimDeviceTree m_DeviceTree{&m_DeviceNotifications};
+    CSimDeviceHid m_Hid{m_DeviceTree};
+    CSimFilterDriver m_FilterDriver;
+    CSimHeadset m_Headset;
     CSimWindowSystem m_WindowSystem;
 };
 

@@ -1,0 +1,122 @@
+#include "device/HidDiscovery.h"
+
+#include "foundation/text/Utf.h"
+
+#include <string>
+
+namespace tonvel {
+
+namespace {
+
+// Longest path the name match looks at.
+constexpr std::size_t kMaxPathCopy = 255;
+
+int HexDigit(char16_t c) {
+    if (c >= u'0' && c <= u'9') {
+        return c - u'0';
+    }
+    if (c >= u'A' && c <= u'F') {
+        return c - u'A' + 10;
+    }
+    if (c >= u'a' && c <= u'f') {
+        return c - u'a' + 10;
+    }
+    return -1;
+}
+
+// The (at most) four characters after the marker, read as hexadecimal: leading blanks skipped, reading
+// stops at the first other character. A text that ends early gives what is there.
+std::uint16_t ReadHex4(std::u16string_view text, std::size_t start) {
+    const std::u16string_view field = text.substr(start, 4);
+    std::size_t i = 0;
+    while (i < field.size() && (field[i] == u' ' || field[i] == u'\t')) {
+        ++i;
+    }
+    std::uint32_t value = 0;
+    for (; i < field.size(); ++i) {
+        const int digit = HexDigit(field[i]);
+        if (digit < 0) {
+            break;
+        }
+        value = value * 16 + static_cast<std::uint32_t>(digit);
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+std::size_t FindMarker(std::u16string_view text, std::u16string_view upper, std::u16string_view mixed) {
+    std::size_t at = text.find(upper);
+    if (at == std::u16string_view::npos) {
+        at = text.find(mixed);
+    }
+    return at;
+}
+
+} // namespace
+
+void ParseVidPid(std::u16string_view text, std::uint16_t& vendorId, std::uint16_t& productId) {
+    vendorId = 0;
+    productId = 0;
+    const std::size_t vid = FindMarker(text, u"VID_", u"Vid_");
+    if (vid == std::u16string_view::npos) {
+        return;
+    }
+    vendorId = ReadHex4(text, vid + 4);
+    const std::size_t pid = FindMarker(text, u"PID_", u"Pid_");
+    if (pid == std::u16string_view::npos) {
+        return;
+    }
+    productId = ReadHex4(text, pid + 4);
+}
+
+bool MatchHidInterfaceName(std::u16string_view path) {
+    const std::u16string_view limited = path.substr(0, kMaxPathCopy);
+    if (limited.size() < kHidInterfacePatternLength) {
+        return false; // too short to hold a whole pattern
+    }
+    for (std::u16string_view pattern : HidInterfacePatterns) {
+        std::u16string copy(limited.substr(0, kHidInterfacePatternLength));
+        for (std::size_t i = 0; i < kHidInterfacePatternLength; ++i) {
+            if (pattern[i] == u'X') {
+                copy[i] = u'X';
+            }
+        }
+        if (EqualsNoCaseAscii(copy, pattern)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId, std::uint16_t productId) {
+    const std::u16string hidClass = hid.GetHidGuid();
+    const DeviceListHandle list = install.GetClassDevs(hidClass, kDigcfPresent | kDigcfDeviceInterface);
+    if (list == kNoDeviceList) {
+        return kNoHidHandle;
+    }
+    HidHandle found = kNoHidHandle;
+    for (std::uint32_t index = 0; found == kNoHidHandle; ++index) {
+        DEVICE_INTERFACE_DATA data;
+        if (!install.EnumDeviceInterfaces(list, hidClass, index, data)) {
+            break;
+        }
+        std::u16string path;
+        if (!install.GetDeviceInterfacePath(list, data, path)) {
+            continue;
+        }
+        const HidHandle handle = hid.OpenInterface(path);
+        if (handle == kNoHidHandle) {
+            continue;
+        }
+        HID_ATTRIBUTES attributes;
+        if (hid.GetAttributes(handle, attributes) && attributes.ProductID == productId &&
+            attributes.VendorID == vendorId) {
+            found = handle;
+        } else {
+            hid.Close(handle);
+        }
+    }
+    install.DestroyDeviceInfoList(list);
+    return found;
+}
+
+} // namespace tonvel

@@ -1,0 +1,262 @@
+#include "device/DeviceLink.h"
+#include "device/FilterChannel.h"
+#include "foundation/text/Utf.h"
+#include "platform/sim/SimWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tonvel {
+namespace {
+
+const HardwareIdMatcher kUsbGroup = [](std::u16string_view id) {
+    const std::u16string upper = AsciiUpper(id);
+    return upper.size() == 36 && upper.rfind(u"USB\\VID_7F1C&PID_72", 0) == 0 &&
+           upper.substr(21) == u"&REV_0100&MI_00";
+};
+
+constexpr std::u16string_view kHid = kHidInterfaceClass;
+
+// The simulated machine, a link with every hook recorded, and the window's page.
+class DeviceLinkTest : public ::testing::Test {
+protected:
+    DeviceLinkTest() : m_Link(m_Sim.platform()) {
+        DEVICE_LINK_HOOKS& h = m_Link.Hooks();
+        h.ShowPresence = [this](bool on) { Log(on ? "LabelActive" : "LabelUnactive"); };
+        h.SendLedState = [this] { Log("led"); };
+        h.Wait = [this](std::uint32_t ms) { Log("wait " + std::to_string(ms)); };
+        h.LookUpMicEndpoint = [this] {
+            Log("lookup");
+            return m_MicFound;
+        };
+        h.OsGenerationCode = [this] { return m_Os; };
+        h.OpenLevelCapture = [this] { Log("open capture"); };
+        h.RefreshMicrophone = [this] { Log("refresh mic"); };
+        h.CloseLevelCapture = [this] { Log("close capture"); };
+        h.ShownPage = [this] { return m_Page; };
+        h.ReapplyEqSwitch = [this] { Log("eq switch"); };
+        h.Reapply3DSwitch = [this] { Log("3d switch"); };
+        h.StartLevelMeter = [this] { Log("level meter"); };
+        h.SendCurrentEffect = [this] { Log("effect"); };
+        h.SendVirtualSpeakers = [this] { Log("virtual"); };
+        h.DropMicEndpoint = [this] { Log("drop endpoint"); };
+        h.StopLevelMeterQueuing = [this] { Log("stop queuing"); };
+        h.ProcessPendingMessages = [this] { Log("pump"); };
+        const auto reset = h.ResetFilterDriver; // the channel's own reset
+        h.ResetFilterDriver = [this, reset] {
+            Log("driver reset");
+            reset();
+        };
+    }
+
+    void Log(std::string entry) { m_Calls.push_back(std::move(entry)); }
+
+    void Post(std::uint32_t event, std::u16string_view cls, std::u16string_view path) {
+        m_Sim.DeviceNotifications().PostInterface(event, cls, path);
+    }
+
+    void ExpectPresent(bool present) {
+        EXPECT_EQ(m_Link.DeviceConnected(), present ? 1 : 0);
+        EXPECT_EQ(m_Link.Synchronisation(), present ? 1 : 0);
+        EXPECT_EQ(m_Link.HasPresenceHandle(), present);
+    }
+
+    sim::CSimWindows m_Sim;
+    CDeviceLink m_Link;
+    std::vector<std::string> m_Calls;
+    bool m_MicFound = true;
+    int m_Os = 6;
+    DEVICE_PAGE m_Page = DEVICE_PAGE::Eq;
+};
+
+TEST_F(DeviceLinkTest, StartsWithTheInitialIdsAndAbsent) {
+    EXPECT_EQ(m_Link.VendorId(), 0x7F1C);
+    EXPECT_EQ(m_Link.ProductId(), 0x721B);
+    ExpectPresent(false);
+}
+
+TEST_F(DeviceLinkTest, DiscoveryWithTheHeadsetTakesItsIds) {
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    m_Link.Discover(kUsbGroup);
+    EXPECT_EQ(m_Link.VendorId(), 0x7F1C);
+    EXPECT_EQ(m_Link.ProductId(), 0x7213);
+    ExpectPresent(true);
+    EXPECT_EQ(m_Calls, (std::vector<std::string>{"LabelActive"}));
+    EXPECT_EQ(m_Sim.Hid().OpenHandleCount(), 1u);
+}
+
+TEST_F(DeviceLinkTest, DiscoveryWithoutADeviceClearsTheIds) {
+    sim::CSimHeadset mouse = sim::CSimHeadset::Foreign(0x1234, 0x5678);
+    m_Sim.Devices().Plug(mouse);
+    m_Link.Discover(kUsbGroup);
+    EXPECT_EQ(m_Link.VendorId(), 0);
+    EXPECT_EQ(m_Link.ProductId(), 0);
+    ExpectPresent(false);
+    EXPECT_EQ(m_Calls, (std::vector<std::string>{"LabelUnactive"}));
+    // No HID interface can match 0 and 0: a feature transaction finds no device.
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    EXPECT_EQ(m_Link.RunTransaction(1, 2, nullptr), 1);
+}
+
+TEST_F(DeviceLinkTest, PlugAndUnplugFollowTheHeadset) {
+    ASSERT_TRUE(m_Link.RegisterNotifications());
+    m_Link.Discover(kUsbGroup);
+    m_Calls.clear();
+
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    ExpectPresent(true);
+    EXPECT_EQ(m_Link.ProductId(), 0x7213);
+    // One notice for the audio interface (ignored: other class), one for the HID interface.
+    EXPECT_EQ(m_Calls, (std::vector<std::string>{"LabelActive", "led", "wait 100", "lookup", "open capture",
+                                                 "refresh mic", "close capture", "eq switch", "driver reset",
+                                                 "pump"}));
+    const auto& requests = m_Sim.FilterDriver().Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0].Code, kDriverQueryStateCode);
+    EXPECT_EQ(requests[1].Code, kDriverSetVirtualSpeakersCode);
+    EXPECT_EQ(requests[1].Input, std::vector<std::uint8_t>(72, 0));
+    EXPECT_EQ(requests[2].Code, kDriverGeneralRequestCode);
+
+    m_Calls.clear();
+    m_Sim.Devices().Unplug(m_Sim.Headset());
+    ExpectPresent(false);
+    EXPECT_EQ(m_Calls, (std::vector<std::string>{"LabelUnactive", "drop endpoint", "stop queuing", "pump"}));
+    EXPECT_EQ(m_Sim.Hid().OpenHandleCount(), 0u);
+    EXPECT_EQ(m_Link.ProductId(), 0x7213) << "the IDs stay for the next arrival";
+
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    ExpectPresent(true);
+}
+
+struct PAGE_CASE {
+    DEVICE_PAGE Page;
+    bool MicFound;
+    int Os;
+    std::vector<std::string> AfterWait;
+};
+
+TEST_F(DeviceLinkTest, ArrivalResendsInItsFixedOrderPerPage) {
+    const std::vector<std::string> mic = {"lookup", "open capture", "refresh mic", "close capture"};
+    auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const PAGE_CASE cases[] = {
+        {DEVICE_PAGE::Eq, true, 6, join(mic, {"eq switch", "driver reset"})},
+        {DEVICE_PAGE::Sound3D, true, 6, join(mic, {"eq switch", "3d switch", "driver reset"})},
+        {DEVICE_PAGE::Effect, true, 6, join(mic, {"driver reset", "effect"})},
+        {DEVICE_PAGE::Virtual71, true, 6, join(mic, {"driver reset", "virtual"})},
+        {DEVICE_PAGE::Mic, true, 6, join(mic, {"lookup", "refresh mic", "level meter", "driver reset"})},
+        {DEVICE_PAGE::Mic, false, 6, {"lookup", "lookup", "driver reset"}},
+        {DEVICE_PAGE::Mic, false, 4, join(mic, {"lookup", "refresh mic", "level meter", "driver reset"})},
+    };
+    for (const auto& c : cases) {
+        m_Page = c.Page;
+        m_MicFound = c.MicFound;
+        m_Os = c.Os;
+        m_Link.ClosePresence();
+        m_Calls.clear();
+        m_Sim.Devices().Unplug(m_Sim.Headset());
+        m_Sim.Devices().Plug(m_Sim.Headset());
+        m_Link.OnArrival({kDbtDevtypDeviceInterface, std::u16string(kHid), m_Sim.Headset().Hid().Path});
+        const std::vector<std::string> expected = join({"LabelActive", "led", "wait 100"}, c.AfterWait);
+        EXPECT_EQ(m_Calls, expected) << static_cast<int>(c.Page) << " " << c.MicFound << " " << c.Os;
+    }
+}
+
+struct NOTICE {
+    std::uint32_t Event;
+    std::u16string_view Class;
+    std::u16string Path;
+};
+
+struct HOTPLUG_CASE {
+    const char* Name;
+    bool StartPresent; // the 0x7213 headset discovered at start-up
+    std::vector<NOTICE> Notices;
+    bool Present;
+    std::uint16_t Vendor;
+    std::uint16_t Product;
+};
+
+const std::u16string kHeadsetPath =
+    u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03#7&2a1b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+
+TEST_F(DeviceLinkTest, ArrivalAndRemovalTable) {
+    sim::CSimHeadset lower(0x1620, 0x7F1C, u"7&1620&0&0000"); // a product ID pattern 1 does not accept
+    sim::CSimHeadset other(0x7299, 0x7F1C, u"7&7299&0&0000");
+    // Its USB function reports a hardware ID that the start-up search does not take.
+    other.Nodes()[0].HardwareIds = {u"USB\\VID_7F1C&PID_7299&MI_00"};
+    lower.Hid().Path = u"\\\\?\\hid#vid_7f1c&pid_72aa&mi_03#7&1620&0&0000";
+    lower.Hid().Attributes.ProductID = 0x72AA;
+    const HOTPLUG_CASE cases[] = {
+        {"foreign interface ignored", false,
+         {{kDbtDeviceArrival, kHid, u"\\\\?\\HID#VID_1234&PID_5678&MI_00#7&11aa22bb&0&0000#{4d1e}"}}, false, 0, 0},
+        {"other interface class ignored", false, {{kDbtDeviceArrival, kKsCategoryAudio, kHeadsetPath}}, false, 0,
+         0},
+        {"lower-case path accepted", false,
+         {{kDbtDeviceArrival, kHid, u"\\\\?\\hid#vid_7f1c&pid_72aa&mi_03#7&1620&0&0000"}}, true, 0x7F1C, 0x72AA},
+        {"matching path that does not open", false,
+         {{kDbtDeviceArrival, kHid, u"\\\\?\\HID#VID_7F1C&PID_7255&MI_03#7&9&0&0000"}}, false, 0x7F1C, 0x7255},
+        {"second arrival ignored", true, {{kDbtDeviceArrival, kHid, other.Hid().Path}}, true, 0x7F1C, 0x7213},
+        {"removal of another device ignored", true, {{kDbtDeviceRemoveComplete, kHid, other.Hid().Path}}, true,
+         0x7F1C, 0x7213},
+        {"removal of the current device", true, {{kDbtDeviceRemoveComplete, kHid, kHeadsetPath}}, false, 0x7F1C,
+         0x7213},
+        {"removal with Vid_ and Pid_", true,
+         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\HID#Vid_7F1C&Pid_7213&MI_03#7&2a1b3c4d&0&0000"}}, false, 0x7F1C,
+         0x7213},
+        {"removal with a lower-case path", true,
+         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\hid#vid_7f1c&pid_7213&mi_03#7&2a1b3c4d&0&0000"}}, false,
+         0x7F1C, 0x7213},
+        {"removal of a foreign interface ignored", true,
+         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\HID#VID_7F1C&PID_7213&MI_00#7&2"}}, true, 0x7F1C, 0x7213},
+        {"other event ignored", true, {{0x0007, kHid, kHeadsetPath}}, true, 0x7F1C, 0x7213},
+        {"removal then arrival of the same device", true,
+         {{kDbtDeviceRemoveComplete, kHid, kHeadsetPath}, {kDbtDeviceArrival, kHid, kHeadsetPath}}, true, 0x7F1C,
+         0x7213},
+    };
+    for (const auto& c : cases) {
+        sim::CSimWindows sim;
+        CDeviceLink link(sim.platform());
+        link.Hooks().Wait = [](std::uint32_t) {};
+        sim.Devices().Plug(lower);
+        sim.Devices().Plug(other);
+        if (c.StartPresent) {
+            sim.Devices().Plug(sim.Headset());
+        }
+        link.Discover(kUsbGroup);
+        ASSERT_EQ(link.HasPresenceHandle(), c.StartPresent) << c.Name;
+        if (!c.StartPresent) {
+            // Neither of the other two devices has a USB ID the start-up search takes.
+            EXPECT_EQ(link.VendorId(), 0) << c.Name;
+        }
+        const std::size_t attempts = sim.Hid().OpenAttempts();
+        for (const auto& n : c.Notices) {
+            link.OnDeviceChange(n.Event, {kDbtDevtypDeviceInterface, std::u16string(n.Class), n.Path});
+        }
+        EXPECT_EQ(link.DeviceConnected(), c.Present ? 1 : 0) << c.Name;
+        EXPECT_EQ(link.Synchronisation(), c.Present ? 1 : 0) << c.Name;
+        EXPECT_EQ(link.HasPresenceHandle(), c.Present) << c.Name;
+        EXPECT_EQ(link.VendorId(), c.Vendor) << c.Name;
+        EXPECT_EQ(link.ProductId(), c.Product) << c.Name;
+        EXPECT_EQ(sim.Hid().OpenHandleCount(), c.Present ? 1u : 0u) << c.Name;
+        if (std::string(c.Name) == "second arrival ignored") {
+            EXPECT_EQ(sim.Hid().OpenAttempts(), attempts) << "a held presence handle ends the arrival at once";
+        }
+        sim.Devices().Unplug(lower);
+        sim.Devices().Unplug(other);
+    }
+}
+
+TEST_F(DeviceLinkTest, NoticesOfOtherRecordTypesAreIgnored) {
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    m_Link.OnDeviceChange(kDbtDeviceArrival, {2 /* volume */, std::u16string(kHid), kHeadsetPath});
+    ExpectPresent(false);
+    EXPECT_TRUE(m_Calls.empty());
+}
+
+} // namespace
+} // namespace tonvel

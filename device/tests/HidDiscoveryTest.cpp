@@ -1,0 +1,107 @@
+#include "device/HidDiscovery.h"
+#include "platform/sim/SimWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tonvel {
+namespace {
+
+struct PARSE_CASE {
+    std::u16string_view Text;
+    std::uint16_t Vendor;
+    std::uint16_t Product;
+};
+
+TEST(HidDiscoveryTest, ParseVidPidReadsFourHexCharacters) {
+    const PARSE_CASE cases[] = {
+        {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03#7&2a1b&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}", 0x7F1C, 0x7213},
+        {u"USB\\VID_7F1C&PID_72AB&REV_0100&MI_00", 0x7F1C, 0x72AB},
+        {u"\\\\?\\HID#Vid_0600&Pid_1215&MI_03#x", 0x0600, 0x1215},
+        {u"\\\\?\\hid#vid_7f1c&pid_1620&mi_03#7&x", 0, 0},
+        {u"\\\\?\\HID#VID_7F1C&MI_03", 0x7F1C, 0},
+        {u"HID#PID_1234 only", 0, 0},
+        {u"VID_ 12G&PID_00zz", 0x12, 0x00},
+        {u"VID_7f1c&PID_abcd", 0x7F1C, 0xABCD},
+        {u"VID_12345&PID_6789A", 0x1234, 0x6789},
+        {u"ends early VID_7F", 0x7F, 0},
+        {u"", 0, 0},
+    };
+    for (const auto& c : cases) {
+        std::uint16_t vendor = 0xEEEE;
+        std::uint16_t product = 0xEEEE;
+        ParseVidPid(c.Text, vendor, product);
+        EXPECT_EQ(vendor, c.Vendor) << std::string(c.Text.begin(), c.Text.end());
+        EXPECT_EQ(product, c.Product) << std::string(c.Text.begin(), c.Text.end());
+    }
+}
+
+struct NAME_CASE {
+    std::u16string_view Path;
+    bool Match;
+};
+
+TEST(HidDiscoveryTest, InterfaceNamesMatchThePatternTable) {
+    const NAME_CASE cases[] = {
+        {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03#7&2a1b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}", true},
+        {u"\\\\?\\hid#vid_7f1c&pid_1620&mi_03#7&1&0&0000", false}, // pattern 1 wants PID_72..
+        {u"\\\\?\\hid#vid_7f1c&pid_72ab&mi_03#7&1&0&0000", true},
+        {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03", true},
+        {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_0", false}, // one short
+        {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_00#7&1", false},
+        {u"\\\\?\\HID#VID_1234&PID_5678&MI_00#7&1", false},
+        {u"\\\\?\\HID#VID_0600&PID_AB15&MI_03#7&1", true},
+        {u"\\\\?\\HID#VID_0600&PID_0016&MI_03#7&1", true},
+        {u"\\\\?\\HID#VID_0600&PID_0018&MI_03#7&1", true},
+        {u"\\\\?\\HID#VID_0600&PID_0019&MI_03#7&1", true},
+        {u"\\\\?\\HID#VID_0600&PID_0020&MI_03#7&1", true},
+        {u"\\\\?\\HID#VID_0600&PID_0021&MI_03#7&1", false},
+        {u"\\\\?\\USB#VID_7F1C&PID_7213&MI_00#6&1", false},
+        {u"", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MatchHidInterfaceName(c.Path), c.Match) << std::string(c.Path.begin(), c.Path.end());
+    }
+}
+
+TEST(HidDiscoveryTest, NoHeadsetGivesNoHandle) {
+    sim::CSimWindows sim;
+    EXPECT_EQ(OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213), kNoHidHandle);
+    sim.Devices().FailDeviceLists(true);
+    sim.Devices().Plug(sim.Headset());
+    EXPECT_EQ(OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213), kNoHidHandle);
+    EXPECT_EQ(sim.Devices().OpenListCount(), 0u);
+}
+
+TEST(HidDiscoveryTest, FirstInterfaceWithBothIdsWinsAndTheOthersAreClosed) {
+    sim::CSimWindows sim;
+    sim::CSimHeadset mouse = sim::CSimHeadset::Foreign(0x1234, 0x5678);
+    sim::CSimHeadset other(0x7213, 0x0600); // same product ID, other vendor
+    sim.Devices().Plug(mouse);
+    sim.Devices().Plug(other);
+    sim::CSimHeadset& headset = sim.Headset();
+    // The first interface cannot be opened, the second's attributes cannot be read, the third qualifies,
+    // and so would the fourth.
+    headset.Hid().Opens = false;
+    auto second = headset.MakeHidInterface(4, u"7&aa&0&0001");
+    second.AttributesReadable = false;
+    headset.AddHidInterface(second);
+    const std::size_t third = headset.AddHidInterface(headset.MakeHidInterface(5, u"7&aa&0&0002"));
+    headset.AddHidInterface(headset.MakeHidInterface(6, u"7&aa&0&0003"));
+    sim.Devices().Plug(headset);
+
+    const HidHandle handle = OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213);
+    ASSERT_NE(handle, kNoHidHandle);
+    EXPECT_EQ(sim.Hid().OpenHandleCount(), 1u);
+    EXPECT_EQ(sim.Devices().OpenListCount(), 0u);
+    // Reports through the handle reach the third interface.
+    const std::uint8_t idle[65] = {};
+    EXPECT_TRUE(sim.Hid().SetOutputReport(handle, idle, sizeof idle));
+    EXPECT_EQ(headset.Reports().back().Interface, third);
+    sim.Hid().Close(handle);
+    EXPECT_EQ(sim.Hid().OpenAttempts(), 5u); // mouse, other vendor, three of the headset's four
+}
+
+} // namespace
+} // namespace tonvel

@@ -1,0 +1,38 @@
+#pragma once
+// Device-change notifications (WM_DEVICECHANGE) for the device interfaces of every class.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tonvel {
+
+// Events of WM_DEVICECHANGE that carry a record.
+inline constexpr std::uint32_t kDbtDeviceArrival = 0x8000;
+inline constexpr std::uint32_t kDbtDeviceRemoveComplete = 0x8004;
+// Record types (dbch_devicetype).
+inline constexpr std::uint32_t kDbtDevtypDeviceInterface = 5;
+
+// The record of one notice. For device-interface records (DeviceType 5) the class is given as text in
+// registry form ("{4D1E55B2-F16F-11CF-88CB-001111000030}") and the name is the interface path.
+struct DEVICE_CHANGE_RECORD {
+    std::uint32_t DeviceType = 0;
+    std::u16string ClassGuid;
+    std::u16string Name;
+};
+
+// Called on the user-interface thread with the event code and the record.
+using DeviceChangeHandler = std::function<void(std::uint32_t event, const DEVICE_CHANGE_RECORD& record)>;
+
+class IDeviceNotifications {
+public:
+    virtual ~IDeviceNotifications() = default;
+
+    // RegisterDeviceNotification with a device-interface filter and DEVICE_NOTIFY_ALL_INTERFACE_CLASSES.
+    // Returns a registration number (non-zero) or 0 when it fails. Only one handler is active per number.
+    virtual std::uint32_t Register(DeviceChangeHandler handler) = 0;
+    // UnregisterDeviceNotification.
+    virtual void Unregister(std::uint32_t registration) = 0;
+};
+
+} // namespace tonvel

@@ -1,0 +1,51 @@
+#pragma once
+// Simulated hid.dll over the simulated device tree: handles to HID interface paths of present devices;
+// reports go to the device that owns the interface. A handle whose device was unplugged fails every call but
+// can still be closed.
+
+#include "platform/api/Hid.h"
+
+#include <cstddef>
+#include <map>
+
+namespace tonvel::sim {
+
+class CSimDeviceTree;
+class CSimHeadset;
+
+class CSimDeviceHid : public IHid {
+public:
+    explicit CSimDeviceHid(CSimDeviceTree& tree);
+
+    // Handles and preparsed records not yet released.
+    std::size_t OpenHandleCount() const { return m_Handles.size(); }
+    std::size_t PreparsedCount() const { return m_Preparsed.size(); }
+    // Every CreateFileW on a HID path so far (opened or not).
+    std::size_t OpenAttempts() const { return m_OpenAttempts; }
+
+    std::u16string GetHidGuid() override;
+    HidHandle OpenInterface(std::u16string_view path) override;
+    void Close(HidHandle handle) override;
+    bool GetAttributes(HidHandle handle, HID_ATTRIBUTES& attributes) override;
+    bool GetPreparsedData(HidHandle handle, HidPreparsed& preparsed) override;
+    std::int32_t GetCaps(HidPreparsed preparsed, HID_CAPS& caps) override;
+    void FreePreparsedData(HidPreparsed preparsed) override;
+    bool SetOutputReport(HidHandle handle, const std::uint8_t* report, std::size_t length) override;
+    bool GetInputReport(HidHandle handle, std::uint8_t* report, std::size_t length) override;
+
+private:
+    struct TARGET {
+        CSimHeadset* Device = nullptr;
+        std::size_t Hid = 0;
+    };
+    // The device behind a handle while it is still plugged in.
+    bool Resolve(HidHandle handle, TARGET& target) const;
+
+    CSimDeviceTree& m_Tree;
+    std::map<HidHandle, TARGET> m_Handles;
+    std::map<HidPreparsed, TARGET> m_Preparsed;
+    std::uintptr_t m_Next = 0x2000;
+    std::size_t m_OpenAttempts = 0;
+};
+
+} // namespace tonvel::sim

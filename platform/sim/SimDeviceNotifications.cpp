@@ -1,0 +1,39 @@
+#include "platform/sim/SimDeviceNotifications.h"
+
+#include <vector>
+
+namespace tonvel::sim {
+
+std::uint32_t CSimDeviceNotifications::Register(DeviceChangeHandler handler) {
+    const std::uint32_t id = m_Next++;
+    m_Handlers.emplace(id, std::move(handler));
+    return id;
+}
+
+void CSimDeviceNotifications::Unregister(std::uint32_t registration) { m_Handlers.erase(registration); }
+
+void CSimDeviceNotifications::Post(std::uint32_t event, const DEVICE_CHANGE_RECORD& record) {
+    // A handler may unregister while it runs: walk a copy of the registration numbers.
+    std::vector<std::uint32_t> ids;
+    for (const auto& entry : m_Handlers) {
+        ids.push_back(entry.first);
+    }
+    for (std::uint32_t id : ids) {
+        auto it = m_Handlers.find(id);
+        if (it != m_Handlers.end()) {
+            DeviceChangeHandler handler = it->second;
+            handler(event, record);
+        }
+    }
+}
+
+void CSimDeviceNotifications::PostInterface(std::uint32_t event, std::u16string_view interfaceClass,
+                                            std::u16string_view path) {
+    DEVICE_CHANGE_RECORD record;
+    record.DeviceType = kDbtDevtypDeviceInterface;
+    record.ClassGuid = std::u16string(interfaceClass);
+    record.Name = std::u16string(path);
+    Post(event, record);
+}
+
+} // namespace tonvel::sim

@@ -1,0 +1,136 @@
+#pragma once
+// A virtual USB device for the simulated Windows: its device nodes with hardware IDs, device interfaces, HID
+// interfaces with attributes and capabilities, and (for the product's headset) the register protocol over
+// HID reports: a 64 KiB register space, ten pins, a log of every report and failure injection.
+
+#include "platform/api/Hid.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tonvel::sim {
+
+// One device interface of a node.
+struct SIM_DEVICE_INTERFACE {
+    std::u16string InterfaceClass; // registry form, upper case
+    std::u16string Path;
+};
+
+// One device node (what SetupAPI lists as a device).
+struct SIM_DEVICE_NODE {
+    std::u16string SetupClass;
+    std::vector<std::u16string> HardwareIds; // the multi-string; the first one is the device's own
+    bool HardwareIdReadable = true;
+    std::vector<SIM_DEVICE_INTERFACE> Interfaces;
+    std::optional<std::vector<std::u16string>> UpperFilters;
+    bool NeedReboot = false;                 // DI_NEEDREBOOT after a state change
+    bool FailStateChange = false;            // the class installer refuses
+    std::vector<std::uint32_t> StateChanges; // DICS_DISABLE / DICS_ENABLE in the order applied
+};
+
+// The HID side of a HID interface path.
+struct SIM_HID_INTERFACE {
+    std::u16string Path;
+    HID_ATTRIBUTES Attributes;
+    bool Opens = true;
+    bool AttributesReadable = true;
+    bool PreparsedReadable = true;               // HidD_GetPreparsedData succeeds
+    std::int32_t CapsStatus = kHidpStatusSuccess; // what HidP_GetCaps answers
+    std::uint16_t InputReportLength = 65;
+    std::uint16_t OutputReportLength = 65;
+    bool RegisterProtocol = true; // reports reach the register space
+};
+
+// One report as the device saw it.
+struct SIM_REPORT {
+    enum class KIND { Output, Input };
+    KIND Kind = KIND::Output;
+    std::vector<std::uint8_t> Bytes; // output: as sent; input: as delivered (empty when not delivered)
+    bool Accepted = true;
+    std::size_t Interface = 0; // index into HidInterfaces()
+};
+
+class CSimHeadset {
+public:
+    static constexpr std::uint16_t kVendorId = 0x7F1C;
+
+    // The product's headset: a USB audio function (KSCATEGORY_AUDIO interface, hardware ID
+    // "USB\VID_vvvv&PID_pppp&REV_0100&MI_00") and its HID function with one HID interface
+    // "\\?\HID#VID_vvvv&PID_pppp&MI_03#<instance>#{4d1e55b2-...}" that speaks the register protocol.
+    explicit CSimHeadset(std::uint16_t productId = 0x7213, std::uint16_t vendorId = kVendorId,
+                         std::u16string instance = u"7&2a1b3c4d&0&0000");
+
+    // Another vendor's HID device (a mouse): one HID interface "...&MI_00#..." without the register protocol.
+    static CSimHeadset Foreign(std::uint16_t vendorId, std::uint16_t productId,
+                               std::u16string instance = u"7&11aa22bb&0&0000");
+
+    // Adds one more HID interface to the HID node (for example a second interface of the same device);
+    // returns its index.
+    std::size_t AddHidInterface(SIM_HID_INTERFACE hid);
+    // The standard HID interface record for this device with the given interface number ("MI_nn") and
+    // instance text.
+    SIM_HID_INTERFACE MakeHidInterface(std::uint8_t interfaceNumber, std::u16string_view instance) const;
+
+    std::vector<SIM_DEVICE_NODE>& Nodes() { return m_Nodes; }
+    const std::vector<SIM_DEVICE_NODE>& Nodes() const { return m_Nodes; }
+    std::vector<SIM_HID_INTERFACE>& HidInterfaces() { return m_Hid; }
+    const std::vector<SIM_HID_INTERFACE>& HidInterfaces() const { return m_Hid; }
+    // The first HID interface (the one the register traffic uses).
+    SIM_HID_INTERFACE& Hid() { return m_Hid.front(); }
+
+    std::uint16_t VendorId() const { return m_VendorId; }
+    std::uint16_t ProductId() const { return m_ProductId; }
+
+    // Register space and pins.
+    std::uint8_t Register(std::uint16_t address) const { return m_Registers[address]; }
+    void SetRegister(std::uint16_t address, std::uint8_t value) { m_Registers[address] = value; }
+    bool Pin(int pin) const { return ((m_Pins >> pin) & 1u) != 0; }
+    std::uint16_t Pins() const { return m_Pins; }
+    void SetPins(std::uint16_t pins) { m_Pins = pins & 0x3FF; }
+    std::uint16_t Address() const { return m_Address; }
+
+    // The report log.
+    const std::vector<SIM_REPORT>& Reports() const { return m_Log; }
+    void ClearReports() { m_Log.clear(); }
+
+    // Failure injection, counted from the call: the n-th output (input) report from now on (n >= 1) is not
+    // accepted (not delivered); 0 disarms. RejectAll* makes every report fail until switched off.
+    void FailOutputReport(std::uint32_t n) { m_FailOutputIn = n; }
+    void FailInputReport(std::uint32_t n) { m_FailInputIn = n; }
+    void RejectAllOutputReports(bool on) { m_RejectOutput = on; }
+    void RejectAllInputReports(bool on) { m_RejectInput = on; }
+
+    // Reports as they reach the device through an open handle of HID interface `hid`.
+    bool OnOutputReport(std::size_t hid, const std::uint8_t* report, std::size_t length);
+    bool OnInputReport(std::size_t hid, std::uint8_t* report, std::size_t length);
+
+private:
+    enum class READ_MODE { None, Register, Pins };
+
+    void ApplyCommand(const std::uint8_t* report, std::size_t length);
+
+    std::uint16_t m_VendorId;
+    std::uint16_t m_ProductId;
+    std::vector<SIM_DEVICE_NODE> m_Nodes;
+    std::vector<SIM_HID_INTERFACE> m_Hid;
+    std::size_t m_HidNode = 0;
+
+    std::vector<std::uint8_t> m_Registers;
+    std::uint16_t m_Pins = 0;
+    std::uint16_t m_Address = 0;
+    READ_MODE m_ReadMode = READ_MODE::None;
+
+    std::vector<SIM_REPORT> m_Log;
+    std::uint32_t m_FailOutputIn = 0;
+    std::uint32_t m_FailInputIn = 0;
+    bool m_RejectOutput = false;
+    bool m_RejectInput = false;
+};
+
+// Formats a 16-bit ID as four upper-case hexadecimal digits.
+std::u16string Hex4(std::uint16_t value);
+
+} // namespace tonvel::sim
