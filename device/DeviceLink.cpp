@@ -52,8 +52,8 @@ std::int32_t CDeviceLink::RunTransaction(std::int32_t noDeviceStatus, std::int32
     if (m_Platform.hid == nullptr || m_Platform.deviceInstall == nullptr) {
         return noDeviceStatus;
     }
-    return RunHidTransaction(*m_Platform.hid, *m_Platform.deviceInstall, m_VendorId, m_ProductId, noDeviceStatus,
-                             idleFailedStatus, accesses, idle);
+    return RunHidTransaction(*m_Platform.hid, *m_Platform.deviceInstall, m_VendorId, m_ProductId,
+                             noDeviceStatus, idleFailedStatus, accesses, idle);
 }
 
 void CDeviceLink::SetPresent(bool present) {
@@ -67,7 +67,8 @@ void CDeviceLink::SetPresent(bool present) {
 void CDeviceLink::Discover(const HardwareIdMatcher& usbGroup) {
     std::u16string hardwareId;
     if (m_Platform.deviceInstall != nullptr) {
-        FindMatchingDevice(*m_Platform.deviceInstall, kKsCategoryAudio, kDiscoveryPattern, usbGroup, &hardwareId);
+        FindMatchingDevice(*m_Platform.deviceInstall, kKsCategoryAudio, kDiscoveryPattern, usbGroup,
+                           &hardwareId);
     }
     ParseVidPid(hardwareId, m_VendorId, m_ProductId);
     ClosePresence();
@@ -115,7 +116,8 @@ void CDeviceLink::OnArrival(const DEVICE_CHANGE_RECORD& record) {
     if (m_PresenceHandle != kNoHidHandle) {
         return;
     }
-    if (m_Platform.hid == nullptr || AsciiUpper(record.ClassGuid) != AsciiUpper(m_Platform.hid->GetHidGuid())) {
+    if (m_Platform.hid == nullptr ||
+        AsciiUpper(record.ClassGuid) != AsciiUpper(m_Platform.hid->GetHidGuid())) {
         return;
     }
     const std::u16string path = AsciiUpper(record.Name);
@@ -167,7 +169,8 @@ void CDeviceLink::RunArrivalResend() {
 }
 
 void CDeviceLink::OnRemoval(const DEVICE_CHANGE_RECORD& record) {
-    if (m_Platform.hid == nullptr || AsciiUpper(record.ClassGuid) != AsciiUpper(m_Platform.hid->GetHidGuid())) {
+    if (m_Platform.hid == nullptr ||
+        AsciiUpper(record.ClassGuid) != AsciiUpper(m_Platform.hid->GetHidGuid())) {
         return;
     }
     // Upper-cased as on arrival: a path that arrived in lower case must be recognised when it goes, or the

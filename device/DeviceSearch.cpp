@@ -6,7 +6,8 @@ namespace tonvel {
 
 bool ReadFirstPropertyString(IDeviceInstall& install, DeviceListHandle list, const DEVICE_INFO_DATA& device,
                              std::uint32_t property, std::u16string& text) {
-    const DEVICE_PROPERTY_RESULT probe = install.GetDeviceRegistryProperty(list, device, property, nullptr, 0);
+    const DEVICE_PROPERTY_RESULT probe =
+        install.GetDeviceRegistryProperty(list, device, property, nullptr, 0);
     if (probe.Ok || probe.Error != kErrorInsufficientBuffer || probe.RequiredSize == 0) {
         return false;
     }
@@ -27,8 +28,9 @@ bool ReadFirstPropertyString(IDeviceInstall& install, DeviceListHandle list, con
     return true;
 }
 
-std::int32_t FindMatchingDevice(IDeviceInstall& install, std::u16string_view classGuid, std::u16string_view pattern,
-                                const HardwareIdMatcher& match, std::u16string* hardwareId, std::uint32_t flags) {
+std::int32_t FindMatchingDevice(IDeviceInstall& install, std::u16string_view classGuid,
+                                std::u16string_view pattern, const HardwareIdMatcher& match,
+                                std::u16string* hardwareId, std::uint32_t flags) {
     const DeviceListHandle list = install.GetClassDevs(classGuid, flags);
     if (list == kNoDeviceList) {
         return 1;

@@ -20,8 +20,9 @@ inline constexpr std::u16string_view kDiscoveryPattern = u"USB\\VID_7F1C&PID_72X
 // the setup all present devices), and returns 1 at the first device whose first hardware ID has the
 // pattern's length and is accepted by `match` (copied to `hardwareId` when given), 1 when the list cannot
 // be made (`hardwareId` unchanged), and 0 when no device matches.
-std::int32_t FindMatchingDevice(IDeviceInstall& install, std::u16string_view classGuid, std::u16string_view pattern,
-                                const HardwareIdMatcher& match, std::u16string* hardwareId,
+std::int32_t FindMatchingDevice(IDeviceInstall& install, std::u16string_view classGuid,
+                                std::u16string_view pattern, const HardwareIdMatcher& match,
+                                std::u16string* hardwareId,
                                 std::uint32_t flags = kDigcfPresent | kDigcfDeviceInterface);
 
 // The first string of a device's multi-string property, or nothing when it cannot be read: asks for the

@@ -23,8 +23,8 @@ std::uint32_t Get32(const std::uint8_t* bytes) {
 }
 
 // Opens the channel, sends one request, closes. 1 cannot open, 2 the request failed, else 0.
-std::int32_t Send(IControlDevice& control, std::uint32_t code, void* input, std::uint32_t inputSize, void* output,
-                  std::uint32_t outputSize, std::uint32_t& returned) {
+std::int32_t Send(IControlDevice& control, std::uint32_t code, void* input, std::uint32_t inputSize,
+                  void* output, std::uint32_t outputSize, std::uint32_t& returned) {
     const ControlHandle handle = control.Open(kFilterChannelPath);
     if (handle == kNoControlHandle) {
         return 1;

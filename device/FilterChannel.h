@@ -13,7 +13,9 @@ namespace tonvel {
 inline constexpr std::u16string_view kFilterChannelPath = u"\\\\.\\Class#PelixChannel&7F1C&00";
 
 // CTL_CODE(FILE_DEVICE_UNKNOWN, function, METHOD_BUFFERED, FILE_ANY_ACCESS).
-constexpr std::uint32_t FilterRequestCode(std::uint32_t function) { return (0x22u << 16) | (function << 2); }
+constexpr std::uint32_t FilterRequestCode(std::uint32_t function) {
+    return (0x22u << 16) | (function << 2);
+}
 
 inline constexpr std::uint32_t kDriverGeneralRequestCode = FilterRequestCode(0xC0A);
 inline constexpr std::uint32_t kDriverSelectEffectCode = FilterRequestCode(0xC3C);

@@ -87,7 +87,8 @@ bool MatchHidInterfaceName(std::u16string_view path) {
     return false;
 }
 
-HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId, std::uint16_t productId) {
+HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId,
+                             std::uint16_t productId) {
     const std::u16string hidClass = hid.GetHidGuid();
     const DeviceListHandle list = install.GetClassDevs(hidClass, kDigcfPresent | kDigcfDeviceInterface);
     if (list == kNoDeviceList) {

@@ -27,6 +27,7 @@ void ParseVidPid(std::u16string_view text, std::uint16_t& vendorId, std::uint16_
 bool MatchHidInterfaceName(std::u16string_view path);
 
 // An open handle of the first present HID interface whose attributes carry both IDs, or kNoHidHandle.
-HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId, std::uint16_t productId);
+HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId,
+                             std::uint16_t productId);
 
 } // namespace tonvel

@@ -19,7 +19,8 @@ bool ReadCaps(IHid& hid, HidHandle handle, HID_CAPS& caps) {
 }
 
 // A fresh zero-filled report of the given length with the register-protocol bytes 1-4.
-std::vector<std::uint8_t> MakeReport(std::uint16_t length, std::uint8_t b2, std::uint8_t b3, std::uint8_t command) {
+std::vector<std::uint8_t> MakeReport(std::uint16_t length, std::uint8_t b2, std::uint8_t b3,
+                                     std::uint8_t command) {
     std::vector<std::uint8_t> report(length, 0);
     report[1] = kRegisterRequestMark;
     report[2] = b2;
@@ -32,8 +33,12 @@ bool Send(IHid& hid, HidHandle handle, const std::vector<std::uint8_t>& report) 
     return hid.SetOutputReport(handle, report.data(), report.size());
 }
 
-std::uint8_t Low(std::uint16_t address) { return static_cast<std::uint8_t>(address & 0xFF); }
-std::uint8_t High(std::uint16_t address) { return static_cast<std::uint8_t>(address >> 8); }
+std::uint8_t Low(std::uint16_t address) {
+    return static_cast<std::uint8_t>(address & 0xFF);
+}
+std::uint8_t High(std::uint16_t address) {
+    return static_cast<std::uint8_t>(address >> 8);
+}
 
 } // namespace
 

@@ -9,9 +9,13 @@ CHidTransaction::CHidTransaction(IHid& hid, IDeviceInstall& install, std::uint16
                                  std::uint16_t productId)
     : m_Hid(hid), m_Handle(OpenAudioHidDevice(hid, install, vendorId, productId)) {}
 
-CHidTransaction::~CHidTransaction() { Close(); }
+CHidTransaction::~CHidTransaction() {
+    Close();
+}
 
-std::int32_t CHidTransaction::SendIdle() { return HidSendIdleReport(m_Hid, m_Handle); }
+std::int32_t CHidTransaction::SendIdle() {
+    return HidSendIdleReport(m_Hid, m_Handle);
+}
 
 void CHidTransaction::Close() {
     if (m_Handle != kNoHidHandle) {
@@ -20,9 +24,9 @@ void CHidTransaction::Close() {
     }
 }
 
-std::int32_t RunHidTransaction(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId, std::uint16_t productId,
-                               std::int32_t noDeviceStatus, std::int32_t idleFailedStatus,
-                               const HidAccesses& accesses, IDLE_REPORT idle) {
+std::int32_t RunHidTransaction(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId,
+                               std::uint16_t productId, std::int32_t noDeviceStatus,
+                               std::int32_t idleFailedStatus, const HidAccesses& accesses, IDLE_REPORT idle) {
     CHidTransaction transaction(hid, install, vendorId, productId);
     if (!transaction.IsOpen()) {
         return noDeviceStatus;

@@ -44,8 +44,9 @@ using HidAccesses = std::function<std::int32_t(IHid& hid, HidHandle handle)>;
 
 // Runs one transaction. No device: `noDeviceStatus` and nothing is sent. Otherwise the accesses' status; when
 // they all worked and the idle report fails, `idleFailedStatus`.
-std::int32_t RunHidTransaction(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId, std::uint16_t productId,
-                               std::int32_t noDeviceStatus, std::int32_t idleFailedStatus,
-                               const HidAccesses& accesses, IDLE_REPORT idle = IDLE_REPORT::Always);
+std::int32_t RunHidTransaction(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId,
+                               std::uint16_t productId, std::int32_t noDeviceStatus,
+                               std::int32_t idleFailedStatus, const HidAccesses& accesses,
+                               IDLE_REPORT idle = IDLE_REPORT::Always);
 
 } // namespace tonvel

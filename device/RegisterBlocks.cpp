@@ -7,7 +7,8 @@ namespace tonvel {
 
 namespace {
 
-std::int32_t WritePair(IHid& hid, HidHandle handle, std::uint16_t address, std::uint8_t alpha, std::uint8_t beta) {
+std::int32_t WritePair(IHid& hid, HidHandle handle, std::uint16_t address, std::uint8_t alpha,
+                       std::uint8_t beta) {
     if (alpha > 15 || beta > 15) {
         return 1;
     }

@@ -32,7 +32,8 @@ struct Sound3DRegisterSet {
 // The value of register 0x129: band 5 bits 11-8 with the switch bits.
 std::uint8_t EqBand5HighByte(const EqRegisterSet& eq);
 
-// Ten register writes 0x120 ... 0x129; 0 or the number (1-10) of the write that failed, nothing sent after it.
+// Ten register writes 0x120 ... 0x129; 0 or the number (1-10) of the write that failed, nothing sent after
+// it.
 std::int32_t WriteEqRegisters(IHid& hid, HidHandle handle, const EqRegisterSet& eq);
 // 0; 1 reading 0x18A failed; 2 writing 0x18A failed; 3 writing 0x18B failed; 4 writing 0x18C failed.
 std::int32_t Write3DRegisters(IHid& hid, HidHandle handle, const Sound3DRegisterSet& set);

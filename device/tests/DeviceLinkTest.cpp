@@ -109,9 +109,10 @@ TEST_F(DeviceLinkTest, PlugAndUnplugFollowTheHeadset) {
     ExpectPresent(true);
     EXPECT_EQ(m_Link.ProductId(), 0x7213);
     // One notice for the audio interface (ignored: other class), one for the HID interface.
-    EXPECT_EQ(m_Calls, (std::vector<std::string>{"LabelActive", "led", "wait 100", "lookup", "open capture",
-                                                 "refresh mic", "close capture", "eq switch", "driver reset",
-                                                 "pump"}));
+    // Every notice is followed by one pass of pending messages, the ignored one too.
+    EXPECT_EQ(m_Calls, (std::vector<std::string>{"pump", "LabelActive", "led", "wait 100", "lookup",
+                                                 "open capture", "refresh mic", "close capture", "eq switch",
+                                                 "driver reset", "pump"}));
     const auto& requests = m_Sim.FilterDriver().Requests();
     ASSERT_EQ(requests.size(), 3u);
     EXPECT_EQ(requests[0].Code, kDriverQueryStateCode);
@@ -122,7 +123,8 @@ TEST_F(DeviceLinkTest, PlugAndUnplugFollowTheHeadset) {
     m_Calls.clear();
     m_Sim.Devices().Unplug(m_Sim.Headset());
     ExpectPresent(false);
-    EXPECT_EQ(m_Calls, (std::vector<std::string>{"LabelUnactive", "drop endpoint", "stop queuing", "pump"}));
+    EXPECT_EQ(m_Calls,
+              (std::vector<std::string>{"pump", "LabelUnactive", "drop endpoint", "stop queuing", "pump"}));
     EXPECT_EQ(m_Sim.Hid().OpenHandleCount(), 0u);
     EXPECT_EQ(m_Link.ProductId(), 0x7213) << "the IDs stay for the next arrival";
 
@@ -185,37 +187,73 @@ const std::u16string kHeadsetPath =
     u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03#7&2a1b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 
 TEST_F(DeviceLinkTest, ArrivalAndRemovalTable) {
-    sim::CSimHeadset lower(0x1620, 0x7F1C, u"7&1620&0&0000"); // a product ID pattern 1 does not accept
+    sim::CSimHeadset lower(0x72AA, 0x7F1C, u"7&72aa&0&0000");
     sim::CSimHeadset other(0x7299, 0x7F1C, u"7&7299&0&0000");
-    // Its USB function reports a hardware ID that the start-up search does not take.
+    // Their USB functions report hardware IDs that the start-up search does not take.
+    lower.Nodes()[0].HardwareIds = {u"USB\\VID_7F1C&PID_72AA&MI_00"};
     other.Nodes()[0].HardwareIds = {u"USB\\VID_7F1C&PID_7299&MI_00"};
-    lower.Hid().Path = u"\\\\?\\hid#vid_7f1c&pid_72aa&mi_03#7&1620&0&0000";
-    lower.Hid().Attributes.ProductID = 0x72AA;
     const HOTPLUG_CASE cases[] = {
-        {"foreign interface ignored", false,
-         {{kDbtDeviceArrival, kHid, u"\\\\?\\HID#VID_1234&PID_5678&MI_00#7&11aa22bb&0&0000#{4d1e}"}}, false, 0, 0},
-        {"other interface class ignored", false, {{kDbtDeviceArrival, kKsCategoryAudio, kHeadsetPath}}, false, 0,
+        {"foreign interface ignored",
+         false,
+         {{kDbtDeviceArrival, kHid, u"\\\\?\\HID#VID_1234&PID_5678&MI_00#7&11aa22bb&0&0000#{4d1e}"}},
+         false,
+         0,
          0},
-        {"lower-case path accepted", false,
-         {{kDbtDeviceArrival, kHid, u"\\\\?\\hid#vid_7f1c&pid_72aa&mi_03#7&1620&0&0000"}}, true, 0x7F1C, 0x72AA},
-        {"matching path that does not open", false,
-         {{kDbtDeviceArrival, kHid, u"\\\\?\\HID#VID_7F1C&PID_7255&MI_03#7&9&0&0000"}}, false, 0x7F1C, 0x7255},
+        {"other interface class ignored",
+         false,
+         {{kDbtDeviceArrival, kKsCategoryAudio, kHeadsetPath}},
+         false,
+         0,
+         0},
+        {"lower-case path accepted",
+         false,
+         {{kDbtDeviceArrival, kHid, u"\\\\?\\hid#vid_7f1c&pid_72aa&mi_03#7&72aa&0&0000"}},
+         true,
+         0x7F1C,
+         0x72AA},
+        {"matching path that does not open",
+         false,
+         {{kDbtDeviceArrival, kHid, u"\\\\?\\HID#VID_7F1C&PID_7255&MI_03#7&9&0&0000"}},
+         false,
+         0x7F1C,
+         0x7255},
         {"second arrival ignored", true, {{kDbtDeviceArrival, kHid, other.Hid().Path}}, true, 0x7F1C, 0x7213},
-        {"removal of another device ignored", true, {{kDbtDeviceRemoveComplete, kHid, other.Hid().Path}}, true,
-         0x7F1C, 0x7213},
-        {"removal of the current device", true, {{kDbtDeviceRemoveComplete, kHid, kHeadsetPath}}, false, 0x7F1C,
+        {"removal of another device ignored",
+         true,
+         {{kDbtDeviceRemoveComplete, kHid, other.Hid().Path}},
+         true,
+         0x7F1C,
          0x7213},
-        {"removal with Vid_ and Pid_", true,
-         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\HID#Vid_7F1C&Pid_7213&MI_03#7&2a1b3c4d&0&0000"}}, false, 0x7F1C,
+        {"removal of the current device",
+         true,
+         {{kDbtDeviceRemoveComplete, kHid, kHeadsetPath}},
+         false,
+         0x7F1C,
          0x7213},
-        {"removal with a lower-case path", true,
-         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\hid#vid_7f1c&pid_7213&mi_03#7&2a1b3c4d&0&0000"}}, false,
-         0x7F1C, 0x7213},
-        {"removal of a foreign interface ignored", true,
-         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\HID#VID_7F1C&PID_7213&MI_00#7&2"}}, true, 0x7F1C, 0x7213},
+        {"removal with Vid_ and Pid_",
+         true,
+         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\HID#Vid_7F1C&Pid_7213&MI_03#7&2a1b3c4d&0&0000"}},
+         false,
+         0x7F1C,
+         0x7213},
+        {"removal with a lower-case path",
+         true,
+         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\hid#vid_7f1c&pid_7213&mi_03#7&2a1b3c4d&0&0000"}},
+         false,
+         0x7F1C,
+         0x7213},
+        {"removal of a foreign interface ignored",
+         true,
+         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\HID#VID_7F1C&PID_7213&MI_00#7&2"}},
+         true,
+         0x7F1C,
+         0x7213},
         {"other event ignored", true, {{0x0007, kHid, kHeadsetPath}}, true, 0x7F1C, 0x7213},
-        {"removal then arrival of the same device", true,
-         {{kDbtDeviceRemoveComplete, kHid, kHeadsetPath}, {kDbtDeviceArrival, kHid, kHeadsetPath}}, true, 0x7F1C,
+        {"removal then arrival of the same device",
+         true,
+         {{kDbtDeviceRemoveComplete, kHid, kHeadsetPath}, {kDbtDeviceArrival, kHid, kHeadsetPath}},
+         true,
+         0x7F1C,
          0x7213},
     };
     for (const auto& c : cases) {
@@ -244,7 +282,8 @@ TEST_F(DeviceLinkTest, ArrivalAndRemovalTable) {
         EXPECT_EQ(link.ProductId(), c.Product) << c.Name;
         EXPECT_EQ(sim.Hid().OpenHandleCount(), c.Present ? 1u : 0u) << c.Name;
         if (std::string(c.Name) == "second arrival ignored") {
-            EXPECT_EQ(sim.Hid().OpenAttempts(), attempts) << "a held presence handle ends the arrival at once";
+            EXPECT_EQ(sim.Hid().OpenAttempts(), attempts)
+                << "a held presence handle ends the arrival at once";
         }
         sim.Devices().Unplug(lower);
         sim.Devices().Unplug(other);

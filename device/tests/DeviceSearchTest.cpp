@@ -62,8 +62,13 @@ TEST(DeviceSearchTest, NoMatchGivesZeroAndAFailedListOne) {
         {"hardware ID unreadable", true, false, false, {}, kUsbGroup, 0},
         {"other length, group says yes", true, false, true, {u"USB\\VID_7F1C&PID_7213&MI_00"}, any, 0},
         {"group says no", true, false, true, {}, Group({u"USB\\VID_7F1C&PID_73XX&REV_0100&MI_00"}), 0},
-        {"only the first ID counts", true, false, true,
-         {u"USB\\VID_7F1C&PID_7213&MI_00", u"USB\\VID_7F1C&PID_7213&REV_0100&MI_00"}, kUsbGroup, 0},
+        {"only the first ID counts",
+         true,
+         false,
+         true,
+         {u"USB\\VID_7F1C&PID_7213&MI_00", u"USB\\VID_7F1C&PID_7213&REV_0100&MI_00"},
+         kUsbGroup,
+         0},
         {"lower-case ID", true, false, true, {u"usb\\vid_7f1c&pid_72ab&rev_0100&mi_00"}, kUsbGroup, 1},
     };
     for (const auto& c : cases) {
@@ -78,7 +83,8 @@ TEST(DeviceSearchTest, NoMatchGivesZeroAndAFailedListOne) {
         }
         sim.Devices().FailDeviceLists(c.FailList);
         std::u16string id = u"unchanged";
-        EXPECT_EQ(FindMatchingDevice(sim.Devices(), kKsCategoryAudio, kDiscoveryPattern, c.Match, &id), c.Result)
+        EXPECT_EQ(FindMatchingDevice(sim.Devices(), kKsCategoryAudio, kDiscoveryPattern, c.Match, &id),
+                  c.Result)
             << c.Name;
         if (c.Result == 0 || c.FailList) {
             EXPECT_EQ(id, u"unchanged") << c.Name;

@@ -58,7 +58,8 @@ TEST(FilterChannelTest, VirtualSpeakerBlockIsSeventyTwoLittleEndianBytes) {
         std::memcpy(&bits, &parameters[i], 4);
         const Bytes expected = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
                                 static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
-        EXPECT_EQ(Bytes(request.Input.begin() + 8 + 4 * i, request.Input.begin() + 12 + 4 * i), expected) << i;
+        EXPECT_EQ(Bytes(request.Input.begin() + 8 + 4 * i, request.Input.begin() + 12 + 4 * i), expected)
+            << i;
     }
     EXPECT_EQ(driver.VirtualEnable(), 1u);
     EXPECT_FLOAT_EQ(driver.VirtualParameters()[15], 6.5f);
@@ -71,15 +72,18 @@ struct REQUEST_CASE {
 
 std::vector<REQUEST_CASE> AllRequests() {
     return {
-        {"general", [](IControlDevice& c) {
+        {"general",
+         [](IControlDevice& c) {
              std::uint32_t v = 5;
              const std::int32_t s = DriverGeneralRequest(c, 0, v);
              EXPECT_EQ(v, 5u);
              return s;
          }},
         {"effect", [](IControlDevice& c) { return DriverSelectEffect(c, 1); }},
-        {"virtual", [](IControlDevice& c) { return DriverSetVirtualSpeakers(c, 0, VirtualSpeakerParameters{}); }},
-        {"state", [](IControlDevice& c) {
+        {"virtual",
+         [](IControlDevice& c) { return DriverSetVirtualSpeakers(c, 0, VirtualSpeakerParameters{}); }},
+        {"state",
+         [](IControlDevice& c) {
              std::uint32_t v = 5;
              const std::int32_t s = DriverQueryState(c, v);
              EXPECT_EQ(v, 5u);

@@ -16,7 +16,8 @@ struct PARSE_CASE {
 
 TEST(HidDiscoveryTest, ParseVidPidReadsFourHexCharacters) {
     const PARSE_CASE cases[] = {
-        {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03#7&2a1b&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}", 0x7F1C, 0x7213},
+        {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03#7&2a1b&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}", 0x7F1C,
+         0x7213},
         {u"USB\\VID_7F1C&PID_72AB&REV_0100&MI_00", 0x7F1C, 0x72AB},
         {u"\\\\?\\HID#Vid_0600&Pid_1215&MI_03#x", 0x0600, 0x1215},
         {u"\\\\?\\hid#vid_7f1c&pid_1620&mi_03#7&x", 0, 0},
@@ -44,7 +45,8 @@ struct NAME_CASE {
 
 TEST(HidDiscoveryTest, InterfaceNamesMatchThePatternTable) {
     const NAME_CASE cases[] = {
-        {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03#7&2a1b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}", true},
+        {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03#7&2a1b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}",
+         true},
         {u"\\\\?\\hid#vid_7f1c&pid_1620&mi_03#7&1&0&0000", false}, // pattern 1 wants PID_72..
         {u"\\\\?\\hid#vid_7f1c&pid_72ab&mi_03#7&1&0&0000", true},
         {u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03", true},

@@ -1,5 +1,5 @@
-#include "device/HidRegisterAccess.h"
 #include "device/HidTransaction.h"
+#include "device/HidRegisterAccess.h"
 #include "device/tests/DeviceTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +42,8 @@ TEST(HidTransactionTest, OpensRunsAccessesSendsIdleAndCloses) {
         sim::CSimWindows sim;
         sim.Devices().Plug(sim.Headset());
         sim.Headset().FailOutputReport(c.FailOutput);
-        EXPECT_EQ(RunHidTransaction(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213, 1, 9, TwoWrites, c.Idle), c.Status)
+        EXPECT_EQ(RunHidTransaction(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213, 1, 9, TwoWrites, c.Idle),
+                  c.Status)
             << c.Name;
         const auto out = Outputs(sim.Headset());
         ASSERT_EQ(out.size(), c.Outputs) << c.Name;

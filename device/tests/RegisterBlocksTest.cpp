@@ -122,9 +122,8 @@ TEST_F(RegisterBlocksTest, PairWritesCheckTheirRange) {
         std::size_t Reports;
     };
     const CASE cases[] = {
-        {true, 16, 0, 0, 1, 0},  {true, 0, 16, 0, 1, 0},  {false, 16, 3, 0, 1, 0},
-        {true, 15, 15, 0, 0, 2}, {false, 4, 9, 0, 0, 2},  {true, 1, 1, 1, 2, 1},
-        {false, 1, 1, 2, 2, 2},
+        {true, 16, 0, 0, 1, 0}, {true, 0, 16, 0, 1, 0}, {false, 16, 3, 0, 1, 0}, {true, 15, 15, 0, 0, 2},
+        {false, 4, 9, 0, 0, 2}, {true, 1, 1, 1, 2, 1},  {false, 1, 1, 2, 2, 2},
     };
     for (const auto& c : cases) {
         m_Headset.ClearReports();

@@ -8,7 +8,9 @@ namespace tonvel::sim {
 
 CSimDeviceHid::CSimDeviceHid(CSimDeviceTree& tree) : m_Tree(tree) {}
 
-std::u16string CSimDeviceHid::GetHidGuid() { return std::u16string(kHidInterfaceClass); }
+std::u16string CSimDeviceHid::GetHidGuid() {
+    return std::u16string(kHidInterfaceClass);
+}
 
 HidHandle CSimDeviceHid::OpenInterface(std::u16string_view path) {
     ++m_OpenAttempts;
@@ -22,7 +24,9 @@ HidHandle CSimDeviceHid::OpenInterface(std::u16string_view path) {
     return handle;
 }
 
-void CSimDeviceHid::Close(HidHandle handle) { m_Handles.erase(handle); }
+void CSimDeviceHid::Close(HidHandle handle) {
+    m_Handles.erase(handle);
+}
 
 bool CSimDeviceHid::Resolve(HidHandle handle, TARGET& target) const {
     auto it = m_Handles.find(handle);
@@ -70,7 +74,9 @@ std::int32_t CSimDeviceHid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
     return kHidpStatusSuccess;
 }
 
-void CSimDeviceHid::FreePreparsedData(HidPreparsed preparsed) { m_Preparsed.erase(preparsed); }
+void CSimDeviceHid::FreePreparsedData(HidPreparsed preparsed) {
+    m_Preparsed.erase(preparsed);
+}
 
 bool CSimDeviceHid::SetOutputReport(HidHandle handle, const std::uint8_t* report, std::size_t length) {
     TARGET target;

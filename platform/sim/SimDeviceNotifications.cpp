@@ -10,7 +10,9 @@ std::uint32_t CSimDeviceNotifications::Register(DeviceChangeHandler handler) {
     return id;
 }
 
-void CSimDeviceNotifications::Unregister(std::uint32_t registration) { m_Handlers.erase(registration); }
+void CSimDeviceNotifications::Unregister(std::uint32_t registration) {
+    m_Handlers.erase(registration);
+}
 
 void CSimDeviceNotifications::Post(std::uint32_t event, const DEVICE_CHANGE_RECORD& record) {
     // A handler may unregister while it runs: walk a copy of the registration numbers.

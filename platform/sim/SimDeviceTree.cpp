@@ -49,7 +49,8 @@ std::vector<std::u16string> MultiStringFromBytes(const std::uint8_t* bytes, std:
 CSimDeviceTree::CSimDeviceTree(CSimDeviceNotifications* notifications) : m_Notifications(notifications) {}
 
 void CSimDeviceTree::Plug(CSimHeadset& device) {
-    auto it = std::find_if(m_Devices.begin(), m_Devices.end(), [&](const ENTRY& e) { return e.Device == &device; });
+    auto it =
+        std::find_if(m_Devices.begin(), m_Devices.end(), [&](const ENTRY& e) { return e.Device == &device; });
     if (it == m_Devices.end()) {
         m_Devices.push_back({&device, true});
     } else if (it->Present) {
@@ -67,7 +68,8 @@ void CSimDeviceTree::Plug(CSimHeadset& device) {
 }
 
 void CSimDeviceTree::Unplug(CSimHeadset& device) {
-    auto it = std::find_if(m_Devices.begin(), m_Devices.end(), [&](const ENTRY& e) { return e.Device == &device; });
+    auto it =
+        std::find_if(m_Devices.begin(), m_Devices.end(), [&](const ENTRY& e) { return e.Device == &device; });
     if (it == m_Devices.end() || !it->Present) {
         return;
     }
@@ -140,7 +142,9 @@ DeviceListHandle CSimDeviceTree::GetClassDevs(std::u16string_view classGuid, std
     return handle;
 }
 
-void CSimDeviceTree::DestroyDeviceInfoList(DeviceListHandle list) { m_Lists.erase(list); }
+void CSimDeviceTree::DestroyDeviceInfoList(DeviceListHandle list) {
+    m_Lists.erase(list);
+}
 
 bool CSimDeviceTree::EnumDeviceInterfaces(DeviceListHandle list, std::u16string_view interfaceClass,
                                           std::uint32_t index, DEVICE_INTERFACE_DATA& data) {
@@ -184,13 +188,15 @@ SIM_DEVICE_NODE* CSimDeviceTree::Node(DeviceListHandle list, const DEVICE_INFO_D
     return &ref.Device->Nodes()[ref.Node];
 }
 
-DEVICE_PROPERTY_RESULT CSimDeviceTree::GetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data,
+DEVICE_PROPERTY_RESULT CSimDeviceTree::GetDeviceRegistryProperty(DeviceListHandle list,
+                                                                 const DEVICE_INFO_DATA& data,
                                                                  std::uint32_t property, std::uint8_t* buffer,
                                                                  std::uint32_t bufferSize) {
     DEVICE_PROPERTY_RESULT result;
     SIM_DEVICE_NODE* node = Node(list, data);
     std::vector<std::uint8_t> bytes;
-    if (node != nullptr && property == kSpdrpHardwareId && node->HardwareIdReadable && !node->HardwareIds.empty()) {
+    if (node != nullptr && property == kSpdrpHardwareId && node->HardwareIdReadable &&
+        !node->HardwareIds.empty()) {
         bytes = MultiStringBytes(node->HardwareIds);
     } else if (node != nullptr && property == kSpdrpUpperFilters && node->UpperFilters.has_value()) {
         bytes = MultiStringBytes(*node->UpperFilters);

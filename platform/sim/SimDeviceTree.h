@@ -45,11 +45,13 @@ public:
     DEVICE_PROPERTY_RESULT GetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data,
                                                      std::uint32_t property, std::uint8_t* buffer,
                                                      std::uint32_t bufferSize) override;
-    bool SetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data, std::uint32_t property,
-                                   const std::uint8_t* buffer, std::uint32_t bufferSize) override;
+    bool SetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data,
+                                   std::uint32_t property, const std::uint8_t* buffer,
+                                   std::uint32_t bufferSize) override;
     bool ChangeDeviceState(DeviceListHandle list, const DEVICE_INFO_DATA& data, std::uint32_t stateChange,
                            std::uint32_t scope, std::uint32_t hwProfile) override;
-    bool GetDeviceInstallFlags(DeviceListHandle list, const DEVICE_INFO_DATA& data, std::uint32_t& flags) override;
+    bool GetDeviceInstallFlags(DeviceListHandle list, const DEVICE_INFO_DATA& data,
+                               std::uint32_t& flags) override;
 
 private:
     struct ENTRY {

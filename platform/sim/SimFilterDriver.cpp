@@ -36,7 +36,9 @@ ControlHandle CSimFilterDriver::Open(std::u16string_view path) {
     return handle;
 }
 
-void CSimFilterDriver::Close(ControlHandle handle) { m_Handles.erase(handle); }
+void CSimFilterDriver::Close(ControlHandle handle) {
+    m_Handles.erase(handle);
+}
 
 bool CSimFilterDriver::IoControl(ControlHandle handle, std::uint32_t code, const void* input,
                                  std::uint32_t inputSize, void* output, std::uint32_t outputSize,

@@ -35,9 +35,10 @@ CSimHeadset::CSimHeadset(std::uint16_t productId, std::uint16_t vendorId, std::u
     SIM_DEVICE_NODE audio;
     audio.SetupClass = std::u16string(kMediaSetupClass);
     audio.HardwareIds = {u"USB\\" + ids + u"&REV_0100&MI_00", u"USB\\" + ids + u"&MI_00"};
-    audio.Interfaces.push_back({std::u16string(kKsCategoryAudio),
-                                u"\\\\?\\USB#" + ids + u"&MI_00#6&1b2c3d4e&0&0000#"
-                                                       u"{6994ad04-93ef-11d0-a3cc-00a0c9223196}\\global"});
+    audio.Interfaces.push_back(
+        {std::u16string(kKsCategoryAudio), u"\\\\?\\USB#" + ids +
+                                               u"&MI_00#6&1b2c3d4e&0&0000#"
+                                               u"{6994ad04-93ef-11d0-a3cc-00a0c9223196}\\global"});
     m_Nodes.push_back(std::move(audio));
 
     SIM_DEVICE_NODE usbHid;
@@ -72,7 +73,8 @@ CSimHeadset CSimHeadset::Foreign(std::uint16_t vendorId, std::uint16_t productId
     return device;
 }
 
-SIM_HID_INTERFACE CSimHeadset::MakeHidInterface(std::uint8_t interfaceNumber, std::u16string_view instance) const {
+SIM_HID_INTERFACE CSimHeadset::MakeHidInterface(std::uint8_t interfaceNumber,
+                                                std::u16string_view instance) const {
     SIM_HID_INTERFACE hid;
     hid.Path = u"\\\\?\\HID#" + VidPid(m_VendorId, m_ProductId) + u"&MI_" + Hex2(interfaceNumber) + u"#" +
                std::u16string(instance) + std::u16string(kHidPathClassSuffix);

@@ -37,7 +37,7 @@ struct SIM_HID_INTERFACE {
     HID_ATTRIBUTES Attributes;
     bool Opens = true;
     bool AttributesReadable = true;
-    bool PreparsedReadable = true;               // HidD_GetPreparsedData succeeds
+    bool PreparsedReadable = true;                // HidD_GetPreparsedData succeeds
     std::int32_t CapsStatus = kHidpStatusSuccess; // what HidP_GetCaps answers
     std::uint16_t InputReportLength = 65;
     std::uint16_t OutputReportLength = 65;
