@@ -75,7 +75,7 @@ CForm* CComponent::Form() const {
     const CComponent* c = this;
     while (c->m_parent)
         c = c->m_parent;
-    return c->m_kind == ComponentKind::Form ? static_cast<CForm*>(const_cast<CComponent*>(c)) : nullptr;
+    return c->m_formSelf;
 }
 
 CApplication* CComponent::Application() const {

@@ -145,6 +145,10 @@ protected:
     // Destroys every child now (a form does it before its own members go).
     void DestroyChildren();
 
+    // The form this component is, while it is one: set by the form's constructor and cleared when its
+    // destructor ends, so no lookup ever casts a component that is not (or no longer) a form.
+    CForm* m_formSelf = nullptr;
+
 private:
     void Adopt(std::unique_ptr<CComponent> child);
 

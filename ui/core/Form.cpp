@@ -29,6 +29,7 @@ CTimer* FindTimer(CComponent& root, uint32_t id) {
 
 CForm::CForm(CApplication& app) : CComponent(ComponentKind::Form), m_app(app) {
     m_visible = false;
+    m_formSelf = this;
     m_app.AddForm(*this);
     m_app.Backend().FormCreated(*this);
 }
@@ -37,6 +38,7 @@ CForm::~CForm() {
     DestroyChildren();
     m_app.Backend().FormDestroyed(*this);
     m_app.RemoveForm(*this);
+    m_formSelf = nullptr;
 }
 
 void CForm::SetBorder(BorderStyle border) {

@@ -23,7 +23,8 @@ int32_t StrToInt(std::u16string_view text, int32_t& value, CUiError* error) {
     for (; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (c < u'0' || c > u'9') break;
-        magnitude = magnitude * 10 + (c - u'0');
+        // Stop accumulating once out of range so a long run of digits cannot overflow.
+        if (inRange) magnitude = magnitude * 10 + (c - u'0');
         if (magnitude > 2147483648LL) inRange = false;
     }
     const bool valid = i == text.size() && i > digitsStart && inRange &&
