@@ -256,7 +256,10 @@ TEST(ConfigAsset, DeviceIdTokensAreProven) {
     ASSERT_EQ(usb.Load(path, u"USB_VID_PID"), kDeviceIdLoaded);
     EXPECT_TRUE(usb.Match(u"USB\\VID_7F1C&PID_721B&REV_0100&MI_03"));
     EXPECT_TRUE(usb.Match(u"usb\\vid_7f1c&pid_72a5&rev_0100&mi_03"));
-    EXPECT_FALSE(usb.Match(u"USB\\VID_7F1C&PID_721B&REV_0100&MI_00"));
+    // The panel's start-up search lists the audio interfaces (MI_00): they are in the group too.
+    EXPECT_TRUE(usb.Match(u"USB\\VID_7F1C&PID_721B&REV_0100&MI_00"));
+    EXPECT_FALSE(usb.Match(u"USB\\VID_7F1C&PID_721B&REV_0100&MI_01"));
+    EXPECT_FALSE(usb.Match(u"USB\\VID_0600&PID_721B&REV_0100&MI_00"));
 }
 
 } // namespace

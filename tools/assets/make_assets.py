@@ -29,6 +29,10 @@ USB_IDS = [
     "USB\\VID_7F1C&PID_72XX&REV_0100&MI_03",
     "USB\\VID_7F1C&PID_7213&REV_0100&MI_03",
     "USB\\VID_7F1C&PID_721B&REV_0100&MI_03",
+    # The audio interfaces: the panel's start-up search lists these.
+    "USB\\VID_7F1C&PID_72XX&REV_0100&MI_00",
+    "USB\\VID_7F1C&PID_7213&REV_0100&MI_00",
+    "USB\\VID_7F1C&PID_721B&REV_0100&MI_00",
 ]
 HID_IDS = [
     "HID\\VID_7F1C&PID_72XX&REV_0100&MI_03",

@@ -38,11 +38,6 @@ struct Shell {
             sim.Files().CreateFolders(user);
             sim.Files().Copy(kProgramFolder + u"AudioConfig.cfg", user + u"\\AudioConfig.cfg", false);
         }
-        // The start-up search lists the audio interfaces (MI_00): the group needs an entry of that form.
-        sim.Profile().WriteString(u"USB_VID_PID", u"1",
-                                  u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_00,"
-                                  u"z/OVCfH5P0ytofR7pY53nj5CDRFx6mO52Q3g7L2YIH8h7ygi5X0FzA==",
-                                  kProgramFolder + u"AudioConfig.cfg");
         if (withDevice) sim.Devices().Plug(sim.Headset());
     }
     std::u16string AppData() {
