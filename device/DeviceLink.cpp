@@ -112,16 +112,24 @@ bool CDeviceLink::MicStepApplies(bool endpointFound) const {
     return endpointFound || os != 6;
 }
 
+// A notice about a HID interface of ours; `path` is its name upper-cased. Removal compares the same
+// upper-cased form: a path that arrived in lower case must be recognised when it goes, or the window would
+// stay "present" with a device that is gone.
+bool CDeviceLink::IsOurHidInterface(const DEVICE_CHANGE_RECORD& record, std::u16string& path) const {
+    if (m_Platform.hid == nullptr ||
+        AsciiUpper(record.ClassGuid) != AsciiUpper(m_Platform.hid->GetHidGuid())) {
+        return false;
+    }
+    path = AsciiUpper(record.Name);
+    return MatchHidInterfaceName(path);
+}
+
 void CDeviceLink::OnArrival(const DEVICE_CHANGE_RECORD& record) {
     if (m_PresenceHandle != kNoHidHandle) {
         return;
     }
-    if (m_Platform.hid == nullptr ||
-        AsciiUpper(record.ClassGuid) != AsciiUpper(m_Platform.hid->GetHidGuid())) {
-        return;
-    }
-    const std::u16string path = AsciiUpper(record.Name);
-    if (!MatchHidInterfaceName(path)) {
+    std::u16string path;
+    if (!IsOurHidInterface(record, path)) {
         return;
     }
     ParseVidPid(path, m_VendorId, m_ProductId);
@@ -169,14 +177,8 @@ void CDeviceLink::RunArrivalResend() {
 }
 
 void CDeviceLink::OnRemoval(const DEVICE_CHANGE_RECORD& record) {
-    if (m_Platform.hid == nullptr ||
-        AsciiUpper(record.ClassGuid) != AsciiUpper(m_Platform.hid->GetHidGuid())) {
-        return;
-    }
-    // Upper-cased as on arrival: a path that arrived in lower case must be recognised when it goes, or the
-    // window would stay "present" with a device that is gone.
-    const std::u16string path = AsciiUpper(record.Name);
-    if (!MatchHidInterfaceName(path)) {
+    std::u16string path;
+    if (!IsOurHidInterface(record, path)) {
         return;
     }
     std::uint16_t vendorId = 0;

@@ -88,6 +88,7 @@ private:
     void SetPresent(bool present);
     void RunArrivalResend();
     bool MicStepApplies(bool endpointFound) const;
+    bool IsOurHidInterface(const DEVICE_CHANGE_RECORD& record, std::u16string& path) const;
 
     const Platform& m_Platform;
     DEVICE_LINK_HOOKS m_Hooks;
