@@ -2,35 +2,20 @@
 // on the labels (with the tab layout) and the language switch; the remembered choices.
 
 #include "panel/form/AudioMainForm.h"
+#include "panel/form/SortedFolders.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/ProfileStrings.h"
 
 #include <algorithm>
 
 namespace tonvel {
-namespace {
-
-std::u16string LowerAscii(std::u16string text) {
-    for (char16_t& c : text)
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-    return text;
-}
-
-} // namespace
 
 std::u16string TAudioMainForm::LanguageRoot() const {
     return m_ProgramFolder + m_Config.LanguageFolderName + u"\\";
 }
 
 int32_t TAudioMainForm::ListLanguages() {
-    std::vector<std::u16string> names;
-    if (m_Platform.files->ListFolders(LanguageRoot(), names) != FileOk) names.clear();
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const std::u16string& n) { return n == u"." || n == u".."; }),
-                names.end());
-    std::stable_sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
-        return LowerAscii(a) < LowerAscii(b);
-    });
+    const std::vector<std::u16string> names = SortedFolders(*m_Platform.files, LanguageRoot());
     m_LanguageMenu->Clear();
     m_LanguageFolders.clear();
     for (const std::u16string& name : names) {

@@ -2,34 +2,13 @@
 // the skin switch.
 
 #include "panel/form/AudioMainForm.h"
+#include "panel/form/SortedFolders.h"
 #include "panel/model/RegionFile.h"
 #include "platform/api/FileSystem.h"
 
 #include <algorithm>
 
 namespace tonvel {
-namespace {
-
-std::u16string LowerAscii(std::u16string text) {
-    for (char16_t& c : text)
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-    return text;
-}
-
-// The sub-folders of a folder, sorted by name without regard to letter case.
-std::vector<std::u16string> SortedFolders(IFileSystem& files, const std::u16string& root) {
-    std::vector<std::u16string> names;
-    if (files.ListFolders(root, names) != FileOk) names.clear();
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const std::u16string& n) { return n == u"." || n == u".."; }),
-                names.end());
-    std::stable_sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
-        return LowerAscii(a) < LowerAscii(b);
-    });
-    return names;
-}
-
-} // namespace
 
 std::u16string TAudioMainForm::SkinRoot() const {
     return m_ProgramFolder + m_Config.SkinFolderName + u"\\";
