@@ -3,6 +3,7 @@
 #include "panel/model/ValueSyntax.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace tonvel {
 
@@ -60,6 +61,10 @@ int32_t RoundHalfEven(double value) {
     } else if (rest == 0.5) {
         result = std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
     }
+    // A size from a file times a scale can leave the 32-bit range; such values stop at its ends.
+    if (std::isnan(result)) return 0;
+    if (result < -2147483648.0) return INT32_MIN;
+    if (result > 2147483647.0) return INT32_MAX;
     return static_cast<int32_t>(result);
 }
 

@@ -65,7 +65,8 @@ PANEL_STATUS ParseGlobalNumber(const std::u16string& value, int32_t& field);
 
 // The font scale for the screen's logical resolution and the OS generation code.
 double FontScaleFactor(int32_t dpi, int32_t osGeneration);
-// Nearest whole number, halves to the even neighbour.
+// Nearest whole number, halves to the even neighbour; values beyond the 32-bit range give its nearest end
+// (not a number gives 0).
 int32_t RoundHalfEven(double value);
 
 bool LabelTextShown(const std::u16string& text);

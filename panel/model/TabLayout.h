@@ -18,6 +18,7 @@ struct PAGE_TABS {
 };
 
 // Moves Bevel2 to the right edge of the EQ tab, then lays out Effect, Bevel3, Mic, Bevel4 and Virtual 7.1.
+// Edges beyond the 32-bit range (bounds from a language file can be anything) stop at its ends.
 void LayOutPageTabs(PAGE_TABS& tabs);
 
 } // namespace tonvel

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tonvel {
 namespace {
 
@@ -137,6 +139,31 @@ TEST(LabelStyle, FontScalingRoundsHalvesToEven) {
     EXPECT_EQ(RoundHalfEven(2.5), 2);
     EXPECT_EQ(RoundHalfEven(3.5), 4);
     EXPECT_EQ(RoundHalfEven(-0.5), 0);
+}
+
+// A font size from a file times a scale above 1 (screens below 96 dpi) can leave the 32-bit range.
+TEST(LabelStyle, ScaledSizesBeyondTheRangeStopAtItsEnds) {
+    struct CASE {
+        int32_t Size;
+        int32_t Dpi;
+        int32_t Points;
+    };
+    const CASE cases[] = {
+        {INT32_MAX, 72, INT32_MAX},  {INT32_MIN, 72, INT32_MIN},   {INT32_MAX, 1, INT32_MAX},
+        {INT32_MAX, 96, 1932735282}, {-2147483647, 48, INT32_MIN}, {100, 72, 120},
+    };
+    for (const CASE& c : cases) {
+        _LABEL_STYLE_INFO style;
+        style.Text = u"x";
+        style.FontSize = c.Size;
+        style.HasFontSize = true;
+        LABEL_PROPERTIES label = Designed();
+        ApplyLabelStyle(style, _GLOBAL_FONT_INFO{}, true, FontScaleFactor(c.Dpi, 4), label);
+        EXPECT_EQ(label.FontSize, c.Points) << c.Size << " pt at " << c.Dpi << " dpi";
+    }
+    EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
+    EXPECT_EQ(RoundHalfEven(-1e300), INT32_MIN);
+    EXPECT_EQ(RoundHalfEven(1e300), INT32_MAX);
 }
 
 TEST(LabelStyle, LongTextsAndFontNamesAreCut) {

@@ -26,5 +26,27 @@ TEST(TabLayout, TabsFollowEachOtherAfterTheirSeparators) {
     EXPECT_EQ(tabs.PageEffect.Top, 82); // tops of the labels are their own
 }
 
+// Bounds from a language file can be anything; edges stop at the ends of the 32-bit range.
+TEST(TabLayout, EdgesBeyondTheRangeStopAtItsEnds) {
+    struct CASE {
+        TAB_BOX Eq;
+        int32_t Bevel2, Effect, Virtual;
+    };
+    const CASE cases[] = {
+        {{INT32_MAX, 0, 100}, INT32_MAX, INT32_MAX, INT32_MAX},
+        {{INT32_MAX - 10, 0, 8}, INT32_MAX - 2, INT32_MAX, INT32_MAX},
+        {{INT32_MIN, 0, -100}, INT32_MIN, INT32_MIN + 13, INT32_MIN + 39},
+    };
+    for (const CASE& c : cases) {
+        PAGE_TABS tabs;
+        tabs.PageEQ = c.Eq;
+        tabs.Bevel2 = tabs.Bevel3 = tabs.Bevel4 = {0, 0, 8};
+        LayOutPageTabs(tabs);
+        EXPECT_EQ(tabs.Bevel2.Left, c.Bevel2) << c.Eq.Left << "+" << c.Eq.Width;
+        EXPECT_EQ(tabs.PageEffect.Left, c.Effect) << c.Eq.Left << "+" << c.Eq.Width;
+        EXPECT_EQ(tabs.PageVirtual.Left, c.Virtual) << c.Eq.Left << "+" << c.Eq.Width;
+    }
+}
+
 } // namespace
 } // namespace tonvel
