@@ -3,6 +3,7 @@
 
 #include "panel/form/AudioMainForm.h"
 #include "panel/form/SortedFolders.h"
+#include "panel/model/TabLayout.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/ProfileStrings.h"
 
@@ -94,12 +95,16 @@ void TAudioMainForm::ApplyAllLabelStyles() {
     ui::CComponent* bevel3 = Find(u"Bevel3");
     ui::CComponent* bevel4 = Find(u"Bevel4");
     if (eq && effect && mic && virt && bevel2 && bevel3 && bevel4) {
-        bevel2->SetBounds(eq->Left() + eq->Width(), eq->Top(), bevel2->Width(), bevel2->Height());
-        effect->SetLeft(bevel2->Left() + bevel2->Width() + 5);
-        bevel3->SetBounds(effect->Left() + effect->Width(), bevel2->Top(), bevel3->Width(), bevel3->Height());
-        mic->SetLeft(bevel3->Left() + bevel3->Width() + 5);
-        bevel4->SetBounds(mic->Left() + mic->Width(), bevel2->Top(), bevel4->Width(), bevel4->Height());
-        virt->SetLeft(bevel4->Left() + bevel4->Width() + 5);
+        auto box = [](const ui::CComponent& c) { return TAB_BOX{c.Left(), c.Top(), c.Width()}; };
+        PAGE_TABS tabs{box(*eq),     box(*effect), box(*mic),   box(*virt),
+                       box(*bevel2), box(*bevel3), box(*bevel4)};
+        LayOutPageTabs(tabs);
+        bevel2->SetBounds(tabs.Bevel2.Left, tabs.Bevel2.Top, bevel2->Width(), bevel2->Height());
+        effect->SetLeft(tabs.PageEffect.Left);
+        bevel3->SetBounds(tabs.Bevel3.Left, tabs.Bevel3.Top, bevel3->Width(), bevel3->Height());
+        mic->SetLeft(tabs.PageMic.Left);
+        bevel4->SetBounds(tabs.Bevel4.Left, tabs.Bevel4.Top, bevel4->Width(), bevel4->Height());
+        virt->SetLeft(tabs.PageVirtual.Left);
     }
     // The two derived captions.
     if (ui::CLabel* sx = Label(u"SXLabel")) {
