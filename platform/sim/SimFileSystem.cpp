@@ -117,7 +117,26 @@ int32_t CSimFileSystem::ReadAll(const std::u16string& path, std::vector<uint8_t>
     return ReadHostFile(host, bytes) ? FileOk : FileAccessDenied;
 }
 
+namespace {
+
+std::u16string UpperPath(const std::u16string& path) {
+    std::u16string upper = path;
+    for (char16_t& unit : upper)
+        if (unit >= u'a' && unit <= u'z') unit = static_cast<char16_t>(unit - u'a' + u'A');
+    return upper;
+}
+
+} // namespace
+
+void CSimFileSystem::FailWrite(const std::u16string& path, int32_t error) {
+    m_FailedWrites[UpperPath(path)] = error;
+}
+
 int32_t CSimFileSystem::WriteAll(const std::u16string& path, const void* data, size_t size) {
+    if (!m_FailedWrites.empty()) {
+        const auto failed = m_FailedWrites.find(UpperPath(path));
+        if (failed != m_FailedWrites.end()) return failed->second;
+    }
     fs::path host;
     bool parentExists = false;
     if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;

@@ -7,6 +7,7 @@
 #include "platform/sim/SimPath.h"
 
 #include <filesystem>
+#include <map>
 
 namespace tonvel::sim {
 
@@ -36,6 +37,10 @@ public:
     // The host path a Windows path maps to (existing names found regardless of case).
     bool HostPath(const std::u16string& path, std::filesystem::path& host) const;
     const std::filesystem::path& Root() const { return m_Root; }
+    // Fault injection: every later WriteAll of this path (any letter case) fails with `error` and leaves the
+    // file as it was; ClearWriteFailures lets them through again.
+    void FailWrite(const std::u16string& path, int32_t error = FileWriteFault);
+    void ClearWriteFailures() { m_FailedWrites.clear(); }
 
 private:
     // Resolves a path; `parentExists` tells whether everything but the last name exists as folders.
@@ -45,6 +50,7 @@ private:
     std::filesystem::path m_Root;
     std::u16string m_ModuleFileName = u"C:\\Program Files\\Tonvel\\Tonvel.exe";
     std::u16string m_CurrentFolder = u"C:\\";
+    std::map<std::u16string, int32_t> m_FailedWrites; // upper-cased path -> error
 };
 
 } // namespace tonvel::sim

@@ -2,6 +2,7 @@
 
 #include "foundation/devid/tests/DeviceIdTestData.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimRegistryFaults.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,32 @@ TEST_F(DeviceIdSave, KeyThatCannotBeCreatedIsNotReported) {
     EXPECT_EQ(m_Group.SaveToRegistry(m_Registry, u"ORV USB DeviceId Group"), 0);
     EXPECT_TRUE(Values().empty());
     EXPECT_EQ(m_Registry.OpenHandleCount(), 0u);
+}
+
+// A value write the registry refuses: nothing is reported (the copy is a convenience for the driver side),
+// the other entries are still written and the key is closed.
+TEST_F(DeviceIdSave, RefusedValueWritesLeaveTheOthersAndCloseTheKey) {
+    struct CASE {
+        uint32_t FailAt; // the n-th value write refused
+        bool Later;      // ... and every one after it
+        std::vector<std::u16string> Written;
+    };
+    const CASE cases[] = {
+        {1, false, {u"2", u"3"}}, {2, false, {u"1", u"3"}}, {3, false, {u"1", u"2"}},      {1, true, {}},
+        {2, true, {u"1"}},        {3, true, {u"1", u"2"}},  {4, true, {u"1", u"2", u"3"}},
+    };
+    for (const CASE& c : cases) {
+        m_Registry.DeleteTree(RegLocalMachine, u"SOFTWARE\\ORV USB DeviceId Group", 0);
+        sim::CRegistryWriteFaults faults(m_Registry);
+        faults.FailWrite(c.FailAt, c.Later);
+        EXPECT_EQ(m_Group.SaveToRegistry(faults, u"ORV USB DeviceId Group"), 0) << c.FailAt;
+        EXPECT_EQ(faults.Writes(), 3u) << "every entry is tried";
+        std::vector<std::u16string> names;
+        for (const auto& value : Values())
+            names.push_back(value.first);
+        EXPECT_EQ(names, c.Written) << c.FailAt << (c.Later ? " and later" : "");
+        EXPECT_EQ(m_Registry.OpenHandleCount(), 0u) << c.FailAt;
+    }
 }
 
 } // namespace

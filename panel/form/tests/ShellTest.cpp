@@ -299,6 +299,82 @@ TEST(ShellSwitch, AFailedSkinSwitchIsReportedAndNotRemembered) {
     EXPECT_EQ(t.UserValue(u"Skin", u"DefaultSkin"), u"Graphite");
 }
 
+// The user configuration file after a switch, when the platform keeps the choice from being written.
+enum class USER_FAULT { WriteRefused, FileGone, FolderGone, FileIsAFolder };
+
+struct PERSIST_CASE {
+    const char* what;
+    USER_FAULT fault;
+    bool skin; // a skin switch (else a language switch)
+};
+
+class ShellPersistence : public ::testing::TestWithParam<PERSIST_CASE> {};
+
+// The switch itself works and says nothing about the choice it could not remember; whatever was on disk
+// stays exactly as it was, and no file or folder is made.
+TEST_P(ShellPersistence, AChoiceThatCannotBeWrittenLeavesTheUserFileAsItWas) {
+    const PERSIST_CASE c = GetParam();
+    Shell t;
+    ASSERT_TRUE(t.Start().Ok()) << c.what;
+    const std::u16string folder = t.AppData() + u"\\Tonvel";
+    const std::u16string user = folder + u"\\AudioConfig.cfg";
+    std::vector<uint8_t> before;
+    ASSERT_EQ(t.sim.Files().ReadAll(user, before), FileOk);
+    std::filesystem::path host;
+    t.sim.Files().HostPath(folder, host);
+    switch (c.fault) {
+    case USER_FAULT::WriteRefused:
+        t.sim.Files().FailWrite(user);
+        break;
+    case USER_FAULT::FileGone:
+        ASSERT_EQ(t.sim.Files().Delete(user), FileOk);
+        break;
+    case USER_FAULT::FolderGone:
+        std::filesystem::remove_all(host);
+        break;
+    case USER_FAULT::FileIsAFolder:
+        ASSERT_EQ(t.sim.Files().Delete(user), FileOk);
+        ASSERT_EQ(t.sim.Files().CreateFolder(user), FileOk);
+        break;
+    }
+    t.backend.ClearMessageBoxes();
+    if (c.skin) {
+        EXPECT_TRUE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(0)).Ok()) << c.what;
+        EXPECT_EQ(t.form->CurrentSkin(), u"Azure") << c.what;
+    } else {
+        EXPECT_TRUE(t.form->LanguageMenuClick(*t.form->LanguageMenu().Item(0)).Ok()) << c.what;
+        EXPECT_EQ(t.form->CurrentLanguage(), u"Deutsch") << c.what;
+    }
+    EXPECT_TRUE(t.backend.MessageBoxes().empty()) << c.what;
+    std::vector<uint8_t> after;
+    switch (c.fault) {
+    case USER_FAULT::WriteRefused:
+        ASSERT_EQ(t.sim.Files().ReadAll(user, after), FileOk) << c.what;
+        EXPECT_EQ(after, before) << c.what;
+        t.sim.Files().ClearWriteFailures();
+        break;
+    case USER_FAULT::FileGone:
+        EXPECT_FALSE(t.sim.Files().Exists(user)) << c.what;
+        EXPECT_TRUE(std::filesystem::is_directory(host)) << c.what;
+        break;
+    case USER_FAULT::FolderGone:
+        EXPECT_FALSE(std::filesystem::exists(host)) << c.what;
+        break;
+    case USER_FAULT::FileIsAFolder:
+        EXPECT_EQ(t.sim.Files().Attributes(user) & FileAttrDirectory, FileAttrDirectory) << c.what;
+        break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ShellPersistence,
+    ::testing::Values(PERSIST_CASE{"skin, write refused", USER_FAULT::WriteRefused, true},
+                      PERSIST_CASE{"language, write refused", USER_FAULT::WriteRefused, false},
+                      PERSIST_CASE{"skin, file gone", USER_FAULT::FileGone, true},
+                      PERSIST_CASE{"language, folder gone", USER_FAULT::FolderGone, false},
+                      PERSIST_CASE{"skin, folder gone", USER_FAULT::FolderGone, true},
+                      PERSIST_CASE{"language, file is a folder", USER_FAULT::FileIsAFolder, false}));
+
 struct ERROR_CASE {
     const char* what;
     const char16_t* file; // relative to the program folder; nullptr: remove the language folders
