@@ -132,5 +132,33 @@ TEST(FilterChannelTest, DriverResetSendsQueryZerosAndGeneralRequestInOrder) {
     EXPECT_EQ(requests[2].Input, (Bytes{1, 0, 0, 0, 0, 0, 0, 0}));
 }
 
+// The reset is three requests, each on its own opening of the control device: one refused or a missing
+// device stops none of the others, and every opening is closed again.
+TEST(FilterChannelTest, DriverResetGoesOnPastARefusedRequest) {
+    struct CASE {
+        bool Present;
+        std::uint32_t FailRequest; // the n-th request refused, 0 none
+        std::size_t Sent;
+        std::uint32_t VirtualEnable; // what the driver holds after the reset
+    };
+    const CASE cases[] = {
+        {true, 0, 3, 0}, {true, 1, 3, 0}, {true, 2, 3, 1}, {true, 3, 3, 0}, {false, 0, 0, 1},
+    };
+    for (const CASE& c : cases) {
+        sim::CSimFilterDriver driver;
+        std::uint32_t value = 0;
+        ASSERT_EQ(DriverSetVirtualSpeakers(driver, 1, VirtualSpeakerParameters{}), 0);
+        driver.ClearRequests();
+        driver.SetPresent(c.Present);
+        driver.FailRequest(c.FailRequest);
+        ResetFilterDriver(driver);
+        EXPECT_EQ(driver.Requests().size(), c.Sent) << c.FailRequest;
+        EXPECT_EQ(driver.VirtualEnable(), c.VirtualEnable) << c.FailRequest;
+        EXPECT_EQ(driver.OpenHandleCount(), 0u) << c.FailRequest;
+        driver.SetPresent(true);
+        EXPECT_EQ(DriverGeneralRequest(driver, 0, value), 0) << "the next request goes through";
+    }
+}
+
 } // namespace
 } // namespace tonvel

@@ -55,7 +55,7 @@ bool CSimFilterDriver::IoControl(ControlHandle handle, std::uint32_t code, const
     }
     request.OutputSize = outputSize;
     m_Requests.push_back(request);
-    if (m_FailRequests) {
+    if (m_FailRequests || (m_FailRequestIn != 0 && --m_FailRequestIn == 0)) {
         return false;
     }
 

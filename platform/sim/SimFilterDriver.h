@@ -31,6 +31,8 @@ public:
     void SetStateReply(std::uint32_t value) { m_StateReply = value; }
     // Every request fails (DeviceIoControl returns FALSE).
     void FailRequests(bool on) { m_FailRequests = on; }
+    // Only the n-th request from now on (n >= 1) fails; 0 none.
+    void FailRequest(std::uint32_t n) { m_FailRequestIn = n; }
     // The driver reports this many returned bytes instead of the output size (for a driver that gives none).
     void ForceReturnedBytes(std::int64_t bytes) { m_ForcedReturned = bytes; }
 
@@ -52,6 +54,7 @@ public:
 private:
     bool m_Present = true;
     bool m_FailRequests = false;
+    std::uint32_t m_FailRequestIn = 0;
     std::int64_t m_ForcedReturned = -1;
     std::uint32_t m_GeneralReply = 0;
     std::uint32_t m_StateReply = 0;
