@@ -1,0 +1,578 @@
+// The Win32 backend: windows of forms and of the application, the message loop with the application's
+// hook, timers, capture and moving, screen metrics.
+
+#include "ui/win32/Win32Backend.h"
+
+#include "ui/core/Application.h"
+#include "ui/win32/Win32Support.h"
+
+#include <algorithm>
+
+namespace tonvel::ui {
+namespace {
+
+using namespace win32ui;
+
+constexpr wchar_t FormClass[] = L"TonvelForm";
+constexpr wchar_t AppClass[] = L"TApplication";
+// How long a broadcast waits for each other program's window.
+constexpr UINT BroadcastTimeoutMs = 200;
+
+struct FORM_DATA {
+    HWND hwnd = nullptr;
+    HICON icon = nullptr; // the icon set on the window (owned by its picture)
+};
+
+FORM_DATA* DataOf(const CForm& form) {
+    return static_cast<FORM_DATA*>(form.BackendData());
+}
+
+DWORD StyleOf(const CForm& form) {
+    if (form.Border() == BorderStyle::None) return WS_POPUP | WS_CLIPCHILDREN;
+    return WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+}
+DWORD ExStyleOf(const CForm& form) {
+    return form.Border() == BorderStyle::None ? 0 : WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+}
+
+bool IsMouseMessage(UINT message) {
+    return message >= WM_MOUSEFIRST && message <= WM_MBUTTONUP && message != WM_MOUSEWHEEL;
+}
+
+LRESULT CALLBACK AppProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace
+
+CWin32Backend::CWin32Backend() {
+    m_instance = GetModuleHandleW(nullptr);
+    Gdiplus::GdiplusStartupInput input;
+    if (Gdiplus::GdiplusStartup(&m_gdiplusToken, &input, nullptr) == Gdiplus::Ok) SetGdiplusRunning(true);
+
+    WNDCLASSEXW form{};
+    form.cbSize = sizeof form;
+    form.style = CS_DBLCLKS;
+    form.lpfnWndProc = &FormProc;
+    form.hInstance = m_instance;
+    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    form.lpszClassName = FormClass;
+    RegisterClassExW(&form);
+    WNDCLASSEXW app{};
+    app.cbSize = sizeof app;
+    app.lpfnWndProc = &AppProc;
+    app.hInstance = m_instance;
+    app.lpszClassName = AppClass;
+    RegisterClassExW(&app);
+    m_appWnd = CreateWindowExW(WS_EX_TOOLWINDOW, AppClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                               m_instance, this);
+    m_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+}
+
+CWin32Backend::~CWin32Backend() {
+    for (auto& [id, tray] : m_trays) {
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof data;
+        data.hWnd = m_appWnd;
+        data.uID = id;
+        Shell_NotifyIconW(NIM_DELETE, &data);
+    }
+    for (auto& [id, timer] : m_timers)
+        KillTimer(m_appWnd, id);
+    if (m_appWnd) {
+        SetWindowLongPtrW(m_appWnd, GWLP_USERDATA, 0);
+        DestroyWindow(m_appWnd);
+    }
+    for (auto& [colour, brush] : m_brushes)
+        DeleteObject(brush);
+    SetGdiplusRunning(false);
+    if (m_gdiplusToken) Gdiplus::GdiplusShutdown(m_gdiplusToken);
+}
+
+HWND CWin32Backend::FormWindow(const CForm& form) {
+    const FORM_DATA* data = DataOf(form);
+    return data ? data->hwnd : nullptr;
+}
+
+CForm* CWin32Backend::FormOfWindow(HWND hwnd) const {
+    for (HWND w = hwnd; w; w = GetParent(w)) {
+        for (CForm* form : m_forms)
+            if (FormWindow(*form) == w) return form;
+        if (!(GetWindowLongPtrW(w, GWL_STYLE) & WS_CHILD)) break;
+    }
+    return nullptr;
+}
+
+// ---- forms
+
+void CWin32Backend::FormCreated(CForm& form) {
+    m_app = &form.App();
+    auto* data = new FORM_DATA;
+    form.SetBackendData(data);
+    m_forms.push_back(&form);
+    data->hwnd =
+        CreateWindowExW(ExStyleOf(form), FormClass, Wide(form.Caption()), StyleOf(form), form.Left(),
+                        form.Top(), form.Width(), form.Height(), nullptr, nullptr, m_instance, nullptr);
+    if (data->hwnd) SetWindowLongPtrW(data->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
+}
+
+void CWin32Backend::FormDestroyed(CForm& form) {
+    FORM_DATA* data = DataOf(form);
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+    if (!data) return;
+    if (data->hwnd) {
+        SetWindowLongPtrW(data->hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(data->hwnd);
+    }
+    delete data;
+    form.SetBackendData(nullptr);
+}
+
+void CWin32Backend::FormShow(CForm& form, bool show) {
+    HWND hwnd = FormWindow(form);
+    if (!hwnd) return;
+    if (!show) {
+        if (GetCapture() == hwnd) ::ReleaseCapture();
+        ShowWindow(hwnd, SW_HIDE);
+        return;
+    }
+    SyncControls(form);
+    m_activated = false;
+    ShowWindow(hwnd, form.Minimized() ? SW_SHOWMINNOACTIVE : SW_SHOW);
+    SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(hwnd);
+    UpdateWindow(hwnd);
+    if (!m_activated) form.Activate(); // a shown window becomes the active one
+}
+
+void CWin32Backend::FormMinimize(CForm& form, bool minimize) {
+    HWND hwnd = FormWindow(form);
+    if (!hwnd || m_syncing || !IsWindowVisible(hwnd)) return;
+    ShowWindow(hwnd, minimize ? SW_MINIMIZE : SW_RESTORE);
+}
+
+void CWin32Backend::FormBoundsChanged(CForm& form) {
+    HWND hwnd = FormWindow(form);
+    if (!hwnd || m_syncing) return;
+    SetWindowPos(hwnd, nullptr, form.Left(), form.Top(), form.Width(), form.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CWin32Backend::FormStyleChanged(CForm& form) {
+    HWND hwnd = FormWindow(form);
+    if (!hwnd) return;
+    const LONG_PTR visible = GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE;
+    SetWindowLongPtrW(hwnd, GWL_STYLE, static_cast<LONG_PTR>(StyleOf(form)) | visible);
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(ExStyleOf(form)));
+    SetWindowTextW(hwnd, Wide(form.Caption()));
+    UpdateFormIcon(form);
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void CWin32Backend::UpdateFormIcon(CForm& form) {
+    FORM_DATA* data = DataOf(form);
+    if (!data || !data->hwnd) return;
+    HICON icon = PictureIcon(form.Icon());
+    if (!icon) icon = m_appIcon;
+    if (icon == data->icon) return;
+    data->icon = icon;
+    SendMessageW(data->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(data->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void CWin32Backend::FormRegionChanged(CForm& form, const std::vector<uint8_t>& bytes) {
+    HWND hwnd = FormWindow(form);
+    if (!hwnd) return;
+    REGION_DATA parsed;
+    HRGN region = nullptr;
+    // Bytes that do not parse leave the window unclipped (as ExtCreateRegion failing would).
+    if (!bytes.empty() && ParseRegionData(bytes.data(), bytes.size(), parsed))
+        region = ExtCreateRegion(nullptr, static_cast<DWORD>(bytes.size()),
+                                 reinterpret_cast<const RGNDATA*>(bytes.data()));
+    if (!SetWindowRgn(hwnd, region, TRUE) && region) DeleteObject(region);
+}
+
+void CWin32Backend::ComponentChanged(CComponent& component) {
+    CForm* form = component.Form();
+    if (!form) return;
+    HWND hwnd = FormWindow(*form);
+    if (!hwnd) return;
+    if (ControlWindow(component) || component.Kind() == ComponentKind::Button ||
+        component.Kind() == ComponentKind::RadioButton || component.Kind() == ComponentKind::ComboBox ||
+        component.Kind() == ComponentKind::FolderList || component.Kind() == ComponentKind::ProgressBar)
+        SyncControl(component);
+    else if (component.IsControl())
+        SyncControls(component); // a container moved or was shown: its controls follow
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+UI_RECT CWin32Backend::FrameInsets(const CForm& form) {
+    RECT rect{0, 0, 0, 0};
+    AdjustWindowRectEx(&rect, StyleOf(form), FALSE, ExStyleOf(form));
+    return {-rect.left, -rect.top, rect.right, rect.bottom};
+}
+
+void CWin32Backend::SyncBoundsFromWindow(CForm& form) {
+    HWND hwnd = FormWindow(form);
+    RECT rect;
+    if (!hwnd || IsIconic(hwnd) || !GetWindowRect(hwnd, &rect)) return;
+    m_syncing = true;
+    form.SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    m_syncing = false;
+}
+
+// ---- mouse
+
+void CWin32Backend::SetCapture(CForm& form) {
+    if (HWND hwnd = FormWindow(form)) ::SetCapture(hwnd);
+}
+
+void CWin32Backend::ReleaseCapture() {
+    ::ReleaseCapture();
+}
+
+void CWin32Backend::BeginMoveByCaption(CForm& form) {
+    HWND hwnd = FormWindow(form);
+    if (!hwnd) return;
+    ::ReleaseCapture();
+    POINT cursor;
+    GetCursorPos(&cursor);
+    // The system's move loop runs until the button is released; the window proc reads the bounds back.
+    SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(cursor.x, cursor.y));
+    SyncBoundsFromWindow(form);
+}
+
+UI_POINT CWin32Backend::CursorPos() {
+    POINT p{0, 0};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+// ---- messages
+
+void CWin32Backend::Dispatch(CApplication& app, void* message) {
+    MSG& msg = *static_cast<MSG*>(message);
+    CForm* form = FormOfWindow(msg.hwnd);
+    // The hook sees what is queued for the application, its forms and their painted controls; the system's
+    // child controls keep their own input.
+    const bool ownWindow = !msg.hwnd || msg.hwnd == m_appWnd || (form && FormWindow(*form) == msg.hwnd);
+    if (ownWindow) {
+        UI_MSG ui;
+        ui.form = form;
+        ui.message = msg.message;
+        ui.wParam = static_cast<uint64_t>(msg.wParam);
+        ui.lParam = static_cast<int64_t>(msg.lParam);
+        ui.cursor = {msg.pt.x, msg.pt.y};
+        if (msg.hwnd == m_appWnd && msg.message == WM_TIMER) {
+            auto it = m_timers.find(static_cast<uint32_t>(msg.wParam));
+            ui.form = it == m_timers.end() ? nullptr : it->second->Form();
+        }
+        if (app.HookMessage(ui)) return;
+    }
+    if (!msg.hwnd) return; // a thread message: the hook was its only reader
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+void CWin32Backend::RunLoop(CApplication& app) {
+    m_app = &app;
+    MSG msg;
+    while (!app.Terminated()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            m_quitSeen = true;
+            app.Terminate();
+            break;
+        }
+        Dispatch(app, &msg);
+    }
+}
+
+void CWin32Backend::ProcessMessages(CApplication& app) {
+    m_app = &app;
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            m_quitSeen = true;
+            app.Terminate();
+            break;
+        }
+        Dispatch(app, &msg);
+    }
+}
+
+void CWin32Backend::RunModal(CApplication& app, CForm& form) {
+    m_app = &app;
+    // The other windows wait while the modal form is up.
+    std::vector<HWND> disabled;
+    for (CForm* other : m_forms) {
+        HWND hwnd = FormWindow(*other);
+        if (other != &form && hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+            EnableWindow(hwnd, FALSE);
+            disabled.push_back(hwnd);
+        }
+    }
+    MSG msg;
+    while (form.Visible() && !app.Terminated()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0 || got == -1) {
+            m_quitSeen = true;
+            app.Terminate();
+            break;
+        }
+        Dispatch(app, &msg);
+    }
+    for (HWND hwnd : disabled)
+        if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+}
+
+void CWin32Backend::PostMessage(const UI_MSG& msg) {
+    if (msg.message == UiWmQuit) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return;
+    }
+    HWND target = msg.form ? FormWindow(*msg.form) : m_appWnd;
+    if (!target) return;
+    PostMessageW(target, msg.message, static_cast<WPARAM>(msg.wParam), static_cast<LPARAM>(msg.lParam));
+}
+
+uint32_t CWin32Backend::RegisterMessage(const std::u16string& name) {
+    return RegisterWindowMessageW(Wide(name));
+}
+
+void CWin32Backend::Broadcast(uint32_t message, uint64_t wParam, int64_t lParam) {
+    // Every top-level window of every program; ours are served directly below so that each of our forms
+    // gets it exactly once even where the system's broadcast does not reach them.
+    const uint32_t previous = m_broadcastMessage;
+    m_broadcastMessage = message;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(HWND_BROADCAST, message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),
+                        SMTO_ABORTIFHUNG, BroadcastTimeoutMs, &result);
+    m_broadcastMessage = previous;
+    const std::vector<CForm*> forms = m_forms;
+    for (CForm* form : forms) {
+        if (std::find(m_forms.begin(), m_forms.end(), form) == m_forms.end()) continue;
+        UI_MSG msg;
+        msg.form = form;
+        msg.message = message;
+        msg.wParam = wParam;
+        msg.lParam = lParam;
+        msg.cursor = CursorPos();
+        form->WndProc(msg);
+    }
+}
+
+void CWin32Backend::Terminate(CApplication&) {
+    if (!m_quitSeen) PostQuitMessage(0);
+}
+
+void CWin32Backend::ApplicationChanged(CApplication& app) {
+    m_app = &app;
+    SetWindowTextW(m_appWnd, Wide(app.Title()));
+    HICON icon = PictureIcon(app.Icon());
+    if (icon != m_appIcon) {
+        m_appIcon = icon;
+        SendMessageW(m_appWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        for (CForm* form : m_forms)
+            UpdateFormIcon(*form);
+    }
+}
+
+void CWin32Backend::ApplicationMinimize(CApplication&, bool minimize) {
+    m_syncing = true;
+    for (CForm* form : m_forms) {
+        HWND hwnd = FormWindow(*form);
+        if (!hwnd || !IsWindowVisible(hwnd)) continue;
+        if (minimize && !IsIconic(hwnd)) ShowWindow(hwnd, SW_MINIMIZE);
+        if (!minimize && IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+    }
+    m_syncing = false;
+}
+
+// ---- timers
+
+void CWin32Backend::StartTimer(CTimer& timer) {
+    m_timers[timer.Id()] = &timer;
+    ::SetTimer(m_appWnd, timer.Id(), timer.Interval(), nullptr);
+}
+
+void CWin32Backend::StopTimer(CTimer& timer) {
+    if (m_timers.erase(timer.Id()) != 0) KillTimer(m_appWnd, timer.Id());
+}
+
+void CWin32Backend::DeliverTimer(uint32_t id) {
+    auto it = m_timers.find(id);
+    if (it == m_timers.end()) return;
+    CForm* form = it->second->Form();
+    if (!form) return;
+    UI_MSG msg;
+    msg.form = form;
+    msg.message = UiWmTimer;
+    msg.wParam = id;
+    msg.cursor = CursorPos();
+    form->WndProc(msg);
+}
+
+// ---- screen
+
+UI_SIZE CWin32Backend::ScreenSize() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+int32_t CWin32Backend::ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+// ---- window procedures
+
+namespace {
+
+LRESULT CALLBACK AppProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<CWin32Backend*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->AppMessage(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* form = reinterpret_cast<CForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
+    auto* self = dynamic_cast<CWin32Backend*>(&form->App().Backend());
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+    return self->FormMessage(*form, hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, uintptr_t wParam,
+                                    intptr_t lParam) {
+    UI_MSG msg;
+    msg.form = &form;
+    msg.message = message;
+    msg.wParam = static_cast<uint64_t>(wParam);
+    msg.lParam = static_cast<int64_t>(lParam);
+    const DWORD pos = GetMessagePos();
+    msg.cursor = {static_cast<int16_t>(LOWORD(pos)), static_cast<int16_t>(HIWORD(pos))};
+
+    if (IsMouseMessage(message)) {
+        form.WndProc(msg);
+        return 0;
+    }
+    switch (message) {
+    case WM_PAINT:
+        Paint(form, hwnd);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_CLOSE:
+        form.WndProc(msg);
+        return 0;
+    case WM_SYSCOMMAND: {
+        // The form's handler may take it; moving is the system's own loop (what the framework's
+        // "move by caption" starts).
+        bool handled = false;
+        if (form.OnWindowMessage) form.OnWindowMessage(form, msg, handled);
+        if (handled) return 0;
+        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+            form.Minimize();
+            return 0;
+        }
+        break;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            m_activated = true;
+            form.Activate();
+        }
+        break;
+    case WM_WINDOWPOSCHANGED:
+        if (!m_syncing) SyncBoundsFromWindow(form);
+        break;
+    case WM_SIZE:
+        if (!m_syncing && wParam == SIZE_MINIMIZED && !form.Minimized()) {
+            m_syncing = true;
+            form.Minimize();
+            m_syncing = false;
+        } else if (!m_syncing && wParam == SIZE_RESTORED && form.Minimized()) {
+            m_syncing = true;
+            form.Restore();
+            m_syncing = false;
+        }
+        break;
+    case WM_COMMAND:
+        if (lParam) {
+            auto* control = reinterpret_cast<CComponent*>(
+                GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
+            if (control && control->Form() == &form) {
+                ControlCommand(*control, HIWORD(wParam));
+                return 0;
+            }
+        }
+        form.WndProc(msg);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        auto* control =
+            reinterpret_cast<CComponent*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
+        Colour colour = form.BackColour();
+        if (control && control->Parent() && control->Parent()->Kind() != ComponentKind::Form &&
+            (control->Parent()->Kind() == ComponentKind::Panel ||
+             control->Parent()->Kind() == ComponentKind::Page))
+            colour = static_cast<CPanel*>(control->Parent())->BackColour();
+        SetBkColor(reinterpret_cast<HDC>(wParam), ToColorRef(colour));
+        return reinterpret_cast<LRESULT>(Brush(colour));
+    }
+    default:
+        if (message == m_broadcastMessage && message != 0) return 0; // served directly by Broadcast
+        if (message == WM_DEVICECHANGE || message >= WM_USER) {
+            form.WndProc(msg);
+            return message == WM_DEVICECHANGE ? TRUE : 0;
+        }
+        break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+intptr_t CWin32Backend::AppMessage(HWND hwnd, uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    if (message == WM_TIMER) {
+        DeliverTimer(static_cast<uint32_t>(wParam));
+        return 0;
+    }
+    if (message == TrayCallback) {
+        auto it = m_trays.find(static_cast<uint32_t>(wParam));
+        if (it != m_trays.end()) {
+            CTrayIcon* tray = it->second;
+            if (LOWORD(lParam) == WM_RBUTTONUP)
+                ShowTrayMenu(*tray);
+            else if (LOWORD(lParam) == WM_LBUTTONDBLCLK)
+                tray->DoDblClick();
+        }
+        return 0;
+    }
+    if (message == m_taskbarCreated && message != 0) { // the shell came back: the icons again
+        for (auto& [id, tray] : m_trays)
+            AddTrayIcon(*tray, true);
+        return 0;
+    }
+    if (message == WM_CLOSE) {
+        if (m_app) m_app->Terminate();
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+HBRUSH__* CWin32Backend::Brush(Colour colour) {
+    auto it = m_brushes.find(colour);
+    if (it != m_brushes.end()) return it->second;
+    HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
+    m_brushes[colour] = brush;
+    return brush;
+}
+
+} // namespace tonvel::ui

@@ -1,0 +1,130 @@
+// Pictures through GDI+: bitmaps, PNGs (with their alpha) and icons as GDI+ bitmaps, EMF and WMF as GDI+
+// metafiles. The bytes must be what the extension says, as the framework's picture classes expect.
+
+#include "ui/win32/Win32Backend.h"
+#include "ui/win32/Win32Support.h"
+
+#include <cstring>
+
+namespace tonvel::ui {
+namespace win32ui {
+namespace {
+
+bool g_gdiplusRunning = false;
+
+uint32_t Read32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+// The file's signature for its kind.
+bool SignatureMatches(const std::vector<uint8_t>& bytes, PictureFormat format) {
+    const size_t n = bytes.size();
+    const uint8_t* p = bytes.data();
+    switch (format) {
+    case PictureFormat::Bitmap:
+        return n >= 26 && p[0] == 'B' && p[1] == 'M';
+    case PictureFormat::Png:
+        return n >= 8 && std::memcmp(p, "\x89PNG\r\n\x1a\n", 8) == 0;
+    case PictureFormat::Icon:
+        return n >= 22 && p[0] == 0 && p[1] == 0 && p[2] == 1 && p[3] == 0 && (p[4] | p[5]) != 0;
+    case PictureFormat::Emf:
+        return n >= 88 && Read32(p) == 1 && Read32(p + 40) == 0x464D4520; // EMR_HEADER, " EMF"
+    case PictureFormat::Wmf:
+        return n >= 18 && (Read32(p) == 0x9AC6CDD7 || ((p[0] == 1 || p[0] == 2) && p[1] == 0 && p[2] == 9));
+    default:
+        return false;
+    }
+}
+
+IStream* StreamOver(const std::vector<uint8_t>& bytes) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    if (!memory) return nullptr;
+    void* target = GlobalLock(memory);
+    if (!target) {
+        GlobalFree(memory);
+        return nullptr;
+    }
+    std::memcpy(target, bytes.data(), bytes.size());
+    GlobalUnlock(memory);
+    IStream* stream = nullptr;
+    if (CreateStreamOnHGlobal(memory, TRUE, &stream) != S_OK) {
+        GlobalFree(memory);
+        return nullptr;
+    }
+    return stream;
+}
+
+} // namespace
+
+bool GdiplusRunning() {
+    return g_gdiplusRunning;
+}
+void SetGdiplusRunning(bool running) {
+    g_gdiplusRunning = running;
+}
+
+NATIVE_PICTURE::~NATIVE_PICTURE() {
+    if (icon) DestroyIcon(icon);
+    if (image && g_gdiplusRunning) delete image;
+    if (stream) stream->Release();
+}
+
+Gdiplus::Image* PictureImage(const CPicture& picture) {
+    auto* native = static_cast<NATIVE_PICTURE*>(picture.Native().get());
+    return native ? native->image : nullptr;
+}
+
+HICON PictureIcon(const CPicture& picture) {
+    auto* native = static_cast<NATIVE_PICTURE*>(picture.Native().get());
+    if (!native || !native->image) return nullptr;
+    if (native->icon) return native->icon;
+    const std::vector<uint8_t>& bytes = picture.Bytes();
+    if (picture.Format() == PictureFormat::Icon && bytes.size() <= 0x7FFFFFFF) {
+        // The icon's own image of the small size, as the system picks it from the directory.
+        const int id =
+            LookupIconIdFromDirectoryEx(const_cast<PBYTE>(bytes.data()), TRUE, 0, 0, LR_DEFAULTCOLOR);
+        const uint8_t* entry = bytes.data() + 6;
+        const uint16_t count = static_cast<uint16_t>(bytes[4] | (bytes[5] << 8));
+        for (uint16_t i = 0; id > 0 && i < count && 6u + 16u * (i + 1u) <= bytes.size(); ++i, entry += 16) {
+            const uint32_t length = Read32(entry + 8), offset = Read32(entry + 12);
+            if (offset == static_cast<uint32_t>(id) && offset < bytes.size() &&
+                length <= bytes.size() - offset) {
+                native->icon = CreateIconFromResourceEx(const_cast<PBYTE>(bytes.data() + offset), length,
+                                                        TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
+                break;
+            }
+        }
+    }
+    if (!native->icon && native->image->GetType() == Gdiplus::ImageTypeBitmap) {
+        HICON icon = nullptr;
+        if (static_cast<Gdiplus::Bitmap*>(native->image)->GetHICON(&icon) == Gdiplus::Ok) native->icon = icon;
+    }
+    return native->icon;
+}
+
+} // namespace win32ui
+
+int32_t CWin32Backend::DecodePicture(const std::vector<uint8_t>& bytes, PictureFormat format,
+                                     PICTURE_INFO& info, std::shared_ptr<void>& native) {
+    using namespace win32ui;
+    if (!SignatureMatches(bytes, format) || bytes.size() > 0x7FFFFFFF) return UiPictureError;
+    auto picture = std::make_shared<NATIVE_PICTURE>();
+    picture->stream = StreamOver(bytes);
+    if (!picture->stream) return UiPictureError;
+    if (format == PictureFormat::Emf || format == PictureFormat::Wmf)
+        picture->image = new Gdiplus::Metafile(picture->stream);
+    else
+        picture->image = new Gdiplus::Bitmap(picture->stream);
+    if (picture->image->GetLastStatus() != Gdiplus::Ok || picture->image->GetWidth() == 0 ||
+        picture->image->GetHeight() == 0)
+        return UiPictureError;
+    info.format = format;
+    info.width = static_cast<int32_t>(picture->image->GetWidth());
+    info.height = static_cast<int32_t>(picture->image->GetHeight());
+    info.hasAlpha = Gdiplus::IsAlphaPixelFormat(picture->image->GetPixelFormat()) != FALSE;
+    native = std::move(picture);
+    return UiOk;
+}
+
+} // namespace tonvel::ui

@@ -1,0 +1,58 @@
+#pragma once
+// What the Win32 backend's files share: wide-string views of our UTF-16 text, colours, the GDI+ headers and
+// the decoded picture kept in a CPicture.
+
+#include "ui/core/Picture.h"
+#include "ui/core/UiTypes.h"
+
+#include <objidl.h>
+#include <windows.h>
+
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+} // namespace Gdiplus
+#include <gdiplus.h>
+#include <shellapi.h>
+// The framework's own PostMessage, MessageBox and RegisterWindowMessage, not the A/W macros.
+#undef PostMessage
+#undef MessageBox
+#undef RegisterWindowMessage
+
+#include <string>
+
+namespace tonvel::ui::win32ui {
+
+// wchar_t is UTF-16 on Windows: the same code units.
+inline const wchar_t* Wide(const std::u16string& text) {
+    return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+inline std::u16string FromWide(const wchar_t* text) {
+    return text ? std::u16string(reinterpret_cast<const char16_t*>(text)) : std::u16string();
+}
+
+// A colour as GDI takes it: system colours (top byte 0xFF) resolved.
+inline COLORREF ToColorRef(Colour colour) {
+    if ((colour & 0xFF000000u) == 0xFF000000u) return GetSysColor(static_cast<int>(colour & 0xFF));
+    return static_cast<COLORREF>(colour & 0x00FFFFFFu);
+}
+
+// The decoded form of a picture: the GDI+ image over a stream that holds a copy of the file's bytes (GDI+
+// reads from it for as long as the image lives).
+struct NATIVE_PICTURE {
+    IStream* stream = nullptr;
+    Gdiplus::Image* image = nullptr;
+    HICON icon = nullptr; // made on first use (tray and window icons)
+    ~NATIVE_PICTURE();
+};
+
+// The GDI+ image of a picture, or none.
+Gdiplus::Image* PictureImage(const CPicture& picture);
+// An icon for the picture (owned by the picture), or none.
+HICON PictureIcon(const CPicture& picture);
+// Whether GDI+ is running (images are only freed while it is).
+bool GdiplusRunning();
+void SetGdiplusRunning(bool running);
+
+} // namespace tonvel::ui::win32ui
