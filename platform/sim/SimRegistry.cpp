@@ -259,6 +259,15 @@ int32_t CSimRegistry::QueryInfoKey(RegKey key, uint32_t& subKeys, uint32_t& valu
 }
 
 int32_t CSimRegistry::DeleteKey(RegKey parent, const std::u16string& subKey, uint32_t view) {
+    return RemoveKey(parent, subKey, view, false);
+}
+
+int32_t CSimRegistry::DeleteTree(RegKey parent, const std::u16string& subKey, uint32_t view) {
+    return RemoveKey(parent, subKey, view, true);
+}
+
+int32_t CSimRegistry::RemoveKey(RegKey parent, const std::u16string& subKey, uint32_t view,
+                                bool withSubKeys) {
     RegKey hive = 0;
     std::vector<std::u16string> path;
     int32_t status = Locate(parent, subKey, view, hive, path);
@@ -269,25 +278,7 @@ int32_t CSimRegistry::DeleteKey(RegKey parent, const std::u16string& subKey, uin
     if (path.empty()) return RegAccessDenied; // a hive itself
     NODE* node = Find(hive, path);
     if (node == nullptr) return RegNotFound;
-    if (!node->children.empty() || !Writable(hive)) return RegAccessDenied;
-    NODE* owner = Find(hive, std::vector<std::u16string>(path.begin(), path.end() - 1));
-    owner->children.erase(std::find_if(owner->children.begin(), owner->children.end(),
-                                       [node](const std::unique_ptr<NODE>& n) { return n.get() == node; }));
-    return RegOk;
-}
-
-int32_t CSimRegistry::DeleteTree(RegKey parent, const std::u16string& subKey, uint32_t view) {
-    RegKey hive = 0;
-    std::vector<std::u16string> path;
-    int32_t status = Locate(parent, subKey, view, hive, path);
-    if (status != RegOk) return status;
-    NODE* parentNode = nullptr;
-    status = NodeOf(parent, 0, parentNode);
-    if (status != RegOk) return status;
-    if (path.empty()) return RegAccessDenied;
-    NODE* node = Find(hive, path);
-    if (node == nullptr) return RegNotFound;
-    if (!Writable(hive)) return RegAccessDenied;
+    if ((!withSubKeys && !node->children.empty()) || !Writable(hive)) return RegAccessDenied;
     NODE* owner = Find(hive, std::vector<std::u16string>(path.begin(), path.end() - 1));
     owner->children.erase(std::find_if(owner->children.begin(), owner->children.end(),
                                        [node](const std::unique_ptr<NODE>& n) { return n.get() == node; }));

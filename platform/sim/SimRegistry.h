@@ -58,6 +58,7 @@ private:
                    std::vector<std::u16string>& path) const;
     NODE* Find(RegKey hive, const std::vector<std::u16string>& path) const;
     int32_t NodeOf(RegKey key, uint32_t needAccess, NODE*& node) const;
+    int32_t RemoveKey(RegKey parent, const std::u16string& subKey, uint32_t view, bool withSubKeys);
     bool Writable(RegKey hive) const { return hive != RegLocalMachine || m_LocalMachineWritable; }
     RegKey NewHandle(RegKey hive, std::vector<std::u16string> path, uint32_t access);
 
