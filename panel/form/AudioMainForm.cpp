@@ -1,5 +1,6 @@
 #include "panel/form/AudioMainForm.h"
 
+#include "device/DeviceIdGroupMatcher.h"
 #include "foundation/config/ApplicationConfig.h"
 #include "foundation/devid/DeviceIdMgr.h"
 #include "panel/form/AboutForm.h"
@@ -246,9 +247,8 @@ PANEL_STATUS TAudioMainForm::StartUp() {
         CDeviceIdMgr usbGroup;
         std::u16string file = m_ProgramFolder + u"AudioConfig.cfg";
         if (m_Options.HostPath) file = m_Options.HostPath(file);
-        usbGroup.Load(file, u"USB_VID_PID");
-        m_Device->Discover(
-            [&usbGroup](std::u16string_view id) { return usbGroup.Match(std::u16string(id)); });
+        usbGroup.Load(file, std::u16string(kUsbDeviceIdSection));
+        m_Device->Discover(MatchDeviceIdGroup(usbGroup));
         ApplyAllLabelStyles();
         // 18 (the group part): the group goes with this scope.
     }

@@ -13,6 +13,10 @@ CWin32Platform::CWin32Platform() {
     m_Platform.resources = &m_Resources;
     m_Platform.shell = &m_Shell;
     m_Platform.versionInfo = &m_VersionInfo;
+    m_Platform.hid = &m_Hid;
+    m_Platform.deviceInstall = &m_DeviceInstall;
+    m_Platform.controlDevice = &m_ControlDevice;
+    m_Platform.deviceNotifications = &m_DeviceNotifications;
 }
 CWin32Platform::~CWin32Platform() = default;
 

@@ -2,8 +2,12 @@
 // The real Windows: owns the Win32 implementation of every platform part and hands them out as one bundle.
 
 #include "platform/api/Platform.h"
+#include "platform/win32/Win32ControlDevice.h"
+#include "platform/win32/Win32DeviceInstall.h"
+#include "platform/win32/Win32DeviceNotifications.h"
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Hid.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32ProfileStrings.h"
 #include "platform/win32/Win32Registry.h"
@@ -29,6 +33,7 @@ public:
     CWin32Registry& Registry() { return m_Registry; }
     CWin32Environment& Environment() { return m_Environment; }
     CWin32WindowSystem& WindowSystem() { return m_WindowSystem; }
+    CWin32DeviceNotifications& DeviceNotifications() { return m_DeviceNotifications; }
 
 private:
     Platform m_Platform;
@@ -42,6 +47,10 @@ private:
     CWin32Resources m_Resources;
     CWin32Shell m_Shell;
     CWin32VersionInfo m_VersionInfo;
+    CWin32Hid m_Hid;
+    CWin32DeviceInstall m_DeviceInstall;
+    CWin32ControlDevice m_ControlDevice;
+    CWin32DeviceNotifications m_DeviceNotifications;
 };
 
 } // namespace tonvel::win32

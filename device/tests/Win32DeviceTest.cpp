@@ -1,0 +1,275 @@
+// The device side of the real Win32 layer under wine64, where no headset and no filter driver exist:
+// hid.dll and SetupAPI find nothing of ours, the filter channel cannot be opened, and device-change
+// notices reach the device link through the notification window.
+
+#include "device/DeviceIdGroupMatcher.h"
+#include "device/DeviceLink.h"
+#include "device/DeviceSearch.h"
+#include "device/FilterChannel.h"
+#include "device/HidDiscovery.h"
+#include "foundation/devid/DeviceIdMgr.h"
+#include "platform/win32/Win32DeviceBroadcast.h"
+#include "platform/win32/Win32DeviceInstall.h"
+#include "platform/win32/Win32Guid.h"
+#include "platform/win32/Win32Platform.h"
+
+#include <windows.h>
+
+#include <dbt.h>
+#include <setupapi.h>
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace tonvel {
+namespace {
+
+// SetupAPI packs its records on 32-bit Windows: the detail record's fixed part is a DWORD and one WCHAR.
+#ifdef _WIN64
+constexpr std::uint32_t kDetailSizeField = 8;
+#else
+constexpr std::uint32_t kDetailSizeField = 6;
+#endif
+static_assert(sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W) == kDetailSizeField);
+
+constexpr std::u16string_view kHeadsetPath = u"\\\\?\\hid#vid_7f1c&pid_72a5&mi_03#7&2a1b3c4d&0&0000#"
+                                             u"{4d1e55b2-f16f-11cf-88cb-001111000030}";
+
+std::string Narrow(std::u16string_view text) {
+    return std::string(text.begin(), text.end());
+}
+
+class Win32Device : public ::testing::Test {
+protected:
+    win32::CWin32Platform m_Windows;
+    const Platform& P() { return m_Windows.platform(); }
+};
+
+TEST_F(Win32Device, TheBundleCarriesTheDeviceSide) {
+    EXPECT_NE(P().hid, nullptr);
+    EXPECT_NE(P().deviceInstall, nullptr);
+    EXPECT_NE(P().controlDevice, nullptr);
+    EXPECT_NE(P().deviceNotifications, nullptr);
+    EXPECT_EQ(P().hid->GetHidGuid(), kHidInterfaceClass);
+}
+
+TEST_F(Win32Device, NoHeadsetIsFound) {
+    for (const auto& [vendor, product] :
+         {std::pair<std::uint16_t, std::uint16_t>{0x7F1C, 0x7213}, {0x7F1C, 0x721B}, {0, 0}}) {
+        EXPECT_EQ(OpenAudioHidDevice(*P().hid, *P().deviceInstall, vendor, product), kNoHidHandle);
+    }
+    std::u16string id = u"unchanged";
+    const HardwareIdMatcher any = [](std::u16string_view) { return true; };
+    EXPECT_EQ(FindMatchingDevice(*P().deviceInstall, kKsCategoryAudio, kDiscoveryPattern, any, &id), 0);
+    EXPECT_EQ(id, u"unchanged");
+
+    CDeviceIdMgr emptyGroup;
+    CDeviceLink link(P());
+    link.Discover(MatchDeviceIdGroup(emptyGroup));
+    EXPECT_EQ(link.VendorId(), 0);
+    EXPECT_EQ(link.ProductId(), 0);
+    EXPECT_EQ(link.DeviceConnected(), 0);
+    EXPECT_FALSE(link.HasPresenceHandle());
+}
+
+TEST_F(Win32Device, EveryFilterRequestFindsNoControlDevice) {
+    IControlDevice& control = *P().controlDevice;
+    EXPECT_EQ(control.Open(kFilterChannelPath), kNoControlHandle);
+    std::uint32_t value = 0x1234;
+    EXPECT_EQ(DriverGeneralRequest(control, 0, value), 1);
+    EXPECT_EQ(value, 0x1234u);
+    EXPECT_EQ(DriverSelectEffect(control, 2), 1);
+    EXPECT_EQ(DriverSetVirtualSpeakers(control, 1, VirtualSpeakerParameters{}), 1);
+    value = 0x5678;
+    EXPECT_EQ(DriverQueryState(control, value), 1);
+    EXPECT_EQ(value, 0x5678u);
+}
+
+TEST_F(Win32Device, InterfaceDetailSizeFieldIsTheFixedPartOfThisBuild) {
+    EXPECT_EQ(win32::CWin32DeviceInstall::InterfaceDetailSizeField(), kDetailSizeField);
+}
+
+TEST_F(Win32Device, DeviceListsOpenAndTheirInterfacesGiveTerminatedPaths) {
+    IDeviceInstall& install = *P().deviceInstall;
+    EXPECT_EQ(install.GetClassDevs(u"{not a class}", kDigcfPresent | kDigcfDeviceInterface), kNoDeviceList);
+
+    const DeviceListHandle list =
+        install.GetClassDevs(kHidInterfaceClass, kDigcfPresent | kDigcfDeviceInterface);
+    ASSERT_NE(list, kNoDeviceList);
+    // Whatever wine lists: each path is whole (no terminator inside, HID paths begin with "\\?\").
+    for (std::uint32_t index = 0; index < 64; ++index) {
+        DEVICE_INTERFACE_DATA data;
+        if (!install.EnumDeviceInterfaces(list, kHidInterfaceClass, index, data)) break;
+        EXPECT_EQ(data.InterfaceClass, kHidInterfaceClass);
+        std::u16string path;
+        ASSERT_TRUE(install.GetDeviceInterfacePath(list, data, path));
+        EXPECT_EQ(path.rfind(u"\\\\?\\", 0), 0u) << Narrow(path);
+        EXPECT_EQ(path.find(u'\0'), std::u16string::npos);
+    }
+    install.DestroyDeviceInfoList(list);
+}
+
+TEST_F(Win32Device, HardwareIdsOfPresentDevicesReadAsMultiStrings) {
+    IDeviceInstall& install = *P().deviceInstall;
+    const DeviceListHandle list = install.GetClassDevs(u"", kDigcfPresent | kDigcfAllClasses);
+    ASSERT_NE(list, kNoDeviceList);
+    for (std::uint32_t index = 0; index < 64; ++index) {
+        DEVICE_INFO_DATA device;
+        if (!install.EnumDeviceInfo(list, index, device)) break;
+        const DEVICE_PROPERTY_RESULT probe =
+            install.GetDeviceRegistryProperty(list, device, kSpdrpHardwareId, nullptr, 0);
+        if (probe.Error != kErrorInsufficientBuffer) continue; // a device without hardware IDs
+        EXPECT_EQ(probe.ValueType, kRegMultiSz);
+        std::u16string id;
+        EXPECT_TRUE(ReadFirstPropertyString(install, list, device, kSpdrpHardwareId, id));
+        EXPECT_FALSE(id.empty());
+    }
+    install.DestroyDeviceInfoList(list);
+}
+
+// A device-interface record as Windows builds it: header, class, then the name and its terminator.
+std::vector<std::uint8_t> InterfaceRecord(std::u16string_view name, std::uint32_t sizeField,
+                                          bool terminate = true,
+                                          std::uint32_t type = DBT_DEVTYP_DEVICEINTERFACE) {
+    const std::size_t nameAt = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    std::vector<std::uint8_t> bytes(nameAt + (name.size() + (terminate ? 1 : 0)) * 2, 0);
+    DEV_BROADCAST_DEVICEINTERFACE_W head{};
+    head.dbcc_size = sizeField;
+    head.dbcc_devicetype = type;
+    EXPECT_TRUE(win32::ParseGuid(kHidInterfaceClass, head.dbcc_classguid));
+    std::memcpy(bytes.data(), &head, nameAt);
+    std::memcpy(bytes.data() + nameAt, name.data(), name.size() * 2);
+    return bytes;
+}
+
+constexpr std::uint32_t kWhole = 0xFFFFFFFF; // the size field is the buffer's size
+
+struct RECORD_CASE {
+    const char* label;
+    std::u16string_view name;
+    std::uint32_t sizeField; // kWhole, or a value
+    bool terminate;
+    std::uint32_t type;
+    std::size_t available; // bytes the parser may read; 0 = the whole buffer
+    bool ok;
+    std::uint32_t deviceType;
+    std::u16string_view expectedName;
+};
+
+TEST(Win32DeviceBroadcast, RecordsAreReadWithinTheirBounds) {
+    const std::size_t nameAt = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    const std::uint32_t cutAt = static_cast<std::uint32_t>(nameAt + 10 * 2);
+    const RECORD_CASE cases[] = {
+        {"whole record", kHeadsetPath, kWhole, true, DBT_DEVTYP_DEVICEINTERFACE, 0, true, 5, kHeadsetPath},
+        {"size field cuts the name", kHeadsetPath, cutAt, true, DBT_DEVTYP_DEVICEINTERFACE, 0, true, 5,
+         kHeadsetPath.substr(0, 10)},
+        {"odd size field drops the half character", kHeadsetPath, cutAt + 1, true, DBT_DEVTYP_DEVICEINTERFACE,
+         0, true, 5, kHeadsetPath.substr(0, 10)},
+        {"unterminated name ends with the record", kHeadsetPath, kWhole, false, DBT_DEVTYP_DEVICEINTERFACE, 0,
+         true, 5, kHeadsetPath},
+        {"size field beyond the buffer", kHeadsetPath, 4096, true, DBT_DEVTYP_DEVICEINTERFACE, nameAt + 6 * 2,
+         true, 5, kHeadsetPath.substr(0, 6)},
+        {"no name at all", u"", static_cast<std::uint32_t>(nameAt), false, DBT_DEVTYP_DEVICEINTERFACE, 0,
+         true, 5, u""},
+        {"shorter than the interface record's fixed part", kHeadsetPath,
+         static_cast<std::uint32_t>(nameAt - 2), true, DBT_DEVTYP_DEVICEINTERFACE, 0, false, 0, u""},
+        {"shorter than a header", kHeadsetPath, 8, true, DBT_DEVTYP_DEVICEINTERFACE, 0, false, 0, u""},
+        {"buffer shorter than a header", kHeadsetPath, kWhole, true, DBT_DEVTYP_DEVICEINTERFACE, 8, false, 0,
+         u""},
+        {"volume record: type only", u"", sizeof(DEV_BROADCAST_VOLUME), false, DBT_DEVTYP_VOLUME, 0, true,
+         DBT_DEVTYP_VOLUME, u""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        std::vector<std::uint8_t> bytes = InterfaceRecord(c.name, 0, c.terminate, c.type);
+        if (bytes.size() < sizeof(DEV_BROADCAST_VOLUME)) bytes.resize(sizeof(DEV_BROADCAST_VOLUME), 0);
+        const std::uint32_t size =
+            c.sizeField == kWhole ? static_cast<std::uint32_t>(bytes.size()) : c.sizeField;
+        std::memcpy(bytes.data(), &size, sizeof size);
+        DEVICE_CHANGE_RECORD record;
+        record.Name = u"stale";
+        EXPECT_EQ(win32::ParseDeviceBroadcast(bytes.data(), c.available ? c.available : bytes.size(), record),
+                  c.ok);
+        EXPECT_EQ(record.DeviceType, c.deviceType);
+        EXPECT_EQ(record.Name, c.expectedName);
+        if (c.ok && c.type == DBT_DEVTYP_DEVICEINTERFACE) {
+            EXPECT_EQ(record.ClassGuid, kHidInterfaceClass);
+        }
+    }
+    DEVICE_CHANGE_RECORD record;
+    EXPECT_FALSE(win32::ParseDeviceBroadcast(nullptr, 64, record));
+}
+
+TEST(Win32Guid, RegistryFormReadsAndWritesBack) {
+    GUID guid{};
+    ASSERT_TRUE(win32::ParseGuid(u"{6994ad04-93ef-11d0-a3cc-00a0c9223196}", guid));
+    EXPECT_EQ(win32::GuidText(guid), kKsCategoryAudio);
+    for (const char16_t* bad :
+         {u"", u"6994AD04-93EF-11D0-A3CC-00A0C9223196", u"{6994AD04-93EF-11D0-A3CC-00A0C922319G}",
+          u"{6994AD04+93EF-11D0-A3CC-00A0C9223196}", u"{6994AD04-93EF-11D0-A3CC-00A0C92231960}"}) {
+        GUID untouched = guid;
+        EXPECT_FALSE(win32::ParseGuid(bad, untouched));
+        EXPECT_TRUE(IsEqualGUID(untouched, guid));
+    }
+}
+
+// Sends WM_DEVICECHANGE to a registration's window as Windows would, with the record in lParam.
+void SendNotice(win32::CWin32DeviceNotifications& notices, std::uint32_t registration, WPARAM event,
+                std::vector<std::uint8_t>& record) {
+    HWND window = reinterpret_cast<HWND>(notices.WindowOf(registration));
+    ASSERT_NE(window, nullptr);
+    ::SendMessageW(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(record.data()));
+}
+
+struct NOTICE {
+    std::uint32_t Event;
+    DEVICE_CHANGE_RECORD Record;
+};
+
+TEST_F(Win32Device, NotificationWindowHandsArrivalAndRemovalToTheHandler) {
+    win32::CWin32DeviceNotifications& notices = m_Windows.DeviceNotifications();
+    std::vector<NOTICE> seen;
+    const std::uint32_t id = notices.Register([&seen](std::uint32_t event, const DEVICE_CHANGE_RECORD& r) {
+        seen.push_back({event, r});
+    });
+    ASSERT_NE(id, 0u);
+
+    std::vector<std::uint8_t> record = InterfaceRecord(kHeadsetPath, 0);
+    const auto size = static_cast<std::uint32_t>(record.size());
+    std::memcpy(record.data(), &size, sizeof size);
+    SendNotice(notices, id, DBT_DEVICEARRIVAL, record);
+    SendNotice(notices, id, DBT_DEVNODES_CHANGED, record); // not an arrival or removal: no call
+    SendNotice(notices, id, DBT_DEVICEREMOVECOMPLETE, record);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].Event, kDbtDeviceArrival);
+    EXPECT_EQ(seen[1].Event, kDbtDeviceRemoveComplete);
+    EXPECT_EQ(seen[0].Record.DeviceType, kDbtDevtypDeviceInterface);
+    EXPECT_EQ(seen[0].Record.ClassGuid, kHidInterfaceClass);
+    EXPECT_EQ(seen[0].Record.Name, kHeadsetPath);
+
+    notices.Unregister(id);
+    EXPECT_EQ(notices.WindowOf(id), 0u);
+}
+
+TEST_F(Win32Device, ArrivalOfAHeadsetThatDoesNotOpenLeavesTheLinkAbsent) {
+    CDeviceLink link(P());
+    ASSERT_TRUE(link.RegisterNotifications());
+    // The link's registration is the first of this platform's notifications.
+    std::vector<std::uint8_t> record = InterfaceRecord(kHeadsetPath, 0);
+    const auto size = static_cast<std::uint32_t>(record.size());
+    std::memcpy(record.data(), &size, sizeof size);
+    SendNotice(m_Windows.DeviceNotifications(), 1, DBT_DEVICEARRIVAL, record);
+    EXPECT_EQ(link.VendorId(), 0x7F1C);
+    EXPECT_EQ(link.ProductId(), 0x72A5);
+    EXPECT_EQ(link.DeviceConnected(), 0);
+    EXPECT_FALSE(link.HasPresenceHandle());
+    link.UnregisterNotifications();
+    EXPECT_EQ(m_Windows.DeviceNotifications().WindowOf(1), 0u);
+}
+
+} // namespace
+} // namespace tonvel

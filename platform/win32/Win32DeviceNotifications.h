@@ -1,0 +1,40 @@
+#pragma once
+// Device-change notices on real Windows: every registration owns a hidden message-only window of the
+// calling (user-interface) thread, registered with RegisterDeviceNotificationW for the device interfaces
+// of every class. Its WM_DEVICECHANGE arrival and removal notices reach the handler through the thread's
+// message loop.
+
+#include "platform/api/DeviceNotifications.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+
+namespace tonvel::win32 {
+
+class CWin32DeviceNotifications : public IDeviceNotifications {
+public:
+    CWin32DeviceNotifications() = default;
+    CWin32DeviceNotifications(const CWin32DeviceNotifications&) = delete;
+    CWin32DeviceNotifications& operator=(const CWin32DeviceNotifications&) = delete;
+    ~CWin32DeviceNotifications() override;
+
+    std::uint32_t Register(DeviceChangeHandler handler) override;
+    void Unregister(std::uint32_t registration) override;
+
+    // The window (HWND) that receives a registration's notices, or 0.
+    std::uintptr_t WindowOf(std::uint32_t registration) const;
+
+    // One registration: its handler, its window (HWND) and its notification handle (HDEVNOTIFY).
+    struct ENTRY {
+        DeviceChangeHandler Handler;
+        void* Window = nullptr;
+        void* Notify = nullptr;
+    };
+
+private:
+    std::map<std::uint32_t, std::unique_ptr<ENTRY>> m_Entries;
+    std::uint32_t m_Next = 1;
+};
+
+} // namespace tonvel::win32
