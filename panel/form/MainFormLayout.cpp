@@ -311,9 +311,12 @@ MAIN_FORM_PARTS CreateMainFormComponents(ui::CForm& form) {
             component = label;
             break;
         }
-        case LAYOUT_KIND::Bevel:
-            component = parent.Add<ui::CBevel>(item.Name);
+        case LAYOUT_KIND::Bevel: {
+            auto* bevel = parent.Add<ui::CBevel>(item.Name);
+            bevel->SetShape(ui::BevelShape::RightLine); // the tab separators are lines, not frames
+            component = bevel;
             break;
+        }
         }
         component->SetTag(item.Tag);
         component->SetBounds(item.Left, item.Top, item.Width, item.Height);

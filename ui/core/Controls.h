@@ -87,10 +87,20 @@ private:
     Colour m_backColour = ColourBtnFace;
 };
 
-// A line or frame (the tab separators of the panel).
+// A sunken frame, or one sunken line along the right edge (the tab separators of the panel).
+enum class BevelShape { Frame, RightLine };
+
 class CBevel : public CComponent {
 public:
     CBevel() : CComponent(ComponentKind::Bevel) {}
+    BevelShape Shape() const { return m_shape; }
+    void SetShape(BevelShape shape) {
+        m_shape = shape;
+        Changed();
+    }
+
+private:
+    BevelShape m_shape = BevelShape::Frame;
 };
 
 class CPanel : public CComponent {

@@ -69,9 +69,9 @@ void PaintLabel(HDC dc, const CLabel& label, const RECT& rect, int32_t dpi) {
     DeleteObject(font);
 }
 
-void PaintBevel(HDC dc, const RECT& rect) {
+void PaintBevel(HDC dc, const CBevel& bevel, const RECT& rect) {
     RECT edge = rect;
-    DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    DrawEdge(dc, &edge, BDR_SUNKENOUTER, bevel.Shape() == BevelShape::RightLine ? BF_RIGHT : BF_RECT);
 }
 
 void PaintChildren(HDC dc, const CComponent& parent, POINT origin, int32_t dpi);
@@ -90,7 +90,7 @@ void PaintComponent(HDC dc, const CComponent& c, POINT origin, int32_t dpi) {
         PaintLabel(dc, static_cast<const CLabel&>(c), rect, dpi);
         break;
     case ComponentKind::Bevel:
-        PaintBevel(dc, rect);
+        PaintBevel(dc, static_cast<const CBevel&>(c), rect);
         break;
     case ComponentKind::Panel:
     case ComponentKind::Page:

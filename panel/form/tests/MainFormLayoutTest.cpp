@@ -113,6 +113,11 @@ TEST_F(LayoutFixture, HiddenAndDisabledAtDesignTime) {
         EXPECT_FALSE(Get(name).Visible()) << Narrow(name);
     EXPECT_FALSE(Get(u"Page3DLabel").Enabled());
     EXPECT_TRUE(Get(u"Bevel2").Visible());
+    for (const char16_t* name : {u"Bevel1", u"Bevel2", u"Bevel3", u"Bevel4"}) {
+        ASSERT_EQ(Get(name).Kind(), ui::ComponentKind::Bevel);
+        EXPECT_EQ(static_cast<ui::CBevel&>(Get(name)).Shape(), ui::BevelShape::RightLine)
+            << Narrow(name) << ": a tab separator is a line at its right edge";
+    }
     ASSERT_EQ(Get(u"D3LAlphaLabel").Kind(), ui::ComponentKind::Label);
     EXPECT_EQ(static_cast<ui::CLabel&>(Get(u"D3LAlphaLabel")).Caption(), u"\u03b1");
 }
