@@ -269,7 +269,9 @@ void CWin32Backend::Dispatch(CApplication& app, void* message) {
         }
         if (app.HookMessage(ui)) return;
     }
-    if (!msg.hwnd) return; // a thread message: the hook was its only reader
+    // A thread message: the hook was its only reader, except a thread timer's tick, whose procedure
+    // DispatchMessage calls.
+    if (!msg.hwnd && !(msg.message == WM_TIMER && msg.lParam != 0)) return;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

@@ -131,6 +131,19 @@ TEST_F(Win32BackendTest, TimersTickThroughTheHook) {
     EXPECT_EQ(ticks, stopped);
 }
 
+int g_threadTicks = 0;
+
+// A timer without a window (one that code outside the framework may set) still reaches its procedure.
+TEST_F(Win32BackendTest, ThreadTimersReachTheirProcedure) {
+    g_threadTicks = 0;
+    const UINT_PTR id = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { ++g_threadTicks; });
+    ASSERT_NE(id, 0u);
+    for (int i = 0; i < 200 && g_threadTicks < 2; ++i)
+        Pump(m.app, 10);
+    KillTimer(nullptr, id);
+    EXPECT_GE(g_threadTicks, 2);
+}
+
 TEST_F(Win32BackendTest, MessagesBroadcastAndPosted) {
     const uint32_t message = m.app.RegisterWindowMessage(u"TonvelGalleryTest");
     EXPECT_GE(message, 0xC000u);
