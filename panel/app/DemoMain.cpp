@@ -1,9 +1,11 @@
 // TonvelDemo.exe: the control panel with the real Win32 UI, files and registry, but the device side (HID,
 // device list, filter driver, device notifications) from the simulated Windows with a virtual headset
 // plugged in. It opens shown instead of going to the tray, and at exit writes the virtual device's
-// register file and request log beside itself ("TonvelDemo.device.txt").
+// register file and request log beside itself ("TonvelDemo.exe.device.txt"). When TONVEL_DEMO_REPORT names a
+// file, the demo keeps what its main window shows written there (see CDemoScreenReport).
 
 #include "foundation/text/Utf.h"
+#include "panel/app/DemoScreenReport.h"
 #include "panel/app/PanelMain.h"
 #include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
@@ -33,6 +35,12 @@ void WriteDeviceState(tonvel::sim::CSimWindows& sim, const std::u16string& path)
     std::fclose(file);
 }
 
+tonvel::CDemoScreenReport* g_report = nullptr;
+
+void CALLBACK ReportTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_report) g_report->Update();
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -59,7 +67,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tonvel::ui::CApplication app(backend, platform.files);
     tonvel::PANEL_OPTIONS options;
     options.OpenRestored = true;
+    std::u16string reportPath;
+    platform.environment->Variable(u"TONVEL_DEMO_REPORT", reportPath);
+    tonvel::CDemoScreenReport report(app, reportPath);
+    UINT_PTR timer = 0;
+    if (!reportPath.empty()) {
+        g_report = &report;
+        timer = SetTimer(nullptr, 0, 100, &ReportTimer); // a thread timer: runs in the panel's message loop
+    }
     const int rc = tonvel::RunControlPanel(app, platform, options);
+    if (timer) KillTimer(nullptr, timer);
+    g_report = nullptr;
     WriteDeviceState(sim, program + u".device.txt");
     return rc;
 }

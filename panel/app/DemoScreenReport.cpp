@@ -1,0 +1,60 @@
+#include "panel/app/DemoScreenReport.h"
+
+#include "foundation/text/Utf.h"
+#include "ui/core/Application.h"
+#include "ui/core/Controls.h"
+#include "ui/core/Form.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace tonvel {
+namespace {
+
+// Visible on the screen: the component and every parent up to the form.
+bool Showing(const ui::CComponent& component) {
+    for (const ui::CComponent* c = &component; c; c = c->Parent())
+        if (!c->Visible()) return false;
+    return true;
+}
+
+void ReportLabels(const ui::CComponent& parent, std::string& text) {
+    for (const auto& child : parent.Children()) {
+        if (child->Kind() == ui::ComponentKind::Label) {
+            const auto& label = static_cast<const ui::CLabel&>(*child);
+            text += Utf16ToUtf8(label.Name()) + (Showing(label) ? "|1|" : "|0|") +
+                    Utf16ToUtf8(label.Caption()) + "\n";
+        }
+        ReportLabels(*child, text);
+    }
+}
+
+} // namespace
+
+CDemoScreenReport::CDemoScreenReport(const ui::CApplication& app, std::u16string path)
+    : m_app(app), m_path(std::move(path)) {}
+
+std::string CDemoScreenReport::Text() const {
+    const ui::CForm* form = m_app.MainForm();
+    if (!form) return "shown|0\n";
+    std::string text = form->Visible() ? "shown|1\n" : "shown|0\n";
+    ReportLabels(*form, text);
+    return text;
+}
+
+void CDemoScreenReport::Update() {
+    if (m_path.empty()) return;
+    std::string text = Text();
+    if (text == m_written) return;
+    const std::u16string temporary = m_path + u".tmp";
+    FILE* file = _wfopen(reinterpret_cast<const wchar_t*>(temporary.c_str()), L"wb");
+    if (!file) return;
+    const bool whole = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (std::fclose(file) != 0 || !whole) return;
+    if (MoveFileExW(reinterpret_cast<const wchar_t*>(temporary.c_str()),
+                    reinterpret_cast<const wchar_t*>(m_path.c_str()), MOVEFILE_REPLACE_EXISTING))
+        m_written = std::move(text);
+}
+
+} // namespace tonvel

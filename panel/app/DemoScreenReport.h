@@ -1,0 +1,28 @@
+#pragma once
+// What the demo's main window shows, written to a text file for whoever watches the demo from outside
+// (the end-to-end tests): one line per label, "name|visible|caption", and a first line "shown|0/1". The
+// file is rewritten whole, through a temporary file, only when something in it changed.
+
+#include <string>
+
+namespace tonvel::ui {
+class CApplication;
+}
+
+namespace tonvel {
+
+class CDemoScreenReport {
+public:
+    CDemoScreenReport(const ui::CApplication& app, std::u16string path);
+    // Writes the report when it differs from the last one written.
+    void Update();
+    // The report as it would be written now.
+    std::string Text() const;
+
+private:
+    const ui::CApplication& m_app;
+    std::u16string m_path;
+    std::string m_written;
+};
+
+} // namespace tonvel
