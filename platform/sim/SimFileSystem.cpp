@@ -70,7 +70,22 @@ uint32_t CSimFileSystem::Attributes(const std::u16string& path) {
     return fs::is_directory(status) ? FileAttrDirectory : FileAttrArchive;
 }
 
+namespace {
+
+std::u16string UpperPath(const std::u16string& path) {
+    std::u16string upper = path;
+    for (char16_t& unit : upper)
+        if (unit >= u'a' && unit <= u'z') unit = static_cast<char16_t>(unit - u'a' + u'A');
+    return upper;
+}
+
+} // namespace
+
 int32_t CSimFileSystem::CreateFolder(const std::u16string& path) {
+    if (!m_FailedFolders.empty()) {
+        const auto failed = m_FailedFolders.find(UpperPath(path));
+        if (failed != m_FailedFolders.end()) return failed->second;
+    }
     fs::path host;
     bool parentExists = false;
     if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;
@@ -117,19 +132,12 @@ int32_t CSimFileSystem::ReadAll(const std::u16string& path, std::vector<uint8_t>
     return ReadHostFile(host, bytes) ? FileOk : FileAccessDenied;
 }
 
-namespace {
-
-std::u16string UpperPath(const std::u16string& path) {
-    std::u16string upper = path;
-    for (char16_t& unit : upper)
-        if (unit >= u'a' && unit <= u'z') unit = static_cast<char16_t>(unit - u'a' + u'A');
-    return upper;
-}
-
-} // namespace
-
 void CSimFileSystem::FailWrite(const std::u16string& path, int32_t error) {
     m_FailedWrites[UpperPath(path)] = error;
+}
+
+void CSimFileSystem::FailCreateFolder(const std::u16string& path, int32_t error) {
+    m_FailedFolders[UpperPath(path)] = error;
 }
 
 int32_t CSimFileSystem::WriteAll(const std::u16string& path, const void* data, size_t size) {

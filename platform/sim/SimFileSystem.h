@@ -40,7 +40,12 @@ public:
     // Fault injection: every later WriteAll of this path (any letter case) fails with `error` and leaves the
     // file as it was; ClearWriteFailures lets them through again.
     void FailWrite(const std::u16string& path, int32_t error = FileWriteFault);
-    void ClearWriteFailures() { m_FailedWrites.clear(); }
+    void ClearWriteFailures() {
+        m_FailedWrites.clear();
+        m_FailedFolders.clear();
+    }
+    // Fault injection: every later CreateFolder of this path (any letter case) fails with `error`.
+    void FailCreateFolder(const std::u16string& path, int32_t error = FileAccessDenied);
 
 private:
     // Resolves a path; `parentExists` tells whether everything but the last name exists as folders.
@@ -50,7 +55,8 @@ private:
     std::filesystem::path m_Root;
     std::u16string m_ModuleFileName = u"C:\\Program Files\\Tonvel\\Tonvel.exe";
     std::u16string m_CurrentFolder = u"C:\\";
-    std::map<std::u16string, int32_t> m_FailedWrites; // upper-cased path -> error
+    std::map<std::u16string, int32_t> m_FailedWrites;  // upper-cased path -> error
+    std::map<std::u16string, int32_t> m_FailedFolders; // upper-cased path -> error
 };
 
 } // namespace tonvel::sim

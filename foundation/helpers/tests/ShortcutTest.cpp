@@ -53,6 +53,22 @@ INSTANTIATE_TEST_SUITE_P(Steps, ShortcutFailures,
                                            sim::CSimShell::FAIL_PERSIST_FILE, sim::CSimShell::FAIL_SET_PATH,
                                            sim::CSimShell::FAIL_SAVE));
 
+TEST(Shortcut, FolderThatCannotBeCreatedLeavesNoLink) {
+    sim::CSimWindows windows;
+    const std::u16string programs = ProgramsFolder(windows);
+    ASSERT_TRUE(windows.Files().CreateFolders(programs));
+    windows.Files().FailCreateFolder(programs + u"\\TONVEL");
+    CreateShortcut(windows.platform(), u"Tonvel", kTarget, u"Tonvel");
+    EXPECT_FALSE(windows.Files().Exists(programs + u"\\Tonvel\\Tonvel.lnk"));
+    EXPECT_EQ(windows.Shell().InitialiseDepth(), 0);
+    EXPECT_EQ(windows.Shell().LiveReferences(), 0);
+
+    // Once the folder can be made, the link is there.
+    windows.Files().ClearWriteFailures();
+    CreateShortcut(windows.platform(), u"Tonvel", kTarget, u"Tonvel");
+    EXPECT_TRUE(windows.Files().Exists(programs + u"\\Tonvel\\Tonvel.lnk"));
+}
+
 TEST(Shortcut, PathBeyond260UnitsIsNotCreated) {
     sim::CSimWindows windows;
     const std::u16string programs = ProgramsFolder(windows);
