@@ -47,7 +47,11 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 CWin32Backend::CWin32Backend() {
     m_instance = GetModuleHandleW(nullptr);
     Gdiplus::GdiplusStartupInput input;
-    if (Gdiplus::GdiplusStartup(&m_gdiplusToken, &input, nullptr) == Gdiplus::Ok) SetGdiplusRunning(true);
+    ULONG_PTR token = 0; // unsigned long in the 32-bit build, where uintptr_t is unsigned int
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
+        m_gdiplusToken = token;
+        SetGdiplusRunning(true);
+    }
 
     WNDCLASSEXW form{};
     form.cbSize = sizeof form;

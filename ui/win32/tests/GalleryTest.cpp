@@ -132,11 +132,14 @@ TEST_F(Win32BackendTest, TimersTickThroughTheHook) {
 }
 
 int g_threadTicks = 0;
+void CALLBACK CountThreadTick(HWND, UINT, UINT_PTR, DWORD) {
+    ++g_threadTicks;
+}
 
 // A timer without a window (one that code outside the framework may set) still reaches its procedure.
 TEST_F(Win32BackendTest, ThreadTimersReachTheirProcedure) {
     g_threadTicks = 0;
-    const UINT_PTR id = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { ++g_threadTicks; });
+    const UINT_PTR id = SetTimer(nullptr, 0, 10, &CountThreadTick);
     ASSERT_NE(id, 0u);
     for (int i = 0; i < 200 && g_threadTicks < 2; ++i)
         Pump(m.app, 10);
