@@ -2,7 +2,9 @@
 // device list, filter driver, device notifications) from the simulated Windows with a virtual headset
 // plugged in. It opens shown instead of going to the tray, and at exit writes the virtual device's
 // register file and request log beside itself ("TonvelDemo.exe.device.txt"). When TONVEL_DEMO_REPORT names a
-// file, the demo keeps what its main window shows written there (see CDemoScreenReport).
+// file, the demo keeps what its main window shows written there (see CDemoScreenReport). When
+// TONVEL_DEMO_SECONDS gives a number of seconds, the demo ends itself after them through the exit message
+// the setup broadcasts, so that it goes through the panel's whole shutdown.
 
 #include "foundation/text/Utf.h"
 #include "panel/app/DemoScreenReport.h"
@@ -14,6 +16,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -39,6 +42,12 @@ tonvel::CDemoScreenReport* g_report = nullptr;
 
 void CALLBACK ReportTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_report) g_report->Update();
+}
+
+void CALLBACK EndTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PostMessageW(HWND_BROADCAST,
+                 RegisterWindowMessageW(reinterpret_cast<const wchar_t*>(tonvel::ExitMessageName)), 0, 0);
 }
 
 } // namespace
@@ -74,6 +83,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (!reportPath.empty()) {
         g_report = &report;
         timer = SetTimer(nullptr, 0, 100, &ReportTimer); // a thread timer: runs in the panel's message loop
+    }
+    std::u16string seconds;
+    if (platform.environment->Variable(u"TONVEL_DEMO_SECONDS", seconds)) {
+        const long value = std::wcstol(reinterpret_cast<const wchar_t*>(seconds.c_str()), nullptr, 10);
+        if (value > 0 && value <= 3600) SetTimer(nullptr, 0, static_cast<UINT>(value * 1000), &EndTimer);
     }
     const int rc = tonvel::RunControlPanel(app, platform, options);
     if (timer) KillTimer(nullptr, timer);
