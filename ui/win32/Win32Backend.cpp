@@ -280,10 +280,9 @@ void CWin32Backend::Dispatch(CApplication& app, void* message) {
     DispatchMessageW(&msg);
 }
 
-void CWin32Backend::RunLoop(CApplication& app) {
-    m_app = &app;
+void CWin32Backend::RunUntil(CApplication& app, const std::function<bool()>& running) {
     MSG msg;
-    while (!app.Terminated()) {
+    while (running() && !app.Terminated()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) {
             m_quitSeen = true;
@@ -292,6 +291,11 @@ void CWin32Backend::RunLoop(CApplication& app) {
         }
         Dispatch(app, &msg);
     }
+}
+
+void CWin32Backend::RunLoop(CApplication& app) {
+    m_app = &app;
+    RunUntil(app, [] { return true; });
 }
 
 void CWin32Backend::ProcessMessages(CApplication& app) {
@@ -318,16 +322,7 @@ void CWin32Backend::RunModal(CApplication& app, CForm& form) {
             disabled.push_back(hwnd);
         }
     }
-    MSG msg;
-    while (form.Visible() && !app.Terminated()) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0 || got == -1) {
-            m_quitSeen = true;
-            app.Terminate();
-            break;
-        }
-        Dispatch(app, &msg);
-    }
+    RunUntil(app, [&form] { return form.Visible(); });
     for (HWND hwnd : disabled)
         if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
 }

@@ -12,6 +12,7 @@
 #include "ui/core/NonVisual.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -82,6 +83,9 @@ private:
     static constexpr uint32_t TrayCallback = 0x8001; // WM_APP + 1
     // One queued message: the hook first, then the window procedure.
     void Dispatch(CApplication& app, void* msg); // a MSG
+    // Takes and dispatches queued messages while `running` holds and the application is not terminated;
+    // the end of the queue (WM_QUIT, or an error) terminates it.
+    void RunUntil(CApplication& app, const std::function<bool()>& running);
     CForm* FormOfWindow(HWND__* hwnd) const;
     void DeliverTimer(uint32_t id);
     // Child controls: created on first sight, then kept in step with their component.
