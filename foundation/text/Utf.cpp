@@ -95,7 +95,8 @@ std::string Utf16ToUtf8(std::u16string_view text) {
 std::u16string AsciiToUtf16(std::string_view text) {
     std::u16string out;
     out.reserve(text.size());
-    for (char c : text) out.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
+    for (char c : text)
+        out.push_back(static_cast<char16_t>(static_cast<unsigned char>(c)));
     return out;
 }
 

@@ -143,10 +143,17 @@ TEST(Base64Decode, Failures) {
         std::size_t capacity;
         int status;
     } cases[] = {
-        {"", 16, 1},    {"QUJ", 16, 1},  {"QUJDR", 16, 1}, {"QUJD", 3, 2}, // the capacity must be greater
-                                                                           // than length / 4 * 3
+        {"", 16, 1},
+        {"QUJ", 16, 1},
+        {"QUJDR", 16, 1},
+        {"QUJD", 3, 2}, // the capacity must be greater
+                        // than length / 4 * 3
         {"QUI=", 3, 2}, // even when padding makes the output shorter
-        {"QUJD", 0, 2}, {"QU D", 16, 3}, {"QU_D", 16, 3},  {"QUJ\x80", 16, 3}, {"QUJ\0"sv, 16, 3},
+        {"QUJD", 0, 2},
+        {"QU D", 16, 3},
+        {"QU_D", 16, 3},
+        {"QUJ\x80", 16, 3},
+        {"QUJ\0"sv, 16, 3},
     };
     for (const auto& c : cases) {
         std::vector<unsigned char> out(c.capacity + 4, 0xAA);

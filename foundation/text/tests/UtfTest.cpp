@@ -15,13 +15,14 @@ TEST(Utf, BrokenInputBecomesReplacementCharacters) {
         std::string in;
         std::u16string out;
     } cases[] = {
-        {"\xC3", u"\uFFFD"},              // cut short at the end
-        {"\xC3(", u"\uFFFD("},             // bad continuation
-        {"\xC0\xAF", u"\uFFFD\uFFFD"},     // over-long form
+        {"\xC3", u"\uFFFD"},                     // cut short at the end
+        {"\xC3(", u"\uFFFD("},                   // bad continuation
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},           // over-long form
         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"}, // encoded surrogate
         {"\xFF", u"\uFFFD"},
     };
-    for (const auto& c : cases) EXPECT_EQ(Utf8ToUtf16(c.in), c.out) << c.in;
+    for (const auto& c : cases)
+        EXPECT_EQ(Utf8ToUtf16(c.in), c.out) << c.in;
     EXPECT_EQ(Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }
 
