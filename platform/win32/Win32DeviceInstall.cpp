@@ -41,6 +41,10 @@ bool InterfaceRecord(DeviceListHandle list, std::u16string_view interfaceClass, 
 
 } // namespace
 
+// SetupAPI checks the size field against the fixed part of the record as this bitness lays it out: 6 in a
+// 32-bit process (packed), 8 in a 64-bit one.
+static_assert(sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W) == (sizeof(void*) == 8 ? 8 : 6));
+
 std::uint32_t CWin32DeviceInstall::InterfaceDetailSizeField() {
     return sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
 }
