@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <sstream>
 #include <string>
@@ -204,6 +205,22 @@ private:
     PROCESS_INFORMATION m_process{};
 };
 
+// Opens the tray icon's menu as a right-click on the icon does (the icon's callback, WM_APP + 1, for the
+// panel's only icon, 1) and walks it with the keyboard.
+bool ChooseFromTrayMenu(DWORD processId, std::initializer_list<WPARAM> keys) {
+    const HWND application = FindProcessWindow(processId, L"TApplication", false);
+    if (!application) return false;
+    PostMessageW(application, WM_APP + 1, 1, WM_RBUTTONUP);
+    HWND menu = nullptr;
+    if (!WaitUntil([&] { return (menu = FindProcessWindow(processId, L"#32768")) != nullptr; }, 10000))
+        return false;
+    for (const WPARAM key : keys) {
+        PostMessageW(menu, WM_KEYDOWN, key, 0);
+        Sleep(300);
+    }
+    return WaitUntil([&] { return FindProcessWindow(processId, L"#32768") == nullptr; }, 10000);
+}
+
 class PanelEndToEnd : public ::testing::Test {
 protected:
     static std::wstring Folder(const char* name) {
@@ -262,18 +279,9 @@ TEST_F(PanelEndToEnd, ShowsTheSkinnedPanelSwitchesLanguageFromTheTrayAndEndsOnTh
     EXPECT_EQ(outsideUnchanged, outside) << "the panel painted outside its outline";
     EXPECT_GT(insideChanged, inside * 9 / 10) << "the panel does not show inside its outline";
 
-    // The tray menu: Language > the first language (Deutsch, the folders are sorted), chosen by keyboard.
-    const HWND application = FindProcessWindow(demo.Id(), L"TApplication", false);
-    ASSERT_NE(application, nullptr);
-    // The icon's callback (WM_APP + 1) for the panel's only icon (1) with a right-button release.
-    PostMessageW(application, WM_APP + 1, 1, WM_RBUTTONUP);
-    HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(demo.Id(), L"#32768")) != nullptr; }, 10000))
+    // The tray menu: Language > the first language (Deutsch, the folders are sorted).
+    ASSERT_TRUE(ChooseFromTrayMenu(demo.Id(), {VK_DOWN, VK_RIGHT, VK_RETURN}))
         << "the tray menu did not open";
-    for (const WPARAM key : {VK_DOWN, VK_RIGHT, VK_RETURN}) {
-        PostMessageW(menu, WM_KEYDOWN, key, 0);
-        Sleep(300);
-    }
     EXPECT_TRUE(WaitUntil([&] { return demo.Screen().Shows("Menu1Label", "Speichern"); }, 10000))
         << "the language did not change";
     screen = demo.Screen();
@@ -282,12 +290,26 @@ TEST_F(PanelEndToEnd, ShowsTheSkinnedPanelSwitchesLanguageFromTheTrayAndEndsOnTh
     Sleep(1000);
     CaptureScreen().Save(folder + L"\\deutsch.bmp");
 
+    // Skin > the first skin (Azure): its background is 780 x 480, the window follows it.
+    ASSERT_TRUE(ChooseFromTrayMenu(demo.Id(), {VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            RECT now{};
+            return GetWindowRect(window, &now) && now.right - now.left == 780 && now.bottom - now.top == 480;
+        },
+        10000))
+        << "the skin did not change";
+    EXPECT_TRUE(demo.Screen().Shows("Menu1Label", "Speichern")) << "the skin switch changed the language";
+    Sleep(1000);
+    CaptureScreen().Save(folder + L"\\azure.bmp");
+
     // The exit message ends the panel; the user configuration file holds the choice.
     PostMessageW(HWND_BROADCAST, ExitMessage(), 0, 0);
     DWORD exitCode = 1;
     ASSERT_TRUE(demo.Ended(30000, &exitCode)) << "the exit message did not end the panel";
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(ReadProfile(demo.UserConfig(), L"Language", L"DefaultLanguage"), L"Deutsch");
+    EXPECT_EQ(ReadProfile(demo.UserConfig(), L"Skin", L"DefaultSkin"), L"Azure");
     // The demo went through its own shutdown: it wrote the virtual device's state on the way out.
     std::ifstream device(std::filesystem::path(kDemo + L".device.txt"));
     std::stringstream text;
