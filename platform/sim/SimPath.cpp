@@ -38,7 +38,7 @@ char16_t FoldCase(char16_t c) {
     return c;
 }
 
-bool SameName(const std::u16string& a, const std::u16string& b) {
+bool SameName(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i) {
         if (FoldCase(a[i]) != FoldCase(b[i])) return false;

@@ -3,6 +3,7 @@
 // ".." folded, trailing dots and blanks of names dropped, names compared regardless of letter case.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tonvel::sim {
@@ -17,7 +18,7 @@ struct SIM_PATH {
 bool ParseWindowsPath(const std::u16string& path, const std::u16string& current, SIM_PATH& out);
 
 // Case-insensitive comparison of names as Windows does it for ASCII and Latin-1 letters.
-bool SameName(const std::u16string& a, const std::u16string& b);
+bool SameName(std::u16string_view a, std::u16string_view b);
 char16_t FoldCase(char16_t c);
 
 } // namespace tonvel::sim

@@ -23,10 +23,6 @@ std::u16string Trim(std::u16string_view text) {
     return std::u16string(text.substr(begin, end - begin));
 }
 
-bool SameNameNoCase(std::u16string_view a, std::u16string_view b) {
-    return SameName(std::u16string(a), std::u16string(b));
-}
-
 // One line of the file: offsets into the text.
 struct LINE {
     size_t begin = 0;      // first unit of the line
@@ -101,7 +97,7 @@ std::optional<std::pair<size_t, size_t>> FindSection(const std::vector<LINE>& li
     size_t i = 0;
     if (!found) {
         for (; i < lines.size(); ++i) {
-            if (lines[i].section && SameNameNoCase(lines[i].name, section)) {
+            if (lines[i].section && SameName(lines[i].name, section)) {
                 found = true;
                 first = i + 1;
                 break;
@@ -118,7 +114,7 @@ std::optional<std::pair<size_t, size_t>> FindSection(const std::vector<LINE>& li
 std::optional<size_t> FindKey(const std::vector<LINE>& lines, std::pair<size_t, size_t> range,
                               const std::u16string& key) {
     for (size_t i = range.first; i < range.second; ++i) {
-        if (!lines[i].blank && SameNameNoCase(lines[i].name, key)) return i;
+        if (!lines[i].blank && SameName(lines[i].name, key)) return i;
     }
     return std::nullopt;
 }
@@ -141,6 +137,26 @@ std::u16string DefaultWithoutTrailingSpaces(const std::u16string& text) {
 
 } // namespace
 
+struct CSimProfileStrings::PARSED_FILE {
+    std::vector<uint8_t> bytes;
+    PROFILE_TEXT text;
+    std::vector<LINE> lines;
+};
+
+CSimProfileStrings::CSimProfileStrings(IFileSystem& files) : m_Files(files) {}
+CSimProfileStrings::~CSimProfileStrings() = default;
+
+const CSimProfileStrings::PARSED_FILE& CSimProfileStrings::Parse(std::vector<uint8_t> bytes) {
+    if (!m_Parsed || m_Parsed->bytes != bytes) {
+        auto parsed = std::make_unique<PARSED_FILE>();
+        parsed->text = DecodeProfileText(bytes);
+        parsed->lines = ParseLines(parsed->text.units);
+        parsed->bytes = std::move(bytes);
+        m_Parsed = std::move(parsed);
+    }
+    return *m_Parsed;
+}
+
 uint32_t CSimProfileStrings::GetString(const std::u16string& section, const std::u16string& key,
                                        const std::u16string& defaultValue, std::u16string& value,
                                        uint32_t bufferSize, const std::u16string& filePath) {
@@ -157,8 +173,9 @@ uint32_t CSimProfileStrings::GetString(const std::u16string& section, const std:
     value = CopyEntry(fallback, bufferSize, true);
     if (status != FileOk || name.empty()) return static_cast<uint32_t>(value.size());
 
-    const PROFILE_TEXT text = DecodeProfileText(bytes);
-    const std::vector<LINE> lines = ParseLines(text.units);
+    const PARSED_FILE& parsed = Parse(std::move(bytes));
+    const PROFILE_TEXT& text = parsed.text;
+    const std::vector<LINE>& lines = parsed.lines;
     const auto range = FindSection(lines, Trim(section));
     if (range) {
         const auto line = FindKey(lines, *range, name);

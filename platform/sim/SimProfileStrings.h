@@ -20,11 +20,14 @@
 #include "platform/api/FileSystem.h"
 #include "platform/api/ProfileStrings.h"
 
+#include <memory>
+
 namespace tonvel::sim {
 
 class CSimProfileStrings : public IProfileStrings {
 public:
-    explicit CSimProfileStrings(IFileSystem& files) : m_Files(files) {}
+    explicit CSimProfileStrings(IFileSystem& files);
+    ~CSimProfileStrings() override;
 
     uint32_t GetString(const std::u16string& section, const std::u16string& key,
                        const std::u16string& defaultValue, std::u16string& value, uint32_t bufferSize,
@@ -33,7 +36,13 @@ public:
                      const std::u16string& filePath) override;
 
 private:
+    struct PARSED_FILE;
+    // The file read every time, as Windows does; its lines parsed again only when its bytes changed (a
+    // skin or language file is read a few hundred times in a row).
+    const PARSED_FILE& Parse(std::vector<uint8_t> bytes);
+
     IFileSystem& m_Files;
+    std::unique_ptr<PARSED_FILE> m_Parsed;
 };
 
 } // namespace tonvel::sim
