@@ -113,7 +113,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     // Writing: one line changes or is added, every other line stays.
     const auto old = tonvel::sim::DecodeProfileText(before);
     const auto now = tonvel::sim::DecodeProfileText(files.m_Files[kPath]);
-    if ((flags & kNoFile) == 0) TONVEL_FUZZ_CHECK(now.encoding == old.encoding);
+    if (now.encoding != old.encoding) {
+        // Windows takes a file that begins with the bytes of a byte-order mark for text in that encoding,
+        // also when an ANSI file's text merely begins with those characters (U+00FF U+00FE, or U+00EF U+00BB
+        // U+00BF). Only a key written first into the unnamed leading section of an ANSI file puts them there.
+        TONVEL_FUZZ_CHECK(old.encoding == PROFILE_ENCODING::Ansi && Trim(section).empty());
+        return 0;
+    }
     TONVEL_FUZZ_CHECK(OneLineChanged(old.units, now.units));
 
     // What was written reads back, unless the file's encoding cannot carry it.
