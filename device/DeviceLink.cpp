@@ -2,7 +2,7 @@
 
 #include "device/FilterChannel.h"
 #include "device/HidDiscovery.h"
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "platform/api/DeviceInstall.h"
 
 #include <chrono>

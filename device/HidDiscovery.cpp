@@ -1,6 +1,6 @@
 #include "device/HidDiscovery.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 // written in each of the six encodings, which must all decode to the same lines.
 
 #include "foundation/ini/IniMgr.h"
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstddef>

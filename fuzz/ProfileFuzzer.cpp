@@ -5,7 +5,7 @@
 // Input: section, key and value (UTF-8, each ended by a zero byte), a flags byte, a buffer-size byte, then
 // the file's bytes.
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/MemoryFiles.h"
 #include "platform/sim/SimProfileStrings.h"

@@ -1,7 +1,7 @@
-// The UTF-8 / UTF-16 conversions of foundation/text on any bytes: no access outside the input, and the
+// The UTF-8 / UTF-16 conversions of base/text on any bytes: no access outside the input, and the
 // conversions agree with each other.
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "device/DeviceLink.h"
 #include "device/FilterChannel.h"
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "platform/sim/SimWindows.h"
 
 #include <gtest/gtest.h>

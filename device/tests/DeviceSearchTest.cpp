@@ -1,5 +1,5 @@
 #include "device/DeviceSearch.h"
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "platform/sim/SimWindows.h"
 
 #include <gtest/gtest.h>

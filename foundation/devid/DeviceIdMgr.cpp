@@ -1,7 +1,7 @@
 #include "foundation/devid/DeviceIdMgr.h"
 
 #include "foundation/devid/DeviceIdEntry.h"
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "platform/api/Registry.h"
 
 namespace tonvel {

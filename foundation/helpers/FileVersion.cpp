@@ -1,6 +1,6 @@
 #include "foundation/helpers/FileVersion.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "platform/api/VersionInfo.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "foundation/ini/IniFileOpen.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 #ifdef _WIN32
 #include <stdio.h>

@@ -6,7 +6,7 @@
 // TONVEL_DEMO_SECONDS gives a number of seconds, the demo ends itself after them through the exit message
 // the setup broadcasts, so that it goes through the panel's whole shutdown.
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "panel/app/DemoScreenReport.h"
 #include "panel/app/PanelMain.h"
 #include "platform/sim/SimWindows.h"

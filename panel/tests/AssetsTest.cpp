@@ -2,7 +2,7 @@
 // picture they name exists, outlines match the backgrounds, and thumbs and bars line up with the metrics.
 
 #include "foundation/devid/DeviceIdMgr.h"
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "panel/model/Language.h"
 #include "panel/model/RegionFile.h"
 #include "panel/model/SkinSetting.h"

@@ -1,6 +1,6 @@
 #include "panel/tests/TestProfile.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,6 +1,6 @@
 #include "platform/sim/SimDeviceTree.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "platform/api/DeviceNotifications.h"
 #include "platform/sim/SimDeviceNotifications.h"
 

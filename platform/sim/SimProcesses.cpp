@@ -1,6 +1,6 @@
 #include "platform/sim/SimProcesses.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "platform/sim/SimSystemInfo.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "platform/sim/SimProfileText.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 namespace tonvel::sim {
 

@@ -1,6 +1,6 @@
 #include "platform/sim/SimShell.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "platform/api/FileSystem.h"
 
 namespace tonvel::sim {

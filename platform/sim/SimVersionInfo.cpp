@@ -1,6 +1,6 @@
 #include "platform/sim/SimVersionInfo.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 #include <cstring>
 

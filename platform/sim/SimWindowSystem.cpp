@@ -1,6 +1,6 @@
 #include "platform/sim/SimWindowSystem.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 namespace tonvel::sim {
 

@@ -1,5 +1,5 @@
 // Our UTF-8 conversion against the system's own.
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "ui/core/Controls.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "platform/api/FileSystem.h"
 #include "ui/core/Application.h"
 

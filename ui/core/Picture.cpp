@@ -1,6 +1,6 @@
 #include "ui/core/Picture.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 namespace tonvel::ui {
 

@@ -1,6 +1,6 @@
 #include "ui/headless/HeadlessBackend.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "ui/core/Application.h"
 #include "ui/core/Form.h"
 

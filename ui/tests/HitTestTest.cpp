@@ -3,7 +3,7 @@
 
 #include "ui/tests/UiTestSupport.h"
 
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // parents and pages, design-time visibility, and a component for every key that skin and language files name.
 
 #include "panel/form/MainFormLayout.h"
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "panel/form/AboutForm.h"
 #include "panel/model/Language.h"
 #include "panel/model/SkinSetting.h"

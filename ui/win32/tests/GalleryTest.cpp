@@ -4,7 +4,7 @@
 // the test checks chosen pixels of it).
 
 #include "ui/win32/tests/Gallery.h"
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 #include "ui/core/Region.h"
 #include "ui/win32/Win32Backend.h"
 #include "ui/win32/Win32Support.h"

@@ -1,4 +1,4 @@
-#include "foundation/text/Utf.h"
+#include "base/text/Utf.h"
 
 #include <gtest/gtest.h>
 
