@@ -1,39 +1,25 @@
 #include "device/DeviceLink.h"
 
-#include "device/FilterChannel.h"
-#include "device/HidDiscovery.h"
 #include "base/text/Utf.h"
+#include "device/HidDiscovery.h"
 #include "platform/api/DeviceInstall.h"
 
-#include <chrono>
 #include <string>
-#include <thread>
 
 namespace tonvel {
 
 namespace {
 
-void Call(const std::function<void()>& hook) {
-    if (hook) {
-        hook();
+void Call(const std::function<void()>& event) {
+    if (event) {
+        event();
     }
 }
 
 } // namespace
 
-CDeviceLink::CDeviceLink(const Platform& platform, DEVICE_LINK_HOOKS hooks)
-    : m_Platform(platform), m_Hooks(std::move(hooks)) {
-    if (!m_Hooks.Wait) {
-        m_Hooks.Wait = [](std::uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
-    }
-    if (!m_Hooks.ResetFilterDriver) {
-        m_Hooks.ResetFilterDriver = [this] {
-            if (m_Platform.controlDevice != nullptr) {
-                tonvel::ResetFilterDriver(*m_Platform.controlDevice);
-            }
-        };
-    }
-}
+CDeviceLink::CDeviceLink(const Platform& platform, DEVICE_LINK_EVENTS events)
+    : m_Platform(platform), m_Events(std::move(events)) {}
 
 CDeviceLink::~CDeviceLink() {
     UnregisterNotifications();
@@ -41,35 +27,25 @@ CDeviceLink::~CDeviceLink() {
 }
 
 HidHandle CDeviceLink::OpenDevice() {
-    if (m_Platform.hid == nullptr || m_Platform.deviceInstall == nullptr) {
-        return kNoHidHandle;
-    }
     return OpenAudioHidDevice(*m_Platform.hid, *m_Platform.deviceInstall, m_VendorId, m_ProductId);
 }
 
 std::int32_t CDeviceLink::RunTransaction(std::int32_t noDeviceStatus, std::int32_t idleFailedStatus,
                                          const HidAccesses& accesses, IDLE_REPORT idle) {
-    if (m_Platform.hid == nullptr || m_Platform.deviceInstall == nullptr) {
-        return noDeviceStatus;
-    }
     return RunHidTransaction(*m_Platform.hid, *m_Platform.deviceInstall, m_VendorId, m_ProductId,
                              noDeviceStatus, idleFailedStatus, accesses, idle);
 }
 
+// The flags first: whoever restyles the presence label reads them.
 void CDeviceLink::SetPresent(bool present) {
-    if (m_Hooks.ShowPresence) {
-        m_Hooks.ShowPresence(present);
-    }
     m_DeviceConnected = present ? 1 : 0;
     m_Synchronisation = m_DeviceConnected;
+    Call(m_Events.PresenceChanged);
 }
 
 void CDeviceLink::Discover(const HardwareIdMatcher& usbGroup) {
     std::u16string hardwareId;
-    if (m_Platform.deviceInstall != nullptr) {
-        FindMatchingDevice(*m_Platform.deviceInstall, kKsCategoryAudio, kDiscoveryPattern, usbGroup,
-                           &hardwareId);
-    }
+    FindMatchingDevice(*m_Platform.deviceInstall, kKsCategoryAudio, kDiscoveryPattern, usbGroup, &hardwareId);
     ParseVidPid(hardwareId, m_VendorId, m_ProductId);
     ClosePresence();
     m_PresenceHandle = OpenDevice();
@@ -77,9 +53,6 @@ void CDeviceLink::Discover(const HardwareIdMatcher& usbGroup) {
 }
 
 bool CDeviceLink::RegisterNotifications() {
-    if (m_Platform.deviceNotifications == nullptr) {
-        return false;
-    }
     UnregisterNotifications();
     m_Registration = m_Platform.deviceNotifications->Register(
         [this](std::uint32_t event, const DEVICE_CHANGE_RECORD& record) { OnDeviceChange(event, record); });
@@ -87,7 +60,7 @@ bool CDeviceLink::RegisterNotifications() {
 }
 
 void CDeviceLink::UnregisterNotifications() {
-    if (m_Registration != 0 && m_Platform.deviceNotifications != nullptr) {
+    if (m_Registration != 0) {
         m_Platform.deviceNotifications->Unregister(m_Registration);
     }
     m_Registration = 0;
@@ -104,20 +77,14 @@ void CDeviceLink::OnDeviceChange(std::uint32_t event, const DEVICE_CHANGE_RECORD
     } else {
         return;
     }
-    Call(m_Hooks.ProcessPendingMessages);
-}
-
-bool CDeviceLink::MicStepApplies(bool endpointFound) const {
-    const int os = m_Hooks.OsGenerationCode ? m_Hooks.OsGenerationCode() : 6;
-    return endpointFound || os != 6;
+    Call(m_Events.Settled);
 }
 
 // A notice about a HID interface of ours; `path` is its name upper-cased. Removal compares the same
 // upper-cased form: a path that arrived in lower case must be recognised when it goes, or the window would
 // stay "present" with a device that is gone.
 bool CDeviceLink::IsOurHidInterface(const DEVICE_CHANGE_RECORD& record, std::u16string& path) const {
-    if (m_Platform.hid == nullptr ||
-        AsciiUpper(record.ClassGuid) != AsciiUpper(m_Platform.hid->GetHidGuid())) {
+    if (AsciiUpper(record.ClassGuid) != AsciiUpper(m_Platform.hid->GetHidGuid())) {
         return false;
     }
     path = AsciiUpper(record.Name);
@@ -134,45 +101,9 @@ void CDeviceLink::OnArrival(const DEVICE_CHANGE_RECORD& record) {
     }
     ParseVidPid(path, m_VendorId, m_ProductId);
     m_PresenceHandle = OpenDevice();
-    if (m_PresenceHandle == kNoHidHandle) {
-        SetPresent(false);
-        return;
-    }
-    SetPresent(true);
-    Call(m_Hooks.SendLedState);
-    RunArrivalResend();
-}
-
-void CDeviceLink::RunArrivalResend() {
-    m_Hooks.Wait(kArrivalSettleMs);
-
-    const bool found = m_Hooks.LookUpMicEndpoint ? m_Hooks.LookUpMicEndpoint() : false;
-    if (MicStepApplies(found)) {
-        Call(m_Hooks.OpenLevelCapture);
-        Call(m_Hooks.RefreshMicrophone);
-        Call(m_Hooks.CloseLevelCapture);
-    }
-
-    const DEVICE_PAGE page = m_Hooks.ShownPage ? m_Hooks.ShownPage() : DEVICE_PAGE::None;
-    if (page == DEVICE_PAGE::Eq) {
-        Call(m_Hooks.ReapplyEqSwitch);
-    } else if (page == DEVICE_PAGE::Sound3D) {
-        Call(m_Hooks.ReapplyEqSwitch);
-        Call(m_Hooks.Reapply3DSwitch);
-    } else if (page == DEVICE_PAGE::Mic) {
-        const bool again = m_Hooks.LookUpMicEndpoint ? m_Hooks.LookUpMicEndpoint() : false;
-        if (MicStepApplies(again)) {
-            Call(m_Hooks.RefreshMicrophone);
-            Call(m_Hooks.StartLevelMeter);
-        }
-    }
-
-    Call(m_Hooks.ResetFilterDriver);
-
-    if (page == DEVICE_PAGE::Effect) {
-        Call(m_Hooks.SendCurrentEffect);
-    } else if (page == DEVICE_PAGE::Virtual71) {
-        Call(m_Hooks.SendVirtualSpeakers);
+    SetPresent(m_PresenceHandle != kNoHidHandle);
+    if (m_PresenceHandle != kNoHidHandle) {
+        Call(m_Events.Arrived);
     }
 }
 
@@ -190,13 +121,12 @@ void CDeviceLink::OnRemoval(const DEVICE_CHANGE_RECORD& record) {
     SetPresent(false);
     if (m_PresenceHandle != kNoHidHandle) {
         ClosePresence();
-        Call(m_Hooks.DropMicEndpoint);
-        Call(m_Hooks.StopLevelMeterQueuing);
+        Call(m_Events.Removed);
     }
 }
 
 void CDeviceLink::ClosePresence() {
-    if (m_PresenceHandle != kNoHidHandle && m_Platform.hid != nullptr) {
+    if (m_PresenceHandle != kNoHidHandle) {
         m_Platform.hid->Close(m_PresenceHandle);
     }
     m_PresenceHandle = kNoHidHandle;

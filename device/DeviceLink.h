@@ -1,8 +1,7 @@
 #pragma once
 // The control panel's link to its one audio device: the current vendor and product ID, the presence handle,
 // the device-connected and synchronisation flags; start-up discovery and the arrival and removal of the
-// device. The main window owns one and fills the hooks with its feature steps; the hooks run in the fixed
-// order of the arrival handling.
+// device. The main window owns one and hears of presence, arrival and removal through its events.
 
 #include "device/DeviceSearch.h"
 #include "device/HidTransaction.h"
@@ -15,43 +14,29 @@
 
 namespace tonvel {
 
-// The page of the main window that is shown, as far as the arrival handling cares.
-enum class DEVICE_PAGE { None, Eq, Sound3D, Effect, Mic, Virtual71 };
-
-// The window's steps that device arrival and removal call. Empty hooks are skipped.
-struct DEVICE_LINK_HOOKS {
-    std::function<void(bool active)> ShowPresence; // DeviceActiveLabel: "LabelActive" / "LabelUnactive"
-    std::function<void()> SendLedState;            // arrival 6: the current LED state
-    std::function<void(std::uint32_t ms)> Wait;    // arrival 7 (100 ms); default: sleeps
-    std::function<bool()> LookUpMicEndpoint;       // arrival 8 and Mic page: true when one was found
-    std::function<int()> OsGenerationCode;         // 6 = Core Audio; default 6
-    std::function<void()> OpenLevelCapture;        // arrival 8
-    std::function<void()> RefreshMicrophone;       // arrival 8 and Mic page
-    std::function<void()> CloseLevelCapture;       // arrival 8
-    std::function<DEVICE_PAGE()> ShownPage;        // arrival 9 and 11
-    std::function<void()> ReapplyEqSwitch;         // EQ and 3D pages
-    std::function<void()> Reapply3DSwitch;         // 3D page
-    std::function<void()> StartLevelMeter;         // Mic page
-    std::function<void()> ResetFilterDriver;       // arrival 10; default: the channel's driver reset
-    std::function<void()> SendCurrentEffect;       // Effect page
-    std::function<void()> SendVirtualSpeakers;     // Virtual 7.1 page
-    std::function<void()> DropMicEndpoint;         // removal 4
-    std::function<void()> StopLevelMeterQueuing;   // removal 4
-    std::function<void()> ProcessPendingMessages;  // once after either handler
+// What the link tells its window. Empty entries are skipped.
+struct DEVICE_LINK_EVENTS {
+    // The presence changed; the device-connected and synchronisation flags already say so.
+    std::function<void()> PresenceChanged;
+    // A device arrived and its presence handle is open: the features re-send their state.
+    std::function<void()> Arrived;
+    // The current device went and its presence handle was closed.
+    std::function<void()> Removed;
+    // Once after every device-change notice: pending window messages are processed.
+    std::function<void()> Settled;
 };
 
 class CDeviceLink {
 public:
     static constexpr std::uint16_t kInitialVendorId = 0x7F1C;
     static constexpr std::uint16_t kInitialProductId = 0x721B;
-    static constexpr std::uint32_t kArrivalSettleMs = 100;
 
-    explicit CDeviceLink(const Platform& platform, DEVICE_LINK_HOOKS hooks = {});
+    explicit CDeviceLink(const Platform& platform, DEVICE_LINK_EVENTS events = {});
     CDeviceLink(const CDeviceLink&) = delete;
     CDeviceLink& operator=(const CDeviceLink&) = delete;
     ~CDeviceLink();
 
-    DEVICE_LINK_HOOKS& Hooks() { return m_Hooks; }
+    DEVICE_LINK_EVENTS& Events() { return m_Events; }
 
     // Start-up discovery with the loaded USB device-ID group: the present matching device's IDs (0 and 0
     // when none), the presence handle, the label and both flags.
@@ -86,12 +71,10 @@ public:
 
 private:
     void SetPresent(bool present);
-    void RunArrivalResend();
-    bool MicStepApplies(bool endpointFound) const;
     bool IsOurHidInterface(const DEVICE_CHANGE_RECORD& record, std::u16string& path) const;
 
     const Platform& m_Platform;
-    DEVICE_LINK_HOOKS m_Hooks;
+    DEVICE_LINK_EVENTS m_Events;
     std::uint16_t m_VendorId = kInitialVendorId;
     std::uint16_t m_ProductId = kInitialProductId;
     HidHandle m_PresenceHandle = kNoHidHandle;

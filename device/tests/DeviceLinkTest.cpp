@@ -1,5 +1,4 @@
 #include "device/DeviceLink.h"
-#include "device/FilterChannel.h"
 #include "base/text/Utf.h"
 #include "platform/sim/SimWindows.h"
 
@@ -23,32 +22,11 @@ constexpr std::u16string_view kHid = kHidInterfaceClass;
 class DeviceLinkTest : public ::testing::Test {
 protected:
     DeviceLinkTest() : m_Link(m_Sim.platform()) {
-        DEVICE_LINK_HOOKS& h = m_Link.Hooks();
-        h.ShowPresence = [this](bool on) { Log(on ? "LabelActive" : "LabelUnactive"); };
-        h.SendLedState = [this] { Log("led"); };
-        h.Wait = [this](std::uint32_t ms) { Log("wait " + std::to_string(ms)); };
-        h.LookUpMicEndpoint = [this] {
-            Log("lookup");
-            return m_MicFound;
-        };
-        h.OsGenerationCode = [this] { return m_Os; };
-        h.OpenLevelCapture = [this] { Log("open capture"); };
-        h.RefreshMicrophone = [this] { Log("refresh mic"); };
-        h.CloseLevelCapture = [this] { Log("close capture"); };
-        h.ShownPage = [this] { return m_Page; };
-        h.ReapplyEqSwitch = [this] { Log("eq switch"); };
-        h.Reapply3DSwitch = [this] { Log("3d switch"); };
-        h.StartLevelMeter = [this] { Log("level meter"); };
-        h.SendCurrentEffect = [this] { Log("effect"); };
-        h.SendVirtualSpeakers = [this] { Log("virtual"); };
-        h.DropMicEndpoint = [this] { Log("drop endpoint"); };
-        h.StopLevelMeterQueuing = [this] { Log("stop queuing"); };
-        h.ProcessPendingMessages = [this] { Log("pump"); };
-        const auto reset = h.ResetFilterDriver; // the channel's own reset
-        h.ResetFilterDriver = [this, reset] {
-            Log("driver reset");
-            reset();
-        };
+        DEVICE_LINK_EVENTS& e = m_Link.Events();
+        e.PresenceChanged = [this] { Log(m_Link.DeviceConnected() ? "LabelActive" : "LabelUnactive"); };
+        e.Arrived = [this] { Log("arrived"); };
+        e.Removed = [this] { Log("removed"); };
+        e.Settled = [this] { Log("pump"); };
     }
 
     void Log(std::string entry) { m_Calls.push_back(std::move(entry)); }
@@ -66,9 +44,6 @@ protected:
     sim::CSimWindows m_Sim;
     CDeviceLink m_Link;
     std::vector<std::string> m_Calls;
-    bool m_MicFound = true;
-    int m_Os = 6;
-    DEVICE_PAGE m_Page = DEVICE_PAGE::Eq;
 };
 
 TEST_F(DeviceLinkTest, StartsWithTheInitialIdsAndAbsent) {
@@ -98,74 +73,6 @@ TEST_F(DeviceLinkTest, DiscoveryWithoutADeviceClearsTheIds) {
     // No HID interface can match 0 and 0: a feature transaction finds no device.
     m_Sim.Devices().Plug(m_Sim.Headset());
     EXPECT_EQ(m_Link.RunTransaction(1, 2, nullptr), 1);
-}
-
-TEST_F(DeviceLinkTest, PlugAndUnplugFollowTheHeadset) {
-    ASSERT_TRUE(m_Link.RegisterNotifications());
-    m_Link.Discover(kUsbGroup);
-    m_Calls.clear();
-
-    m_Sim.Devices().Plug(m_Sim.Headset());
-    ExpectPresent(true);
-    EXPECT_EQ(m_Link.ProductId(), 0x7213);
-    // One notice for the audio interface (ignored: other class), one for the HID interface.
-    // Every notice is followed by one pass of pending messages, the ignored one too.
-    EXPECT_EQ(m_Calls, (std::vector<std::string>{"pump", "LabelActive", "led", "wait 100", "lookup",
-                                                 "open capture", "refresh mic", "close capture", "eq switch",
-                                                 "driver reset", "pump"}));
-    const auto& requests = m_Sim.FilterDriver().Requests();
-    ASSERT_EQ(requests.size(), 3u);
-    EXPECT_EQ(requests[0].Code, kDriverQueryStateCode);
-    EXPECT_EQ(requests[1].Code, kDriverSetVirtualSpeakersCode);
-    EXPECT_EQ(requests[1].Input, std::vector<std::uint8_t>(72, 0));
-    EXPECT_EQ(requests[2].Code, kDriverGeneralRequestCode);
-
-    m_Calls.clear();
-    m_Sim.Devices().Unplug(m_Sim.Headset());
-    ExpectPresent(false);
-    EXPECT_EQ(m_Calls,
-              (std::vector<std::string>{"pump", "LabelUnactive", "drop endpoint", "stop queuing", "pump"}));
-    EXPECT_EQ(m_Sim.Hid().OpenHandleCount(), 0u);
-    EXPECT_EQ(m_Link.ProductId(), 0x7213) << "the IDs stay for the next arrival";
-
-    m_Sim.Devices().Plug(m_Sim.Headset());
-    ExpectPresent(true);
-}
-
-struct PAGE_CASE {
-    DEVICE_PAGE Page;
-    bool MicFound;
-    int Os;
-    std::vector<std::string> AfterWait;
-};
-
-TEST_F(DeviceLinkTest, ArrivalResendsInItsFixedOrderPerPage) {
-    const std::vector<std::string> mic = {"lookup", "open capture", "refresh mic", "close capture"};
-    auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
-    };
-    const PAGE_CASE cases[] = {
-        {DEVICE_PAGE::Eq, true, 6, join(mic, {"eq switch", "driver reset"})},
-        {DEVICE_PAGE::Sound3D, true, 6, join(mic, {"eq switch", "3d switch", "driver reset"})},
-        {DEVICE_PAGE::Effect, true, 6, join(mic, {"driver reset", "effect"})},
-        {DEVICE_PAGE::Virtual71, true, 6, join(mic, {"driver reset", "virtual"})},
-        {DEVICE_PAGE::Mic, true, 6, join(mic, {"lookup", "refresh mic", "level meter", "driver reset"})},
-        {DEVICE_PAGE::Mic, false, 6, {"lookup", "lookup", "driver reset"}},
-        {DEVICE_PAGE::Mic, false, 4, join(mic, {"lookup", "refresh mic", "level meter", "driver reset"})},
-    };
-    for (const auto& c : cases) {
-        m_Page = c.Page;
-        m_MicFound = c.MicFound;
-        m_Os = c.Os;
-        m_Link.ClosePresence();
-        m_Calls.clear();
-        m_Sim.Devices().Unplug(m_Sim.Headset());
-        m_Sim.Devices().Plug(m_Sim.Headset());
-        m_Link.OnArrival({kDbtDevtypDeviceInterface, std::u16string(kHid), m_Sim.Headset().Hid().Path});
-        const std::vector<std::string> expected = join({"LabelActive", "led", "wait 100"}, c.AfterWait);
-        EXPECT_EQ(m_Calls, expected) << static_cast<int>(c.Page) << " " << c.MicFound << " " << c.Os;
-    }
 }
 
 struct NOTICE {
@@ -259,7 +166,6 @@ TEST_F(DeviceLinkTest, ArrivalAndRemovalTable) {
     for (const auto& c : cases) {
         sim::CSimWindows sim;
         CDeviceLink link(sim.platform());
-        link.Hooks().Wait = [](std::uint32_t) {};
         sim.Devices().Plug(lower);
         sim.Devices().Plug(other);
         if (c.StartPresent) {

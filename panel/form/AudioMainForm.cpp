@@ -1,6 +1,9 @@
 #include "panel/form/AudioMainForm.h"
 
 #include "device/DeviceIdGroupMatcher.h"
+#include "device/HidRegisterAccess.h"
+#include "features/ComponentTags.h"
+#include "features/FeatureSequences.h"
 #include "foundation/config/ApplicationConfig.h"
 #include "foundation/devid/DeviceIdMgr.h"
 #include "panel/form/AboutForm.h"
@@ -12,6 +15,11 @@
 
 namespace tonvel {
 namespace {
+
+// The register whose processing bits the neutral device state clears.
+constexpr uint16_t kProcessingRegister = 0x100;
+constexpr size_t kAppDataMax = 255;
+constexpr uint32_t kTimerMs = 20;
 
 std::u16string Cut(std::u16string text, size_t max) {
     if (text.size() > max) text.resize(max);
@@ -25,9 +33,8 @@ std::u16string FolderOf(const std::u16string& path) {
 
 } // namespace
 
-TAudioMainForm::TAudioMainForm(ui::CApplication& app, const Platform& platform, PANEL_OPTIONS options,
-                               PANEL_HOOKS hooks)
-    : ui::CForm(app), m_Platform(platform), m_Options(std::move(options)), m_Hooks(std::move(hooks)) {
+TAudioMainForm::TAudioMainForm(ui::CApplication& app, const Platform& platform, PANEL_OPTIONS options)
+    : ui::CForm(app), m_Platform(platform), m_Options(std::move(options)) {
     SetName(u"AudioMainForm");
     SetBorder(ui::BorderStyle::None);
     SetPosition(ui::FormPosition::ScreenCenter);
@@ -49,7 +56,7 @@ TAudioMainForm::TAudioMainForm(ui::CApplication& app, const Platform& platform, 
     m_OpenDialog = Add<ui::COpenDialog>(u"OpenDialog");
     m_OpenDialog->Filter = u"INI (*.ini)|*.ini";
     m_Timer = Add<ui::CTimer>(u"Timer");
-    m_Timer->SetInterval(20);
+    m_Timer->SetInterval(kTimerMs);
     WireEvents();
 }
 
@@ -67,68 +74,13 @@ ui::CLabel* TAudioMainForm::Label(std::u16string_view name) {
     return c && c->Kind() == ui::ComponentKind::Label ? static_cast<ui::CLabel*>(c) : nullptr;
 }
 
-void TAudioMainForm::WireEvents() {
-    size_t count = 0;
-    const LAYOUT_ITEM* items = MainFormLayout(count);
-    for (size_t i = 0; i < count; ++i) {
-        const LAYOUT_ITEM& item = items[i];
-        ui::CComponent* c = Find(item.Name);
-        if (!c) continue;
-        switch (item.Events) {
-        case LAYOUT_EVENTS::Image:
-            if (!m_TagImages.count(item.Tag)) m_TagImages[item.Tag] = static_cast<ui::CImage*>(c);
-            c->OnMouseDown = [this](ui::CComponent& s, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
-                if (b == ui::MouseButton::Left) OnImageMouseDown(s);
-            };
-            c->OnMouseUp = [this](ui::CComponent& s, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
-                if (b == ui::MouseButton::Left) OnImageMouseUp(s);
-            };
-            break;
-        case LAYOUT_EVENTS::Label:
-            c->OnMouseDown = [this](ui::CComponent& s, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
-                if (b == ui::MouseButton::Left) OnLabelMouseDown(s);
-            };
-            c->OnMouseUp = [this](ui::CComponent& s, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
-                if (b == ui::MouseButton::Left) OnLabelMouseUp(s);
-            };
-            break;
-        case LAYOUT_EVENTS::PageTab:
-            c->OnMouseDown = [this](ui::CComponent& s, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
-                if (b == ui::MouseButton::Left) OnLabelPageMouseDown(s);
-            };
-            break;
-        case LAYOUT_EVENTS::Background:
-            c->OnMouseDown = [this](ui::CComponent&, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
-                FormMouseDown(b);
-            };
-            break;
-        case LAYOUT_EVENTS::None:
-            break;
-        }
-    }
-    // The virtual 7.1 clockwise button's release goes through the label handler (same place in the end).
-    if (ui::CImage* cw = Image(u"VirtualClockwiseImage"))
-        cw->OnMouseUp = [this](ui::CComponent& s, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
-            if (b == ui::MouseButton::Left) OnLabelMouseUp(s);
-        };
-    OnMouseDown = [this](ui::CComponent&, ui::MouseButton b, ui::ShiftState, ui::UI_POINT) {
-        FormMouseDown(b);
-    };
-    Image(u"CloseImage")->OnClick = [this](ui::CComponent&) { CloseImageClick(); };
-    Image(u"MinimizeImage")->OnClick = [this](ui::CComponent&) { MinimizeImageClick(); };
-    m_CloseMenu->OnClick = [this](ui::CMenuItem&) { CloseMenuClick(); };
-    m_Timer->OnTimer = [this](ui::CComponent&) { TimerTimer(); };
-    OnActivate = [this](ui::CComponent&) { FormActivate(); };
-    OnDestroy = [this](ui::CComponent&) { FormDestroy(); };
-    OnWindowMessage = [this](ui::CForm&, ui::UI_MSG& msg, bool&) {
-        // The exit message closes the window through the normal path.
-        if (m_ExitMessage != 0 && msg.message == m_ExitMessage) App().SendMessage(*this, ui::UiWmClose);
-    };
+PANEL_PAGE TAudioMainForm::PageShown() const {
+    return PageAt(m_Parts.Notebook->ActivePageIndex());
 }
 
-void TAudioMainForm::RunHook(const std::function<void()>& hook, const char16_t* what) {
+void TAudioMainForm::RunTracedStep(const std::function<void()>& step, const char16_t* what) {
     Step(what);
-    if (hook) hook();
+    RunStep(step);
 }
 
 PANEL_STATUS TAudioMainForm::Fail(PANEL_STATUS status) {
@@ -139,154 +91,178 @@ PANEL_STATUS TAudioMainForm::Fail(PANEL_STATUS status) {
     return status;
 }
 
+std::u16string TAudioMainForm::UserDataFolder() const {
+    std::u16string appData;
+    m_Platform.environment->Variable(u"APPDATA", appData);
+    return Cut(appData, kAppDataMax) + u"\\" + m_DataFolderName;
+}
+
 std::u16string TAudioMainForm::UserConfigFile() const {
     std::u16string appData;
     m_Platform.environment->Variable(u"APPDATA", appData);
-    return UserConfigPath(Cut(appData, 255), m_DataFolderName);
+    return UserConfigPath(Cut(appData, kAppDataMax), m_DataFolderName);
 }
 
 std::u16string TAudioMainForm::LastProfileFile() const {
-    std::u16string appData;
-    m_Platform.environment->Variable(u"APPDATA", appData);
-    return Cut(appData, 255) + u"\\" + m_DataFolderName + u"\\LastProfile.ini";
+    return UserDataFolder() + u"\\" + LastProfileFileName;
 }
 
 PANEL_STATUS TAudioMainForm::StartUp() {
-    IProfileStrings& profile = *m_Platform.profile;
-    // 1. Program folder, exit message, OS generation code.
-    const std::u16string programPath = m_Platform.files->ModuleFileName();
-    m_ProgramFolder = FolderOf(programPath);
-    m_ExitMessage = App().RegisterWindowMessage(ExitMessageName);
-    {
-        OS_VERSION_RECORD version;
-        int32_t status = 0;
-        const bool ok = m_Platform.system && m_Platform.system->RtlGetVersion(version, status) == CALL_OK;
-        m_OsGeneration = OsGenerationCode(ok, version.platformId, version.majorVersion, version.minorVersion);
-    }
+    RememberProgram();
     Step(u"1 program folder, exit message, OS generation");
-    // 2. The configuration record.
-    LoadApplicationConfig(m_Platform, CONFIG_PROGRAM::ControlPanel, u"AudioConfig.cfg", programPath,
-                          m_Config);
+    LoadApplicationConfig(m_Platform, CONFIG_PROGRAM::ControlPanel, ConfigFileName,
+                          m_Platform.files->ModuleFileName(), m_Config);
     Step(u"2 configuration");
-    // 3. The initial feature state.
-    m_State = SKIN_FEATURE_STATE{};
-    m_State.LedOn = true;
-    m_State.Preset = 1;
-    m_State.AlphaConnection = -1;
-    m_State.BetaConnection = -1;
+    SetInitialState();
+    Step(u"3 initial state");
+    m_DataFolderName = Cut(m_Config.InstallFolderName, kAppDataMax);
+    Step(u"4 data folder");
+    ReadRememberedChoices();
+    Step(u"5 remembered choices");
+    LoadProgramIcon();
+    Step(u"6 icon");
+    SetTrayHintAndTitle();
+    Step(u"7 tray hint and title");
+    const PANEL_STATUS status = LoadLanguagesAndSkins();
+    if (!status.Ok()) return Fail(status);
+    Step(u"8 languages and skins");
+    DiscoverDevice();
+    Step(u"9 device discovery");
+    RunFeatureStartUp();
+    return PANEL_STATUS{};
+}
+
+void TAudioMainForm::RememberProgram() {
+    m_ProgramFolder = FolderOf(m_Platform.files->ModuleFileName());
+    m_ExitMessage = App().RegisterWindowMessage(ExitMessageName);
+    OS_VERSION_RECORD version;
+    int32_t status = 0;
+    const bool ok = m_Platform.system->RtlGetVersion(version, status) == CALL_OK;
+    m_OsGeneration = OsGenerationCode(ok, version.platformId, version.majorVersion, version.minorVersion);
+}
+
+// The device link and the features start from their initial state: vendor and product ID of the design,
+// nothing connected, LED on, preset 1, no 3D connection chosen, no drag.
+void TAudioMainForm::SetInitialState() {
     m_Drag = PANEL_DRAG{};
     m_Skin.Metrics().PreviousSpeakerRadius = 1;
+    m_Features.reset();
+    m_FeatureContext.reset();
     m_Device = std::make_unique<CDeviceLink>(m_Platform);
-    m_Device->Hooks().ShowPresence = [this](bool) { ApplyAllLabelStyles(); };
-    m_Device->Hooks().OsGenerationCode = [this] { return m_OsGeneration; };
-    m_Device->Hooks().ProcessPendingMessages = [this] { App().ProcessMessages(); };
-    m_Device->Hooks().ShownPage = [this] {
-        static const DEVICE_PAGE kPages[] = {DEVICE_PAGE::Eq, DEVICE_PAGE::Sound3D, DEVICE_PAGE::Effect,
-                                             DEVICE_PAGE::Mic, DEVICE_PAGE::Virtual71};
-        const int32_t page = PageShown();
-        return page >= 0 && page < PageCount ? kPages[page] : DEVICE_PAGE::None;
-    };
-    Step(u"3 initial state");
-    // 4. The data folder name.
-    m_DataFolderName = Cut(m_Config.InstallFolderName, 255);
-    Step(u"4 data folder");
-    // 5. The remembered language and skin.
-    {
-        const std::u16string user = UserConfigFile();
-        if (m_Platform.files->Exists(user)) {
-            std::u16string value;
-            profile.GetString(u"Language", u"DefaultLanguage", u"", value, 128, user);
-            m_LanguageName = value;
-            profile.GetString(u"Skin", u"DefaultSkin", u"", value, 128, user);
-            m_SkinName = value;
-        }
+    m_FeatureContext = std::make_unique<FEATURE_CONTEXT>(
+        FEATURE_CONTEXT{m_Platform, App(), *this, *m_Device, m_Skin, m_Language, m_FeatureFlags});
+    m_Features = std::make_unique<CPanelFeatures>(*m_FeatureContext);
+    WireDeviceEvents();
+}
+
+// The choices remembered in the user's configuration file. A user who has none yet (any user of the PC but
+// the one who ran the setup) gets a copy of the program's configuration, so that the choices made from the
+// tray menu are kept; what that copy or the user's file leaves empty comes from the program's file.
+void TAudioMainForm::ReadRememberedChoices() {
+    const std::u16string user = UserConfigFile();
+    if (!m_Platform.files->Exists(user)) {
+        m_Platform.files->CreateFolder(UserDataFolder());
+        m_Platform.files->Copy(ProgramConfigFile(), user, true);
     }
-    Step(u"5 remembered choices");
-    // 6. The program icon: the application's, and a second copy in the image list for the tray.
-    {
-        ui::CPicture icon;
-        if (App().LoadPicture(m_ProgramFolder + m_Config.InstallIconFileName, icon, nullptr) == ui::UiOk) {
-            App().SetIcon(icon);
-            m_ImageList.push_back(icon);
-            m_ImageList.push_back(icon);
-            m_Tray->SetIcon(m_ImageList[1]);
-        }
+    IProfileStrings& profile = *m_Platform.profile;
+    if (m_Platform.files->Exists(user)) {
+        profile.GetString(u"Language", u"DefaultLanguage", u"", m_LanguageName, 128, user);
+        profile.GetString(u"Skin", u"DefaultSkin", u"", m_SkinName, 128, user);
     }
-    Step(u"6 icon");
-    // 7. Tray hint and title.
-    {
-        std::u16string hint;
-        profile.GetString(u"TrayIconHint", u"HintName", u"", hint, 32, m_ProgramFolder + u"AudioConfig.cfg");
-        m_Tray->SetHint(Cut(hint, TitleMax));
-        App().SetTitle(Cut(m_Config.InstallAppTitle, TitleMax));
-        SetCaption(App().Title());
-    }
-    Step(u"7 tray hint and title");
-    // 8. Languages and skins.
-    m_LanguageCount = ListLanguages();
-    if (m_LanguageCount <= 0) return Fail(FileErrorStatus(LanguageRoot(), FilePathNotFound));
-    m_SkinCount = ListSkins();
-    if (m_SkinCount <= 0) return Fail(FileErrorStatus(SkinRoot(), FilePathNotFound));
-    PANEL_STATUS status = LoadLanguage();
-    if (!status.Ok()) return Fail(status);
-    status = ReadLabelOverrides();
-    if (!status.Ok()) return Fail(status);
+    if (m_LanguageName.empty())
+        profile.GetString(u"Language", u"DefaultLanguage", u"", m_LanguageName, 128, ProgramConfigFile());
+    if (m_SkinName.empty())
+        profile.GetString(u"Skin", u"DefaultSkin", u"", m_SkinName, 128, ProgramConfigFile());
+}
+
+// The application's icon, and a second copy in the image list for the tray.
+void TAudioMainForm::LoadProgramIcon() {
+    ui::CPicture icon;
+    if (App().LoadPicture(m_ProgramFolder + m_Config.InstallIconFileName, icon, nullptr) != ui::UiOk) return;
+    App().SetIcon(icon);
+    m_ImageList.push_back(icon);
+    m_ImageList.push_back(icon);
+    m_Tray->SetIcon(m_ImageList[1]);
+}
+
+void TAudioMainForm::SetTrayHintAndTitle() {
+    std::u16string hint;
+    m_Platform.profile->GetString(u"TrayIconHint", u"HintName", u"", hint, TitleMax + 1, ProgramConfigFile());
+    m_Tray->SetHint(Cut(hint, TitleMax));
+    App().SetTitle(Cut(m_Config.InstallAppTitle, TitleMax));
+    SetCaption(App().Title());
+}
+
+// Language menu, skin list, language labels, label overrides and styles, outline, the skin's pictures and
+// metrics, outline again, label overrides and styles again.
+PANEL_STATUS TAudioMainForm::LoadLanguagesAndSkins() {
+    if (ListLanguages() <= 0) return FileErrorStatus(LanguageRoot(), FilePathNotFound);
+    if (ListSkins() <= 0) return FileErrorStatus(SkinRoot(), FilePathNotFound);
+    PANEL_STATUS status = LoadLanguage(m_LanguageName, m_Language);
+    if (status.Ok()) status = ReadLabelOverrides();
+    if (!status.Ok()) return status;
     ApplyAllLabelStyles();
     status = ApplyWindowOutline();
-    if (!status.Ok()) return Fail(status);
-    status = LoadSkin();
-    if (!status.Ok()) return Fail(status);
-    status = ApplySkin();
-    if (!status.Ok()) return Fail(status);
-    status = ReadLabelOverrides();
-    if (!status.Ok()) return Fail(status);
+    if (status.Ok()) status = LoadSkin();
+    if (status.Ok()) status = ApplySkin();
+    if (status.Ok()) status = ReadLabelOverrides();
+    if (!status.Ok()) return status;
     ApplyAllLabelStyles();
-    Step(u"8 languages and skins");
-    // 9. Device discovery.
-    {
-        CDeviceIdMgr usbGroup;
-        std::u16string file = m_ProgramFolder + u"AudioConfig.cfg";
-        if (m_Options.HostPath) file = m_Options.HostPath(file);
-        usbGroup.Load(file, std::u16string(kUsbDeviceIdSection));
-        m_Device->Discover(MatchDeviceIdGroup(usbGroup));
-        ApplyAllLabelStyles();
-        // 18 (the group part): the group goes with this scope.
-    }
-    Step(u"9 device discovery");
-    RunHook(m_Hooks.InitEqualizer, u"10 equalizer");
-    RunHook(m_Hooks.Init3D, u"11 3D");
-    m_State.Effect = 1;
-    RunHook(m_Hooks.InitEffect, u"12 effect");
-    RunHook(m_Hooks.InitVirtualSpeakers, u"13 virtual speaker parameters");
-    m_State.MicBoost = false;
-    m_State.MicMute = false;
-    if (ui::CImage* bar = Image(u"MicProgressImage")) bar->SetWidth(0);
-    RunHook(m_Hooks.InitMicrophone, u"14 microphone");
-    RunHook(m_Hooks.ResetVirtualSpeakers, u"15 virtual speakers reset");
+    return status;
+}
+
+void TAudioMainForm::DiscoverDevice() {
+    CDeviceIdMgr usbGroup;
+    usbGroup.Load(ProgramConfigFile(), std::u16string(kUsbDeviceIdSection));
+    m_Device->Discover(MatchDeviceIdGroup(usbGroup));
+    // The group goes with this scope (the end of start-up discards it).
+}
+
+void TAudioMainForm::RunFeatureStartUp() {
+    const FEATURE_STEPS& steps = m_Features->Steps();
+    RunTracedStep(steps.InitEqualizer, u"10 equalizer");
+    RunTracedStep(steps.Init3D, u"11 3D");
+    RunTracedStep(steps.InitEffect, u"12 effect");
+    RunTracedStep(steps.InitVirtualSpeakers, u"13 virtual speaker parameters");
+    RunTracedStep(steps.InitMicrophone, u"14 microphone");
+    RunTracedStep(steps.ResetVirtualSpeakers, u"15 virtual speakers reset");
     m_Device->RegisterNotifications();
     Step(u"16 device notifications");
     if (m_Platform.files->Exists(LastProfileFile()))
-        RunHook(m_Hooks.LoadLastProfile, u"17 last profile");
+        RunTracedStep(steps.LoadLastProfile, u"17 last profile");
     else
         Step(u"17 no last profile");
-    RunHook(m_Hooks.DropMicEndpoint, u"18 drop endpoint and group");
-    return PANEL_STATUS{};
+    RunTracedStep(steps.DropMicEndpoint, u"18 drop endpoint and group");
+}
+
+void TAudioMainForm::WireDeviceEvents() {
+    DEVICE_LINK_EVENTS& events = m_Device->Events();
+    events.PresenceChanged = [this] { ApplyAllLabelStyles(); };
+    events.Arrived = [this] { OnDeviceArrived(); };
+    events.Removed = [this] { RunRemovalSteps(m_Features->Steps()); };
+    events.Settled = [this] { App().ProcessMessages(); };
+}
+
+void TAudioMainForm::OnDeviceArrived() {
+    ARRIVAL_SITUATION situation;
+    situation.Shown = PageShown();
+    situation.OsGeneration = m_OsGeneration;
+    RunArrivalSteps(m_Features->Steps(), situation);
 }
 
 bool TAudioMainForm::FormCreate() {
     App().OnMessage = [this](ui::UI_MSG& msg, bool&) { HandleApplicationMessage(msg); };
-    IWindowSystem* windows = m_Platform.windowSystem;
+    IWindowSystem& windows = *m_Platform.windowSystem;
     const std::u16string title = App().Title();
-    if (windows && windows->MutexExists(title)) {
+    if (windows.MutexExists(title)) {
         Step(u"FormCreate: another instance");
         App().SetTitle(u"");
-        windows->BringWindowForward(ApplicationWindowClass, title);
+        windows.BringWindowForward(ApplicationWindowClass, title);
         App().ShowMainForm = false;
         App().Terminate();
         return false;
     }
-    if (windows) windows->CreateNamedMutex(title);
-    m_Created = true;
+    windows.CreateNamedMutex(title);
     Step(u"FormCreate");
     return true;
 }
@@ -306,156 +282,47 @@ void TAudioMainForm::FormActivate() {
     m_Tray->MinimizeToTray();
 }
 
-void TAudioMainForm::CloseImageClick() {
-    App().Minimize();
-    m_Tray->MinimizeToTray();
-}
-
-void TAudioMainForm::MinimizeImageClick() {
-    App().Minimize();
-}
-
-void TAudioMainForm::CloseMenuClick() {
-    Close();
-}
-
-void TAudioMainForm::FormMouseDown(ui::MouseButton button) {
-    if (button == ui::MouseButton::Left) {
-        App().ReleaseCapture();
-        App().SendMessage(*this, ui::UiWmSysCommand, ui::UiScDragMove);
-        App().ProcessMessages();
-    } else if (button == ui::MouseButton::Right) {
-        Close();
-    }
-}
-
 void TAudioMainForm::ShowNoDeviceWarning() {
     const WARNING_BOX box = NoDeviceWarning(m_Language, m_Config.InstallAppTitle);
     App().MessageBox(box.Text, box.Caption, box.Flags);
 }
 
-void TAudioMainForm::SetTabColours() {
-    _LABEL_STYLE_INFO* eq = m_Language.Style(u"LabelPageEQ");
-    if (!eq) return;
-    static const char16_t* const kTabs[] = {u"PageEQLabel", u"Page3DLabel", u"PageEffectLabel",
-                                            u"PageMicLabel", u"PageVirtual7p1Label"};
-    for (int32_t page = 0; page < PageCount; ++page) {
-        ui::CLabel* tab = Label(kTabs[page]);
-        if (!tab) continue;
-        const bool shown = page == PageShown();
-        const bool has = shown ? eq->HasColorDown || m_Language.GlobalFont().ColorDown != GlobalNotSet
-                               : eq->HasColorUp || m_Language.GlobalFont().ColorUp != GlobalNotSet;
-        if (has) tab->SetFontColour(static_cast<ui::Colour>(shown ? eq->ColorDown : eq->ColorUp));
-    }
-}
-
-void TAudioMainForm::SwitchPage(int32_t page) {
-    m_Parts.Notebook->SetActivePageIndex(page);
-    App().ProcessMessages();
-}
-
-void TAudioMainForm::OnLabelPageMouseDown(ui::CComponent& tab) {
-    if (!DeviceConnected()) {
-        ShowNoDeviceWarning();
-        return;
-    }
-    switch (tab.Tag()) {
-    case 23:
-        SwitchPage(PageEq);
-        if (m_Hooks.StopLevelMeter) m_Hooks.StopLevelMeter();
-        if (m_Hooks.ReapplyEqSwitch) m_Hooks.ReapplyEqSwitch();
-        break;
-    case 24:
-        SwitchPage(Page3D);
-        if (m_Hooks.StopLevelMeter) m_Hooks.StopLevelMeter();
-        if (m_Hooks.ReapplyEqSwitch) m_Hooks.ReapplyEqSwitch();
-        if (m_Hooks.Reapply3DSwitch) m_Hooks.Reapply3DSwitch();
-        break;
-    case 25:
-        SwitchPage(PageEffect);
-        if (m_Hooks.StopLevelMeter) m_Hooks.StopLevelMeter();
-        break;
-    case 26:
-        SwitchPage(PageMic);
-        if (m_Hooks.StartLevelMeter) m_Hooks.StartLevelMeter();
-        break;
-    case 27:
-        SwitchPage(PageVirtual);
-        if (m_Hooks.StopLevelMeter) m_Hooks.StopLevelMeter();
-        break;
-    default:
-        break;
-    }
-    SetTabColours();
-}
-
-void TAudioMainForm::OnImageMouseDown(ui::CComponent& image) {
-    const int32_t tag = image.Tag();
-    if (!DeviceConnected() && TagNeedsDevice(tag)) {
-        ShowNoDeviceWarning();
-        return;
-    }
-    if (m_Hooks.ImageMouseDown) m_Hooks.ImageMouseDown(tag, image);
-}
-
-void TAudioMainForm::OnImageMouseUp(ui::CComponent& image) {
-    const int32_t tag = image.Tag();
-    if (tag == 4) {
-        // About: the released picture and colour, then the box (only with a device).
-        if (ui::CImage* menu3 = Image(u"Menu3Image"))
-            ApplyImageEntry(m_Skin.Image(SKIN_IMAGE::Main_Menu3ImageUp), *menu3, u"");
-        if (_LABEL_STYLE_INFO* style = m_Language.Style(u"LabelMenu3"))
-            if (ui::CLabel* label = Label(u"Menu3Label"))
-                if (style->HasColorUp) label->SetFontColour(static_cast<ui::Colour>(style->ColorUp));
-        if (DeviceConnected()) OpenAboutBox();
-        return;
-    }
-    if (!DeviceConnected() && TagNeedsDevice(tag)) return;
-    if (m_Hooks.ImageMouseUp) m_Hooks.ImageMouseUp(tag, image);
-}
-
-void TAudioMainForm::OnLabelMouseDown(ui::CComponent& label) {
-    auto it = m_TagImages.find(label.Tag());
-    if (it != m_TagImages.end()) OnImageMouseDown(*it->second);
-}
-
-void TAudioMainForm::OnLabelMouseUp(ui::CComponent& label) {
-    auto it = m_TagImages.find(label.Tag());
-    if (it != m_TagImages.end()) OnImageMouseUp(*it->second);
-}
-
-void TAudioMainForm::OpenAboutBox() {
-    if (!m_About) return;
-    const _LABEL_STYLE_INFO* menu3 = m_Language.Style(u"LabelMenu3");
-    m_About->SetCaption(menu3 && LabelTextShown(menu3->Text) ? menu3->Text : std::u16string());
-    if (_LABEL_STYLE_INFO* about = m_Language.Style(u"LabelAbout"))
-        ApplyLabelStyle(*about, m_About->Text(), true);
-    ApplyImageEntry(m_Skin.Image(SKIN_IMAGE::About_LogoImage), m_About->Logo(), u"");
-    m_About->ShowModal();
-    m_ActivationPending = true;
-    Activate();
+PANEL_STATUS TAudioMainForm::ShowSkinImage(SKIN_IMAGE entry, ui::CImage& image) {
+    return ApplyImageEntry(m_Skin.Image(entry), image, u"");
 }
 
 void TAudioMainForm::TimerTimer() {
-    if (m_Hooks.TimerTick) m_Hooks.TimerTick();
+    RunStep(m_Features->Steps().RotateSpeakers);
 }
 
 void TAudioMainForm::FormDestroy() {
-    if (!m_Device) return; // construction never got to the state
-    RunHook(m_Hooks.SaveLastProfile, u"shutdown 1 save last profile");
-    RunHook(m_Hooks.ResetEqualizer, u"shutdown 2 reset equalizer");
-    RunHook(m_Hooks.EqualizerSwitchOff, u"shutdown 3 equalizer off");
-    RunHook(m_Hooks.Reset3D, u"shutdown 4 reset 3D");
-    RunHook(m_Hooks.Switch3DOff, u"shutdown 5 3D off");
+    if (!m_Features) return; // construction never got to the state
+    const FEATURE_STEPS& steps = m_Features->Steps();
+    RunTracedStep(steps.SaveLastProfile, u"shutdown 1 save last profile");
+    RunTracedStep(steps.ResetEqualizer, u"shutdown 2 reset equalizer");
+    RunTracedStep(steps.EqualizerSwitchOff, u"shutdown 3 equalizer off");
+    RunTracedStep(steps.Reset3D, u"shutdown 4 reset 3D");
+    RunTracedStep(steps.Switch3DOff, u"shutdown 5 3D off");
     m_Device->UnregisterNotifications();
+    ReturnDeviceToNeutral();
+}
+
+// Register 0x100 cleared, the driver's effect 0, the virtual speakers off, the idle report; then the device
+// and the presence handle are closed. Without a device nothing is sent.
+void TAudioMainForm::ReturnDeviceToNeutral() {
     const HidHandle device = m_Device->OpenDevice();
     if (device == kNoHidHandle) {
         Step(u"shutdown 6 no device");
         return;
     }
-    m_Platform.hid->Close(device);
-    RunHook(m_Hooks.NeutralDeviceState, u"shutdown 6 neutral device state");
+    IHid& hid = *m_Platform.hid;
+    HidWriteRegister(hid, device, kProcessingRegister, 0x00);
+    RunStep(m_Features->Steps().SelectNoEffect);
+    RunStep(m_Features->Steps().SwitchVirtualSpeakersOff);
+    HidSendIdleReport(hid, device);
+    hid.Close(device);
     m_Device->ClosePresence();
+    Step(u"shutdown 6 neutral device state");
 }
 
 } // namespace tonvel

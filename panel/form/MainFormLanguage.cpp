@@ -21,27 +21,21 @@ int32_t TAudioMainForm::ListLanguages() {
     m_LanguageFolders.clear();
     for (const std::u16string& name : names) {
         std::u16string caption;
-        m_Platform.profile->GetString(u"MultiLanguageFolderMap", name, u"", caption, 32,
-                                      m_ProgramFolder + u"AudioConfig.cfg");
+        m_Platform.profile->GetString(u"MultiLanguageFolderMap", name, u"", caption, 32, ProgramConfigFile());
         m_LanguageFolders.push_back(name);
         ui::CMenuItem* item = m_LanguageMenu->Add(caption);
         item->OnClick = [this](ui::CMenuItem& clicked) { LanguageMenuClick(clicked); };
     }
-    bool marked = false;
-    for (int32_t i = 0; i < m_LanguageMenu->Count(); ++i) {
-        if (m_LanguageFolders[static_cast<size_t>(i)] == m_LanguageName) {
-            m_LanguageMenu->Item(i)->SetChecked(true);
-            marked = true;
-        }
-    }
-    if (!marked && m_LanguageMenu->Count() > 0) m_LanguageMenu->Item(0)->SetChecked(true);
+    // A remembered language that is not there (none remembered, or its folder gone): the first one listed.
+    const int32_t index = FolderIndex(names, m_LanguageName);
+    if (index < 0 && !names.empty()) m_LanguageName = names.front();
+    if (!names.empty()) CheckMenuItem(*m_LanguageMenu, index < 0 ? 0 : index);
     return m_LanguageMenu->Count();
 }
 
-PANEL_STATUS TAudioMainForm::LoadLanguage() {
-    const std::u16string path =
-        LanguageFilePath(m_ProgramFolder, m_Config.LanguageFolderName, m_LanguageName);
-    return m_Language.Load(MakeProfileReader(*m_Platform.profile, path));
+PANEL_STATUS TAudioMainForm::LoadLanguage(const std::u16string& name, CLanguage& language) const {
+    const std::u16string path = LanguageFilePath(m_ProgramFolder, m_Config.LanguageFolderName, name);
+    return language.Load(MakeProfileReader(*m_Platform.profile, path));
 }
 
 void TAudioMainForm::ApplyLabelStyle(_LABEL_STYLE_INFO& style, ui::CLabel& label, bool up) {
@@ -73,20 +67,25 @@ void TAudioMainForm::ApplyLabelStyle(_LABEL_STYLE_INFO& style, ui::CLabel& label
 
 void TAudioMainForm::ApplyAllLabelStyles() {
     const auto& keys = LabelKeys();
-    const int32_t page = PageShown();
+    const int32_t page = PageIndex(PageShown());
+    const SKIN_FEATURE_STATE state = m_Features->State();
     for (size_t i = 0; i < keys.size(); ++i) {
         const LABEL_KEY& key = keys[i];
         if (!key.Component) continue;
-        const std::u16string name = key.Component;
         // DeviceActiveLabel takes one of its two keys, by the device state.
         const std::u16string keyName = key.Key;
         if (keyName == u"LabelActive" && !DeviceConnected()) continue;
         if (keyName == u"LabelUnactive" && DeviceConnected()) continue;
-        ui::CLabel* label = Label(name);
+        ui::CLabel* label = Label(key.Component);
         if (!label) continue;
-        ApplyLabelStyle(m_Language.Style(i), *label, LabelDrawnUp(key, m_State, page));
+        ApplyLabelStyle(m_Language.Style(i), *label, LabelDrawnUp(key, state, page));
     }
-    // Tab layout: the separators and tabs follow the EQ tab's right edge.
+    LayOutTabs();
+    ShowDerivedCaptions();
+}
+
+// The separators and tabs follow the EQ tab's right edge.
+void TAudioMainForm::LayOutTabs() {
     ui::CLabel* eq = Label(u"PageEQLabel");
     ui::CLabel* effect = Label(u"PageEffectLabel");
     ui::CLabel* mic = Label(u"PageMicLabel");
@@ -94,36 +93,34 @@ void TAudioMainForm::ApplyAllLabelStyles() {
     ui::CComponent* bevel2 = Find(u"Bevel2");
     ui::CComponent* bevel3 = Find(u"Bevel3");
     ui::CComponent* bevel4 = Find(u"Bevel4");
-    if (eq && effect && mic && virt && bevel2 && bevel3 && bevel4) {
-        auto box = [](const ui::CComponent& c) { return TAB_BOX{c.Left(), c.Top(), c.Width()}; };
-        PAGE_TABS tabs{box(*eq),     box(*effect), box(*mic),   box(*virt),
-                       box(*bevel2), box(*bevel3), box(*bevel4)};
-        LayOutPageTabs(tabs);
-        bevel2->SetBounds(tabs.Bevel2.Left, tabs.Bevel2.Top, bevel2->Width(), bevel2->Height());
-        effect->SetLeft(tabs.PageEffect.Left);
-        bevel3->SetBounds(tabs.Bevel3.Left, tabs.Bevel3.Top, bevel3->Width(), bevel3->Height());
-        mic->SetLeft(tabs.PageMic.Left);
-        bevel4->SetBounds(tabs.Bevel4.Left, tabs.Bevel4.Top, bevel4->Width(), bevel4->Height());
-        virt->SetLeft(tabs.PageVirtual.Left);
-    }
-    // The two derived captions.
-    if (ui::CLabel* sx = Label(u"SXLabel")) {
-        if (m_State.Preset >= 1 && m_State.Preset <= 4) {
-            const std::u16string key =
-                u"LabelEQS" + std::u16string(1, static_cast<char16_t>(u'0' + m_State.Preset));
-            if (const _LABEL_STYLE_INFO* preset = m_Language.Style(key)) sx->SetCaption(preset->Text);
-        }
+    if (!eq || !effect || !mic || !virt || !bevel2 || !bevel3 || !bevel4) return;
+    auto box = [](const ui::CComponent& c) { return TAB_BOX{c.Left(), c.Top(), c.Width()}; };
+    PAGE_TABS tabs{box(*eq), box(*effect), box(*mic), box(*virt), box(*bevel2), box(*bevel3), box(*bevel4)};
+    LayOutPageTabs(tabs);
+    bevel2->SetBounds(tabs.Bevel2.Left, tabs.Bevel2.Top, bevel2->Width(), bevel2->Height());
+    effect->SetLeft(tabs.PageEffect.Left);
+    bevel3->SetBounds(tabs.Bevel3.Left, tabs.Bevel3.Top, bevel3->Width(), bevel3->Height());
+    mic->SetLeft(tabs.PageMic.Left);
+    bevel4->SetBounds(tabs.Bevel4.Left, tabs.Bevel4.Top, bevel4->Width(), bevel4->Height());
+    virt->SetLeft(tabs.PageVirtual.Left);
+}
+
+// The preset name over the equalizer and the microphone gain.
+void TAudioMainForm::ShowDerivedCaptions() {
+    const int32_t preset = m_Features->Equalizer().Preset();
+    if (ui::CLabel* sx = Label(u"SXLabel"); sx && preset >= 1 && preset <= CEqualizer::PresetCount) {
+        const std::u16string key = u"LabelEQS" + std::u16string(1, static_cast<char16_t>(u'0' + preset));
+        if (const _LABEL_STYLE_INFO* style = m_Language.Style(key)) sx->SetCaption(style->Text);
     }
     if (ui::CLabel* value = Label(u"MicValueLabel")) {
-        const std::string digits = std::to_string(m_MicGain);
+        const std::string digits = std::to_string(m_Features->Microphone().Gain());
         value->SetCaption(std::u16string(digits.begin(), digits.end()));
     }
 }
 
+// A language that fails to load is reported and changes nothing: the language in use stays, with its name
+// and its check mark, so that no later switch saves a language that was never applied.
 PANEL_STATUS TAudioMainForm::LanguageMenuClick(ui::CMenuItem& item) {
-    for (int32_t i = 0; i < m_LanguageMenu->Count(); ++i)
-        m_LanguageMenu->Item(i)->SetChecked(false);
-    item.SetChecked(true);
     int32_t index = -1;
     for (int32_t i = 0; i < m_LanguageMenu->Count(); ++i)
         if (m_LanguageMenu->Item(i)->Caption() == item.Caption()) {
@@ -131,10 +128,16 @@ PANEL_STATUS TAudioMainForm::LanguageMenuClick(ui::CMenuItem& item) {
             break;
         }
     if (index < 0 || static_cast<size_t>(index) >= m_LanguageFolders.size()) return PANEL_STATUS{};
-    m_LanguageName = m_LanguageFolders[static_cast<size_t>(index)];
-    PANEL_STATUS status = LoadLanguage();
-    if (status.Ok()) status = ReadLabelOverrides();
+    const std::u16string name = m_LanguageFolders[static_cast<size_t>(index)];
+    CLanguage language;
+    PANEL_STATUS status = LoadLanguage(name, language);
+    if (status.Ok())
+        status =
+            language.ReadOverrides(MakeProfileReader(*m_Platform.profile, SkinFolder() + u"SkinSetting.ini"));
     if (!status.Ok()) return Fail(status);
+    m_Language = std::move(language);
+    m_LanguageName = name;
+    CheckMenuItem(*m_LanguageMenu, index);
     ApplyAllLabelStyles();
     PersistChoices();
     return status;

@@ -337,7 +337,7 @@ MAIN_FORM_PARTS CreateMainFormComponents(ui::CForm& form) {
         panel->SetDoubleBuffered(true);
         parts.Panels[page] = panel;
     }
-    parts.Notebook->SetActivePageIndex(PageEq);
+    parts.Notebook->SetActivePageIndex(PageIndex(PANEL_PAGE::Eq));
     for (size_t i = 0; i < count; ++i)
         if (items[i].Page >= 0) create(*parts.Panels[items[i].Page], items[i]);
     return parts;

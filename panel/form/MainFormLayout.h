@@ -3,6 +3,7 @@
 // parent, tag and design defaults, created in z-order (first = bottom). Skin and language files refer to
 // these names; the mouse handlers dispatch on the tags.
 
+#include "features/PanelPage.h"
 #include "ui/core/Ui.h"
 
 #include <cstdint>
@@ -31,13 +32,6 @@ struct LAYOUT_ITEM {
     LAYOUT_EVENTS Events;
     const char16_t* Caption; // labels only
 };
-
-inline constexpr int32_t PageEq = 0;
-inline constexpr int32_t Page3D = 1;
-inline constexpr int32_t PageEffect = 2;
-inline constexpr int32_t PageMic = 3;
-inline constexpr int32_t PageVirtual = 4;
-inline constexpr int32_t PageCount = 5;
 
 inline constexpr int32_t MainFormClientWidth = 806;
 inline constexpr int32_t MainFormClientHeight = 522;

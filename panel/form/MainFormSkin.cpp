@@ -25,16 +25,16 @@ int32_t TAudioMainForm::ListSkins() {
         ui::CMenuItem* item = m_SkinMenu->Add(name);
         item->OnClick = [this](ui::CMenuItem& clicked) { SkinMenuClick(clicked); };
     }
-    bool marked = false;
-    for (int32_t i = 0; i < m_SkinMenu->Count(); ++i) {
-        ui::CMenuItem* item = m_SkinMenu->Item(i);
-        if (item->Caption() == m_SkinName) {
-            item->SetChecked(true);
-            marked = true;
-        }
-    }
-    if (!marked && m_SkinMenu->Count() > 0) m_SkinMenu->Item(0)->SetChecked(true);
+    // A remembered skin that is not there (none remembered, or its folder gone): the first one listed.
+    const int32_t index = FolderIndex(names, m_SkinName);
+    if (index < 0 && !names.empty()) m_SkinName = names.front().substr(0, SkinNameMax);
+    if (!names.empty()) CheckMenuItem(*m_SkinMenu, index < 0 ? 0 : index);
     return m_SkinMenu->Count();
+}
+
+void TAudioMainForm::CheckMenuItem(ui::CMenuItem& menu, int32_t index) {
+    for (int32_t i = 0; i < menu.Count(); ++i)
+        menu.Item(i)->SetChecked(i == index);
 }
 
 PANEL_STATUS TAudioMainForm::LoadSkin() {
@@ -81,7 +81,7 @@ PANEL_STATUS TAudioMainForm::ApplyImageEntry(const _SKIN_IMAGE_INFO& entry, ui::
 }
 
 PANEL_STATUS TAudioMainForm::ApplySkin() {
-    for (const SKIN_PLACEMENT& placement : SkinApplicationPlan(m_State)) {
+    for (const SKIN_PLACEMENT& placement : SkinApplicationPlan(m_Features->State())) {
         ui::CImage* image = Image(placement.Component);
         if (!image) continue;
         const PANEL_STATUS status =
@@ -112,19 +112,27 @@ PANEL_STATUS TAudioMainForm::ReadLabelOverrides() {
         MakeProfileReader(*m_Platform.profile, SkinFolder() + u"SkinSetting.ini"));
 }
 
+// A skin that fails to load is reported, and the skin in use before is put back and stays the remembered
+// one, so that no later switch saves a skin that was never applied.
 PANEL_STATUS TAudioMainForm::SkinMenuClick(ui::CMenuItem& item) {
-    for (int32_t i = 0; i < m_SkinMenu->Count(); ++i)
-        m_SkinMenu->Item(i)->SetChecked(false);
-    item.SetChecked(true);
-    m_SkinName.clear();
+    const std::u16string previous = m_SkinName;
     m_SkinName = SkinNameFromCaption(item.Caption()).substr(0, SkinNameMax);
     PANEL_STATUS status = LoadSkin();
     if (status.Ok()) status = ApplySkin();
     if (status.Ok()) status = ReadLabelOverrides();
-    if (!status.Ok()) return Fail(status);
+    if (!status.Ok()) {
+        Fail(status);
+        m_SkinName = previous;
+        if (LoadSkin().Ok() && ApplySkin().Ok()) ReadLabelOverrides();
+        ApplyAllLabelStyles();
+        return status;
+    }
+    for (int32_t i = 0; i < m_SkinMenu->Count(); ++i)
+        m_SkinMenu->Item(i)->SetChecked(m_SkinMenu->Item(i) == &item);
     ApplyAllLabelStyles();
-    if (m_Hooks.PlaceEqThumbs) m_Hooks.PlaceEqThumbs();
-    if (m_Hooks.PlaceSpeakerIcons) m_Hooks.PlaceSpeakerIcons(m_Skin.Metrics().SpeakerRatio());
+    RunStep(m_Features->Steps().PlaceEqThumbs);
+    if (m_Features->Steps().PlaceSpeakerIcons)
+        m_Features->Steps().PlaceSpeakerIcons(m_Skin.Metrics().SpeakerRatio());
     PersistChoices();
     return status;
 }

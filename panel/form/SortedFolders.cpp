@@ -1,5 +1,7 @@
 #include "panel/form/SortedFolders.h"
 
+#include "base/text/Utf.h"
+
 #include <algorithm>
 
 namespace tonvel {
@@ -23,6 +25,13 @@ std::vector<std::u16string> SortedFolders(IFileSystem& files, const std::u16stri
         return LowerAscii(a) < LowerAscii(b);
     });
     return names;
+}
+
+int32_t FolderIndex(const std::vector<std::u16string>& folders, const std::u16string& name) {
+    if (name.empty()) return -1;
+    for (size_t i = 0; i < folders.size(); ++i)
+        if (EqualsNoCaseAscii(folders[i], name)) return static_cast<int32_t>(i);
+    return -1;
 }
 
 } // namespace tonvel

@@ -12,4 +12,8 @@ namespace tonvel {
 // folder cannot be listed.
 std::vector<std::u16string> SortedFolders(IFileSystem& files, const std::u16string& root);
 
+// The index of `name` among the folders, compared as Windows compares names (without regard to the case
+// of ASCII letters); -1 for an empty name or one that is not there.
+int32_t FolderIndex(const std::vector<std::u16string>& folders, const std::u16string& name);
+
 } // namespace tonvel

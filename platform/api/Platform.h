@@ -1,7 +1,8 @@
 #pragma once
 // The bundle of platform interfaces handed to a program at its entry. Nothing in portable code reaches the
 // operating system except through these; each program's entry fills the bundle with real Windows or with
-// the simulation. The pointers are not owned.
+// the simulation. The pointers are not owned and never null: a platform that lacks a part fills it with a
+// stand-in that fails as the real call fails when the thing is missing, so callers need no checks.
 
 namespace tonvel {
 
@@ -18,9 +19,6 @@ class IHid;                 // hid.dll: attributes, capabilities, reports (Hid.h
 class IDeviceInstall;       // SetupAPI: interface and device lists, hardware IDs (DeviceInstall.h)
 class IControlDevice;       // CreateFile / DeviceIoControl on a control device (ControlDevice.h)
 class IDeviceNotifications; // device-interface arrival and removal notifications (DeviceNotifications.h)
-class IServices;            // service control manager (Services.h)
-class IAudioEndpoints;      // capture endpoints, mixers, audio service (AudioEndpoints.h)
-class IWaveIn;              // wave-in capture for the level meter (WaveIn.h)
 class IWindowSystem;        // registered messages, broadcast, mutexes (WindowSystem.h)
 
 struct Platform {
@@ -37,9 +35,6 @@ struct Platform {
     IDeviceInstall* deviceInstall = nullptr;
     IControlDevice* controlDevice = nullptr;
     IDeviceNotifications* deviceNotifications = nullptr;
-    IServices* services = nullptr;
-    IAudioEndpoints* audioEndpoints = nullptr;
-    IWaveIn* waveIn = nullptr;
     IWindowSystem* windowSystem = nullptr;
 };
 

@@ -94,7 +94,7 @@ TEST_F(LayoutFixture, PagesInOrderWithTheirPanelsAndNamesUnique) {
     }
     ASSERT_EQ(parts.Notebook, &Get(u"BackNotebook"));
     EXPECT_EQ(parts.Notebook->Left(), 392);
-    EXPECT_EQ(parts.Notebook->ActivePageIndex(), PageEq);
+    EXPECT_EQ(parts.Notebook->ActivePageIndex(), PageIndex(PANEL_PAGE::Eq));
     const char16_t* const panels[] = {u"EQPanel", u"D3Panel", u"EffectPanel", u"MicPanel",
                                       u"Virtual7p1Panel"};
     for (int32_t page = 0; page < PageCount; ++page) {

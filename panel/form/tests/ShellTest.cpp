@@ -52,14 +52,7 @@ struct Shell {
     }
     PANEL_STATUS Start(bool create = true) {
         app = std::make_unique<ui::CApplication>(backend, &sim.Files());
-        PANEL_OPTIONS options;
-        options.HostPath = [this](const std::u16string& path) {
-            std::filesystem::path host;
-            sim.Files().HostPath(path, host);
-            const std::string text = host.string();
-            return std::u16string(text.begin(), text.end());
-        };
-        form = std::make_unique<TAudioMainForm>(*app, sim.platform(), options);
+        form = std::make_unique<TAudioMainForm>(*app, sim.platform());
         about = std::make_unique<TAboutForm>(*app);
         form->SetAbout(about.get());
         const PANEL_STATUS status = form->StartUp();
@@ -192,7 +185,7 @@ TEST(ShellLifecycle, ActivationGoesToTheTrayAndDoubleClickRestores) {
 struct PAGE_CASE {
     bool device;
     const char16_t* tab;
-    int32_t pageAfter;
+    PANEL_PAGE pageAfter;
     size_t warnings;
 };
 
@@ -215,11 +208,11 @@ TEST_P(ShellPages, TabsSwitchOnlyWithADevice) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ShellPages,
-                         ::testing::Values(PAGE_CASE{true, u"PageEffectLabel", PageEffect, 0},
-                                           PAGE_CASE{true, u"PageMicLabel", PageMic, 0},
-                                           PAGE_CASE{true, u"PageVirtual7p1Label", PageVirtual, 0},
-                                           PAGE_CASE{false, u"PageEffectLabel", PageEq, 1},
-                                           PAGE_CASE{false, u"PageMicLabel", PageEq, 1}));
+                         ::testing::Values(PAGE_CASE{true, u"PageEffectLabel", PANEL_PAGE::Effect, 0},
+                                           PAGE_CASE{true, u"PageMicLabel", PANEL_PAGE::Mic, 0},
+                                           PAGE_CASE{true, u"PageVirtual7p1Label", PANEL_PAGE::Virtual71, 0},
+                                           PAGE_CASE{false, u"PageEffectLabel", PANEL_PAGE::Eq, 1},
+                                           PAGE_CASE{false, u"PageMicLabel", PANEL_PAGE::Eq, 1}));
 
 TEST(ShellMouse, BarJumpsAndDragsStayInTheRange) {
     Shell t;
@@ -231,19 +224,19 @@ TEST(ShellMouse, BarJumpsAndDragsStayInTheRange) {
     // A press on the bar far below its range puts the thumb at the lowest position.
     t.backend.Press(t.At(*bar, 1, bar->Height() - 1));
     t.backend.Release(t.At(*bar, 1, bar->Height() - 1));
-    EXPECT_EQ(thumb->Top(), t.form->EqThumbMax());
+    EXPECT_EQ(thumb->Top(), t.form->Features().Equalizer().ThumbMax());
     // A drag upwards far beyond the range stops at the top, also outside the window.
     const ui::UI_POINT start = t.At(*thumb, 2, 2);
     t.backend.Press(start);
     EXPECT_TRUE(t.form->Drag().Active);
     t.backend.MoveTo({start.x, start.y - 1000});
-    EXPECT_EQ(thumb->Top(), t.form->EqThumbMin());
+    EXPECT_EQ(thumb->Top(), t.form->Features().Equalizer().ThumbMin());
     t.backend.MoveTo({start.x, start.y - 10});
-    EXPECT_EQ(thumb->Top(), t.form->EqThumbMax() - 10);
+    EXPECT_EQ(thumb->Top(), t.form->Features().Equalizer().ThumbMax() - 10);
     t.backend.Release({start.x, start.y - 10});
     EXPECT_FALSE(t.form->Drag().Active);
     t.backend.MoveTo({start.x, start.y + 50});
-    EXPECT_EQ(thumb->Top(), t.form->EqThumbMax() - 10);
+    EXPECT_EQ(thumb->Top(), t.form->Features().Equalizer().ThumbMax() - 10);
 }
 
 TEST(ShellMouse, WithoutADeviceAThumbWarnsAndDoesNotDrag) {

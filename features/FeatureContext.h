@@ -1,0 +1,51 @@
+#pragma once
+// What a feature works with: the window's services it may call, the device link with its transaction and
+// its flags (device connected, synchronisation), the platform's filter channel, the skin's pictures and
+// metrics, the language's label styles, and the flags the features share.
+
+#include "device/DeviceLink.h"
+#include "features/PanelPage.h"
+#include "panel/model/Language.h"
+#include "panel/model/PanelStatus.h"
+#include "panel/model/SkinSetting.h"
+#include "platform/api/Platform.h"
+#include "ui/core/Ui.h"
+
+#include <string_view>
+
+namespace tonvel {
+
+// The main window as its features see it.
+class IFeatureWindow {
+public:
+    virtual ~IFeatureWindow() = default;
+    virtual ui::CImage* Image(std::u16string_view name) = 0;
+    virtual ui::CLabel* Label(std::u16string_view name) = 0;
+    virtual PANEL_PAGE ShownPage() const = 0;
+    // The language's warning that no device is connected.
+    virtual void ShowNoDeviceWarning() = 0;
+    // Puts a skin picture entry (file and bounds) on an image.
+    virtual PANEL_STATUS ShowSkinImage(SKIN_IMAGE entry, ui::CImage& image) = 0;
+    // Styles the labels again after a state change that picks their Up or Down colours.
+    virtual void RestyleLabels() = 0;
+};
+
+// Flags shared by the features.
+struct FEATURE_FLAGS {
+    bool Saving = false; // a profile is being written
+};
+
+struct FEATURE_CONTEXT {
+    const Platform& Plat;
+    ui::CApplication& App;
+    IFeatureWindow& Window;
+    CDeviceLink& Device;
+    const CSkinSetting& Skin;
+    const CLanguage& Language;
+    FEATURE_FLAGS& Flags;
+
+    bool DeviceConnected() const { return Device.DeviceConnected() != 0; }
+    bool Synchronising() const { return Device.Synchronisation() != 0; }
+};
+
+} // namespace tonvel

@@ -1,0 +1,17 @@
+#pragma once
+// Component names a feature recognises its controls by.
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace tonvel {
+
+template <std::size_t N> using NAME_LIST = std::array<std::u16string_view, N>;
+
+template <std::size_t N> bool IsOneOf(std::u16string_view name, const NAME_LIST<N>& names) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+} // namespace tonvel

@@ -1,0 +1,53 @@
+#pragma once
+// The control panel's features, composed in one place: each feature object, the table of their steps, the
+// owner of a grabbed control or a button's tag, and the state that picks the skin's Up and Down pictures.
+
+#include "features/Effects.h"
+#include "features/Equalizer.h"
+#include "features/FeatureSteps.h"
+#include "features/LedSwitch.h"
+#include "features/Microphone.h"
+#include "features/Profiles.h"
+#include "features/Sound3D.h"
+#include "features/VirtualSpeakers.h"
+
+#include <array>
+
+namespace tonvel {
+
+class CPanelFeatures {
+public:
+    explicit CPanelFeatures(FEATURE_CONTEXT& context);
+
+    CEqualizer& Equalizer() { return m_Equalizer; }
+    CSound3D& Sound3D() { return m_Sound3D; }
+    CEffects& Effects() { return m_Effects; }
+    CMicrophone& Microphone() { return m_Microphone; }
+    CVirtualSpeakers& VirtualSpeakers() { return m_VirtualSpeakers; }
+    CLedSwitch& Led() { return m_Led; }
+    CProfiles& Profiles() { return m_Profiles; }
+
+    // The table of feature steps the window's sequences run.
+    const FEATURE_STEPS& Steps() const { return m_Steps; }
+    // The feature of the page whose control this is, and what a press on it does; nullptr when none.
+    CFeature* GrabOwner(PANEL_PAGE page, const ui::CComponent& grabbed, GRAB_KIND& kind);
+    // The feature whose button carries the tag; nullptr when none.
+    CFeature* TagOwner(int32_t tag);
+    SKIN_FEATURE_STATE State() const;
+
+private:
+    void ComposeSteps();
+
+    FEATURE_CONTEXT& m_Context;
+    CEqualizer m_Equalizer;
+    CSound3D m_Sound3D;
+    CEffects m_Effects;
+    CMicrophone m_Microphone;
+    CVirtualSpeakers m_VirtualSpeakers;
+    CLedSwitch m_Led;
+    CProfiles m_Profiles;
+    std::array<CFeature*, 7> m_All;
+    FEATURE_STEPS m_Steps;
+};
+
+} // namespace tonvel

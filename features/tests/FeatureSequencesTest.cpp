@@ -1,0 +1,176 @@
+// The device link and the feature steps together: what an arrival and a removal run, in their fixed order,
+// and what reaches the simulated filter driver.
+
+#include "features/FeatureSequences.h"
+#include "base/text/Utf.h"
+#include "device/DeviceLink.h"
+#include "device/FilterChannel.h"
+#include "platform/sim/SimWindows.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tonvel {
+namespace {
+
+const HardwareIdMatcher kUsbGroup = [](std::u16string_view id) {
+    const std::u16string upper = AsciiUpper(id);
+    return upper.size() == 36 && upper.rfind(u"USB\\VID_7F1C&PID_72", 0) == 0 &&
+           upper.substr(21) == u"&REV_0100&MI_00";
+};
+
+// The simulated machine, a link whose arrival and removal run every feature step recorded, and the
+// window's page.
+class FeatureSequencesTest : public ::testing::Test {
+protected:
+    FeatureSequencesTest() : m_Link(m_Sim.platform()) {
+        FEATURE_STEPS& s = m_Steps;
+        s.SendLedState = [this] { Log("led"); };
+        s.LookUpMicEndpoint = [this] {
+            Log("lookup");
+            return m_MicFound;
+        };
+        s.OpenLevelCapture = [this] { Log("open capture"); };
+        s.RefreshMicrophone = [this] { Log("refresh mic"); };
+        s.CloseLevelCapture = [this] { Log("close capture"); };
+        s.ReapplyEqSwitch = [this] { Log("eq switch"); };
+        s.Reapply3DSwitch = [this] { Log("3d switch"); };
+        s.StartLevelMeter = [this] { Log("level meter"); };
+        s.StopLevelMeter = [this] { Log("stop meter"); };
+        s.SendCurrentEffect = [this] { Log("effect"); };
+        s.SendVirtualSpeakers = [this] { Log("virtual"); };
+        s.DropMicEndpoint = [this] { Log("drop endpoint"); };
+        s.StopLevelMeterQueuing = [this] { Log("stop queuing"); };
+        s.ResetFilterDriver = [this] {
+            Log("driver reset");
+            ResetFilterDriver(*m_Sim.platform().controlDevice);
+        };
+        DEVICE_LINK_EVENTS& e = m_Link.Events();
+        e.PresenceChanged = [this] { Log(m_Link.DeviceConnected() ? "LabelActive" : "LabelUnactive"); };
+        e.Arrived = [this] {
+            ARRIVAL_SITUATION situation;
+            situation.Shown = m_Page;
+            situation.OsGeneration = m_Os;
+            situation.Wait = [this](uint32_t ms) { Log("wait " + std::to_string(ms)); };
+            RunArrivalSteps(m_Steps, situation);
+        };
+        e.Removed = [this] { RunRemovalSteps(m_Steps); };
+        e.Settled = [this] { Log("pump"); };
+    }
+
+    void Log(std::string entry) { m_Calls.push_back(std::move(entry)); }
+
+    void ExpectPresent(bool present) {
+        EXPECT_EQ(m_Link.DeviceConnected(), present ? 1 : 0);
+        EXPECT_EQ(m_Link.Synchronisation(), present ? 1 : 0);
+        EXPECT_EQ(m_Link.HasPresenceHandle(), present);
+    }
+
+    sim::CSimWindows m_Sim;
+    CDeviceLink m_Link;
+    FEATURE_STEPS m_Steps;
+    std::vector<std::string> m_Calls;
+    bool m_MicFound = true;
+    int32_t m_Os = OsGenerationCoreAudio;
+    PANEL_PAGE m_Page = PANEL_PAGE::Eq;
+};
+
+TEST_F(FeatureSequencesTest, PlugAndUnplugFollowTheHeadset) {
+    ASSERT_TRUE(m_Link.RegisterNotifications());
+    m_Link.Discover(kUsbGroup);
+    m_Calls.clear();
+
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    ExpectPresent(true);
+    EXPECT_EQ(m_Link.ProductId(), 0x7213);
+    // One notice for the audio interface (ignored: other class), one for the HID interface.
+    // Every notice is followed by one pass of pending messages, the ignored one too.
+    EXPECT_EQ(m_Calls, (std::vector<std::string>{"pump", "LabelActive", "led", "wait 100", "lookup",
+                                                 "open capture", "refresh mic", "close capture", "eq switch",
+                                                 "driver reset", "pump"}));
+    const auto& requests = m_Sim.FilterDriver().Requests();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[0].Code, kDriverQueryStateCode);
+    EXPECT_EQ(requests[1].Code, kDriverSetVirtualSpeakersCode);
+    EXPECT_EQ(requests[1].Input, std::vector<std::uint8_t>(72, 0));
+    EXPECT_EQ(requests[2].Code, kDriverGeneralRequestCode);
+
+    m_Calls.clear();
+    m_Sim.Devices().Unplug(m_Sim.Headset());
+    ExpectPresent(false);
+    EXPECT_EQ(m_Calls,
+              (std::vector<std::string>{"pump", "LabelUnactive", "drop endpoint", "stop queuing", "pump"}));
+    EXPECT_EQ(m_Sim.Hid().OpenHandleCount(), 0u);
+    EXPECT_EQ(m_Link.ProductId(), 0x7213) << "the IDs stay for the next arrival";
+
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    ExpectPresent(true);
+}
+
+struct PAGE_CASE {
+    PANEL_PAGE Page;
+    bool MicFound;
+    int32_t Os;
+    std::vector<std::string> AfterWait;
+};
+
+TEST_F(FeatureSequencesTest, ArrivalResendsInItsFixedOrderPerPage) {
+    const std::vector<std::string> mic = {"lookup", "open capture", "refresh mic", "close capture"};
+    auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const PAGE_CASE cases[] = {
+        {PANEL_PAGE::Eq, true, 6, join(mic, {"eq switch", "driver reset"})},
+        {PANEL_PAGE::Sound3D, true, 6, join(mic, {"eq switch", "3d switch", "driver reset"})},
+        {PANEL_PAGE::Effect, true, 6, join(mic, {"driver reset", "effect"})},
+        {PANEL_PAGE::Virtual71, true, 6, join(mic, {"driver reset", "virtual"})},
+        {PANEL_PAGE::Mic, true, 6, join(mic, {"lookup", "refresh mic", "level meter", "driver reset"})},
+        {PANEL_PAGE::Mic, false, 6, {"lookup", "lookup", "driver reset"}},
+        {PANEL_PAGE::Mic, false, 4, join(mic, {"lookup", "refresh mic", "level meter", "driver reset"})},
+    };
+    for (const auto& c : cases) {
+        m_Page = c.Page;
+        m_MicFound = c.MicFound;
+        m_Os = c.Os;
+        m_Link.ClosePresence();
+        m_Calls.clear();
+        m_Sim.Devices().Unplug(m_Sim.Headset());
+        m_Sim.Devices().Plug(m_Sim.Headset());
+        m_Link.OnArrival(
+            {kDbtDevtypDeviceInterface, std::u16string(kHidInterfaceClass), m_Sim.Headset().Hid().Path});
+        const std::vector<std::string> expected = join({"LabelActive", "led", "wait 100"}, c.AfterWait);
+        EXPECT_EQ(m_Calls, expected) << static_cast<int>(c.Page) << " " << c.MicFound << " " << c.Os;
+    }
+}
+
+TEST_F(FeatureSequencesTest, PageSwitchStopsOrStartsTheMeterAndReappliesTheSwitches) {
+    const std::pair<PANEL_PAGE, std::vector<std::string>> cases[] = {
+        {PANEL_PAGE::Eq, {"stop meter", "eq switch"}},
+        {PANEL_PAGE::Sound3D, {"stop meter", "eq switch", "3d switch"}},
+        {PANEL_PAGE::Effect, {"stop meter"}},
+        {PANEL_PAGE::Mic, {"level meter"}},
+        {PANEL_PAGE::Virtual71, {"stop meter"}},
+    };
+    for (const auto& [page, expected] : cases) {
+        m_Calls.clear();
+        RunPageSwitchSteps(m_Steps, page);
+        EXPECT_EQ(m_Calls, expected) << static_cast<int>(page);
+    }
+}
+
+TEST_F(FeatureSequencesTest, EmptyStepsAreSkipped) {
+    FEATURE_STEPS none;
+    ARRIVAL_SITUATION situation;
+    situation.Shown = PANEL_PAGE::Mic;
+    situation.Wait = [](uint32_t) {};
+    RunArrivalSteps(none, situation);
+    RunRemovalSteps(none);
+    RunPageSwitchSteps(none, PANEL_PAGE::Sound3D);
+    SUCCEED();
+}
+
+} // namespace
+} // namespace tonvel
