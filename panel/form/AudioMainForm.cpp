@@ -245,9 +245,8 @@ PANEL_STATUS TAudioMainForm::StartUp() {
     // 9. Device discovery.
     {
         CDeviceIdMgr usbGroup;
-        std::u16string file = m_ProgramFolder + u"AudioConfig.cfg";
-        if (m_Options.HostPath) file = m_Options.HostPath(file);
-        usbGroup.Load(file, std::u16string(kUsbDeviceIdSection));
+        usbGroup.Load(*m_Platform.files, m_ProgramFolder + u"AudioConfig.cfg",
+                      std::u16string(kUsbDeviceIdSection));
         m_Device->Discover(MatchDeviceIdGroup(usbGroup));
         ApplyAllLabelStyles();
         // 18 (the group part): the group goes with this scope.

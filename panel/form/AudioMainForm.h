@@ -31,9 +31,6 @@ inline constexpr size_t TitleMax = 31; // the tray hint and the title pass throu
 struct PANEL_OPTIONS {
     // The window stays shown at its first activation instead of going to the tray (the demo).
     bool OpenRestored = false;
-    // Turns a Windows path into one the INI engine can open (the simulated drives of the tests); empty:
-    // the path as it is.
-    std::function<std::u16string(const std::u16string&)> HostPath;
 };
 
 // The drag of the window-level mouse handling.

@@ -52,14 +52,7 @@ struct Shell {
     }
     PANEL_STATUS Start(bool create = true) {
         app = std::make_unique<ui::CApplication>(backend, &sim.Files());
-        PANEL_OPTIONS options;
-        options.HostPath = [this](const std::u16string& path) {
-            std::filesystem::path host;
-            sim.Files().HostPath(path, host);
-            const std::string text = host.string();
-            return std::u16string(text.begin(), text.end());
-        };
-        form = std::make_unique<TAudioMainForm>(*app, sim.platform(), options);
+        form = std::make_unique<TAudioMainForm>(*app, sim.platform());
         about = std::make_unique<TAboutForm>(*app);
         form->SetAbout(about.get());
         const PANEL_STATUS status = form->StartUp();
