@@ -4,6 +4,7 @@
 #include "foundation/devid/DeviceIdMgr.h"
 #include "foundation/protect/Protect.h"
 #include "fuzz/FuzzSupport.h"
+#include "fuzz/MemoryFiles.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,18 +12,20 @@
 
 namespace {
 
-const tonvel::fuzz::CScratchFile& Scratch() {
-    static const tonvel::fuzz::CScratchFile file("devid");
-    return file;
+const std::u16string kConfig = u"C:\\AudioConfig.cfg";
+
+tonvel::fuzz::CMemoryFiles& Files() {
+    static tonvel::fuzz::CMemoryFiles files;
+    return files;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    if (!Scratch().Write(data, size)) return 0;
+    Files().WriteAll(kConfig, data, size);
     for (const char16_t* section : {u"USB_VID_PID", u"HID_VID_PID"}) {
         tonvel::CDeviceIdMgr group;
-        const std::int32_t status = group.Load(Scratch().Path16(), section);
+        const std::int32_t status = group.Load(Files(), kConfig, section);
         TONVEL_FUZZ_CHECK(status >= tonvel::kDeviceIdLoaded && status <= tonvel::kDeviceIdEmptySide);
         for (const auto& [pattern, token] : group.DeviceMap()) {
             TONVEL_FUZZ_CHECK(!pattern.empty() && !token.empty());

@@ -1,9 +1,11 @@
-// The INI engine on any file: LoadFile on the bytes as they are (any mark, any encoding), and the same text
-// written in each of the six encodings, which must all decode to the same lines.
+// The INI engine on any file: LoadFile on the bytes as they are (any mark, any encoding), read through a file
+// system held in memory, and the same text written in each of the six encodings, which must all decode to the
+// same lines.
 
-#include "foundation/ini/IniMgr.h"
 #include "base/text/Utf.h"
+#include "foundation/ini/IniMgr.h"
 #include "fuzz/FuzzSupport.h"
+#include "fuzz/MemoryFiles.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -14,17 +16,13 @@ namespace {
 
 using tonvel::CIniMgr;
 
-const tonvel::fuzz::CScratchFile& Scratch() {
-    static const tonvel::fuzz::CScratchFile file("ini");
-    return file;
-}
+// The fuzzer's bytes and a small valid file, loaded before them to check that a load replaces the content.
+const std::u16string kScratch = u"C:\\fuzz.ini";
+const std::u16string kPrevious = u"C:\\previous.ini";
 
-// A small valid file, loaded before the fuzzer's one to check that a load replaces the content.
-const tonvel::fuzz::CScratchFile& Previous() {
-    static const tonvel::fuzz::CScratchFile file("ini-previous");
-    static const bool written = file.Write("[old]\nkey=value\n", 16);
-    TONVEL_FUZZ_CHECK(written);
-    return file;
+tonvel::fuzz::CMemoryFiles& Files() {
+    static tonvel::fuzz::CMemoryFiles files;
+    return files;
 }
 
 // What the engine's load does with the bytes up to its lines, in memory.
@@ -40,11 +38,11 @@ std::vector<std::u16string> DecodeLines(const std::string& bytes, tonvel::TextEn
 }
 
 // Loads the file and checks what the engine's lookups give against its own records.
-std::int32_t Load(CIniMgr& ini, const tonvel::fuzz::CScratchFile& file) {
-    const std::int32_t status = ini.LoadFile(file.Path16());
+std::int32_t Load(CIniMgr& ini, const std::u16string& path) {
+    const std::int32_t status = ini.LoadFile(Files(), path);
     TONVEL_FUZZ_CHECK(status == tonvel::kIniLoaded || status == tonvel::kIniCannotDecode);
     TONVEL_FUZZ_CHECK(ini.Encoding() >= tonvel::kTextEightBit && ini.Encoding() <= tonvel::kTextUtf32Be);
-    TONVEL_FUZZ_CHECK(ini.FilePath() == file.Path16());
+    TONVEL_FUZZ_CHECK(ini.FilePath() == path);
 
     for (const auto& section : ini.Sections()) {
         TONVEL_FUZZ_CHECK(!section->m_Lines.empty());
@@ -121,12 +119,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
 
     // The bytes as a file. A load into a manager that holds another file replaces its content.
-    if (!Scratch().Write(bytes.data(), bytes.size())) return 0;
+    Files().WriteAll(kScratch, bytes.data(), bytes.size());
+    Files().WriteAll(kPrevious, "[old]\nkey=value\n", 16);
     CIniMgr ini;
-    const std::int32_t status = Load(ini, Scratch());
+    const std::int32_t status = Load(ini, kScratch);
     CIniMgr again;
-    TONVEL_FUZZ_CHECK(Load(again, Previous()) == tonvel::kIniLoaded);
-    TONVEL_FUZZ_CHECK(Load(again, Scratch()) == status);
+    TONVEL_FUZZ_CHECK(Load(again, kPrevious) == tonvel::kIniLoaded);
+    TONVEL_FUZZ_CHECK(Load(again, kScratch) == status);
     if (status == tonvel::kIniLoaded) TONVEL_FUZZ_CHECK(SameContent(ini, again));
 
     // The bytes read as UTF-8 text (surrogates left out: the engine's own UTF-8 decoder makes none) and

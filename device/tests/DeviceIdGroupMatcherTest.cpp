@@ -41,7 +41,7 @@ TEST(DeviceIdGroupMatcher, DiscoveryFindsTheHeadsetOnlyThroughAProvenPattern) {
         SCOPED_TRACE(c.label);
         test::CConfigFolder folder;
         CDeviceIdMgr group;
-        group.Load(folder.Write(c.config), std::u16string(kUsbDeviceIdSection));
+        group.Load(folder.Files(), folder.Write(c.config), std::u16string(kUsbDeviceIdSection));
 
         sim::CSimWindows sim;
         sim.Devices().Plug(sim.Headset());
@@ -57,8 +57,9 @@ TEST(DeviceIdGroupMatcher, DiscoveryFindsTheHeadsetOnlyThroughAProvenPattern) {
 TEST(DeviceIdGroupMatcher, AnswersLikeTheGroup) {
     test::CConfigFolder folder;
     CDeviceIdMgr group;
-    ASSERT_EQ(group.Load(folder.Write("[USB_VID_PID]\n1=" + kAudioWildcard + "\n"), u"USB_VID_PID"),
-              kDeviceIdLoaded);
+    ASSERT_EQ(
+        group.Load(folder.Files(), folder.Write("[USB_VID_PID]\n1=" + kAudioWildcard + "\n"), u"USB_VID_PID"),
+        kDeviceIdLoaded);
     const HardwareIdMatcher match = MatchDeviceIdGroup(group);
     for (const char16_t* id :
          {u"USB\\VID_7F1C&PID_7213&REV_0100&MI_00", u"usb\\vid_7f1c&pid_72ab&rev_0100&mi_00",

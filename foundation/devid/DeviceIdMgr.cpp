@@ -1,13 +1,14 @@
 #include "foundation/devid/DeviceIdMgr.h"
 
-#include "foundation/devid/DeviceIdEntry.h"
 #include "base/text/Utf.h"
+#include "foundation/devid/DeviceIdEntry.h"
 #include "platform/api/Registry.h"
 
 namespace tonvel {
 
-std::int32_t CDeviceIdMgr::Load(const std::u16string& filePath, const std::u16string& section) {
-    if (m_Ini.LoadFile(filePath) != kIniLoaded) return kDeviceIdCannotLoad;
+std::int32_t CDeviceIdMgr::Load(IFileSystem& files, const std::u16string& filePath,
+                                const std::u16string& section) {
+    if (m_Ini.LoadFile(files, filePath) != kIniLoaded) return kDeviceIdCannotLoad;
     Clear();
     if (!m_Ini.HasSection(section)) return kDeviceIdNoSection;
     std::vector<std::u16string> keys;

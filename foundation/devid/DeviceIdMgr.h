@@ -11,6 +11,7 @@
 
 namespace tonvel {
 
+class IFileSystem;
 class IRegistry;
 
 // Results of CDeviceIdMgr::Load.
@@ -24,10 +25,10 @@ enum DeviceIdLoadResult : std::int32_t {
 
 class CDeviceIdMgr {
 public:
-    // Loads the section's entries and keeps those whose token deciphers to their pattern. A file that
-    // cannot be loaded leaves the lists as they were; otherwise they are replaced. With kDeviceIdEmptySide
-    // the entries accepted before the faulty one stay.
-    std::int32_t Load(const std::u16string& filePath, const std::u16string& section);
+    // Loads the section's entries from the file (read through `files`) and keeps those whose token
+    // deciphers to their pattern. A file that cannot be loaded leaves the lists as they were; otherwise they
+    // are replaced. With kDeviceIdEmptySide the entries accepted before the faulty one stay.
+    std::int32_t Load(IFileSystem& files, const std::u16string& filePath, const std::u16string& section);
     // True if the hardware ID, upper-cased, matches an accepted pattern of the same length.
     bool Match(const std::u16string& hardwareId) const;
     // Writes the accepted entries as values "1", "2", ... ("pattern,token") of HKLM\SOFTWARE\<groupName>

@@ -1,50 +1,53 @@
 #include "foundation/ini/IniMgr.h"
 
-#include "foundation/ini/IniFileOpen.h"
 #include "foundation/ini/IniText.h"
+#include "platform/api/FileSystem.h"
 
-#include <cstdio>
-#include <limits>
 #include <new>
 
 namespace tonvel {
 namespace {
 
-// Closes the file when the load returns.
-struct FILE_CLOSER {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
+// The load result for a whole-file read that failed with this Win32 error.
+std::int32_t ReadFailure(std::int32_t status) {
+    if (status == FileNotEnoughMemory || status == FileOutOfMemory) return kIniNoMemory;
+    if (status == FileReadFault) return kIniCannotRead;
+    return kIniCannotOpen;
+}
+
+// Reads the whole file into bytes; returns an IniLoadResult.
+std::int32_t ReadWholeFile(IFileSystem& files, const std::u16string& path, std::vector<std::uint8_t>& bytes) {
+    // A path with an embedded zero would name another file.
+    if (path.find(u'\0') != std::u16string::npos) return kIniCannotOpen;
+    try {
+        const std::int32_t status = files.ReadAll(path, bytes);
+        return status == FileOk ? kIniLoaded : ReadFailure(status);
+    } catch (const std::bad_alloc&) {
+        return kIniNoMemory;
+    }
+}
 
 } // namespace
 
-std::int32_t CIniMgr::LoadFile(const std::u16string& path) {
+std::int32_t CIniMgr::LoadFile(IFileSystem& files, const std::u16string& path) {
     try {
         m_FilePath = path;
     } catch (const std::bad_alloc&) {
         return kIniNoMemory;
     }
-    std::unique_ptr<std::FILE, FILE_CLOSER> file(OpenFileForReading(path));
-    if (!file) return kIniCannotOpen;
-
-    std::uint64_t fileLength = 0;
-    if (!GetOpenFileLength(file.get(), &fileLength)) return kIniNoLength;
-    if (fileLength > std::numeric_limits<std::size_t>::max()) return kIniNoMemory;
-    const std::size_t length = static_cast<std::size_t>(fileLength);
-
-    std::unique_ptr<unsigned char[]> bytes(new (std::nothrow) unsigned char[length == 0 ? 1 : length]);
-    if (!bytes) return kIniNoMemory;
-    if (length != 0 && std::fread(bytes.get(), 1, length, file.get()) != length) return kIniCannotRead;
-    file.reset();
+    std::vector<std::uint8_t> bytes;
+    const std::int32_t read = ReadWholeFile(files, path, bytes);
+    if (read != kIniLoaded) return read;
 
     Clear();
     std::size_t markLength = 0;
-    const TextEncoding encoding = DetectEncoding(bytes.get(), length, &markLength);
+    const TextEncoding encoding = DetectEncoding(bytes.data(), bytes.size(), &markLength);
     m_Encoding = encoding;
     try {
         std::u16string text;
-        if (!DecodeText(bytes.get() + markLength, length - markLength, encoding, &text))
+        if (!DecodeText(bytes.data() + markLength, bytes.size() - markLength, encoding, &text))
             return kIniCannotDecode;
-        bytes.reset();
+        bytes = std::vector<std::uint8_t>();
         SplitLines(text, &m_Lines);
     } catch (const std::bad_alloc&) {
         return kIniCannotDecode;

@@ -1,6 +1,7 @@
 #pragma once
-// A read-only INI file engine: loads a whole file, recognises its encoding by the byte-order mark, splits it
-// into lines and sections and lists every entry of a section in file order, duplicates included.
+// A read-only INI file engine: reads a whole file through the platform's file system, recognises its
+// encoding by the byte-order mark, splits it into lines and sections and lists every entry of a section in
+// file order, duplicates included.
 
 #include "foundation/ini/IniDecoding.h"
 #include "foundation/ini/IniSection.h"
@@ -13,13 +14,15 @@
 
 namespace tonvel {
 
+class IFileSystem;
+
 // Results of CIniMgr::LoadFile.
 enum IniLoadResult : std::int32_t {
     kIniLoaded = 0,
-    kIniCannotOpen = 1,      // the file cannot be opened
-    kIniNoLength = 2,        // the file's length cannot be determined
+    kIniCannotOpen = 1,      // the file cannot be opened (missing, a folder, access denied, ...)
+    kIniNoLength = 2,        // the file's length cannot be determined (the whole-file read reports this as 1)
     kIniNoMemory = 3,        // no memory for the file's bytes
-    kIniCannotRead = 4,      // the file cannot be read
+    kIniCannotRead = 4,      // the file opened but cannot be read
     kIniCannotDecode = 5,    // bad UTF-8, bad UTF-32 length or value, out of memory while decoding
     kIniNoSectionRecord = 6, // a section record cannot be created
 };
@@ -31,9 +34,10 @@ public:
     CIniMgr(const CIniMgr&) = delete;
     CIniMgr& operator=(const CIniMgr&) = delete;
 
-    // Loads the file and replaces the content once the file has been read completely. Returns an
-    // IniLoadResult; after a decoding or grouping failure the content holds what was done up to that point.
-    std::int32_t LoadFile(const std::u16string& path);
+    // Reads the file through `files` and replaces the content once the file has been read completely.
+    // Returns an IniLoadResult; after a decoding or grouping failure the content holds what was done up to
+    // that point.
+    std::int32_t LoadFile(IFileSystem& files, const std::u16string& path);
 
     // True if any section carries exactly this name (case-sensitive).
     bool HasSection(std::u16string_view section) const;

@@ -213,7 +213,7 @@ PANEL_STATUS TAudioMainForm::LoadLanguagesAndSkins() {
 
 void TAudioMainForm::DiscoverDevice() {
     CDeviceIdMgr usbGroup;
-    usbGroup.Load(ProgramConfigFile(), std::u16string(kUsbDeviceIdSection));
+    usbGroup.Load(*m_Platform.files, ProgramConfigFile(), std::u16string(kUsbDeviceIdSection));
     m_Device->Discover(MatchDeviceIdGroup(usbGroup));
     // The group goes with this scope (the end of start-up discards it).
 }

@@ -2,11 +2,11 @@
 // picture they name exists, outlines match the backgrounds, and thumbs and bars line up with the metrics.
 
 #include "foundation/devid/DeviceIdMgr.h"
-#include "base/text/Utf.h"
 #include "panel/model/Language.h"
 #include "panel/model/RegionFile.h"
 #include "panel/model/SkinSetting.h"
 #include "panel/tests/TestProfile.h"
+#include "platform/sim/SimWindows.h"
 
 #include <gtest/gtest.h>
 
@@ -246,14 +246,19 @@ TEST(ConfigAsset, HoldsEverySectionTheProgramsRead) {
 }
 
 TEST(ConfigAsset, DeviceIdTokensAreProven) {
-    const std::u16string path = Utf8ToUtf16(kAssets + "/AudioConfig.cfg");
+    // The shipped file, in the program folder of a simulated machine.
+    sim::CSimWindows windows;
+    std::vector<uint8_t> bytes;
+    ASSERT_TRUE(test::ReadHostFile(kAssets + "/AudioConfig.cfg", bytes));
+    const std::u16string path = u"C:\\Program Files\\Tonvel\\AudioConfig.cfg";
+    ASSERT_TRUE(windows.Files().PutFile(path, std::string(bytes.begin(), bytes.end())));
     for (const char16_t* section : {u"USB_VID_PID", u"HID_VID_PID"}) {
         CDeviceIdMgr group;
-        ASSERT_EQ(group.Load(path, section), kDeviceIdLoaded) << Narrow(section);
+        ASSERT_EQ(group.Load(windows.Files(), path, section), kDeviceIdLoaded) << Narrow(section);
         EXPECT_EQ(group.DeviceMap().size(), group.RawValues().size()) << "every entry is accepted";
     }
     CDeviceIdMgr usb;
-    ASSERT_EQ(usb.Load(path, u"USB_VID_PID"), kDeviceIdLoaded);
+    ASSERT_EQ(usb.Load(windows.Files(), path, u"USB_VID_PID"), kDeviceIdLoaded);
     EXPECT_TRUE(usb.Match(u"USB\\VID_7F1C&PID_721B&REV_0100&MI_03"));
     EXPECT_TRUE(usb.Match(u"usb\\vid_7f1c&pid_72a5&rev_0100&mi_03"));
     // The panel's start-up search lists the audio interfaces (MI_00): they are in the group too.

@@ -21,10 +21,13 @@ inline constexpr int32_t FileOk = 0;
 inline constexpr int32_t FileNotFound = 2;
 inline constexpr int32_t FilePathNotFound = 3;
 inline constexpr int32_t FileAccessDenied = 5;
+inline constexpr int32_t FileNotEnoughMemory = 8; // ERROR_NOT_ENOUGH_MEMORY
+inline constexpr int32_t FileOutOfMemory = 14;    // ERROR_OUTOFMEMORY
 inline constexpr int32_t FileExists = 80;         // ERROR_FILE_EXISTS (copy with fail-if-exists)
 inline constexpr int32_t FileAlreadyExists = 183; // ERROR_ALREADY_EXISTS (folder creation)
 inline constexpr int32_t FileDirNotEmpty = 145;   // ERROR_DIR_NOT_EMPTY
 inline constexpr int32_t FileWriteFault = 29;     // ERROR_WRITE_FAULT
+inline constexpr int32_t FileReadFault = 30;      // ERROR_READ_FAULT
 
 class IFileSystem {
 public:

@@ -85,7 +85,7 @@ TEST(DeviceIdLoad, AcceptsOnlyProvenEntries) {
     CConfigFolder folder;
     for (const LOAD_CASE& c : cases) {
         CDeviceIdMgr group;
-        EXPECT_EQ(group.Load(folder.Write(c.file), u"USB_VID_PID"), c.result) << c.label;
+        EXPECT_EQ(group.Load(folder.Files(), folder.Write(c.file), u"USB_VID_PID"), c.result) << c.label;
         EXPECT_EQ(PatternsOf(group), c.patterns) << c.label;
     }
 }
@@ -93,15 +93,16 @@ TEST(DeviceIdLoad, AcceptsOnlyProvenEntries) {
 TEST(DeviceIdLoad, RepeatedLoads) {
     CConfigFolder folder;
     CDeviceIdMgr group;
-    ASSERT_EQ(group.Load(folder.Write("[USB_VID_PID]\n1=" + Entry(kUsb, kUsbToken) + "\n"), u"USB_VID_PID"),
+    ASSERT_EQ(group.Load(folder.Files(), folder.Write("[USB_VID_PID]\n1=" + Entry(kUsb, kUsbToken) + "\n"),
+                         u"USB_VID_PID"),
               0);
     // A file that cannot be loaded leaves the lists as they were.
-    EXPECT_EQ(group.Load(folder.Missing(), u"USB_VID_PID"), 1);
-    EXPECT_EQ(group.Load(folder.Write("\xEF\xBB\xBF\xFF"), u"USB_VID_PID"), 1);
+    EXPECT_EQ(group.Load(folder.Files(), folder.Missing(), u"USB_VID_PID"), 1);
+    EXPECT_EQ(group.Load(folder.Files(), folder.Write("\xEF\xBB\xBF\xFF"), u"USB_VID_PID"), 1);
     EXPECT_EQ(PatternsOf(group), std::vector<std::u16string>{kUsb});
     EXPECT_EQ(group.RawValues().size(), 1u);
     // A loaded file replaces them, also when the section is missing.
-    EXPECT_EQ(group.Load(folder.Write("[Other]\n"), u"USB_VID_PID"), 2);
+    EXPECT_EQ(group.Load(folder.Files(), folder.Write("[Other]\n"), u"USB_VID_PID"), 2);
     EXPECT_TRUE(group.DeviceMap().empty());
     EXPECT_TRUE(group.RawValues().empty());
     EXPECT_FALSE(group.Match(kUsb));
@@ -110,7 +111,8 @@ TEST(DeviceIdLoad, RepeatedLoads) {
 TEST(DeviceIdMatch, WildcardsAndCase) {
     CConfigFolder folder;
     CDeviceIdMgr group;
-    ASSERT_EQ(group.Load(folder.Write("[USB_VID_PID]\n1=" + Entry(kWildUsb, kWildUsbToken) +
+    ASSERT_EQ(group.Load(folder.Files(),
+                         folder.Write("[USB_VID_PID]\n1=" + Entry(kWildUsb, kWildUsbToken) +
                                       "\n2=" + Entry(kLeadingX, kLeadingXToken) +
                                       "\n3=" + Entry(kLowerCase, kLowerCaseToken) +
                                       "\n4=" + Entry(kHid, kHidToken) + "\n"),
@@ -144,7 +146,8 @@ TEST(DeviceIdMatch, WildcardsAndCase) {
 TEST(DeviceIdMatch, GroupWithEveryEntryDroppedMatchesNothing) {
     CConfigFolder folder;
     CDeviceIdMgr group;
-    ASSERT_EQ(group.Load(folder.Write("[USB_VID_PID]\n1=" + Entry(kAnyUsb, kUsbToken) +
+    ASSERT_EQ(group.Load(folder.Files(),
+                         folder.Write("[USB_VID_PID]\n1=" + Entry(kAnyUsb, kUsbToken) +
                                       "\n2=" + Entry(kWildUsb, kWildUsbOtherKeyToken) + "\n"),
                          u"USB_VID_PID"),
               0);

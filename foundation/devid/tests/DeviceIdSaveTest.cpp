@@ -16,7 +16,8 @@ namespace {
 class DeviceIdSave : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(m_Group.Load(m_Folder.Write("[USB_VID_PID]\n1=" + Entry(kUsb, kUsbToken) +
+        ASSERT_EQ(m_Group.Load(m_Folder.Files(),
+                               m_Folder.Write("[USB_VID_PID]\n1=" + Entry(kUsb, kUsbToken) +
                                               "\n2=" + Entry(kHid, kHidToken) +
                                               "\n3=" + Entry(kAnyUsb, kAnyUsbToken) + "\n"),
                                u"USB_VID_PID"),

@@ -2,10 +2,11 @@
 // Test data for the device-ID group tests: patterns with their tokens, and configuration files written into
 // a private temporary folder.
 
+#include "base/text/Utf.h"
 #include "foundation/devid/DeviceIdMgr.h"
+#include "platform/sim/SimFileSystem.h"
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 
@@ -39,26 +40,33 @@ inline std::string Entry(const std::u16string& pattern, const std::string& token
     return Narrow(pattern) + "," + token;
 }
 
+// Configuration files in a simulated drive C: held in a private temporary folder.
 class CConfigFolder {
 public:
-    CConfigFolder() {
-        std::random_device random;
-        m_Path = std::filesystem::temp_directory_path() / ("tonvel_devid_" + std::to_string(random()));
-        std::filesystem::create_directories(m_Path);
-    }
+    CConfigFolder() : m_Host(NewHostFolder()), m_Files(m_Host) {}
     ~CConfigFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(m_Path, ignored);
+        std::filesystem::remove_all(m_Host, ignored);
     }
+    IFileSystem& Files() { return m_Files; }
     std::u16string Write(const std::string& bytes) {
-        const std::filesystem::path path = m_Path / ("AudioConfig" + std::to_string(m_Count++) + ".cfg");
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.u16string();
+        const std::u16string path = u"C:\\AudioConfig" + AsciiToUtf16(std::to_string(m_Count++)) + u".cfg";
+        m_Files.PutFile(path, bytes);
+        return path;
     }
-    std::u16string Missing() const { return (m_Path / "missing.cfg").u16string(); }
+    std::u16string Missing() const { return u"C:\\missing.cfg"; }
 
 private:
-    std::filesystem::path m_Path;
+    static std::filesystem::path NewHostFolder() {
+        std::random_device random;
+        const std::filesystem::path path =
+            std::filesystem::temp_directory_path() / ("tonvel_devid_" + std::to_string(random()));
+        std::filesystem::create_directories(path);
+        return path;
+    }
+
+    std::filesystem::path m_Host;
+    sim::CSimFileSystem m_Files;
     int m_Count = 0;
 };
 

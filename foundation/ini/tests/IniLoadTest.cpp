@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 
 using namespace tonvel;
+using tonvel::test::IniTestFiles;
 using tonvel::test::IniTestPath;
 using tonvel::test::WriteIniTestFile;
 
@@ -15,14 +17,14 @@ namespace {
 TEST(IniLoad, ReadsFilesWithNonAsciiNames) {
     const std::u16string path = WriteIniTestFile(u"\u00E9t\u00E9 \u4E2D.ini", "[S]\nk=v\n");
     CIniMgr ini;
-    EXPECT_EQ(ini.LoadFile(path), 0);
+    EXPECT_EQ(ini.LoadFile(IniTestFiles(), path), 0);
     EXPECT_EQ(ini.FilePath(), path);
     EXPECT_EQ(ini.GetValue(u"S", u"k"), u"v");
 }
 
 TEST(IniLoad, FailedReadKeepsThePreviousContent) {
     CIniMgr ini;
-    ASSERT_EQ(ini.LoadFile(WriteIniTestFile(u"good.ini", "[S]\nk=v\n")), 0);
+    ASSERT_EQ(ini.LoadFile(IniTestFiles(), WriteIniTestFile(u"good.ini", "[S]\nk=v\n")), 0);
     struct FAILURE_CASE {
         const char* label;
         std::u16string path;
@@ -30,11 +32,11 @@ TEST(IniLoad, FailedReadKeepsThePreviousContent) {
     } cases[] = {
         {"missing file", IniTestPath(u"missing.ini"), {1}},
         {"embedded zero", IniTestPath(u"good.ini") + u'\0', {1}},
-        // A folder cannot be opened on Windows; elsewhere it opens but has no length.
-        {"folder", IniTestPath(u""), {1, 2}},
+        // A folder is not a file: the whole-file read refuses it.
+        {"folder", IniTestPath(u""), {1}},
     };
     for (const FAILURE_CASE& c : cases) {
-        const std::int32_t result = ini.LoadFile(c.path);
+        const std::int32_t result = ini.LoadFile(IniTestFiles(), c.path);
         EXPECT_NE(std::find(c.results.begin(), c.results.end(), result), c.results.end())
             << c.label << ": " << result;
         EXPECT_EQ(ini.FilePath(), c.path) << c.label;
@@ -43,10 +45,65 @@ TEST(IniLoad, FailedReadKeepsThePreviousContent) {
     }
 }
 
+// A file system whose every read fails with one Win32 error, or runs out of memory.
+class CFailingReads : public IFileSystem {
+public:
+    explicit CFailingReads(std::int32_t error) : m_Error(error) {}
+
+    std::uint32_t Attributes(const std::u16string&) override { return FileAttrArchive; }
+    std::int32_t CreateFolder(const std::u16string&) override { return FileAccessDenied; }
+    std::int32_t RemoveFolder(const std::u16string&) override { return FileAccessDenied; }
+    std::int32_t ReadAll(const std::u16string&, std::vector<std::uint8_t>& bytes) override {
+        if (m_Error == kThrows) throw std::bad_alloc();
+        bytes.assign(3, '?');
+        return m_Error;
+    }
+    std::int32_t WriteAll(const std::u16string&, const void*, std::size_t) override {
+        return FileAccessDenied;
+    }
+    std::int32_t Copy(const std::u16string&, const std::u16string&, bool) override {
+        return FileAccessDenied;
+    }
+    std::int32_t Delete(const std::u16string&) override { return FileAccessDenied; }
+    std::int32_t ListFolders(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
+    std::int32_t ListFiles(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
+    std::u16string ModuleFileName() override { return {}; }
+
+    static constexpr std::int32_t kThrows = -1;
+
+private:
+    std::int32_t m_Error;
+};
+
+TEST(IniLoad, ReadErrorsGiveTheirResultsAndKeepTheContent) {
+    const struct READ_ERROR_CASE {
+        const char* label;
+        std::int32_t error;
+        std::int32_t result;
+    } cases[] = {
+        {"not found", FileNotFound, 1},
+        {"path not found", FilePathNotFound, 1},
+        {"access denied", FileAccessDenied, 1},
+        {"not enough memory", FileNotEnoughMemory, 3},
+        {"out of memory", FileOutOfMemory, 3},
+        {"allocation fails inside the read", CFailingReads::kThrows, 3},
+        {"read fault", FileReadFault, 4},
+    };
+    for (const READ_ERROR_CASE& c : cases) {
+        CIniMgr ini;
+        ASSERT_EQ(ini.LoadFile(IniTestFiles(), WriteIniTestFile(u"good.ini", "[S]\nk=v\n")), 0);
+        CFailingReads files(c.error);
+        EXPECT_EQ(ini.LoadFile(files, u"C:\\refused.ini"), c.result) << c.label;
+        EXPECT_EQ(ini.FilePath(), u"C:\\refused.ini") << c.label;
+        EXPECT_EQ(ini.GetValue(u"S", u"k"), u"v") << c.label;
+        EXPECT_EQ(ini.Lines().size(), 2u) << c.label;
+    }
+}
+
 TEST(IniLoad, ReloadReplacesAndClearEmpties) {
     CIniMgr ini;
-    ASSERT_EQ(ini.LoadFile(WriteIniTestFile(u"first.ini", "\xEF\xBB\xBF[A]\nk=1\n")), 0);
-    ASSERT_EQ(ini.LoadFile(WriteIniTestFile(u"second.ini", "[B]\nk=2\n")), 0);
+    ASSERT_EQ(ini.LoadFile(IniTestFiles(), WriteIniTestFile(u"first.ini", "\xEF\xBB\xBF[A]\nk=1\n")), 0);
+    ASSERT_EQ(ini.LoadFile(IniTestFiles(), WriteIniTestFile(u"second.ini", "[B]\nk=2\n")), 0);
     EXPECT_EQ(ini.Encoding(), 0);
     EXPECT_FALSE(ini.HasSection(u"A"));
     EXPECT_EQ(ini.GetValue(u"B", u"k"), u"2");

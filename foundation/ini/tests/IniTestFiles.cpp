@@ -1,7 +1,12 @@
 #include "foundation/ini/tests/IniTestFiles.h"
 
+#ifdef _WIN32
+#include "platform/win32/Win32FileSystem.h"
+#else
+#include "platform/sim/SimFileSystem.h"
+#endif
+
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 namespace tonvel::test {
@@ -24,26 +29,42 @@ private:
     std::filesystem::path m_Path;
 };
 
-const std::filesystem::path& Folder() {
-    static CTestFolder folder;
-    return folder.Path();
+// The test folder and the file system that reaches it, with the folder's path in that file system.
+struct TEST_FILES {
+    CTestFolder host;
+#ifdef _WIN32
+    win32::CWin32FileSystem files;
+    std::u16string folder = host.Path().u16string() + u"\\";
+#else
+    // The simulated drive C: is a sub-folder of the test folder.
+    sim::CSimFileSystem files{host.Path()};
+    std::u16string folder = u"C:\\";
+#endif
+};
+
+TEST_FILES& Files() {
+    static TEST_FILES files;
+    return files;
 }
 
 } // namespace
 
+IFileSystem& IniTestFiles() {
+    return Files().files;
+}
+
 std::u16string IniTestPath(std::u16string_view name) {
-    return (Folder() / std::u16string(name)).u16string();
+    return Files().folder + std::u16string(name);
 }
 
 std::u16string WriteIniTestFile(std::u16string_view name, std::string_view bytes) {
-    const std::filesystem::path path = Folder() / std::u16string(name);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return path.u16string();
+    const std::u16string path = IniTestPath(name);
+    IniTestFiles().WriteAll(path, bytes.data(), bytes.size());
+    return path;
 }
 
 std::int32_t LoadIniBytes(CIniMgr& ini, std::string_view bytes) {
-    return ini.LoadFile(WriteIniTestFile(u"scratch.ini", bytes));
+    return ini.LoadFile(IniTestFiles(), WriteIniTestFile(u"scratch.ini", bytes));
 }
 
 } // namespace tonvel::test
