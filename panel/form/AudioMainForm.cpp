@@ -155,9 +155,10 @@ void TAudioMainForm::SetInitialState() {
     WireDeviceEvents();
 }
 
-// The choices remembered in the user's configuration file. A user who has none yet (any user of the PC but
-// the one who ran the setup) gets a copy of the program's configuration, so that the choices made from the
-// tray menu are kept; what that copy or the user's file leaves empty comes from the program's file.
+// The choices remembered in the user's configuration file, and the program's own defaults for a user who
+// has none (or whose folders are gone). A user without a configuration file yet (any user of the PC but the
+// one who ran the setup) gets a copy of the program's, as the setup makes one, so that the choices made
+// from the tray menu are kept.
 void TAudioMainForm::ReadRememberedChoices() {
     const std::u16string user = UserConfigFile();
     if (!m_Platform.files->Exists(user)) {
@@ -169,10 +170,8 @@ void TAudioMainForm::ReadRememberedChoices() {
         profile.GetString(u"Language", u"DefaultLanguage", u"", m_LanguageName, 128, user);
         profile.GetString(u"Skin", u"DefaultSkin", u"", m_SkinName, 128, user);
     }
-    if (m_LanguageName.empty())
-        profile.GetString(u"Language", u"DefaultLanguage", u"", m_LanguageName, 128, ProgramConfigFile());
-    if (m_SkinName.empty())
-        profile.GetString(u"Skin", u"DefaultSkin", u"", m_SkinName, 128, ProgramConfigFile());
+    profile.GetString(u"Language", u"DefaultLanguage", u"", m_DefaultLanguage, 128, ProgramConfigFile());
+    profile.GetString(u"Skin", u"DefaultSkin", u"", m_DefaultSkin, 128, ProgramConfigFile());
 }
 
 // The application's icon, and a second copy in the image list for the tray.

@@ -135,6 +135,9 @@ private:
     void LayOutTabs();
     void ShowDerivedCaptions();
     void CheckMenuItem(ui::CMenuItem& menu, int32_t index);
+    // The folder of the remembered choice, else of the program's default, else the first one (-1: none).
+    static int32_t ChosenFolder(const std::vector<std::u16string>& folders, const std::u16string& remembered,
+                                const std::u16string& programDefault);
     void PersistChoices();
     std::u16string SkinRoot() const;
     std::u16string SkinFolder() const;
@@ -177,6 +180,8 @@ private:
     std::u16string m_DataFolderName;
     std::u16string m_LanguageName;
     std::u16string m_SkinName;
+    std::u16string m_DefaultLanguage; // the program's own choices, for a user who has none that are there
+    std::u16string m_DefaultSkin;
     std::vector<std::u16string> m_LanguageFolders;
     CSkinSetting m_Skin;
     CLanguage m_Language;

@@ -26,10 +26,11 @@ int32_t TAudioMainForm::ListLanguages() {
         ui::CMenuItem* item = m_LanguageMenu->Add(caption);
         item->OnClick = [this](ui::CMenuItem& clicked) { LanguageMenuClick(clicked); };
     }
-    // A remembered language that is not there (none remembered, or its folder gone): the first one listed.
-    const int32_t index = FolderIndex(names, m_LanguageName);
-    if (index < 0 && !names.empty()) m_LanguageName = names.front();
-    if (!names.empty()) CheckMenuItem(*m_LanguageMenu, index < 0 ? 0 : index);
+    const int32_t index = ChosenFolder(names, m_LanguageName, m_DefaultLanguage);
+    if (index >= 0) {
+        m_LanguageName = names[static_cast<size_t>(index)];
+        CheckMenuItem(*m_LanguageMenu, index);
+    }
     return m_LanguageMenu->Count();
 }
 

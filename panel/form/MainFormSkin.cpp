@@ -25,11 +25,20 @@ int32_t TAudioMainForm::ListSkins() {
         ui::CMenuItem* item = m_SkinMenu->Add(name);
         item->OnClick = [this](ui::CMenuItem& clicked) { SkinMenuClick(clicked); };
     }
-    // A remembered skin that is not there (none remembered, or its folder gone): the first one listed.
-    const int32_t index = FolderIndex(names, m_SkinName);
-    if (index < 0 && !names.empty()) m_SkinName = names.front().substr(0, SkinNameMax);
-    if (!names.empty()) CheckMenuItem(*m_SkinMenu, index < 0 ? 0 : index);
+    const int32_t index = ChosenFolder(names, m_SkinName, m_DefaultSkin);
+    if (index >= 0) {
+        m_SkinName = names[static_cast<size_t>(index)].substr(0, SkinNameMax);
+        CheckMenuItem(*m_SkinMenu, index);
+    }
     return m_SkinMenu->Count();
+}
+
+int32_t TAudioMainForm::ChosenFolder(const std::vector<std::u16string>& folders,
+                                     const std::u16string& remembered, const std::u16string& programDefault) {
+    if (folders.empty()) return -1;
+    int32_t index = FolderIndex(folders, remembered);
+    if (index < 0) index = FolderIndex(folders, programDefault);
+    return index < 0 ? 0 : index;
 }
 
 void TAudioMainForm::CheckMenuItem(ui::CMenuItem& menu, int32_t index) {

@@ -2,77 +2,14 @@
 // instance, the exit message, page switching, dragging and bar jumps, skin and language switches with
 // their persistence, and the start-up errors.
 
-#include "panel/form/AboutForm.h"
-#include "panel/form/AudioMainForm.h"
-#include "platform/sim/SimWindows.h"
-#include "ui/headless/HeadlessBackend.h"
+#include "panel/form/tests/ShellFixture.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <memory>
 
 namespace tonvel {
 namespace {
-
-const std::u16string kProgramFolder = u"C:\\Program Files\\Tonvel\\";
-
-struct Shell {
-    sim::CSimWindows sim;
-    ui::CHeadlessBackend backend;
-    std::unique_ptr<ui::CApplication> app;
-    std::unique_ptr<TAudioMainForm> form;
-    std::unique_ptr<TAboutForm> about;
-
-    explicit Shell(bool withDevice = true, bool userConfig = true) {
-        sim.Files().CreateFolders(kProgramFolder);
-        std::filesystem::path host;
-        sim.Files().HostPath(kProgramFolder, host);
-        std::filesystem::copy(TONVEL_ASSETS_DIR, host,
-                              std::filesystem::copy_options::recursive |
-                                  std::filesystem::copy_options::overwrite_existing);
-        sim.Files().SetModuleFileName(kProgramFolder + u"Tonvel.exe");
-        if (userConfig) {
-            const std::u16string user = AppData() + u"\\Tonvel";
-            sim.Files().CreateFolders(user);
-            sim.Files().Copy(kProgramFolder + u"AudioConfig.cfg", user + u"\\AudioConfig.cfg", false);
-        }
-        if (withDevice) sim.Devices().Plug(sim.Headset());
-    }
-    std::u16string AppData() {
-        std::u16string value;
-        sim.Environment().Variable(u"APPDATA", value);
-        return value;
-    }
-    std::u16string UserValue(const std::u16string& section, const std::u16string& key) {
-        std::u16string value;
-        sim.Profile().GetString(section, key, u"", value, 256, AppData() + u"\\Tonvel\\AudioConfig.cfg");
-        return value;
-    }
-    PANEL_STATUS Start(bool create = true) {
-        app = std::make_unique<ui::CApplication>(backend, &sim.Files());
-        form = std::make_unique<TAudioMainForm>(*app, sim.platform());
-        about = std::make_unique<TAboutForm>(*app);
-        form->SetAbout(about.get());
-        const PANEL_STATUS status = form->StartUp();
-        if (status.Ok() && create) form->FormCreate();
-        return status;
-    }
-    // Shows the window and brings it back from the tray, where its first activation put it.
-    void ShowPanel() {
-        form->Show();
-        form->Tray().Restore();
-    }
-    void Corrupt(const std::u16string& path, const std::string& bytes) { sim.Files().PutFile(path, bytes); }
-    ui::UI_POINT At(ui::CComponent& c, int32_t x, int32_t y) { return c.ClientToScreen({x, y}); }
-};
-
-bool TraceHas(const TAudioMainForm& form, const std::u16string& line) {
-    for (const auto& l : form.Trace())
-        if (l == line) return true;
-    return false;
-}
 
 TEST(ShellStartUp, RunsTheStepsInOrderAndShowsTheSkinnedWindow) {
     Shell t;
@@ -271,17 +208,6 @@ TEST(ShellSwitch, SkinAndLanguageSwitchAreAppliedAndRemembered) {
     EXPECT_EQ(t.UserValue(u"Skin", u"DefaultSkin"), u"Azure");
 }
 
-TEST(ShellSwitch, WithoutTheUserFileTheSkinIsLookedUpInTheSkinRoot) {
-    // No remembered skin: the name is empty, the files are looked for in the skin root itself, where there
-    // is no outline file (applied first), so the start-up ends with the file error shown.
-    Shell t(true, false);
-    EXPECT_EQ(t.Start(false).Code, PanelFileError);
-    EXPECT_EQ(t.form->CurrentSkin(), u"");
-    EXPECT_TRUE(t.form->SkinMenu().Item(0)->Checked());
-    EXPECT_EQ(t.backend.MessageBoxes().size(), 1u);
-    EXPECT_FALSE(t.sim.Files().Exists(t.AppData() + u"\\Tonvel\\AudioConfig.cfg"));
-}
-
 TEST(ShellSwitch, AFailedSkinSwitchIsReportedAndNotRemembered) {
     Shell t;
     ASSERT_TRUE(t.Start().Ok());
@@ -289,6 +215,12 @@ TEST(ShellSwitch, AFailedSkinSwitchIsReportedAndNotRemembered) {
     t.backend.ClearMessageBoxes();
     EXPECT_FALSE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(0)).Ok());
     EXPECT_EQ(t.backend.MessageBoxes().size(), 1u);
+    EXPECT_EQ(t.UserValue(u"Skin", u"DefaultSkin"), u"Graphite");
+    // The skin in use stays the current one, so that a later switch does not save the failed one.
+    EXPECT_EQ(t.form->CurrentSkin(), u"Graphite");
+    EXPECT_TRUE(t.form->SkinMenu().Item(1)->Checked());
+    EXPECT_FALSE(t.form->SkinMenu().Item(0)->Checked());
+    EXPECT_TRUE(t.form->LanguageMenuClick(*t.form->LanguageMenu().Item(0)).Ok());
     EXPECT_EQ(t.UserValue(u"Skin", u"DefaultSkin"), u"Graphite");
 }
 
