@@ -1,8 +1,8 @@
 #include "features/Equalizer.h"
 
-#include "features/ComponentTags.h"
 #include "features/NameList.h"
 #include "features/Thumb.h"
+#include "panel/model/ComponentTags.h"
 
 namespace tonvel {
 namespace {

@@ -4,8 +4,8 @@
 // metrics, the language's label styles, and the flags the features share.
 
 #include "device/DeviceLink.h"
-#include "features/PanelPage.h"
 #include "panel/model/Language.h"
+#include "panel/model/PanelPage.h"
 #include "panel/model/PanelStatus.h"
 #include "panel/model/SkinSetting.h"
 #include "platform/api/Platform.h"

@@ -3,7 +3,7 @@
 // steps.
 
 #include "features/FeatureSteps.h"
-#include "features/PanelPage.h"
+#include "panel/model/PanelPage.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,7 +2,7 @@
 
 #include "device/DeviceIdGroupMatcher.h"
 #include "device/HidRegisterAccess.h"
-#include "features/ComponentTags.h"
+#include "panel/model/ComponentTags.h"
 #include "features/FeatureSequences.h"
 #include "foundation/config/ApplicationConfig.h"
 #include "foundation/devid/DeviceIdMgr.h"

@@ -1,7 +1,7 @@
 // The main window's own behaviour: its events and their wiring, the tray, moving and closing, the page
 // tabs, the buttons (handed to the feature that owns their tag) and the About box.
 
-#include "features/ComponentTags.h"
+#include "panel/model/ComponentTags.h"
 #include "features/FeatureSequences.h"
 #include "panel/form/AboutForm.h"
 #include "panel/form/AudioMainForm.h"

@@ -1,5 +1,7 @@
 #include "panel/model/Language.h"
 
+#include "panel/model/ComponentTags.h"
+
 namespace tonvel {
 
 namespace {
@@ -143,17 +145,18 @@ bool LabelDrawnUp(const LABEL_KEY& key, const SKIN_FEATURE_STATE& state, int32_t
 
 bool TagNeedsDevice(int32_t tag) {
     switch (tag) {
-    case 0:
-    case 1:
-    case 4:
-    case 14:
-    case 15:
-    case 28:
-    case 49:
-    case 50:
+    case TagClose:
+    case TagMinimize:
+    case TagAbout:
+    case TagAlphaConnection:
+    case TagBetaConnection:
+    case TagSync:
+    case TagClockwise:
+    case TagCounterclockwise:
         return false;
     default:
-        return (tag >= 2 && tag <= 51) || (tag >= 129 && tag <= 133) || tag == 138;
+        return TagIn(tag, TagSaveProfile, TagLed) || TagIn(tag, TagEqBarFirst, TagEqBarLast) ||
+               tag == TagMicBar;
     }
 }
 

@@ -48,7 +48,7 @@ void CHeadlessBackend::PostMouse(uint32_t message, UI_POINT screen, ShiftState s
     msg.wParam = keys;
     msg.lParam = LParamFromPoint(form->ScreenToClient(screen));
     msg.cursor = screen;
-    m_queue.push_back(msg);
+    m_queue.Push(msg);
     Pump();
 }
 
@@ -143,7 +143,7 @@ void CHeadlessBackend::Advance(uint32_t ms) {
         msg.message = UiWmTimer;
         msg.wParam = timer->Id();
         msg.cursor = m_cursor;
-        m_queue.push_back(msg);
+        m_queue.Push(msg);
         Pump();
     }
     m_now = end;
@@ -198,7 +198,7 @@ void CHeadlessBackend::FormDestroyed(CForm& form) {
     m_regions.erase(&form);
     if (m_captureForm == &form) m_captureForm = nullptr;
     if (m_moveForm == &form) m_moveForm = nullptr;
-    std::erase_if(m_queue, [&](const UI_MSG& msg) { return msg.form == &form; });
+    m_queue.EraseIf([&](const UI_MSG& msg) { return msg.form == &form; });
 }
 
 void CHeadlessBackend::FormShow(CForm& form, bool show) {
@@ -241,9 +241,8 @@ void CHeadlessBackend::BeginMoveByCaption(CForm& form) {
 // ---- messages
 
 void CHeadlessBackend::ProcessMessages(CApplication& app) {
-    while (!m_queue.empty()) {
-        UI_MSG msg = m_queue.front();
-        m_queue.pop_front();
+    UI_MSG msg;
+    while (m_queue.Pop(msg)) {
         if (msg.message == UiWmQuit) {
             app.Terminate();
             continue;
@@ -254,13 +253,13 @@ void CHeadlessBackend::ProcessMessages(CApplication& app) {
 }
 
 void CHeadlessBackend::RunLoop(CApplication& app) {
-    while (!app.Terminated() && !m_queue.empty())
+    while (!app.Terminated() && !m_queue.Empty())
         ProcessMessages(app);
 }
 
 void CHeadlessBackend::RunModal(CApplication& app, CForm& form) {
     // No user here: what is queued now runs; the form stays open only as long as that takes.
-    while (form.Visible() && !m_queue.empty())
+    while (form.Visible() && !m_queue.Empty())
         ProcessMessages(app);
 }
 

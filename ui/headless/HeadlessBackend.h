@@ -9,6 +9,7 @@
 #include "ui/core/Backend.h"
 #include "ui/core/Controls.h"
 #include "ui/core/NonVisual.h"
+#include "ui/headless/MessageQueue.h"
 
 #include <deque>
 #include <functional>
@@ -49,7 +50,7 @@ public:
     void Advance(uint32_t ms);
     uint64_t Now() const { return m_now; }
     bool AutoProcess = true;
-    size_t PendingMessages() const { return m_queue.size(); }
+    size_t PendingMessages() const { return m_queue.Size(); }
 
     // ---- what tests read
     const std::vector<MESSAGE_BOX_RECORD>& MessageBoxes() const { return m_boxes; }
@@ -93,7 +94,7 @@ public:
     void ReleaseCapture() override { m_captureForm = nullptr; }
     void BeginMoveByCaption(CForm& form) override;
     UI_POINT CursorPos() override { return m_cursor; }
-    void PostMessage(const UI_MSG& msg) override { m_queue.push_back(msg); }
+    void PostMessage(const UI_MSG& msg) override { m_queue.Push(msg); }
     void RunLoop(CApplication& app) override;
     void ProcessMessages(CApplication& app) override;
     void RunModal(CApplication& app, CForm& form) override;
@@ -122,7 +123,7 @@ private:
     void Pump();
 
     CApplication* m_app = nullptr;
-    std::deque<UI_MSG> m_queue;
+    CMessageQueue m_queue;
     UI_POINT m_cursor;
     uint64_t m_buttons = 0; // MK_LBUTTON, MK_RBUTTON, MK_MBUTTON held
     CForm* m_captureForm = nullptr;

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tonvel::ui::test {
@@ -102,6 +104,31 @@ TEST(Messages, PostedMessagesKeepTheirOrderAndProcessPendingNests) {
     t.app.PostMessage(&t.form, UiWmUser + 32, 2);
     t.app.ProcessMessages();
     EXPECT_EQ(seen, (std::vector<uint64_t>{1, 2, 3, 100}));
+}
+
+// A worker thread posts its progress while the user-interface thread takes messages out: every message
+// arrives once, in the order it was posted.
+TEST(Messages, AWorkerThreadPostsIntoTheQueueWhileItIsProcessed) {
+    UiFixture t;
+    t.backend.AutoProcess = false;
+    constexpr uint64_t kPosts = 20000;
+    std::vector<uint64_t> seen;
+    t.form.OnWindowMessage = [&](CForm&, UI_MSG& msg, bool&) {
+        if (msg.message == UiWmUser + 32) seen.push_back(msg.wParam);
+    };
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (uint64_t i = 0; i < kPosts; ++i)
+            t.app.PostMessage(&t.form, UiWmUser + 32, i);
+        done = true;
+    });
+    while (!done)
+        t.app.ProcessMessages();
+    worker.join();
+    t.app.ProcessMessages();
+    ASSERT_EQ(seen.size(), kPosts);
+    for (uint64_t i = 0; i < kPosts; ++i)
+        ASSERT_EQ(seen[i], i);
 }
 
 TEST(Messages, CloseOfASecondFormOnlyHidesIt) {

@@ -451,8 +451,9 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, uintptr_t wParam,
-                                    intptr_t lParam) {
+namespace {
+
+UI_MSG FormMsg(CForm& form, uint32_t message, uintptr_t wParam, intptr_t lParam) {
     UI_MSG msg;
     msg.form = &form;
     msg.message = message;
@@ -460,7 +461,24 @@ intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, ui
     msg.lParam = static_cast<int64_t>(lParam);
     const DWORD pos = GetMessagePos();
     msg.cursor = {static_cast<int16_t>(LOWORD(pos)), static_cast<int16_t>(HIWORD(pos))};
+    return msg;
+}
 
+// The colour behind a static or button control: its panel's, else the form's.
+Colour ControlBackColour(CForm& form, HWND control) {
+    auto* component = reinterpret_cast<CComponent*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    if (!component || !component->Parent()) return form.BackColour();
+    const ComponentKind parent = component->Parent()->Kind();
+    if (parent == ComponentKind::Panel || parent == ComponentKind::Page)
+        return static_cast<CPanel*>(component->Parent())->BackColour();
+    return form.BackColour();
+}
+
+} // namespace
+
+intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, uintptr_t wParam,
+                                    intptr_t lParam) {
+    UI_MSG msg = FormMsg(form, message, wParam, lParam);
     if (IsMouseMessage(message)) {
         form.WndProc(msg);
         return 0;
@@ -474,18 +492,9 @@ intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, ui
     case WM_CLOSE:
         form.WndProc(msg);
         return 0;
-    case WM_SYSCOMMAND: {
-        // The form's handler may take it; moving is the system's own loop (what the framework's
-        // "move by caption" starts).
-        bool handled = false;
-        if (form.OnWindowMessage) form.OnWindowMessage(form, msg, handled);
-        if (handled) return 0;
-        if ((wParam & 0xFFF0) == SC_MINIMIZE) {
-            form.Minimize();
-            return 0;
-        }
+    case WM_SYSCOMMAND:
+        if (FormSysCommand(form, msg)) return 0;
         break;
-    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {
             m_activated = true;
@@ -496,36 +505,14 @@ intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, ui
         if (!m_syncing) SyncBoundsFromWindow(form);
         break;
     case WM_SIZE:
-        if (!m_syncing && wParam == SIZE_MINIMIZED && !form.Minimized()) {
-            m_syncing = true;
-            form.Minimize();
-            m_syncing = false;
-        } else if (!m_syncing && wParam == SIZE_RESTORED && form.Minimized()) {
-            m_syncing = true;
-            form.Restore();
-            m_syncing = false;
-        }
+        FormSized(form, wParam);
         break;
     case WM_COMMAND:
-        if (lParam) {
-            auto* control = reinterpret_cast<CComponent*>(
-                GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
-            if (control && control->Form() == &form) {
-                ControlCommand(*control, HIWORD(wParam));
-                return 0;
-            }
-        }
-        form.WndProc(msg);
+        FormCommand(form, msg, lParam);
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: {
-        auto* control =
-            reinterpret_cast<CComponent*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
-        Colour colour = form.BackColour();
-        if (control && control->Parent() && control->Parent()->Kind() != ComponentKind::Form &&
-            (control->Parent()->Kind() == ComponentKind::Panel ||
-             control->Parent()->Kind() == ComponentKind::Page))
-            colour = static_cast<CPanel*>(control->Parent())->BackColour();
+        const Colour colour = ControlBackColour(form, reinterpret_cast<HWND>(lParam));
         SetBkColor(reinterpret_cast<HDC>(wParam), ToColorRef(colour));
         return reinterpret_cast<LRESULT>(Brush(colour));
     }
@@ -538,6 +525,43 @@ intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, ui
         break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// The form's handler may take a system command; moving is the system's own loop (what the framework's
+// "move by caption" starts). True when the command was served.
+bool CWin32Backend::FormSysCommand(CForm& form, UI_MSG& msg) {
+    bool handled = false;
+    if (form.OnWindowMessage) form.OnWindowMessage(form, msg, handled);
+    if (handled) return true;
+    if ((msg.wParam & 0xFFF0) == SC_MINIMIZE) {
+        form.Minimize();
+        return true;
+    }
+    return false;
+}
+
+// The window was minimised or restored by the system: the form follows.
+void CWin32Backend::FormSized(CForm& form, uintptr_t kind) {
+    if (m_syncing) return;
+    m_syncing = true;
+    if (kind == SIZE_MINIMIZED && !form.Minimized())
+        form.Minimize();
+    else if (kind == SIZE_RESTORED && form.Minimized())
+        form.Restore();
+    m_syncing = false;
+}
+
+// A control's notification goes to its component; any other command to the form.
+void CWin32Backend::FormCommand(CForm& form, UI_MSG& msg, intptr_t lParam) {
+    if (lParam) {
+        auto* control =
+            reinterpret_cast<CComponent*>(GetWindowLongPtrW(reinterpret_cast<HWND>(lParam), GWLP_USERDATA));
+        if (control && control->Form() == &form) {
+            ControlCommand(*control, HIWORD(msg.wParam));
+            return;
+        }
+    }
+    form.WndProc(msg);
 }
 
 intptr_t CWin32Backend::AppMessage(HWND hwnd, uint32_t message, uintptr_t wParam, intptr_t lParam) {

@@ -87,6 +87,9 @@ private:
     // the end of the queue (WM_QUIT, or an error) terminates it.
     void RunUntil(CApplication& app, const std::function<bool()>& running);
     CForm* FormOfWindow(HWND__* hwnd) const;
+    bool FormSysCommand(CForm& form, UI_MSG& msg);
+    void FormSized(CForm& form, uintptr_t kind);
+    void FormCommand(CForm& form, UI_MSG& msg, intptr_t lParam);
     void DeliverTimer(uint32_t id);
     // Child controls: created on first sight, then kept in step with their component.
     void SyncControls(CComponent& root);

@@ -51,6 +51,98 @@ void SetText(CONTROL_DATA& data, const std::u16string& text) {
     SetWindowTextW(data.hwnd, Wide(text));
 }
 
+// The system control of a component, as a child of the form's window.
+HWND CreateControlWindow(const CComponent& control, HWND parent, HINSTANCE instance, int32_t id) {
+    const wchar_t* cls = WC_BUTTONW;
+    DWORD style = WS_CHILD | WS_TABSTOP;
+    switch (control.Kind()) {
+    case ComponentKind::Button:
+        style |= static_cast<const CButton&>(control).Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        break;
+    case ComponentKind::RadioButton:
+        style |= BS_RADIOBUTTON;
+        break;
+    case ComponentKind::ComboBox:
+        cls = WC_COMBOBOXW;
+        style |= CBS_DROPDOWNLIST | WS_VSCROLL;
+        break;
+    case ComponentKind::FolderList:
+        cls = WC_LISTBOXW;
+        style |= LBS_NOTIFY | WS_VSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT;
+        break;
+    default:
+        cls = PROGRESS_CLASSW;
+        if (static_cast<const CProgressBar&>(control).Smooth()) style |= PBS_SMOOTH;
+        break;
+    }
+    HWND hwnd = CreateWindowExW(0, cls, L"", style, 0, 0, 0, 0, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    if (!hwnd) return nullptr;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return hwnd;
+}
+
+// The folder itself is the selected entry of a folder list: the last of the path entries.
+int32_t SelectedFolderEntry(const CFolderList& list) {
+    const std::u16string& folder = list.Directory();
+    int32_t selected = -1;
+    for (size_t i = 0; i < list.Entries().size(); ++i) {
+        const std::u16string& entry = list.Entries()[i];
+        if (entry == folder || (entry.size() == folder.size() + 1 && entry.back() == u'\\' &&
+                                entry.compare(0, folder.size(), folder) == 0))
+            selected = static_cast<int32_t>(i);
+    }
+    return selected;
+}
+
+// Text, items, check mark, selection and position of the component on its control.
+void ShowControlState(const CComponent& control, CONTROL_DATA& data) {
+    HWND hwnd = data.hwnd;
+    switch (control.Kind()) {
+    case ComponentKind::Button:
+        SetText(data, static_cast<const CButton&>(control).Caption());
+        break;
+    case ComponentKind::RadioButton: {
+        const auto& radio = static_cast<const CRadioButton&>(control);
+        SetText(data, radio.Caption());
+        SendMessageW(hwnd, BM_SETCHECK, radio.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+        break;
+    }
+    case ComponentKind::ComboBox: {
+        const auto& combo = static_cast<const CComboBox&>(control);
+        SetItems(data, combo.Items(), CB_RESETCONTENT, CB_ADDSTRING);
+        if (SendMessageW(hwnd, CB_GETCURSEL, 0, 0) != combo.ItemIndex())
+            SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(combo.ItemIndex()), 0);
+        break;
+    }
+    case ComponentKind::FolderList: {
+        const auto& list = static_cast<const CFolderList&>(control);
+        SetItems(data, list.Entries(), LB_RESETCONTENT, LB_ADDSTRING);
+        SendMessageW(hwnd, LB_SETCURSEL, static_cast<WPARAM>(SelectedFolderEntry(list)), 0);
+        break;
+    }
+    case ComponentKind::ProgressBar: {
+        const auto& bar = static_cast<const CProgressBar&>(control);
+        SendMessageW(hwnd, PBM_SETRANGE32, static_cast<WPARAM>(bar.Min()), static_cast<LPARAM>(bar.Max()));
+        SendMessageW(hwnd, PBM_SETPOS, static_cast<WPARAM>(bar.Position()), 0);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// Position in the form's client area; shown while the component and its containers are.
+void PlaceControl(const CComponent& control, const CForm& form, HWND hwnd) {
+    const UI_POINT origin = control.ClientToClient({0, 0}, form);
+    int32_t height = control.Height();
+    if (control.Kind() == ComponentKind::ComboBox) height += 160; // room for the dropped-down list
+    SetWindowPos(hwnd, HWND_TOP, origin.x, origin.y, control.Width(), height, SWP_NOACTIVATE);
+    EnableWindow(hwnd, control.Enabled());
+    ShowWindow(hwnd, control.IsShowing() ? SW_SHOWNA : SW_HIDE);
+}
+
 } // namespace
 
 HWND CWin32Backend::ControlWindow(const CComponent& control) {
@@ -71,89 +163,13 @@ void CWin32Backend::SyncControl(CComponent& control) {
     if (!parent || !HasSystemControl(control.Kind())) return;
     CONTROL_DATA* data = DataOf(control);
     if (!data) {
-        const wchar_t* cls = WC_BUTTONW;
-        DWORD style = WS_CHILD | WS_TABSTOP;
-        switch (control.Kind()) {
-        case ComponentKind::Button:
-            style |= static_cast<const CButton&>(control).Default() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-            break;
-        case ComponentKind::RadioButton:
-            style |= BS_RADIOBUTTON;
-            break;
-        case ComponentKind::ComboBox:
-            cls = WC_COMBOBOXW;
-            style |= CBS_DROPDOWNLIST | WS_VSCROLL;
-            break;
-        case ComponentKind::FolderList:
-            cls = WC_LISTBOXW;
-            style |= LBS_NOTIFY | WS_VSCROLL | WS_BORDER | LBS_NOINTEGRALHEIGHT;
-            break;
-        default:
-            cls = PROGRESS_CLASSW;
-            if (static_cast<const CProgressBar&>(control).Smooth()) style |= PBS_SMOOTH;
-            break;
-        }
         data = new CONTROL_DATA;
         control.SetBackendData(data);
-        data->hwnd = CreateWindowExW(0, cls, L"", style, 0, 0, 0, 0, parent,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(m_nextControlId++)),
-                                     m_instance, nullptr);
-        if (!data->hwnd) return;
-        SetWindowLongPtrW(data->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&control));
-        SendMessageW(data->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                     FALSE);
+        data->hwnd = CreateControlWindow(control, parent, m_instance, m_nextControlId++);
     }
     if (!data->hwnd) return;
-    HWND hwnd = data->hwnd;
-
-    switch (control.Kind()) {
-    case ComponentKind::Button:
-        SetText(*data, static_cast<const CButton&>(control).Caption());
-        break;
-    case ComponentKind::RadioButton: {
-        const auto& radio = static_cast<const CRadioButton&>(control);
-        SetText(*data, radio.Caption());
-        SendMessageW(hwnd, BM_SETCHECK, radio.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-        break;
-    }
-    case ComponentKind::ComboBox: {
-        const auto& combo = static_cast<const CComboBox&>(control);
-        SetItems(*data, combo.Items(), CB_RESETCONTENT, CB_ADDSTRING);
-        if (SendMessageW(hwnd, CB_GETCURSEL, 0, 0) != combo.ItemIndex())
-            SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(combo.ItemIndex()), 0);
-        break;
-    }
-    case ComponentKind::FolderList: {
-        const auto& list = static_cast<const CFolderList&>(control);
-        SetItems(*data, list.Entries(), LB_RESETCONTENT, LB_ADDSTRING);
-        // The folder itself is the selected entry: the last of the path entries.
-        int32_t selected = -1;
-        for (size_t i = 0; i < list.Entries().size(); ++i)
-            if (list.Entries()[i] == list.Directory() ||
-                (list.Entries()[i].size() == list.Directory().size() + 1 &&
-                 list.Entries()[i].back() == u'\\' &&
-                 list.Entries()[i].compare(0, list.Directory().size(), list.Directory()) == 0))
-                selected = static_cast<int32_t>(i);
-        SendMessageW(hwnd, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-        break;
-    }
-    case ComponentKind::ProgressBar: {
-        const auto& bar = static_cast<const CProgressBar&>(control);
-        SendMessageW(hwnd, PBM_SETRANGE32, static_cast<WPARAM>(bar.Min()), static_cast<LPARAM>(bar.Max()));
-        SendMessageW(hwnd, PBM_SETPOS, static_cast<WPARAM>(bar.Position()), 0);
-        break;
-    }
-    default:
-        break;
-    }
-
-    // Position in the form's client area; shown while the component and its containers are.
-    const UI_POINT origin = control.ClientToClient({0, 0}, *form);
-    int32_t height = control.Height();
-    if (control.Kind() == ComponentKind::ComboBox) height += 160; // room for the dropped-down list
-    SetWindowPos(hwnd, HWND_TOP, origin.x, origin.y, control.Width(), height, SWP_NOACTIVATE);
-    EnableWindow(hwnd, control.Enabled());
-    ShowWindow(hwnd, control.IsShowing() ? SW_SHOWNA : SW_HIDE);
+    ShowControlState(control, *data);
+    PlaceControl(control, *form, data->hwnd);
 }
 
 void CWin32Backend::ControlCommand(CComponent& control, uint32_t code) {
