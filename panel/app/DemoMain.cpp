@@ -9,6 +9,7 @@
 #include "base/text/Utf.h"
 #include "panel/app/DemoScreenReport.h"
 #include "panel/app/PanelMain.h"
+#include "platform/sim/SimDeviceLog.h"
 #include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/win32/Win32Backend.h"
@@ -22,16 +23,7 @@
 namespace {
 
 void WriteDeviceState(tonvel::sim::CSimWindows& sim, const std::u16string& path) {
-    std::string text = "registers\n";
-    char line[64];
-    for (unsigned address = 0; address < 0x10000; ++address) {
-        const unsigned value = sim.Headset().Register(static_cast<std::uint16_t>(address));
-        if (value == 0) continue;
-        std::snprintf(line, sizeof line, "%04X=%02X\n", address, value);
-        text += line;
-    }
-    text += "reports " + std::to_string(sim.Headset().Reports().size()) + "\n";
-    text += "filter requests " + std::to_string(sim.FilterDriver().Requests().size()) + "\n";
+    const std::string text = tonvel::sim::DeviceLogText(sim.Headset(), sim.FilterDriver());
     FILE* file = _wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"wb");
     if (!file) return;
     std::fwrite(text.data(), 1, text.size(), file);
@@ -61,16 +53,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform.deviceInstall = sim.platform().deviceInstall;
     platform.controlDevice = sim.platform().controlDevice;
     platform.deviceNotifications = sim.platform().deviceNotifications;
-
-    // The user configuration file is what the setup leaves behind: a copy of the program's configuration.
-    const std::u16string program = platform.files->ModuleFileName();
-    const std::u16string folder = program.substr(0, program.find_last_of(u'\\') + 1);
-    std::u16string appData;
-    if (platform.environment->Variable(u"APPDATA", appData)) {
-        const std::u16string user = appData + u"\\Tonvel";
-        platform.files->CreateFolder(user);
-        platform.files->Copy(folder + u"AudioConfig.cfg", user + u"\\AudioConfig.cfg", true);
-    }
 
     tonvel::ui::CWin32Backend backend;
     tonvel::ui::CApplication app(backend, platform.files);

@@ -1,5 +1,7 @@
 #include "platform/sim/SimFilterDriver.h"
 
+#include "platform/sim/SimDeviceLog.h"
+
 #include "base/text/Utf.h"
 
 #include <cstring>
@@ -54,6 +56,7 @@ bool CSimFilterDriver::IoControl(ControlHandle handle, std::uint32_t code, const
         request.Input.assign(in, in + inputSize);
     }
     request.OutputSize = outputSize;
+    request.Number = NextDeviceEventNumber();
     m_Requests.push_back(request);
     if (m_FailRequests || (m_FailRequestIn != 0 && --m_FailRequestIn == 0)) {
         return false;

@@ -16,6 +16,7 @@ struct SIM_DRIVER_REQUEST {
     std::uint32_t Code = 0;
     std::vector<std::uint8_t> Input;
     std::uint32_t OutputSize = 0;
+    std::uint64_t Number = 0; // its place among everything the device side received (SimDeviceLog.h)
 };
 
 class CSimFilterDriver : public IControlDevice {

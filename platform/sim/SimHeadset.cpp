@@ -1,5 +1,7 @@
 #include "platform/sim/SimHeadset.h"
 
+#include "platform/sim/SimDeviceLog.h"
+
 #include "platform/api/DeviceInstall.h"
 
 namespace tonvel::sim {
@@ -95,6 +97,7 @@ bool CSimHeadset::OnOutputReport(std::size_t hid, const std::uint8_t* report, st
     entry.Kind = SIM_REPORT::KIND::Output;
     entry.Bytes.assign(report, report + length);
     entry.Interface = hid;
+    entry.Number = NextDeviceEventNumber();
     bool accepted = !m_RejectOutput && length != 0 && length == m_Hid[hid].OutputReportLength;
     if (m_FailOutputIn != 0 && --m_FailOutputIn == 0) {
         accepted = false;
@@ -111,6 +114,7 @@ bool CSimHeadset::OnInputReport(std::size_t hid, std::uint8_t* report, std::size
     SIM_REPORT entry;
     entry.Kind = SIM_REPORT::KIND::Input;
     entry.Interface = hid;
+    entry.Number = NextDeviceEventNumber();
     bool delivered = !m_RejectInput && length != 0 && length == m_Hid[hid].InputReportLength;
     if (m_FailInputIn != 0 && --m_FailInputIn == 0) {
         delivered = false;

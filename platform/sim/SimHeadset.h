@@ -51,6 +51,7 @@ struct SIM_REPORT {
     std::vector<std::uint8_t> Bytes; // output: as sent; input: as delivered (empty when not delivered)
     bool Accepted = true;
     std::size_t Interface = 0; // index into HidInterfaces()
+    std::uint64_t Number = 0;  // its place among everything the device side received (SimDeviceLog.h)
 };
 
 class CSimHeadset {
