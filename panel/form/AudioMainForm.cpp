@@ -2,11 +2,11 @@
 
 #include "device/DeviceIdGroupMatcher.h"
 #include "device/HidRegisterAccess.h"
-#include "panel/model/ComponentTags.h"
 #include "features/FeatureSequences.h"
 #include "foundation/config/ApplicationConfig.h"
 #include "foundation/devid/DeviceIdMgr.h"
 #include "panel/form/AboutForm.h"
+#include "panel/model/ComponentTags.h"
 #include "platform/api/Environment.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/ProfileStrings.h"
@@ -20,6 +20,7 @@ namespace {
 constexpr uint16_t kProcessingRegister = 0x100;
 constexpr size_t kAppDataMax = 255;
 constexpr uint32_t kTimerMs = 20;
+constexpr size_t kChoiceBuffer = 128; // the remembered skin and language names are read into 128 units
 
 std::u16string Cut(std::u16string text, size_t max) {
     if (text.size() > max) text.resize(max);
@@ -167,11 +168,12 @@ void TAudioMainForm::ReadRememberedChoices() {
     }
     IProfileStrings& profile = *m_Platform.profile;
     if (m_Platform.files->Exists(user)) {
-        profile.GetString(u"Language", u"DefaultLanguage", u"", m_LanguageName, 128, user);
-        profile.GetString(u"Skin", u"DefaultSkin", u"", m_SkinName, 128, user);
+        profile.GetString(u"Language", u"DefaultLanguage", u"", m_LanguageName, kChoiceBuffer, user);
+        profile.GetString(u"Skin", u"DefaultSkin", u"", m_SkinName, kChoiceBuffer, user);
     }
-    profile.GetString(u"Language", u"DefaultLanguage", u"", m_DefaultLanguage, 128, ProgramConfigFile());
-    profile.GetString(u"Skin", u"DefaultSkin", u"", m_DefaultSkin, 128, ProgramConfigFile());
+    profile.GetString(u"Language", u"DefaultLanguage", u"", m_DefaultLanguage, kChoiceBuffer,
+                      ProgramConfigFile());
+    profile.GetString(u"Skin", u"DefaultSkin", u"", m_DefaultSkin, kChoiceBuffer, ProgramConfigFile());
 }
 
 // The application's icon, and a second copy in the image list for the tray.

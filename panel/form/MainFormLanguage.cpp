@@ -10,6 +10,11 @@
 #include <algorithm>
 
 namespace tonvel {
+namespace {
+
+constexpr size_t kMenuCaptionBuffer = 32; // a language's menu caption
+
+} // namespace
 
 std::u16string TAudioMainForm::LanguageRoot() const {
     return m_ProgramFolder + m_Config.LanguageFolderName + u"\\";
@@ -21,7 +26,8 @@ int32_t TAudioMainForm::ListLanguages() {
     m_LanguageFolders.clear();
     for (const std::u16string& name : names) {
         std::u16string caption;
-        m_Platform.profile->GetString(u"MultiLanguageFolderMap", name, u"", caption, 32, ProgramConfigFile());
+        m_Platform.profile->GetString(u"MultiLanguageFolderMap", name, u"", caption, kMenuCaptionBuffer,
+                                      ProgramConfigFile());
         m_LanguageFolders.push_back(name);
         ui::CMenuItem* item = m_LanguageMenu->Add(caption);
         item->OnClick = [this](ui::CMenuItem& clicked) { LanguageMenuClick(clicked); };
