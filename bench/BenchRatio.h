@@ -13,10 +13,11 @@ namespace tonvel::bench {
 // from a static initialiser of the benchmark's file.
 bool AddRatio(const char* label, const char* ours, const char* reference);
 
-// The console table, which also keeps each benchmark's time per iteration (its median when the run has
-// repetitions) for the ratios.
+// The console table (without colours), which also keeps each benchmark's time per iteration (its median when
+// the run has repetitions) for the ratios.
 class CRatioReporter : public benchmark::ConsoleReporter {
 public:
+    CRatioReporter() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override;
     // Prints every asked-for ratio whose two benchmarks ran.
     void PrintRatios() const;

@@ -31,10 +31,10 @@ std::vector<std::u16string> DecodeLines(const std::string& bytes, tonvel::TextEn
     std::size_t mark = 0;
     *encoding = tonvel::DetectEncoding(data, bytes.size(), &mark);
     std::u16string text;
-    std::vector<std::u16string> lines;
+    std::vector<std::u16string_view> lines;
     TONVEL_FUZZ_CHECK(tonvel::DecodeText(data + mark, bytes.size() - mark, *encoding, &text));
     tonvel::SplitLines(text, &lines);
-    return lines;
+    return std::vector<std::u16string>(lines.begin(), lines.end());
 }
 
 // Loads the file and checks what the engine's lookups give against its own records.
