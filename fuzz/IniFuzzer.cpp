@@ -46,7 +46,7 @@ std::int32_t Load(CIniMgr& ini, const std::u16string& path) {
 
     for (const auto& section : ini.Sections()) {
         TONVEL_FUZZ_CHECK(!section->m_Lines.empty());
-        const std::u16string& header = section->m_Lines.front();
+        const std::u16string_view header = section->m_Lines.front();
         TONVEL_FUZZ_CHECK(header.size() >= 2 && header.front() == u'[' && header.back() == u']');
         TONVEL_FUZZ_CHECK(section->m_Name == header.substr(1, header.size() - 2));
         TONVEL_FUZZ_CHECK(ini.HasSection(section->m_Name));
