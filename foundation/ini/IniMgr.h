@@ -20,7 +20,7 @@ class IFileSystem;
 enum IniLoadResult : std::int32_t {
     kIniLoaded = 0,
     kIniCannotOpen = 1,      // the file cannot be opened (missing, a folder, access denied, ...)
-    kIniNoLength = 2,        // the file's length cannot be determined (the whole-file read reports this as 1)
+    kIniNoLength = 2,        // the file's length cannot be determined (a whole-file read reports it as 1)
     kIniNoMemory = 3,        // no memory for the file's bytes
     kIniCannotRead = 4,      // the file opened but cannot be read
     kIniCannotDecode = 5,    // bad UTF-8, bad UTF-32 length or value, out of memory while decoding
