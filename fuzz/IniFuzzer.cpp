@@ -31,10 +31,10 @@ std::vector<std::u16string> DecodeLines(const std::string& bytes, tonvel::TextEn
     std::size_t mark = 0;
     *encoding = tonvel::DetectEncoding(data, bytes.size(), &mark);
     std::u16string text;
-    std::vector<std::u16string> lines;
+    std::vector<std::u16string_view> lines;
     TONVEL_FUZZ_CHECK(tonvel::DecodeText(data + mark, bytes.size() - mark, *encoding, &text));
     tonvel::SplitLines(text, &lines);
-    return lines;
+    return std::vector<std::u16string>(lines.begin(), lines.end());
 }
 
 // Loads the file and checks what the engine's lookups give against its own records.
@@ -46,7 +46,7 @@ std::int32_t Load(CIniMgr& ini, const std::u16string& path) {
 
     for (const auto& section : ini.Sections()) {
         TONVEL_FUZZ_CHECK(!section->m_Lines.empty());
-        const std::u16string& header = section->m_Lines.front();
+        const std::u16string_view header = section->m_Lines.front();
         TONVEL_FUZZ_CHECK(header.size() >= 2 && header.front() == u'[' && header.back() == u']');
         TONVEL_FUZZ_CHECK(section->m_Name == header.substr(1, header.size() - 2));
         TONVEL_FUZZ_CHECK(ini.HasSection(section->m_Name));

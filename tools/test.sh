@@ -3,7 +3,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 . tools/packages.sh
-need_packages cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev nettle-dev libstb-dev \
+need_packages cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libinih-dev nettle-dev libstb-dev \
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 xvfb x11-apps imagemagick
 
 werror=-DTONVEL_WERROR=ON

@@ -2,6 +2,8 @@
 
 #include "foundation/ini/IniText.h"
 
+#include <algorithm>
+
 namespace tonvel {
 namespace {
 
@@ -142,19 +144,20 @@ bool DecodeText(const unsigned char* data, std::size_t length, TextEncoding enco
     case kTextEightBit:
         break;
     }
-    text->reserve(length);
+    text->resize(length);
     for (std::size_t i = 0; i < length; ++i)
-        text->push_back(WidenSigned(data[i]));
+        (*text)[i] = WidenSigned(data[i]);
     return true;
 }
 
-void SplitLines(std::u16string_view text, std::vector<std::u16string>* lines) {
+void SplitLines(std::u16string_view text, std::vector<std::u16string_view>* lines) {
+    lines->reserve(lines->size() + std::count(text.begin(), text.end(), u'\n') + 1);
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find(u'\n', start);
         if (end == std::u16string_view::npos) end = text.size();
         const std::u16string_view piece = text.substr(start, end - start);
-        if (!piece.empty()) lines->emplace_back(TrimUnit(TrimUnit(piece, u' '), u'\r'));
+        if (!piece.empty()) lines->push_back(TrimUnit(TrimUnit(piece, u' '), u'\r'));
         start = end + 1;
     }
 }

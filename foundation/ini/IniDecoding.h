@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tonvel {
@@ -28,7 +29,8 @@ TextEncoding DetectEncoding(const unsigned char* data, std::size_t length, std::
 bool DecodeText(const unsigned char* data, std::size_t length, TextEncoding encoding, std::u16string* text);
 
 // Cuts the text at every line feed, skips empty pieces, trims each remaining piece of its outer spaces and
-// then its outer carriage returns and appends it to lines (also when it became empty).
-void SplitLines(std::u16string_view text, std::vector<std::u16string>* lines);
+// then its outer carriage returns and appends it to lines (also when it became empty). The lines are views
+// into the text.
+void SplitLines(std::u16string_view text, std::vector<std::u16string_view>* lines);
 
 } // namespace tonvel

@@ -44,11 +44,10 @@ std::int32_t CIniMgr::LoadFile(IFileSystem& files, const std::u16string& path) {
     const TextEncoding encoding = DetectEncoding(bytes.data(), bytes.size(), &markLength);
     m_Encoding = encoding;
     try {
-        std::u16string text;
-        if (!DecodeText(bytes.data() + markLength, bytes.size() - markLength, encoding, &text))
+        if (!DecodeText(bytes.data() + markLength, bytes.size() - markLength, encoding, &m_Text))
             return kIniCannotDecode;
         bytes = std::vector<std::uint8_t>();
-        SplitLines(text, &m_Lines);
+        SplitLines(m_Text, &m_Lines);
     } catch (const std::bad_alloc&) {
         return kIniCannotDecode;
     }
@@ -58,11 +57,10 @@ std::int32_t CIniMgr::LoadFile(IFileSystem& files, const std::u16string& path) {
 std::int32_t CIniMgr::GroupSections() {
     try {
         CIniSectionDefine* current = nullptr;
-        for (const std::u16string& line : m_Lines) {
+        for (const std::u16string_view line : m_Lines) {
             if (line.empty() || line.front() == u';') continue;
             if (IsBracketed(line)) {
-                auto record =
-                    std::make_unique<CIniSectionDefine>(std::u16string_view(line).substr(1, line.size() - 2));
+                auto record = std::make_unique<CIniSectionDefine>(line.substr(1, line.size() - 2));
                 record->m_Lines.push_back(line);
                 current = record.get();
                 m_Sections.push_back(std::move(record));
@@ -94,7 +92,7 @@ void CIniMgr::GetKeyNames(std::u16string_view section, std::vector<std::u16strin
     if (record == nullptr) return;
     names.clear();
     for (const VALUE_NAME_DEFINE& entry : record->m_Section.m_Values)
-        names.push_back(entry.Name);
+        names.emplace_back(entry.Name);
 }
 
 std::u16string CIniMgr::GetValue(std::u16string_view section, std::u16string_view name) const {
@@ -102,14 +100,15 @@ std::u16string CIniMgr::GetValue(std::u16string_view section, std::u16string_vie
     const CIniSectionDefine* record = FindSection(section);
     if (record == nullptr) return {};
     for (const VALUE_NAME_DEFINE& entry : record->m_Section.m_Values) {
-        if (entry.Name == name) return entry.Value;
+        if (entry.Name == name) return std::u16string(entry.Value);
     }
     return {};
 }
 
 void CIniMgr::Clear() {
-    m_Lines.clear();
     m_Sections.clear();
+    m_Lines.clear();
+    m_Text.clear();
 }
 
 } // namespace tonvel

@@ -20,7 +20,7 @@ class IFileSystem;
 enum IniLoadResult : std::int32_t {
     kIniLoaded = 0,
     kIniCannotOpen = 1,      // the file cannot be opened (missing, a folder, access denied, ...)
-    kIniNoLength = 2,        // the file's length cannot be determined (the whole-file read reports this as 1)
+    kIniNoLength = 2,        // the file's length cannot be determined (a whole-file read reports it as 1)
     kIniNoMemory = 3,        // no memory for the file's bytes
     kIniCannotRead = 4,      // the file opened but cannot be read
     kIniCannotDecode = 5,    // bad UTF-8, bad UTF-32 length or value, out of memory while decoding
@@ -31,6 +31,7 @@ class CIniMgr {
 public:
     CIniMgr() = default;
     ~CIniMgr() { Clear(); }
+    // Neither copied nor moved: the lines and entries point into the manager's own text.
     CIniMgr(const CIniMgr&) = delete;
     CIniMgr& operator=(const CIniMgr&) = delete;
 
@@ -47,12 +48,12 @@ public:
     // The value of the first entry with this name in the first section with this name; empty if the entry
     // name is empty, the section is missing or no entry matches.
     std::u16string GetValue(std::u16string_view section, std::u16string_view name) const;
-    // Empties the lines and deletes the section records.
+    // Empties the lines and the text they view and deletes the section records.
     void Clear();
 
     std::int32_t Encoding() const { return m_Encoding; }
     const std::u16string& FilePath() const { return m_FilePath; }
-    const std::vector<std::u16string>& Lines() const { return m_Lines; }
+    const std::vector<std::u16string_view>& Lines() const { return m_Lines; }
     const std::vector<std::unique_ptr<CIniSectionDefine>>& Sections() const { return m_Sections; }
 
 private:
@@ -61,7 +62,10 @@ private:
 
     std::int32_t m_Encoding = kTextEightBit;
     std::u16string m_FilePath;
-    std::vector<std::u16string> m_Lines;
+    // The decoded text of the last load. The lines, the sections' lines and their entries are views into
+    // it, so it changes only when they are rebuilt.
+    std::u16string m_Text;
+    std::vector<std::u16string_view> m_Lines;
     std::vector<std::unique_ptr<CIniSectionDefine>> m_Sections;
 };
 

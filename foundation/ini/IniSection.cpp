@@ -4,8 +4,9 @@
 
 namespace tonvel {
 
-void CIniSection::Parse(const std::vector<std::u16string>& lines) {
-    for (const std::u16string& raw : lines) {
+void CIniSection::Parse(const std::vector<std::u16string_view>& lines) {
+    m_Values.reserve(lines.size());
+    for (const std::u16string_view raw : lines) {
         const std::u16string_view line = TrimUnit(TrimUnit(TrimUnit(raw, u' '), u'\r'), u'\n');
         if (line.empty() || line.front() == u';') continue;
         if (IsBracketed(line)) {
@@ -14,7 +15,7 @@ void CIniSection::Parse(const std::vector<std::u16string>& lines) {
         }
         const std::size_t equals = line.find(u'=');
         if (equals == std::u16string_view::npos || equals == 0) continue;
-        m_Values.push_back({std::u16string(line.substr(0, equals)), std::u16string(line.substr(equals + 1))});
+        m_Values.push_back({line.substr(0, equals), line.substr(equals + 1)});
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The parsed form of INI sections: name/value entries in file order, duplicates kept.
+// The parsed form of INI sections: name/value entries in file order, duplicates kept. Raw lines, names and
+// values are views into the text of the file, which the CIniMgr that loaded it owns.
 
 #include <string>
 #include <string_view>
@@ -9,15 +10,16 @@ namespace tonvel {
 
 // One entry of a section: the text left and right of the line's first "=".
 struct VALUE_NAME_DEFINE {
-    std::u16string Name; // never empty
-    std::u16string Value;
+    std::u16string_view Name; // never empty
+    std::u16string_view Value;
 };
 
 // The parsed entries of one section.
 class CIniSection {
 public:
-    // Parses the raw lines of a section (its header line first) into m_Name and m_Values.
-    void Parse(const std::vector<std::u16string>& lines);
+    // Parses the raw lines of a section (its header line first) into m_Name and m_Values; the entries are
+    // views into the lines' text.
+    void Parse(const std::vector<std::u16string_view>& lines);
 
     std::u16string m_Name;
     std::vector<VALUE_NAME_DEFINE> m_Values;
@@ -30,7 +32,7 @@ public:
 
     std::u16string m_Name;
     CIniSection m_Section;
-    std::vector<std::u16string> m_Lines; // the header line first
+    std::vector<std::u16string_view> m_Lines; // the header line first
 };
 
 } // namespace tonvel

@@ -23,10 +23,15 @@ fs::path FindEntry(const fs::path& folder, const std::u16string& name) {
     return folder / fs::path(name);
 }
 
+// The whole file in one read of its length.
 bool ReadHostFile(const fs::path& host, std::vector<uint8_t>& bytes) {
-    std::ifstream in(host, std::ios::binary);
+    std::ifstream in(host, std::ios::binary | std::ios::ate);
     if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::streamoff length = in.tellg();
+    if (length < 0 || !in.seekg(0)) return false;
+    bytes.resize(static_cast<size_t>(length));
+    in.read(reinterpret_cast<char*>(bytes.data()), length);
+    bytes.resize(static_cast<size_t>(in.gcount()));
     return !in.bad();
 }
 

@@ -7,6 +7,7 @@
 using namespace std::string_literals;
 using namespace tonvel;
 using tonvel::test::LoadIniBytes;
+using tonvel::test::Strings;
 
 namespace {
 
@@ -29,7 +30,7 @@ TEST_P(IniDecoding, GivesEncodingAndLines) {
     CIniMgr ini;
     EXPECT_EQ(LoadIniBytes(ini, c.bytes), c.result);
     EXPECT_EQ(ini.Encoding(), c.encoding);
-    EXPECT_EQ(ini.Lines(), c.lines);
+    EXPECT_EQ(Strings(ini.Lines()), c.lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -144,7 +145,7 @@ TEST(IniLines, CutAndTrimmed) {
     for (const LINE_CASE& c : cases) {
         CIniMgr ini;
         ASSERT_EQ(LoadIniBytes(ini, c.text), 0) << c.label;
-        EXPECT_EQ(ini.Lines(), c.lines) << c.label;
+        EXPECT_EQ(Strings(ini.Lines()), c.lines) << c.label;
     }
 }
 

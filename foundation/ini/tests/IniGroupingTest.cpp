@@ -6,6 +6,7 @@
 
 using namespace tonvel;
 using tonvel::test::LoadIniBytes;
+using tonvel::test::Strings;
 
 namespace {
 
@@ -68,10 +69,10 @@ TEST(IniSections, HeadersAndTheirLines) {
     // Names are not trimmed; an empty header gives an empty name.
     EXPECT_EQ(sections[0]->m_Name, u" A ");
     EXPECT_EQ(sections[0]->m_Section.m_Name, u" A ");
-    EXPECT_EQ(sections[0]->m_Lines, (std::vector<std::u16string>{u"[ A ]", u"k=v"}));
+    EXPECT_EQ(Strings(sections[0]->m_Lines), (std::vector<std::u16string>{u"[ A ]", u"k=v"}));
     EXPECT_EQ(sections[1]->m_Name, u"");
     // A header that begins with a tab is an ordinary line of the section before it.
-    EXPECT_EQ(sections[1]->m_Lines, (std::vector<std::u16string>{u"[]", u"e=1", u"\t[T]", u"t=1"}));
+    EXPECT_EQ(Strings(sections[1]->m_Lines), (std::vector<std::u16string>{u"[]", u"e=1", u"\t[T]", u"t=1"}));
     EXPECT_EQ(sections[1]->m_Section.m_Values.size(), 2u);
     EXPECT_TRUE(ini.HasSection(u""));
     EXPECT_TRUE(ini.HasSection(u" A "));
@@ -104,7 +105,7 @@ TEST(IniSections, HeaderWithSpaceBeforeCarriageReturnJoinsThePreviousSection) {
     const CIniSectionDefine& record = *ini.Sections()[0];
     EXPECT_EQ(record.m_Name, u"A");
     EXPECT_EQ(record.m_Section.m_Name, u"B");
-    EXPECT_EQ(record.m_Lines, (std::vector<std::u16string>{u"[A]", u"k=1", u"[B] ", u"m=2"}));
+    EXPECT_EQ(Strings(record.m_Lines), (std::vector<std::u16string>{u"[A]", u"k=1", u"[B] ", u"m=2"}));
     EXPECT_FALSE(ini.HasSection(u"B"));
     EXPECT_EQ(ini.GetValue(u"A", u"m"), u"2");
     // With a plain LF line end the same header is trimmed first and opens its own section.

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tonvel::test {
 
@@ -19,5 +20,10 @@ std::u16string IniTestPath(std::u16string_view name);
 
 // Writes the bytes to a scratch file and loads it into ini; returns LoadFile's result.
 std::int32_t LoadIniBytes(CIniMgr& ini, std::string_view bytes);
+
+// Lines as strings, to compare with the expected ones.
+inline std::vector<std::u16string> Strings(const std::vector<std::u16string_view>& lines) {
+    return std::vector<std::u16string>(lines.begin(), lines.end());
+}
 
 } // namespace tonvel::test
