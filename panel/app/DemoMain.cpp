@@ -74,6 +74,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const int rc = tonvel::RunControlPanel(app, platform, options);
     if (timer) KillTimer(nullptr, timer);
     g_report = nullptr;
-    WriteDeviceState(sim, program + u".device.txt");
+    WriteDeviceState(sim, platform.files->ModuleFileName() + u".device.txt");
     return rc;
 }

@@ -141,7 +141,9 @@ void CWin32Backend::FormShow(CForm& form, bool show) {
     }
     SyncControls(form);
     m_activated = false;
-    ShowWindow(hwnd, form.Minimized() ? SW_SHOWMINNOACTIVE : SW_SHOW);
+    // A window the application minimised (going to the tray) is restored when its form is not minimised.
+    const int command = form.Minimized() ? SW_SHOWMINNOACTIVE : IsIconic(hwnd) ? SW_RESTORE : SW_SHOW;
+    ShowWindow(hwnd, command);
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(hwnd);
     UpdateWindow(hwnd);
