@@ -175,8 +175,8 @@ int32_t CSimFileSystem::Copy(const std::u16string& from, const std::u16string& t
     if (status != FileOk) return status;
     const uint32_t target = Attributes(to);
     if (target != FileAttrInvalid) {
+        if (failIfExists) return FileExists; // a folder too
         if ((target & FileAttrDirectory) != 0) return FileAccessDenied;
-        if (failIfExists) return FileExists;
     }
     return WriteAll(to, bytes.data(), bytes.size());
 }
