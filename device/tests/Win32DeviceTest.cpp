@@ -96,8 +96,9 @@ constexpr std::u16string_view kDisplayAdapterClass = u"{5B45201D-F2F2-4F3B-85BB-
 constexpr std::u16string_view kMonitorClass = u"{E6F07B5F-EE97-4A90-B076-33F57BF4EAA7}";
 
 // Every interface of the class that is present: each path is whole (no terminator inside, it begins with
-// "\\?\"). SetupAPI gives a path only when the detail record's size field is the fixed part of this
-// build's layout (6 in a 32-bit process, 8 in a 64-bit one), so a path at all proves the size field.
+// "\\?\"). SetupAPI gives no path when the detail record's size field is not the fixed part of the record
+// (the buffer's size, say); Windows also refuses the other bitness's value (8 in a 32-bit process, 6 in a
+// 64-bit one), wine does not.
 std::uint32_t CheckInterfacePaths(IDeviceInstall& install, std::u16string_view interfaceClass) {
     const DeviceListHandle list = install.GetClassDevs(interfaceClass, kDigcfPresent | kDigcfDeviceInterface);
     EXPECT_NE(list, kNoDeviceList);
