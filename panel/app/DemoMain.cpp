@@ -1,7 +1,9 @@
 // TonvelDemo.exe: the control panel with the real Win32 UI, files and registry, but the device side (HID,
 // device list, filter driver, device notifications) from the simulated Windows with a virtual headset
 // plugged in. It opens shown instead of going to the tray, and at exit writes the virtual device's
-// register file and request log beside itself ("TonvelDemo.exe.device.txt"). When TONVEL_DEMO_REPORT names a
+// register file and request log beside itself ("TonvelDemo.exe.device.txt": the registers that are not 0,
+// the counts, then one line per HID report, "out" or "in" and its bytes, and one per filter request,
+// "ioctl", its code and its input bytes, each in the order made). When TONVEL_DEMO_REPORT names a
 // file, the demo keeps what its main window shows written there (see CDemoScreenReport). When
 // TONVEL_DEMO_SECONDS gives a number of seconds, the demo ends itself after them through the exit message
 // the setup broadcasts, so that it goes through the panel's whole shutdown.
@@ -18,8 +20,20 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
+
+// " XX XX ...": each byte as two upper-case hex digits after a space.
+std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    char hex[4];
+    for (const std::uint8_t byte : bytes) {
+        std::snprintf(hex, sizeof hex, " %02X", byte);
+        text += hex;
+    }
+    return text;
+}
 
 void WriteDeviceState(tonvel::sim::CSimWindows& sim, const std::u16string& path) {
     std::string text = "registers\n";
@@ -32,6 +46,13 @@ void WriteDeviceState(tonvel::sim::CSimWindows& sim, const std::u16string& path)
     }
     text += "reports " + std::to_string(sim.Headset().Reports().size()) + "\n";
     text += "filter requests " + std::to_string(sim.FilterDriver().Requests().size()) + "\n";
+    for (const tonvel::sim::SIM_REPORT& report : sim.Headset().Reports())
+        text += (report.Kind == tonvel::sim::SIM_REPORT::KIND::Output ? "out" : "in") +
+                HexBytes(report.Bytes) + "\n";
+    for (const tonvel::sim::SIM_DRIVER_REQUEST& request : sim.FilterDriver().Requests()) {
+        std::snprintf(line, sizeof line, "ioctl %08X", static_cast<unsigned>(request.Code));
+        text += line + HexBytes(request.Input) + "\n";
+    }
     FILE* file = _wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"wb");
     if (!file) return;
     std::fwrite(text.data(), 1, text.size(), file);
