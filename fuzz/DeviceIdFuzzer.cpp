@@ -1,5 +1,6 @@
 // The device-ID group loader on any configuration file: Load never reads or writes out of bounds, every
-// accepted entry is proven by its token, and every accepted pattern matches itself.
+// accepted entry is proven by its token (the token deciphers to exactly the pattern), and Match finds every
+// accepted pattern, whatever stands at its "X" places and in whatever letter case.
 
 #include "foundation/devid/DeviceIdMgr.h"
 #include "foundation/protect/Protect.h"
@@ -19,6 +20,34 @@ tonvel::fuzz::CMemoryFiles& Files() {
     return files;
 }
 
+// The token's plain text as the pattern must read: 8-bit text up to its first zero byte, bytes from 0x80
+// widened as signed 8-bit characters. Empty when the token does not decipher.
+std::u16string PlainText(const std::u16string& token, bool& deciphered) {
+    std::string bytes;
+    for (char16_t unit : token)
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+    unsigned char plain[4096];
+    std::size_t length = sizeof plain;
+    deciphered = tonvel::DecryptValue(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                                      plain, &length) == 0;
+    std::u16string text;
+    for (std::size_t i = 0; deciphered && i < length && plain[i] != 0; ++i)
+        text.push_back(plain[i] < 0x80 ? plain[i] : static_cast<char16_t>(0xFF00 | plain[i]));
+    return text;
+}
+
+// The pattern with its "X" places filled and its ASCII letters in lower case: a hardware ID it matches.
+std::u16string MatchingId(const std::u16string& pattern) {
+    std::u16string id = pattern;
+    for (char16_t& unit : id) {
+        if (unit == u'X')
+            unit = u'7';
+        else if (unit >= u'A' && unit <= u'Z')
+            unit = static_cast<char16_t>(unit - u'A' + u'a');
+    }
+    return id;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -27,22 +56,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         tonvel::CDeviceIdMgr group;
         const std::int32_t status = group.Load(Files(), kConfig, section);
         TONVEL_FUZZ_CHECK(status >= tonvel::kDeviceIdLoaded && status <= tonvel::kDeviceIdEmptySide);
+        std::size_t longest = 0;
         for (const auto& [pattern, token] : group.DeviceMap()) {
             TONVEL_FUZZ_CHECK(!pattern.empty() && !token.empty());
-            std::string bytes;
-            for (char16_t unit : token)
-                bytes.push_back(static_cast<char>(unit & 0xFF));
-            unsigned char plain[4096];
-            std::size_t length = sizeof plain;
-            TONVEL_FUZZ_CHECK(tonvel::DecryptValue(reinterpret_cast<const unsigned char*>(bytes.data()),
-                                                   bytes.size(), plain, &length) == 0);
+            bool deciphered = false;
+            const std::u16string plain = PlainText(token, deciphered);
+            TONVEL_FUZZ_CHECK(deciphered);
+            TONVEL_FUZZ_CHECK(plain == pattern);
+            longest = pattern.size() > longest ? pattern.size() : longest;
             bool upper = true;
             for (char16_t unit : pattern)
                 upper = upper && !(unit >= u'a' && unit <= u'z');
-            if (upper) TONVEL_FUZZ_CHECK(group.Match(pattern));
+            if (!upper)
+                continue; // hardware IDs are upper-cased before matching: such a pattern never matches
+            TONVEL_FUZZ_CHECK(group.Match(pattern));
+            TONVEL_FUZZ_CHECK(group.Match(MatchingId(pattern)));
         }
-        group.Match(u"USB\\VID_7F1C&PID_7213&REV_0100&MI_03");
-        group.Match(u"");
+        // Only a pattern of the same length can match.
+        TONVEL_FUZZ_CHECK(!group.Match(u""));
+        TONVEL_FUZZ_CHECK(!group.Match(std::u16string(longest + 1, u'X')));
+        const std::u16string headset = u"USB\\VID_7F1C&PID_7213&REV_0100&MI_03";
+        if (group.Match(headset)) {
+            bool sameLength = false;
+            for (const auto& entry : group.DeviceMap())
+                sameLength = sameLength || entry.first.size() == headset.size();
+            TONVEL_FUZZ_CHECK(sameLength);
+        }
     }
     return 0;
 }

@@ -1,7 +1,9 @@
 // The skin file reader on any SkinSetting.ini: the file read through the simulated profile strings, loaded
 // into the skin record and put through the application plan; and the value syntax on the file's own
 // values. Every entry keeps within the record's bounds (file names of 63 characters, values of 255), a
-// failed load names the item it stopped at, and the value syntax agrees with itself.
+// failed load names the item it stopped at, and the value syntax agrees with itself. A skin switch (the file
+// loaded into the record of a complete previous skin) leaves no picture of the previous skin and gives the
+// speaker ratio of the two radii.
 //
 // Input: a state byte, then the file's bytes.
 
@@ -13,6 +15,7 @@
 #include "panel/model/ValueSyntax.h"
 #include "platform/sim/SimProfileStrings.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -23,6 +26,39 @@ namespace {
 using namespace tonvel;
 
 constexpr char16_t kPath[] = u"C:\\Program Files\\Tonvel\\Skin\\Azure\\SkinSetting.ini";
+constexpr char16_t kPreviousPath[] = u"C:\\Program Files\\Tonvel\\Skin\\Before\\SkinSetting.ini";
+constexpr int32_t kPreviousRadius = 100; // VirtualCenter's third item below
+
+// A complete skin file: every picture and every number given.
+std::string PreviousSkin() {
+    struct SECTION {
+        const char16_t* Name;
+        const char16_t* Token; // the section's name in the picture keys
+        std::u16string Numbers;
+    };
+    const SECTION sections[] = {
+        {u"Main", u"Main", u"BackNotebook=1,2,3,4\r\n"},
+        {u"EQ", u"EQ", u"EQPanel=1,2\r\nEQSlider=1,2\r\n"},
+        {u"3D", u"D3", u""},
+        {u"Effect", u"Effect", u"EffectPanel=1,2\r\n"},
+        {u"Mic", u"Mic", u"MicPanel=1,2\r\nMicSlider=1,2\r\nMicProgressLength=1\r\n"},
+        {u"Virtual7ch1", u"Virtual7ch1", u"VirtualPanel=1,2\r\nVirtualCenter=10,20,100\r\n"},
+        {u"About", u"About", u""},
+    };
+    std::u16string text;
+    for (const SECTION& section : sections) {
+        text += u"[" + std::u16string(section.Name) + u"]\r\n" + section.Numbers;
+        for (int i = 0; i < SkinImageCount; ++i) {
+            const SKIN_IMAGE_KEY& key = SkinImageKey(static_cast<SKIN_IMAGE>(i));
+            if (std::u16string(key.Section) == section.Token)
+                text += std::u16string(key.Key) + u"=before.png,1,2,3,4\r\n";
+        }
+    }
+    std::string bytes;
+    for (char16_t unit : text)
+        bytes.push_back(static_cast<char>(unit));
+    return bytes;
+}
 
 // The items joined again: the value without its quotes, cut after the last item returned.
 void CheckSplit(const std::u16string& value, size_t maxItems) {
@@ -82,15 +118,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         TONVEL_FUZZ_CHECK(info.FileName.size() <= SkinFileNameMax);
         TONVEL_FUZZ_CHECK(SkinPicturePath(u"C:\\S\\", u"3D\\", info).size() == 8 + info.FileName.size());
     }
-    const double ratio = skin.Metrics().SpeakerRatio();
-    (void)ratio;
+    // A radius read moves the one before (none yet: 0) to the previous radius.
+    const bool radiusRead = skin.Metrics().PreviousSpeakerRadius == 0;
+    TONVEL_FUZZ_CHECK(std::isfinite(skin.Metrics().SpeakerRatio()));
 
-    // A second load into the same record starts from clear pictures.
-    CSkinSetting again;
-    again.Load(fileReader);
-    for (int i = 0; i < SkinImageCount; ++i)
-        TONVEL_FUZZ_CHECK(again.Image(static_cast<SKIN_IMAGE>(i)).FileName ==
-                          skin.Image(static_cast<SKIN_IMAGE>(i)).FileName);
+    // A skin switch: the panel loads the new file into the record that holds the previous skin. The second
+    // load starts from clear pictures, stops where a fresh load stops, and the speaker icons move by the new
+    // radius over the previous one (they stay when the file gives no radius).
+    const std::string previous = PreviousSkin();
+    files.m_Files[kPreviousPath].assign(previous.begin(), previous.end());
+    CSkinSetting switched;
+    switched.Metrics().PreviousSpeakerRadius = 1;
+    TONVEL_FUZZ_CHECK(switched.Load(MakeProfileReader(profile, kPreviousPath)).Ok());
+    const PANEL_STATUS again = switched.Load(fileReader);
+    TONVEL_FUZZ_CHECK(again.Code == status.Code && again.Message == status.Message);
+    for (int i = 0; i < SkinImageCount; ++i) {
+        const _SKIN_IMAGE_INFO& fresh = skin.Image(static_cast<SKIN_IMAGE>(i));
+        const _SKIN_IMAGE_INFO& loaded = switched.Image(static_cast<SKIN_IMAGE>(i));
+        TONVEL_FUZZ_CHECK(loaded.FileName == fresh.FileName && loaded.HasLeft == fresh.HasLeft &&
+                          loaded.HasHeight == fresh.HasHeight && loaded.Left == fresh.Left);
+    }
+    const double expectedRatio =
+        radiusRead ? static_cast<double>(skin.Metrics().SpeakerRadius) / kPreviousRadius : 1.0;
+    TONVEL_FUZZ_CHECK(switched.Metrics().SpeakerRatio() == expectedRatio);
 
     // The plan names one valid picture per placement, whatever the state.
     SKIN_FEATURE_STATE state;

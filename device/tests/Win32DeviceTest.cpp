@@ -49,11 +49,11 @@ protected:
     const Platform& P() { return m_Windows.platform(); }
 };
 
-TEST_F(Win32Device, TheBundleCarriesTheDeviceSide) {
-    EXPECT_NE(P().hid, nullptr);
-    EXPECT_NE(P().deviceInstall, nullptr);
-    EXPECT_NE(P().controlDevice, nullptr);
-    EXPECT_NE(P().deviceNotifications, nullptr);
+TEST_F(Win32Device, TheBundleCarriesTheRealDeviceSide) {
+    EXPECT_NE(dynamic_cast<win32::CWin32Hid*>(P().hid), nullptr);
+    EXPECT_NE(dynamic_cast<win32::CWin32DeviceInstall*>(P().deviceInstall), nullptr);
+    EXPECT_NE(dynamic_cast<win32::CWin32ControlDevice*>(P().controlDevice), nullptr);
+    EXPECT_EQ(P().deviceNotifications, &m_Windows.DeviceNotifications());
     EXPECT_EQ(P().hid->GetHidGuid(), kHidInterfaceClass);
 }
 
@@ -89,46 +89,75 @@ TEST_F(Win32Device, EveryFilterRequestFindsNoControlDevice) {
     EXPECT_EQ(value, 0x5678u);
 }
 
-TEST_F(Win32Device, InterfaceDetailSizeFieldIsTheFixedPartOfThisBuild) {
-    EXPECT_EQ(win32::CWin32DeviceInstall::InterfaceDetailSizeField(), kDetailSizeField);
+// Interface classes that wine lists on its display (the tests run on one): display adapters and monitors.
+// The HID interfaces it lists are its own input devices (none of ours, and none at all on some machines),
+// so the paths are checked on these as well.
+constexpr std::u16string_view kDisplayAdapterClass = u"{5B45201D-F2F2-4F3B-85BB-30FF1F953599}";
+constexpr std::u16string_view kMonitorClass = u"{E6F07B5F-EE97-4A90-B076-33F57BF4EAA7}";
+
+// Every interface of the class that is present: each path is whole (no terminator inside, it begins with
+// "\\?\"). SetupAPI gives no path when the detail record's size field is not the fixed part of the record
+// (the buffer's size, say); Windows also refuses the other bitness's value (8 in a 32-bit process, 6 in a
+// 64-bit one), wine does not.
+std::uint32_t CheckInterfacePaths(IDeviceInstall& install, std::u16string_view interfaceClass) {
+    const DeviceListHandle list = install.GetClassDevs(interfaceClass, kDigcfPresent | kDigcfDeviceInterface);
+    EXPECT_NE(list, kNoDeviceList);
+    if (list == kNoDeviceList) return 0;
+    std::uint32_t count = 0;
+    for (std::uint32_t index = 0; index < 64; ++index) {
+        DEVICE_INTERFACE_DATA data;
+        if (!install.EnumDeviceInterfaces(list, interfaceClass, index, data)) break;
+        ++count;
+        EXPECT_EQ(data.InterfaceClass, interfaceClass);
+        std::u16string path;
+        EXPECT_TRUE(install.GetDeviceInterfacePath(list, data, path)) << "no path for interface " << index;
+        EXPECT_EQ(path.rfind(u"\\\\?\\", 0), 0u) << Narrow(path);
+        EXPECT_EQ(path.find(u'\0'), std::u16string::npos);
+    }
+    install.DestroyDeviceInfoList(list);
+    return count;
 }
 
 TEST_F(Win32Device, DeviceListsOpenAndTheirInterfacesGiveTerminatedPaths) {
     IDeviceInstall& install = *P().deviceInstall;
     EXPECT_EQ(install.GetClassDevs(u"{not a class}", kDigcfPresent | kDigcfDeviceInterface), kNoDeviceList);
-
-    const DeviceListHandle list =
-        install.GetClassDevs(kHidInterfaceClass, kDigcfPresent | kDigcfDeviceInterface);
-    ASSERT_NE(list, kNoDeviceList);
-    // Whatever wine lists: each path is whole (no terminator inside, HID paths begin with "\\?\").
-    for (std::uint32_t index = 0; index < 64; ++index) {
-        DEVICE_INTERFACE_DATA data;
-        if (!install.EnumDeviceInterfaces(list, kHidInterfaceClass, index, data)) break;
-        EXPECT_EQ(data.InterfaceClass, kHidInterfaceClass);
-        std::u16string path;
-        ASSERT_TRUE(install.GetDeviceInterfacePath(list, data, path));
-        EXPECT_EQ(path.rfind(u"\\\\?\\", 0), 0u) << Narrow(path);
-        EXPECT_EQ(path.find(u'\0'), std::u16string::npos);
-    }
-    install.DestroyDeviceInfoList(list);
+    // Wine registers its display devices when a program first asks for them.
+    DISPLAY_DEVICEW display{};
+    display.cb = sizeof display;
+    EXPECT_TRUE(EnumDisplayDevicesW(nullptr, 0, &display, 0));
+    const std::uint32_t displays = CheckInterfacePaths(install, kDisplayAdapterClass);
+    const std::uint32_t monitors = CheckInterfacePaths(install, kMonitorClass);
+    EXPECT_GT(displays + monitors, 0u) << "wine lists no display adapter and no monitor: nothing was checked";
+    // HID interfaces: none under wine here; any it lists are checked too.
+    const std::uint32_t hid = CheckInterfacePaths(install, kHidInterfaceClass);
+    RecordProperty("interfaces", "display adapters " + std::to_string(displays) + ", monitors " +
+                                     std::to_string(monitors) + ", HID " + std::to_string(hid));
 }
 
 TEST_F(Win32Device, HardwareIdsOfPresentDevicesReadAsMultiStrings) {
     IDeviceInstall& install = *P().deviceInstall;
     const DeviceListHandle list = install.GetClassDevs(u"", kDigcfPresent | kDigcfAllClasses);
     ASSERT_NE(list, kNoDeviceList);
+    std::uint32_t devices = 0, withIds = 0;
     for (std::uint32_t index = 0; index < 64; ++index) {
         DEVICE_INFO_DATA device;
         if (!install.EnumDeviceInfo(list, index, device)) break;
+        ++devices;
         const DEVICE_PROPERTY_RESULT probe =
             install.GetDeviceRegistryProperty(list, device, kSpdrpHardwareId, nullptr, 0);
         if (probe.Error != kErrorInsufficientBuffer) continue; // a device without hardware IDs
+        ++withIds;
         EXPECT_EQ(probe.ValueType, kRegMultiSz);
         std::u16string id;
         EXPECT_TRUE(ReadFirstPropertyString(install, list, device, kSpdrpHardwareId, id));
         EXPECT_FALSE(id.empty());
+        EXPECT_EQ(id.find(u'\0'), std::u16string::npos) << Narrow(id);
     }
     install.DestroyDeviceInfoList(list);
+    EXPECT_GT(withIds, 0u) << "wine lists " << devices
+                           << " present devices, none with hardware IDs: nothing was checked";
+    RecordProperty("devices",
+                   std::to_string(devices) + " present, " + std::to_string(withIds) + " with hardware IDs");
 }
 
 // A device-interface record as Windows builds it: header, class, then the name and its terminator.

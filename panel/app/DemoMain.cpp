@@ -1,7 +1,9 @@
 // TonvelDemo.exe: the control panel with the real Win32 UI, files and registry, but the device side (HID,
 // device list, filter driver, device notifications) from the simulated Windows with a virtual headset
 // plugged in. It opens shown instead of going to the tray, and at exit writes the virtual device's
-// register file and request log beside itself ("TonvelDemo.exe.device.txt"). When TONVEL_DEMO_REPORT names a
+// register file and request log beside itself ("TonvelDemo.exe.device.txt": the registers that are not 0,
+// the counts, then one line per HID report, "out" or "in" and its bytes, and one per filter request,
+// "ioctl", its code and its input bytes, each in the order made). When TONVEL_DEMO_REPORT names a
 // file, the demo keeps what its main window shows written there (see CDemoScreenReport). When
 // TONVEL_DEMO_SECONDS gives a number of seconds, the demo ends itself after them through the exit message
 // the setup broadcasts, so that it goes through the panel's whole shutdown.
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 

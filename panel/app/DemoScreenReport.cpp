@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
 namespace tonvel {
 namespace {
@@ -19,11 +20,22 @@ bool Showing(const ui::CComponent& component) {
     return true;
 }
 
+// "left,top,width,height" of a component in the form's client area.
+std::string Bounds(const ui::CComponent& component) {
+    int32_t left = component.Left(), top = component.Top();
+    for (const ui::CComponent* c = component.Parent(); c && c->Parent(); c = c->Parent()) {
+        left += c->Left();
+        top += c->Top();
+    }
+    return std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(component.Width()) + "," +
+           std::to_string(component.Height());
+}
+
 void ReportLabels(const ui::CComponent& parent, std::string& text) {
     for (const auto& child : parent.Children()) {
         if (child->Kind() == ui::ComponentKind::Label) {
             const auto& label = static_cast<const ui::CLabel&>(*child);
-            text += Utf16ToUtf8(label.Name()) + (Showing(label) ? "|1|" : "|0|") +
+            text += Utf16ToUtf8(label.Name()) + (Showing(label) ? "|1|" : "|0|") + Bounds(label) + "|" +
                     Utf16ToUtf8(label.Caption()) + "\n";
         }
         ReportLabels(*child, text);

@@ -1,8 +1,12 @@
 // The product's own data: both skins and both languages load completely with the panel's rules, every
 // picture they name exists, outlines match the backgrounds, and thumbs and bars line up with the metrics.
+// The files are read as the panel reads them: from the program folder of the simulated Windows, through its
+// profile strings (Windows' rules, compared against wine's) and its files.
 
+#include "base/text/Utf.h"
 #include "foundation/devid/DeviceIdMgr.h"
 #include "panel/model/Language.h"
+#include "panel/model/ProfileReader.h"
 #include "panel/model/RegionFile.h"
 #include "panel/model/SkinSetting.h"
 #include "panel/tests/TestProfile.h"
@@ -10,27 +14,77 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace tonvel {
 namespace {
 
-using test::CProfileFile;
 using test::Narrow;
 
 const std::string kAssets = TONVEL_ASSETS_DIR;
+const std::u16string kProgramFolder = u"C:\\Program Files\\Tonvel\\";
 
 std::string SkinDir(const std::string& skin) {
     return kAssets + "/Skin/" + skin + "/";
 }
 
+// The shipped files in the simulated program folder, copied once for the whole run.
+class CShippedFiles {
+public:
+    static CShippedFiles& Get() {
+        static CShippedFiles files;
+        return files;
+    }
+    // A file of the program folder ("Skin\\Azure\\SkinSetting.ini") as the panel reads it.
+    ProfileReader Reader(const std::u16string& file) {
+        return MakeProfileReader(m_Sim.Profile(), kProgramFolder + file);
+    }
+    std::u16string Value(const std::u16string& file, const std::u16string& section,
+                         const std::u16string& key) {
+        return Reader(file)(section, key);
+    }
+    // Whether the file has the key (also with an empty value).
+    bool Has(const std::u16string& file, const std::u16string& section, const std::u16string& key) {
+        std::u16string value;
+        m_Sim.Profile().GetString(section, key, kAbsent, value, PanelValueBufferSize, kProgramFolder + file);
+        return value != kAbsent;
+    }
+    int32_t ReadAll(const std::u16string& file, std::vector<uint8_t>& bytes) {
+        return m_Sim.Files().ReadAll(kProgramFolder + file, bytes);
+    }
+
+private:
+    static constexpr char16_t kAbsent[] = u"\x01absent";
+
+    CShippedFiles() {
+        m_Sim.Files().CreateFolders(kProgramFolder);
+        std::filesystem::path host;
+        m_Sim.Files().HostPath(kProgramFolder, host);
+        std::filesystem::copy(kAssets, host,
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing);
+    }
+
+    sim::CSimWindows m_Sim;
+};
+
+std::u16string SkinFile(const std::string& skin, const std::u16string& name) {
+    return u"Skin\\" + Utf8ToUtf16(skin) + u"\\" + name;
+}
+
+std::u16string LanguageFile(const std::string& language) {
+    return u"Language\\" + Utf8ToUtf16(language) + u"\\Language.ini";
+}
+
 class SkinAssets : public testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(CProfileFile::Load(SkinDir(GetParam()) + "SkinSetting.ini", m_File));
-        const PANEL_STATUS status = m_Skin.Load(m_File.Reader());
+        const PANEL_STATUS status = m_Skin.Load(Files().Reader(Setting()));
         ASSERT_TRUE(status.Ok()) << Narrow(status.Message);
     }
+    static CShippedFiles& Files() { return CShippedFiles::Get(); }
+    std::u16string Setting() const { return SkinFile(GetParam(), u"SkinSetting.ini"); }
     std::string PicturePath(SKIN_IMAGE image) const {
         return SkinDir(GetParam()) + Narrow(m_Skin.Image(image).FileName);
     }
@@ -38,7 +92,6 @@ protected:
         ASSERT_TRUE(test::PictureSize(PicturePath(image), w, h)) << PicturePath(image);
     }
 
-    CProfileFile m_File;
     CSkinSetting m_Skin;
 };
 
@@ -47,7 +100,7 @@ TEST_P(SkinAssets, EveryKeyNamesAPictureThatExists) {
         const SKIN_IMAGE image = static_cast<SKIN_IMAGE>(i);
         const SKIN_IMAGE_KEY& key = SkinImageKey(image);
         const std::u16string section = std::u16string(key.Section) == u"D3" ? u"3D" : key.Section;
-        EXPECT_TRUE(m_File.Has(section, key.Key)) << Narrow(key.Key);
+        EXPECT_TRUE(Files().Has(Setting(), section, key.Key)) << Narrow(key.Key);
         ASSERT_FALSE(m_Skin.Image(image).FileName.empty()) << Narrow(key.Key);
         int32_t w = 0, h = 0;
         EXPECT_TRUE(test::PictureSize(PicturePath(image), w, h)) << Narrow(key.Key);
@@ -62,16 +115,16 @@ TEST_P(SkinAssets, EveryKeyNamesAPictureThatExists) {
 
 TEST_P(SkinAssets, LabelOverridesLoad) {
     CLanguage language;
-    EXPECT_TRUE(language.ReadOverrides(m_File.Reader()).Ok());
+    EXPECT_TRUE(language.ReadOverrides(Files().Reader(Setting())).Ok());
     for (const char16_t* key : LabelOverrideKeys()) {
-        EXPECT_TRUE(m_File.Has(u"MainLable", key)) << Narrow(key);
+        EXPECT_TRUE(Files().Has(Setting(), u"MainLable", key)) << Narrow(key);
         EXPECT_TRUE(language.Style(key)->HasLeft) << Narrow(key);
     }
 }
 
 TEST_P(SkinAssets, OutlineMatchesTheBackground) {
     std::vector<uint8_t> bytes;
-    ASSERT_TRUE(test::ReadHostFile(SkinDir(GetParam()) + "MainForm_Frame.rgn", bytes));
+    ASSERT_EQ(Files().ReadAll(SkinFile(GetParam(), u"MainForm_Frame.rgn"), bytes), FileOk);
     const REGION_OUTLINE outline = ReadRegionOutline(bytes);
     ASSERT_TRUE(outline.HasRegion);
     int32_t w = 0, h = 0;
@@ -155,14 +208,15 @@ TEST_P(SkinAssets, SpeakersStayInsideThePicture) {
 INSTANTIATE_TEST_SUITE_P(Skins, SkinAssets, testing::Values("Graphite", "Azure"));
 
 TEST(SkinAssetsAll, TheTwoSkinsDiffer) {
-    CProfileFile a, b;
-    ASSERT_TRUE(CProfileFile::Load(SkinDir("Graphite") + "SkinSetting.ini", a));
-    ASSERT_TRUE(CProfileFile::Load(SkinDir("Azure") + "SkinSetting.ini", b));
-    EXPECT_NE(a.Get(u"Main", u"Menu1ImageUp"), b.Get(u"Main", u"Menu1ImageUp"));
-    EXPECT_NE(a.Get(u"Virtual7ch1", u"VirtualCenter"), b.Get(u"Virtual7ch1", u"VirtualCenter"));
+    CShippedFiles& files = CShippedFiles::Get();
+    const std::u16string graphite = SkinFile("Graphite", u"SkinSetting.ini");
+    const std::u16string azure = SkinFile("Azure", u"SkinSetting.ini");
+    EXPECT_NE(files.Value(graphite, u"Main", u"Menu1ImageUp"), files.Value(azure, u"Main", u"Menu1ImageUp"));
+    EXPECT_NE(files.Value(graphite, u"Virtual7ch1", u"VirtualCenter"),
+              files.Value(azure, u"Virtual7ch1", u"VirtualCenter"));
     std::vector<uint8_t> ra, rb;
-    ASSERT_TRUE(test::ReadHostFile(SkinDir("Graphite") + "MainForm_Frame.rgn", ra));
-    ASSERT_TRUE(test::ReadHostFile(SkinDir("Azure") + "MainForm_Frame.rgn", rb));
+    ASSERT_EQ(files.ReadAll(SkinFile("Graphite", u"MainForm_Frame.rgn"), ra), FileOk);
+    ASSERT_EQ(files.ReadAll(SkinFile("Azure", u"MainForm_Frame.rgn"), rb), FileOk);
     EXPECT_NE(ra, rb);
 }
 
@@ -175,17 +229,17 @@ const char16_t* const kSetupKeys[] = {
 class LanguageAssets : public testing::TestWithParam<const char*> {};
 
 TEST_P(LanguageAssets, EveryKeyLoads) {
-    CProfileFile file;
-    ASSERT_TRUE(CProfileFile::Load(kAssets + "/Language/" + GetParam() + "/Language.ini", file));
+    CShippedFiles& files = CShippedFiles::Get();
+    const std::u16string file = LanguageFile(GetParam());
     CLanguage language;
-    const PANEL_STATUS status = language.Load(file.Reader());
+    const PANEL_STATUS status = language.Load(files.Reader(file));
     ASSERT_TRUE(status.Ok()) << Narrow(status.Message);
     for (const char16_t* key : {u"ColorUp", u"ColorDown", u"Font", u"FontSize"})
-        EXPECT_TRUE(file.Has(u"GlobalFont", key)) << Narrow(key);
+        EXPECT_TRUE(files.Has(file, u"GlobalFont", key)) << Narrow(key);
     EXPECT_NE(language.GlobalFont().FontSize, GlobalNotSet);
     for (size_t i = 0; i < LabelKeyCount; ++i) {
         const LABEL_KEY& key = LabelKeys()[i];
-        EXPECT_TRUE(file.Has(key.Section, key.Key)) << Narrow(key.Key);
+        EXPECT_TRUE(files.Has(file, key.Section, key.Key)) << Narrow(key.Key);
         const std::u16string k = key.Key;
         // The 3D tab cannot be clicked and the synchronisation switch is hidden, so they stay without text.
         const bool shown = k != u"LabelPage3D" && k != u"LabelSync";
@@ -194,17 +248,17 @@ TEST_P(LanguageAssets, EveryKeyLoads) {
     EXPECT_FALSE(NoDeviceWarning(language, u"Tonvel").Text.empty());
     // The setup splits its values at every comma, without quotes, so its texts hold none.
     for (const char16_t* key : kSetupKeys) {
-        EXPECT_TRUE(file.Has(u"Setup", key)) << Narrow(key);
-        EXPECT_EQ(file.Get(u"Setup", key).find(u','), std::u16string::npos) << Narrow(key);
-        EXPECT_FALSE(file.Get(u"Setup", key).empty()) << Narrow(key);
+        EXPECT_TRUE(files.Has(file, u"Setup", key)) << Narrow(key);
+        EXPECT_EQ(files.Value(file, u"Setup", key).find(u','), std::u16string::npos) << Narrow(key);
+        EXPECT_FALSE(files.Value(file, u"Setup", key).empty()) << Narrow(key);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageAssets, testing::Values("English", "Deutsch"));
 
 TEST(ConfigAsset, HoldsEverySectionTheProgramsRead) {
-    CProfileFile cfg;
-    ASSERT_TRUE(CProfileFile::Load(kAssets + "/AudioConfig.cfg", cfg));
+    CShippedFiles& files = CShippedFiles::Get();
+    const std::u16string cfg = u"AudioConfig.cfg";
     const std::pair<const char16_t*, const char16_t*> keys[] = {
         {u"Language", u"LanguageFolderName"},
         {u"Language", u"DefaultLanguage"},
@@ -230,15 +284,19 @@ TEST(ConfigAsset, HoldsEverySectionTheProgramsRead) {
         {u"MultiLanguageFolderMap", u"Deutsch"},
     };
     for (const auto& [section, key] : keys)
-        EXPECT_TRUE(cfg.Has(section, key)) << Narrow(key);
-    EXPECT_TRUE(test::HostFileExists(kAssets + "/" + Narrow(cfg.Get(u"Install", u"InstallIconFileName"))));
+        EXPECT_TRUE(files.Has(cfg, section, key)) << Narrow(key);
     EXPECT_TRUE(
-        test::HostFileExists(kAssets + "/" + Narrow(cfg.Get(u"Install", u"InstallBackgroundFileName"))));
-    EXPECT_TRUE(test::HostFileExists(SkinDir(Narrow(cfg.Get(u"Skin", u"DefaultSkin"))) + "SkinSetting.ini"));
+        test::HostFileExists(kAssets + "/" + Narrow(files.Value(cfg, u"Install", u"InstallIconFileName"))));
+    EXPECT_TRUE(test::HostFileExists(kAssets + "/" +
+                                     Narrow(files.Value(cfg, u"Install", u"InstallBackgroundFileName"))));
+    EXPECT_TRUE(
+        test::HostFileExists(SkinDir(Narrow(files.Value(cfg, u"Skin", u"DefaultSkin"))) + "SkinSetting.ini"));
+    // The device-ID sections as their loader reads them.
     for (const char16_t* section : {u"USB_VID_PID", u"HID_VID_PID"}) {
-        ASSERT_FALSE(cfg.Keys(section).empty());
-        for (const std::u16string& key : cfg.Keys(section)) {
-            const std::u16string value = cfg.Get(section, key);
+        CDeviceIdMgr group;
+        ASSERT_EQ(group.Load(Utf8ToUtf16(kAssets + "/AudioConfig.cfg"), section), kDeviceIdLoaded);
+        ASSERT_FALSE(group.RawValues().empty());
+        for (const std::u16string& value : group.RawValues()) {
             EXPECT_NE(value.find(u','), std::u16string::npos);
             EXPECT_EQ(value.find(u"PENDING"), std::u16string::npos) << "token not made yet";
         }

@@ -59,9 +59,17 @@ TEST(LabelStyle, AllNineItems) {
     EXPECT_EQ(style.FontName, u"Tahoma");
     EXPECT_EQ(style.FontSize, 12);
     EXPECT_EQ(style.Left + style.Top + style.Width + style.Height, 100);
+    // Each bound lands in its own field, and on the label's own property.
+    EXPECT_EQ(style.Left, 10);
+    EXPECT_EQ(style.Top, 20);
+    EXPECT_EQ(style.Width, 30);
+    EXPECT_EQ(style.Height, 40);
     LABEL_PROPERTIES label = Designed();
     ApplyLabelStyle(style, _GLOBAL_FONT_INFO{}, false, 1.0, label);
     EXPECT_EQ(label.Color, 0xFF); // down
+    EXPECT_EQ(label.Left, 10);
+    EXPECT_EQ(label.Top, 20);
+    EXPECT_EQ(label.Width, 30);
     EXPECT_EQ(label.Height, 40);
 }
 

@@ -23,14 +23,14 @@ std::u16string Key(const std::u16string& name) {
     return AsciiUpper(Trim(name));
 }
 
-} // namespace
-
 bool ReadHostFile(const std::string& path, std::vector<uint8_t>& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return true;
 }
+
+} // namespace
 
 bool HostFileExists(const std::string& path) {
     return static_cast<bool>(std::ifstream(path, std::ios::binary));
@@ -57,39 +57,6 @@ std::string Narrow(const std::u16string& text) {
     return Utf16ToUtf8(text);
 }
 
-bool CProfileFile::Load(const std::string& hostPath, CProfileFile& file) {
-    std::vector<uint8_t> bytes;
-    if (!ReadHostFile(hostPath, bytes)) return false;
-    std::u16string text;
-    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-        for (size_t i = 2; i + 1 < bytes.size(); i += 2)
-            text.push_back(static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8));
-    } else {
-        for (uint8_t byte : bytes)
-            text.push_back(static_cast<char16_t>(byte));
-    }
-    std::u16string section;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find(u'\n', start);
-        if (end == std::u16string::npos) end = text.size();
-        const std::u16string line = Trim(text.substr(start, end - start));
-        start = end + 1;
-        if (line.empty() || line[0] == u';') continue;
-        if (line[0] == u'[') {
-            const size_t close = line.find(u']');
-            section = line.substr(1, close == std::u16string::npos ? std::u16string::npos : close - 1);
-            file.m_Sections[Key(section)];
-            continue;
-        }
-        const size_t equals = line.find(u'=');
-        if (equals == std::u16string::npos) continue;
-        const std::u16string key = line.substr(0, equals);
-        if (!file.Has(section, key)) file.Set(section, key, line.substr(equals + 1)); // the first one wins
-    }
-    return true;
-}
-
 void CProfileFile::Remove(const std::u16string& section, const std::u16string& key) {
     auto& keys = m_Sections[Key(section)];
     std::erase_if(keys, [&](const auto& entry) { return entry.first == Key(key); });
@@ -105,10 +72,6 @@ void CProfileFile::Set(const std::u16string& section, const std::u16string& key,
         }
     }
     keys.emplace_back(Key(key), value);
-}
-
-bool CProfileFile::HasSection(const std::u16string& section) const {
-    return m_Sections.count(Key(section)) != 0;
 }
 
 bool CProfileFile::Has(const std::u16string& section, const std::u16string& key) const {
@@ -131,15 +94,6 @@ std::u16string CProfileFile::Get(const std::u16string& section, const std::u16st
         return value.substr(0, PanelValueBufferSize - 1);
     }
     return {};
-}
-
-std::vector<std::u16string> CProfileFile::Keys(const std::u16string& section) const {
-    std::vector<std::u16string> names;
-    const auto found = m_Sections.find(Key(section));
-    if (found != m_Sections.end())
-        for (const auto& [name, value] : found->second)
-            names.push_back(name);
-    return names;
 }
 
 ProfileReader CProfileFile::Reader() const {

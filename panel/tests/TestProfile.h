@@ -1,6 +1,6 @@
 #pragma once
-// Test helpers: profile files held in memory, and host files of the assets folder read with the profile
-// rules (case-insensitive names, trimmed values, one pair of enclosing quotes removed, 255 characters).
+// Test helpers: profile files held in memory, read with the profile rules (case-insensitive names, trimmed
+// values, one pair of enclosing quotes removed, 255 characters), and the sizes of host picture files.
 
 #include "panel/model/ProfileReader.h"
 
@@ -15,23 +15,18 @@ namespace tonvel::test {
 class CProfileFile {
 public:
     CProfileFile() = default;
-    // Parses profile text: UTF-16LE with a byte-order mark, else 8-bit (Windows-1252 for 0xA0..0xFF).
-    static bool Load(const std::string& hostPath, CProfileFile& file);
 
     // Sets or replaces a key.
     void Set(const std::u16string& section, const std::u16string& key, const std::u16string& value);
     void Remove(const std::u16string& section, const std::u16string& key);
     bool Has(const std::u16string& section, const std::u16string& key) const;
-    bool HasSection(const std::u16string& section) const;
     std::u16string Get(const std::u16string& section, const std::u16string& key) const;
-    std::vector<std::u16string> Keys(const std::u16string& section) const;
     ProfileReader Reader() const;
 
 private:
     std::map<std::u16string, std::vector<std::pair<std::u16string, std::u16string>>> m_Sections;
 };
 
-bool ReadHostFile(const std::string& path, std::vector<uint8_t>& bytes);
 bool HostFileExists(const std::string& path);
 // Width and height of a PNG or BMP file.
 bool PictureSize(const std::string& path, int32_t& width, int32_t& height);

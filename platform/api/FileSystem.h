@@ -21,13 +21,14 @@ inline constexpr int32_t FileOk = 0;
 inline constexpr int32_t FileNotFound = 2;
 inline constexpr int32_t FilePathNotFound = 3;
 inline constexpr int32_t FileAccessDenied = 5;
-inline constexpr int32_t FileNotEnoughMemory = 8; // ERROR_NOT_ENOUGH_MEMORY
-inline constexpr int32_t FileOutOfMemory = 14;    // ERROR_OUTOFMEMORY
-inline constexpr int32_t FileExists = 80;         // ERROR_FILE_EXISTS (copy with fail-if-exists)
-inline constexpr int32_t FileAlreadyExists = 183; // ERROR_ALREADY_EXISTS (folder creation)
-inline constexpr int32_t FileDirNotEmpty = 145;   // ERROR_DIR_NOT_EMPTY
-inline constexpr int32_t FileWriteFault = 29;     // ERROR_WRITE_FAULT
-inline constexpr int32_t FileReadFault = 30;      // ERROR_READ_FAULT
+inline constexpr int32_t FileNotEnoughMemory = 8;    // ERROR_NOT_ENOUGH_MEMORY
+inline constexpr int32_t FileOutOfMemory = 14;       // ERROR_OUTOFMEMORY
+inline constexpr int32_t FileExists = 80;            // ERROR_FILE_EXISTS (copy with fail-if-exists)
+inline constexpr int32_t FileAlreadyExists = 183;    // ERROR_ALREADY_EXISTS (folder creation)
+inline constexpr int32_t FileDirNotEmpty = 145;      // ERROR_DIR_NOT_EMPTY
+inline constexpr int32_t FileDirectoryInvalid = 267; // ERROR_DIRECTORY (a file where a folder is wanted)
+inline constexpr int32_t FileWriteFault = 29;        // ERROR_WRITE_FAULT
+inline constexpr int32_t FileReadFault = 30;         // ERROR_READ_FAULT
 
 class IFileSystem {
 public:
@@ -47,9 +48,11 @@ public:
     virtual int32_t Copy(const std::u16string& from, const std::u16string& to, bool failIfExists) = 0;
     // DeleteFileW.
     virtual int32_t Delete(const std::u16string& path) = 0;
-    // The names (not paths) of the sub-folders of a folder, without "." and "..", in name order.
+    // The names (not paths) of the sub-folders of a folder as FindFirstFileW / FindNextFileW give them: in
+    // the volume's order (name order on NTFS, the order they were made on FAT), with "." and ".." except at
+    // a drive's root. Callers that show or pick names sort them and drop the dot entries themselves.
     virtual int32_t ListFolders(const std::u16string& folder, std::vector<std::u16string>& names) = 0;
-    // The names of the files of a folder, in name order.
+    // The names of the files of a folder, in the volume's order (see ListFolders).
     virtual int32_t ListFiles(const std::u16string& folder, std::vector<std::u16string>& names) = 0;
     // GetModuleFileNameW(nullptr): the full path of the running program.
     virtual std::u16string ModuleFileName() = 0;

@@ -1,6 +1,7 @@
 #include "platform/sim/SimFileSystem.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <system_error>
 
@@ -96,7 +97,13 @@ int32_t CSimFileSystem::CreateFolder(const std::u16string& path) {
     if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;
     std::error_code error;
     if (fs::exists(host, error)) return FileAlreadyExists;
-    return fs::create_directory(host, error) ? FileOk : FileAccessDenied;
+    if (!fs::create_directory(host, error)) return FileAccessDenied;
+    Made(host);
+    return FileOk;
+}
+
+void CSimFileSystem::Made(const fs::path& host) {
+    m_Made[host] = ++m_MadeCount;
 }
 
 int32_t CSimFileSystem::RemoveFolder(const std::u16string& path) {
@@ -104,9 +111,12 @@ int32_t CSimFileSystem::RemoveFolder(const std::u16string& path) {
     bool parentExists = false;
     if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;
     std::error_code error;
-    if (!fs::is_directory(host, error)) return FileNotFound;
+    if (!fs::exists(host, error)) return FileNotFound;
+    if (!fs::is_directory(host, error)) return FileDirectoryInvalid;
     if (!fs::is_empty(host, error)) return FileDirNotEmpty;
-    return fs::remove(host, error) ? FileOk : FileAccessDenied;
+    if (!fs::remove(host, error)) return FileAccessDenied;
+    Removed(host);
+    return FileOk;
 }
 
 bool CSimFileSystem::CreateFolders(const std::u16string& path) {
@@ -155,8 +165,10 @@ int32_t CSimFileSystem::WriteAll(const std::u16string& path, const void* data, s
     if (!Resolve(path, host, parentExists) || !parentExists) return FilePathNotFound;
     std::error_code error;
     if (fs::is_directory(host, error)) return FileAccessDenied;
+    const bool isNew = !fs::exists(host, error);
     std::ofstream out(host, std::ios::binary | std::ios::trunc);
     if (!out) return FileAccessDenied;
+    if (isNew) Made(host);
     out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
     out.close();
     return out ? FileOk : FileWriteFault;
@@ -168,8 +180,8 @@ int32_t CSimFileSystem::Copy(const std::u16string& from, const std::u16string& t
     if (status != FileOk) return status;
     const uint32_t target = Attributes(to);
     if (target != FileAttrInvalid) {
+        if (failIfExists) return FileExists; // a folder too
         if ((target & FileAttrDirectory) != 0) return FileAccessDenied;
-        if (failIfExists) return FileExists;
     }
     return WriteAll(to, bytes.data(), bytes.size());
 }
@@ -181,7 +193,9 @@ int32_t CSimFileSystem::Delete(const std::u16string& path) {
     std::error_code error;
     if (!fs::exists(host, error)) return FileNotFound;
     if (fs::is_directory(host, error)) return FileAccessDenied;
-    return fs::remove(host, error) ? FileOk : FileAccessDenied;
+    if (!fs::remove(host, error)) return FileAccessDenied;
+    Removed(host);
+    return FileOk;
 }
 
 int32_t CSimFileSystem::List(const std::u16string& folder, bool folders, std::vector<std::u16string>& names) {
@@ -190,14 +204,23 @@ int32_t CSimFileSystem::List(const std::u16string& folder, bool folders, std::ve
     bool parentExists = false;
     if (!Resolve(folder, host, parentExists) || !parentExists) return FilePathNotFound;
     std::error_code error;
-    if (!fs::is_directory(host, error)) return FilePathNotFound;
+    if (!fs::exists(host, error)) return FilePathNotFound;
+    if (!fs::is_directory(host, error)) return FileDirectoryInvalid;
+    // Made by the simulation: in the order made; from outside: after them, in the host's order.
+    std::vector<std::pair<uint64_t, std::u16string>> entries;
     for (fs::directory_iterator it(host, error), end; !error && it != end; it.increment(error)) {
-        if (it->is_directory(error) == folders) names.push_back(it->path().filename().u16string());
+        if (it->is_directory(error) != folders) continue;
+        const auto made = m_Made.find(it->path());
+        const uint64_t order = made != m_Made.end() ? made->second : UINT64_MAX;
+        entries.emplace_back(order, it->path().filename().u16string());
     }
-    std::sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char16_t x, char16_t y) { return FoldCase(x) < FoldCase(y); });
-    });
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    SIM_PATH parsed;
+    const bool driveRoot = ParseWindowsPath(folder, m_CurrentFolder, parsed) && parsed.names.empty();
+    if (folders && !driveRoot) names = {u".", u".."};
+    for (auto& entry : entries)
+        names.push_back(std::move(entry.second));
     return FileOk;
 }
 

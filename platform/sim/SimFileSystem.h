@@ -1,7 +1,9 @@
 #pragma once
 // The simulated file system: Windows paths mapped into a host folder. Drive "C:" is the sub-folder "c" of
 // the root, and so on; names are matched regardless of letter case against what is on disk, new names are
-// created as given. Relative paths are taken from the current folder ("C:\" at first).
+// created as given. Relative paths are taken from the current folder ("C:\" at first). Folders list as a
+// FAT volume lists them: "." and ".." (except at a drive's root), then the entries in the order they were
+// made; entries put into the host folder from outside follow in the host's order.
 
 #include "platform/api/FileSystem.h"
 #include "platform/sim/SimPath.h"
@@ -51,12 +53,17 @@ private:
     // Resolves a path; `parentExists` tells whether everything but the last name exists as folders.
     bool Resolve(const std::u16string& path, std::filesystem::path& host, bool& parentExists) const;
     int32_t List(const std::u16string& folder, bool folders, std::vector<std::u16string>& names);
+    // Notes a new entry's place in its folder's listing, or forgets a removed one.
+    void Made(const std::filesystem::path& host);
+    void Removed(const std::filesystem::path& host) { m_Made.erase(host); }
 
     std::filesystem::path m_Root;
     std::u16string m_ModuleFileName = u"C:\\Program Files\\Tonvel\\Tonvel.exe";
     std::u16string m_CurrentFolder = u"C:\\";
     std::map<std::u16string, int32_t> m_FailedWrites;  // upper-cased path -> error
     std::map<std::u16string, int32_t> m_FailedFolders; // upper-cased path -> error
+    std::map<std::filesystem::path, uint64_t> m_Made;  // host path -> when the simulation made it
+    uint64_t m_MadeCount = 0;
 };
 
 } // namespace tonvel::sim

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
-
 namespace tonvel::win32 {
 
 namespace {
@@ -90,12 +88,9 @@ int32_t CWin32FileSystem::List(const std::u16string& folder, bool folders,
     do {
         const std::u16string name = FromWide(data.cFileName, wcslen(data.cFileName));
         const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (isFolder == folders && name != u"." && name != u"..") names.push_back(name);
+        if (isFolder == folders) names.push_back(name);
     } while (FindNextFileW(find, &data));
     FindClose(find);
-    std::sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
-        return CompareStringOrdinal(Wide(a), -1, Wide(b), -1, TRUE) == CSTR_LESS_THAN;
-    });
     return FileOk;
 }
 

@@ -1,18 +1,21 @@
 // The control panel end to end, as a user meets it: TonvelDemo.exe runs in its own process on the display,
 // with a fresh user profile folder; the test watches it from outside through its windows, the screen, the
-// tray menu, the exit message and the files it leaves. What the labels show comes from the demo's screen
-// report (labels are painted, not windows). Screenshots of each phase are left in the test's folder.
+// tray menu, the exit message and the files it leaves. What the labels show and where comes from the demo's
+// screen report (labels are painted, not windows); the screen's pixels in those areas show that they are
+// painted. Screenshots of each phase are left in the test's folder.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -65,10 +68,11 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className, bool mustBeVis
 
 struct LABEL_SHOWN {
     bool visible = false;
+    RECT bounds{}; // in the window's client area
     std::string caption;
 };
 
-// The demo's screen report: "shown|0/1", then "name|visible|caption" per label.
+// The demo's screen report: "shown|0/1", then "name|visible|left,top,width,height|caption" per label.
 struct SCREEN {
     bool shown = false;
     std::map<std::string, LABEL_SHOWN> labels;
@@ -92,8 +96,15 @@ SCREEN ReadScreen(const std::wstring& path) {
             continue;
         }
         const size_t second = line.find('|', first + 1);
-        if (second == std::string::npos) continue;
-        screen.labels[name] = {line.substr(first + 1, second - first - 1) == "1", line.substr(second + 1)};
+        const size_t third = second == std::string::npos ? second : line.find('|', second + 1);
+        if (third == std::string::npos) continue;
+        LABEL_SHOWN label;
+        label.visible = line.substr(first + 1, second - first - 1) == "1";
+        long left = 0, top = 0, width = 0, height = 0;
+        if (std::sscanf(line.c_str() + second + 1, "%ld,%ld,%ld,%ld", &left, &top, &width, &height) == 4)
+            label.bounds = {left, top, left + width, top + height};
+        label.caption = line.substr(third + 1);
+        screen.labels[name] = label;
     }
     return screen;
 }
@@ -124,6 +135,34 @@ struct CAPTURE {
         out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
     }
 };
+
+// The pixels of an area (screen coordinates, cut to the screen) in which two captures differ.
+int DifferentPixels(const CAPTURE& a, const CAPTURE& b, const RECT& area) {
+    int count = 0;
+    for (int y = std::max(0, static_cast<int>(area.top));
+         y < std::min(a.height, static_cast<int>(area.bottom)); ++y)
+        for (int x = std::max(0, static_cast<int>(area.left));
+             x < std::min(a.width, static_cast<int>(area.right)); ++x)
+            count += a.At(x, y) != b.At(x, y);
+    return count;
+}
+
+// The number of distinct colours in an area of a capture.
+size_t Colours(const CAPTURE& capture, const RECT& area) {
+    std::set<uint32_t> colours;
+    for (int y = std::max(0, static_cast<int>(area.top));
+         y < std::min(capture.height, static_cast<int>(area.bottom)); ++y)
+        for (int x = std::max(0, static_cast<int>(area.left));
+             x < std::min(capture.width, static_cast<int>(area.right)); ++x)
+            colours.insert(capture.At(x, y));
+    return colours.size();
+}
+
+// A label's area on the screen, for the window at `window`.
+RECT LabelOnScreen(const LABEL_SHOWN& label, const RECT& window) {
+    return {window.left + label.bounds.left, window.top + label.bounds.top, window.left + label.bounds.right,
+            window.top + label.bounds.bottom};
+}
 
 CAPTURE CaptureScreen() {
     CAPTURE capture;
@@ -278,6 +317,11 @@ TEST_F(PanelEndToEnd, ShowsTheSkinnedPanelSwitchesLanguageFromTheTrayAndEndsOnTh
     ASSERT_GT(outside, 0) << "the outline is the whole rectangle";
     EXPECT_EQ(outsideUnchanged, outside) << "the panel painted outside its outline";
     EXPECT_GT(insideChanged, inside * 9 / 10) << "the panel does not show inside its outline";
+    // Labels are painted where the window has them: text on a background, more than one colour.
+    const LABEL_SHOWN saveLabel = screen.labels["Menu1Label"];
+    const RECT saveArea = LabelOnScreen(saveLabel, rect);
+    ASSERT_GT(saveArea.right - saveArea.left, 0) << "no bounds for Menu1Label in the report";
+    EXPECT_GT(Colours(shown, saveArea), 1u) << "nothing painted in the label's area";
 
     // The tray menu: Language > the first language (Deutsch, the folders are sorted).
     ASSERT_TRUE(ChooseFromTrayMenu(demo.Id(), {VK_DOWN, VK_RIGHT, VK_RETURN}))
@@ -288,7 +332,14 @@ TEST_F(PanelEndToEnd, ShowsTheSkinnedPanelSwitchesLanguageFromTheTrayAndEndsOnTh
     EXPECT_TRUE(screen.Shows("DeviceActiveLabel", "Headset verbunden"));
     EXPECT_TRUE(screen.Shows("PageMicLabel", "Mikrofon"));
     Sleep(1000);
-    CaptureScreen().Save(folder + L"\\deutsch.bmp");
+    const CAPTURE deutsch = CaptureScreen();
+    deutsch.Save(folder + L"\\deutsch.bmp");
+    // The screen follows: the label areas of both languages show other pixels than before.
+    const RECT speichernArea = LabelOnScreen(screen.labels["Menu1Label"], rect);
+    EXPECT_GT(DifferentPixels(shown, deutsch, saveArea) + DifferentPixels(shown, deutsch, speichernArea), 20)
+        << "the label's pixels did not change with the language";
+    EXPECT_GT(DifferentPixels(shown, deutsch, LabelOnScreen(screen.labels["PageMicLabel"], rect)), 10)
+        << "the Microphone tab's pixels did not change with the language";
 
     // Skin > the first skin (Azure): its background is 780 x 480, the window follows it.
     ASSERT_TRUE(ChooseFromTrayMenu(demo.Id(), {VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN}));
@@ -310,11 +361,70 @@ TEST_F(PanelEndToEnd, ShowsTheSkinnedPanelSwitchesLanguageFromTheTrayAndEndsOnTh
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(ReadProfile(demo.UserConfig(), L"Language", L"DefaultLanguage"), L"Deutsch");
     EXPECT_EQ(ReadProfile(demo.UserConfig(), L"Skin", L"DefaultSkin"), L"Azure");
-    // The demo went through its own shutdown: it wrote the virtual device's state on the way out.
+    // The demo went through its own shutdown: it wrote the virtual device's state on the way out, and the
+    // log holds every report and filter request the panel made, each as a whole line.
     std::ifstream device(std::filesystem::path(kDemo + L".device.txt"));
     std::stringstream text;
     text << device.rdbuf();
-    EXPECT_EQ(text.str().rfind("registers\n", 0), 0u) << text.str();
+    ASSERT_EQ(text.str().rfind("registers\n", 0), 0u) << text.str();
+    std::istringstream lines(text.str());
+    std::string line;
+    unsigned reports = 0, requests = 0, reportLines = 0, ioctlLines = 0;
+    std::vector<std::string> ioctls;
+    while (std::getline(lines, line)) {
+        if (std::sscanf(line.c_str(), "reports %u", &reports) == 1 ||
+            std::sscanf(line.c_str(), "filter requests %u", &requests) == 1)
+            continue;
+        if (line.rfind("out ", 0) == 0 || line.rfind("in ", 0) == 0 || line == "in") {
+            ++reportLines;
+        } else if (line.rfind("ioctl ", 0) == 0) {
+            ++ioctlLines;
+            ioctls.push_back(line.substr(6, 8));
+        }
+    }
+    EXPECT_EQ(reportLines, reports) << text.str();
+    EXPECT_EQ(ioctlLines, requests) << text.str();
+    std::string codes;
+    for (const std::string& code : ioctls)
+        codes += code + " ";
+    std::printf("[ device   ] %u reports, filter requests: %s\n", reports, codes.c_str());
+}
+
+// A window of the test's own that covers the panel and takes the foreground, as another program would.
+class CCover {
+public:
+    explicit CCover(const RECT& area) {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hbrBackground = CreateSolidBrush(RGB(0x20, 0xC0, 0x40));
+        windowClass.lpszClassName = L"TonvelE2eCover";
+        RegisterClassW(&windowClass);
+        m_window = CreateWindowExW(0, L"TonvelE2eCover", L"cover", WS_POPUP | WS_VISIBLE, area.left - 10,
+                                   area.top - 10, area.right - area.left + 20, area.bottom - area.top + 20,
+                                   nullptr, nullptr, windowClass.hInstance, nullptr);
+        SetForegroundWindow(m_window);
+        Pump();
+    }
+    ~CCover() { DestroyWindow(m_window); }
+    HWND Window() const { return m_window; }
+    static void Pump() {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+
+private:
+    HWND m_window = nullptr;
+};
+
+// Whether `above` lies above `below` in the z-order of the top-level windows.
+bool Above(HWND above, HWND below) {
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        if (w == above) return true;
+        if (w == below) return false;
+    }
+    return false;
 }
 
 TEST_F(PanelEndToEnd, ASecondInstanceBringsTheFirstForwardAndEnds) {
@@ -322,13 +432,48 @@ TEST_F(PanelEndToEnd, ASecondInstanceBringsTheFirstForwardAndEnds) {
     CDemo first(folder);
     ASSERT_TRUE(first.Start());
     ASSERT_TRUE(first.WaitShown());
+    const HWND panel = first.MainWindow();
+    RECT rect{};
+    ASSERT_TRUE(GetWindowRect(panel, &rect));
+
+    // Another window covers the panel and is in front.
+    CCover cover(rect);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            CCover::Pump();
+            return GetForegroundWindow() == cover.Window() && Above(cover.Window(), panel);
+        },
+        10000))
+        << "the cover did not come in front";
+    Sleep(500);
+    const CAPTURE covered = CaptureScreen();
+    const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ASSERT_EQ(covered.At(centre.x, centre.y), 0x20C040u) << "the cover does not show";
+
     CDemo second(folder);
     ASSERT_TRUE(second.Start());
     DWORD exitCode = 1;
     ASSERT_TRUE(second.Ended(60000, &exitCode)) << "the second instance keeps running";
     EXPECT_EQ(exitCode, 0u);
     EXPECT_FALSE(first.Ended(0)) << "the first instance ended too";
-    EXPECT_NE(first.MainWindow(), nullptr);
+    EXPECT_EQ(first.MainWindow(), panel);
+
+    // The first panel is in front again: the foreground window is the first's, its main window lies above
+    // the cover, and the screen shows the panel where the cover was.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            CCover::Pump();
+            DWORD owner = 0;
+            GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+            return owner == first.Id() && Above(panel, cover.Window());
+        },
+        10000))
+        << "the first panel did not come forward";
+    Sleep(1000);
+    CCover::Pump();
+    const CAPTURE forward = CaptureScreen();
+    forward.Save(folder + L"\\forward.bmp");
+    EXPECT_NE(forward.At(centre.x, centre.y), 0x20C040u) << "the screen still shows the cover";
     PostMessageW(HWND_BROADCAST, ExitMessage(), 0, 0);
     EXPECT_TRUE(first.Ended(30000));
 }

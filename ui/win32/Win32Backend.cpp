@@ -591,6 +591,17 @@ intptr_t CWin32Backend::AppMessage(HWND hwnd, uint32_t message, uintptr_t wParam
         if (m_app) m_app->Terminate();
         return 0;
     }
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        // The application window is hidden: whoever brings it forward (a second instance) means the main
+        // form, which comes forward in its place.
+        HWND form = m_app && m_app->MainForm() ? FormWindow(*m_app->MainForm()) : nullptr;
+        if (form && IsWindowVisible(form)) {
+            if (IsIconic(form)) ShowWindow(form, SW_RESTORE);
+            BringWindowToTop(form);
+            SetForegroundWindow(form);
+            return 0;
+        }
+    }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 

@@ -1,7 +1,8 @@
 #include "foundation/config/IniString.h"
 
-#include "base/text/Utf.h"
+#include "platform/api/ProfileStrings.h"
 #include "platform/sim/SimWindows.h"
+#include "platform/sim/tests/SimCaseFile.h"
 
 #include <gtest/gtest.h>
 
@@ -10,73 +11,30 @@ namespace {
 
 const std::u16string kFile = u"C:\\Tonvel\\AudioConfig.cfg";
 
-struct READ_CASE {
-    const char* name;
-    std::string file;
-    const char16_t* section;
-    const char16_t* key;
-    int32_t result;
-    std::u16string value; // what the output holds afterwards ("kept" when unchanged)
-};
+// ReadIniString on the simulation's profile-string cases (also compared against wine): a key whose value,
+// read with an empty default into the configuration buffer, is not empty gives 0 and the case's value;
+// anything else gives 1 and keeps the output.
+class ReadIniStringTest : public ::testing::TestWithParam<sim::cases::PROFILE_READ_CASE> {};
 
-class ReadIniStringTest : public ::testing::TestWithParam<READ_CASE> {};
-
-TEST_P(ReadIniStringTest, ReadsOneKey) {
-    const READ_CASE& c = GetParam();
+TEST_P(ReadIniStringTest, GivesTheValueOrKeepsTheOutput) {
+    const sim::cases::PROFILE_READ_CASE& c = GetParam();
     sim::CSimWindows sim;
-    ASSERT_TRUE(sim.Files().PutFile(kFile, c.file));
+    const std::u16string path = sim::cases::SimCaseFile(sim, c.place, c.file);
+    std::u16string read;
+    sim.Profile().GetString(c.section, c.key, u"", read, ProfileBufferSize, path);
     std::u16string value = u"kept";
-    EXPECT_EQ(c.result, ReadIniString(sim.Profile(), kFile, c.section, c.key, value));
-    EXPECT_EQ(c.value, value);
+    EXPECT_EQ(read.empty() ? 1 : 0, ReadIniString(sim.Profile(), path, c.section, c.key, value));
+    EXPECT_EQ(read.empty() ? u"kept" : c.expected, value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReadIniStringTest,
-    ::testing::Values(READ_CASE{"Plain", "[Install]\r\nInstallFolderName=Tonvel\r\n", u"Install",
-                                u"InstallFolderName", 0, u"Tonvel"},
-                      READ_CASE{"NamesIgnoreCase", "[INSTALL]\r\ninstallfoldername=Tonvel\r\n", u"install",
-                                u"InstallFolderName", 0, u"Tonvel"},
-                      READ_CASE{"QuotesRemoved", "[Install]\r\nInstallAppTitle = \"Tonvel Audio\"  \r\n",
-                                u"Install", u"InstallAppTitle", 0, u"Tonvel Audio"},
-                      READ_CASE{"EmptyValueKeepsOutput", "[Install]\r\nInstallAppTitle=\r\n", u"Install",
-                                u"InstallAppTitle", 1, u"kept"},
-                      READ_CASE{"EmptyQuotesKeepOutput", "[Install]\r\nInstallAppTitle=\"\"\r\n", u"Install",
-                                u"InstallAppTitle", 1, u"kept"},
-                      READ_CASE{"MissingKey", "[Install]\r\nOther=1\r\n", u"Install", u"InstallAppTitle", 1,
-                                u"kept"},
-                      READ_CASE{"MissingSection", "[Skin]\r\nInstallAppTitle=x\r\n", u"Install",
-                                u"InstallAppTitle", 1, u"kept"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct CUT_CASE {
-    size_t length;
-    size_t expected;
-};
-
-class ReadIniStringCutTest : public ::testing::TestWithParam<CUT_CASE> {};
-
-TEST_P(ReadIniStringCutTest, LongValuesAreCutTo1023) {
-    const CUT_CASE& c = GetParam();
-    std::string text(c.length, 'x');
-    for (size_t i = 0; i < c.length; ++i)
-        text[i] = static_cast<char>('a' + i % 26);
-    sim::CSimWindows sim;
-    ASSERT_TRUE(sim.Files().PutFile(kFile, "[Language]\r\nLanguageFolderName=" + text + "\r\n"));
-    std::u16string value;
-    EXPECT_EQ(0, ReadIniString(sim.Profile(), kFile, u"Language", u"LanguageFolderName", value));
-    EXPECT_EQ(AsciiToUtf16(text.substr(0, c.expected)), value);
+std::vector<sim::cases::PROFILE_READ_CASE> ConfigurationBufferCases() {
+    std::vector<sim::cases::PROFILE_READ_CASE> cases = sim::cases::ReadCases();
+    std::erase_if(cases, [](const auto& c) { return c.bufferSize != ProfileBufferSize; });
+    return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, ReadIniStringCutTest,
-                         ::testing::Values(CUT_CASE{1022, 1022}, CUT_CASE{1023, 1023}, CUT_CASE{1024, 1023},
-                                           CUT_CASE{5000, 1023}));
-
-TEST(ReadIniStringTest, MissingFileKeepsOutput) {
-    sim::CSimWindows sim;
-    std::u16string value = u"kept";
-    EXPECT_EQ(1, ReadIniString(sim.Profile(), kFile, u"Install", u"InstallAppTitle", value));
-    EXPECT_EQ(u"kept", value);
-}
+INSTANTIATE_TEST_SUITE_P(ProfileCases, ReadIniStringTest, ::testing::ValuesIn(ConfigurationBufferCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteIniStringTest, WritesTheLanguageChoiceAndKeepsTheRest) {
     sim::CSimWindows sim;

@@ -3,6 +3,7 @@
 // native tests run them through the simulation; the wine tests through wine's own functions as well, and
 // require the same results except in the cases marked as known wine differences.
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,11 @@ struct PROFILE_READ_CASE {
     // Set where wine's own reader gives another value than Windows does; says what wine gives.
     const char* wineDiffers = nullptr;
 };
+
+// Test names for failure messages instead of the case's bytes.
+inline void PrintTo(const PROFILE_READ_CASE& c, std::ostream* out) {
+    *out << c.name;
+}
 
 struct PROFILE_WRITE {
     std::u16string section;
@@ -80,6 +86,8 @@ inline std::vector<PROFILE_READ_CASE> ReadCases() {
          u"two  words"},
         {"TabsAroundKeyAndValue", "[S]\r\n\tKey\t=\tv\t\r\n", u"S", u"Key", u"-", 1024, u"v"},
         {"DoubleQuotes", "[S]\r\nKey=\"quoted value\"\r\n", u"S", u"Key", u"-", 1024, u"quoted value"},
+        {"QuotesInsideBlanks", "[Install]\r\nInstallAppTitle = \"Tonvel Audio\"  \r\n", u"Install",
+         u"InstallAppTitle", u"-", 1024, u"Tonvel Audio"},
         {"SingleQuotes", "[S]\r\nKey='x'\r\n", u"S", u"Key", u"-", 1024, u"x"},
         {"OnlyTheOuterPair", "[S]\r\nKey=\"a\" and \"b\"\r\n", u"S", u"Key", u"-", 1024, u"a\" and \"b"},
         {"MismatchedQuotes", "[S]\r\nKey=\"abc'\r\n", u"S", u"Key", u"-", 1024, u"\"abc'"},

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 namespace tonvel::sim {
 namespace {
 
@@ -72,18 +75,36 @@ TEST(SimFileSystemTest, ReadWriteCopyDelete) {
     EXPECT_EQ(FileAccessDenied, sim.Files().Delete(u"C:\\T"));
 }
 
-TEST(SimFileSystemTest, ListsFoldersAndFilesApartInNameOrder) {
+// As FindFirstFileW lists a FAT volume: dot entries first (not at a drive's root), then in the order made
+// (a file written over keeps its place); what is put into the host folder from outside comes after.
+TEST(SimFileSystemTest, ListsFoldersAndFilesApartInTheOrderMadeWithDotEntries) {
     CSimWindows sim;
     ASSERT_TRUE(sim.Files().PutFile(u"C:\\Skins\\zeta\\s.ini", "x"));
+    ASSERT_TRUE(sim.Files().PutFile(u"C:\\Skins\\readme.txt", "x"));
     ASSERT_TRUE(sim.Files().PutFile(u"C:\\Skins\\Alpha\\s.ini", "x"));
     ASSERT_TRUE(sim.Files().PutFile(u"C:\\Skins\\beta\\s.ini", "x"));
-    ASSERT_TRUE(sim.Files().PutFile(u"C:\\Skins\\readme.txt", "x"));
+    ASSERT_TRUE(sim.Files().PutFile(u"C:\\Skins\\a.txt", "x"));
+    ASSERT_TRUE(sim.Files().PutFile(u"C:\\Skins\\README.TXT", "again"));
+    std::filesystem::path host;
+    ASSERT_TRUE(sim.Files().HostPath(u"C:\\Skins\\", host));
+    std::filesystem::create_directory(host / "Outside");
     std::vector<std::u16string> names;
     ASSERT_EQ(FileOk, sim.Files().ListFolders(u"C:\\skins\\", names));
-    EXPECT_EQ((std::vector<std::u16string>{u"Alpha", u"beta", u"zeta"}), names);
+    EXPECT_EQ((std::vector<std::u16string>{u".", u"..", u"zeta", u"Alpha", u"beta", u"Outside"}), names);
     ASSERT_EQ(FileOk, sim.Files().ListFiles(u"C:\\Skins", names));
-    EXPECT_EQ((std::vector<std::u16string>{u"readme.txt"}), names);
+    EXPECT_EQ((std::vector<std::u16string>{u"readme.txt", u"a.txt"}), names);
+    // Removed and made again: at the end.
+    ASSERT_EQ(FileOk, sim.Files().Delete(u"C:\\Skins\\zeta\\s.ini"));
+    ASSERT_EQ(FileOk, sim.Files().RemoveFolder(u"C:\\Skins\\zeta"));
+    ASSERT_EQ(FileOk, sim.Files().CreateFolder(u"C:\\Skins\\Zeta"));
+    ASSERT_EQ(FileOk, sim.Files().ListFolders(u"C:\\Skins", names));
+    EXPECT_EQ((std::vector<std::u16string>{u".", u"..", u"Alpha", u"beta", u"Zeta", u"Outside"}), names);
+    // A drive's root has no dot entries.
+    ASSERT_EQ(FileOk, sim.Files().ListFolders(u"C:\\", names));
+    EXPECT_EQ(std::count(names.begin(), names.end(), u"."), 0);
+    EXPECT_NE(std::find(names.begin(), names.end(), u"Skins"), names.end());
     EXPECT_EQ(FilePathNotFound, sim.Files().ListFiles(u"C:\\None", names));
+    EXPECT_EQ(FileDirectoryInvalid, sim.Files().ListFolders(u"C:\\Skins\\a.txt", names));
 }
 
 TEST(SimFileSystemTest, ModuleFileNameIsConfigurable) {

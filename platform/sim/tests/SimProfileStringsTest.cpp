@@ -1,5 +1,6 @@
 #include "platform/sim/SimWindows.h"
 #include "platform/sim/tests/ProfileCases.h"
+#include "platform/sim/tests/SimCaseFile.h"
 
 #include <gtest/gtest.h>
 
@@ -8,26 +9,12 @@ namespace {
 
 using cases::PLACE;
 
-std::u16string PathFor(CSimWindows& sim, PLACE place, const std::string& bytes) {
-    switch (place) {
-    case PLACE::File:
-        EXPECT_TRUE(sim.Files().PutFile(u"C:\\Cases\\case.ini", bytes));
-        return u"C:\\Cases\\case.ini";
-    case PLACE::NoFile:
-        EXPECT_TRUE(sim.Files().CreateFolders(u"C:\\Cases"));
-        return u"C:\\Cases\\case.ini";
-    case PLACE::NoFolder:
-        return u"C:\\Missing\\case.ini";
-    }
-    return {};
-}
-
 class SimProfileReadTest : public ::testing::TestWithParam<cases::PROFILE_READ_CASE> {};
 
 TEST_P(SimProfileReadTest, GivesWhatWindowsGives) {
     const auto& c = GetParam();
     CSimWindows sim;
-    const std::u16string path = PathFor(sim, c.place, c.file);
+    const std::u16string path = cases::SimCaseFile(sim, c.place, c.file);
     std::u16string value = u"garbage";
     const uint32_t length =
         sim.Profile().GetString(c.section, c.key, c.defaultValue, value, c.bufferSize, path);
@@ -43,7 +30,7 @@ class SimProfileWriteTest : public ::testing::TestWithParam<cases::PROFILE_WRITE
 TEST_P(SimProfileWriteTest, EditsTheFileInPlace) {
     const auto& c = GetParam();
     CSimWindows sim;
-    const std::u16string path = PathFor(sim, c.place, c.file);
+    const std::u16string path = cases::SimCaseFile(sim, c.place, c.file);
     for (const auto& write : c.writes) {
         EXPECT_EQ(c.written, sim.Profile().WriteString(write.section, write.key, write.value, path));
     }

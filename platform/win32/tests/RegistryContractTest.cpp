@@ -3,6 +3,7 @@
 // records must be equal. The test process is 64-bit, so the simulation is a 64-bit process too.
 #include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/tests/ContractText.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,8 @@ const std::u16string kUserKey = u"Software\\TonvelTest";
 const std::u16string kMachineKey = u"SOFTWARE\\TonvelTest";
 const std::u16string kMachineKey32 = u"SOFTWARE\\WOW6432Node\\TonvelTest";
 
-std::string Narrow(const std::u16string& text) {
-    std::string out;
-    for (char16_t unit : text)
-        out.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
-    return out;
-}
+using test::Narrow;
+using test::Step;
 
 // Writes down what each call gave.
 class CRecord {
@@ -214,13 +211,6 @@ std::vector<std::string> Compare(SCENARIO scenario) {
         EXPECT_EQ(wine.Lines()[i], sim.Lines()[i]) << "wine and sim differ at step " << i;
     EXPECT_EQ(0u, simulated.Registry().OpenHandleCount());
     return wine.Lines();
-}
-
-// The line of a step, so that a few anchors also say what Windows says, not only that both agree.
-std::string Step(const std::vector<std::string>& lines, const std::string& what) {
-    for (const auto& line : lines)
-        if (line.rfind(what + " ->", 0) == 0) return line;
-    return "no step " + what;
 }
 
 TEST(RegistryContract, UserKeysValuesAndDeletionAgreeWithTheSimulation) {

@@ -3,6 +3,7 @@
 // name) on both sides.
 #include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/tests/ContractText.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,7 @@
 namespace tonvel {
 namespace {
 
-std::string Narrow(const std::u16string& text) {
-    std::string out;
-    for (char16_t unit : text)
-        out.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
-    return out;
-}
+using test::Narrow;
 
 std::string Lower(std::string text) {
     for (char& c : text)

@@ -58,13 +58,22 @@ TEST_F(WineHelpers, WindowsVersionAgreesWithRtlGetVersion) {
     int32_t family = -5, version = -5, servicePack = -5;
     ASSERT_EQ(GetWindowsVersion(*P().system, &family, &version, &servicePack), WINDOWS_VERSION_OK);
     EXPECT_EQ(servicePack, info.wServicePackMajor);
-    if (info.dwMajorVersion == 10 && info.dwMinorVersion == 0) {
-        EXPECT_EQ(family, 6);
-        EXPECT_EQ(version, 0xA00);
-    } else if (info.dwMajorVersion == 6 && info.dwMinorVersion == 1) {
-        EXPECT_EQ(family, 4);
-        EXPECT_EQ(version, 0x601);
-    }
+    // The codes of every version the product knows; any other gives unknown codes, except later minors of
+    // NT 4 and Windows 10, which keep their family.
+    struct KNOWN {
+        DWORD Major, Minor;
+        int32_t Family, Version;
+    };
+    const KNOWN known[] = {{4, 0, 0, 0x400}, {5, 0, 1, 0x500}, {5, 1, 2, 0x501},
+                           {5, 2, 2, 0x502}, {6, 0, 3, 0x600}, {6, 1, 4, 0x601},
+                           {6, 2, 5, 0x602}, {6, 3, 5, 0x603}, {10, 0, 6, 0xA00}};
+    KNOWN expected{info.dwMajorVersion, info.dwMinorVersion, -1, -1};
+    if (info.dwMajorVersion == 4) expected.Family = 0;
+    if (info.dwMajorVersion == 10) expected.Family = 6;
+    for (const KNOWN& k : known)
+        if (k.Major == info.dwMajorVersion && k.Minor == info.dwMinorVersion) expected = k;
+    EXPECT_EQ(family, expected.Family) << info.dwMajorVersion << "." << info.dwMinorVersion;
+    EXPECT_EQ(version, expected.Version) << info.dwMajorVersion << "." << info.dwMinorVersion;
     OSVERSIONINFOW legacy{};
     legacy.dwOSVersionInfoSize = sizeof legacy;
 #pragma GCC diagnostic push
@@ -77,15 +86,48 @@ TEST_F(WineHelpers, WindowsVersionAgreesWithRtlGetVersion) {
                    std::to_string(legacy.dwMajorVersion) + "." + std::to_string(legacy.dwMinorVersion));
 }
 
-TEST_F(WineHelpers, Wow64AgreesWithTheDirectCalls) {
+// The machine of a program image: the PE header's machine field, 0 when the file cannot be read as one.
+WORD ImageMachine(const std::wstring& path) {
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return 0;
+    BYTE header[4096] = {};
+    DWORD read = 0;
+    const BOOL ok = ReadFile(file, header, sizeof header, &read, nullptr);
+    CloseHandle(file);
+    if (!ok || read < sizeof(IMAGE_DOS_HEADER)) return 0;
+    const LONG at = reinterpret_cast<const IMAGE_DOS_HEADER*>(header)->e_lfanew;
+    if (at < 0 || static_cast<DWORD>(at) + 6 > read) return 0;
+    if (header[at] != 'P' || header[at + 1] != 'E') return 0;
+    return static_cast<WORD>(header[at + 4] | header[at + 5] << 8);
+}
+
+#ifdef _WIN64
+constexpr WORD kOwnMachine = IMAGE_FILE_MACHINE_AMD64;
+#else
+constexpr WORD kOwnMachine = IMAGE_FILE_MACHINE_I386;
+#endif
+
+// Holds for a 64-bit process (no redirection to switch off) and for a WOW64 process (off, the system folder
+// is the native one; back on, it is the process's own again).
+TEST_F(WineHelpers, Wow64AgreesWithTheDirectCallsAndRedirectionReachesTheNativeSystemFolder) {
     BOOL wow64 = TRUE;
     ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
     EXPECT_EQ(IsWow64(*P().system), wow64 != FALSE);
+    wchar_t system[MAX_PATH] = {};
+    ASSERT_GT(GetSystemDirectoryW(system, MAX_PATH), 0u);
+    const std::wstring kernel = std::wstring(system) + L"\\kernel32.dll";
+    EXPECT_EQ(ImageMachine(kernel), kOwnMachine) << "the system folder is not this process's own";
+
     void* saved = nullptr;
     const bool disabled = DisableFsRedirection(*P().system, saved);
+    EXPECT_EQ(disabled, wow64 != FALSE) << "redirection can be switched off exactly in a WOW64 process";
     if (disabled) {
+        EXPECT_EQ(ImageMachine(kernel), IMAGE_FILE_MACHINE_AMD64) << "redirection off: the native folder";
         EXPECT_TRUE(RevertFsRedirection(*P().system, saved));
+        EXPECT_EQ(ImageMachine(kernel), kOwnMachine) << "redirection back on";
     }
+    RecordProperty("process", wow64 ? "WOW64" : "native");
 }
 
 TEST_F(WineHelpers, PackageProbeSeesCreatedKeysCaseSensitively) {
