@@ -53,6 +53,7 @@ public:
     int32_t ReadAll(const std::u16string& file, std::vector<uint8_t>& bytes) {
         return m_Sim.Files().ReadAll(kProgramFolder + file, bytes);
     }
+    IFileSystem& Files() { return m_Sim.Files(); }
 
 private:
     static constexpr char16_t kAbsent[] = u"\x01absent";
@@ -294,7 +295,7 @@ TEST(ConfigAsset, HoldsEverySectionTheProgramsRead) {
     // The device-ID sections as their loader reads them.
     for (const char16_t* section : {u"USB_VID_PID", u"HID_VID_PID"}) {
         CDeviceIdMgr group;
-        ASSERT_EQ(group.Load(Utf8ToUtf16(kAssets + "/AudioConfig.cfg"), section), kDeviceIdLoaded);
+        ASSERT_EQ(group.Load(files.Files(), kProgramFolder + cfg, section), kDeviceIdLoaded);
         ASSERT_FALSE(group.RawValues().empty());
         for (const std::u16string& value : group.RawValues()) {
             EXPECT_NE(value.find(u','), std::u16string::npos);
@@ -305,18 +306,15 @@ TEST(ConfigAsset, HoldsEverySectionTheProgramsRead) {
 
 TEST(ConfigAsset, DeviceIdTokensAreProven) {
     // The shipped file, in the program folder of a simulated machine.
-    sim::CSimWindows windows;
-    std::vector<uint8_t> bytes;
-    ASSERT_TRUE(test::ReadHostFile(kAssets + "/AudioConfig.cfg", bytes));
-    const std::u16string path = u"C:\\Program Files\\Tonvel\\AudioConfig.cfg";
-    ASSERT_TRUE(windows.Files().PutFile(path, std::string(bytes.begin(), bytes.end())));
+    IFileSystem& fileSystem = CShippedFiles::Get().Files();
+    const std::u16string path = kProgramFolder + u"AudioConfig.cfg";
     for (const char16_t* section : {u"USB_VID_PID", u"HID_VID_PID"}) {
         CDeviceIdMgr group;
-        ASSERT_EQ(group.Load(windows.Files(), path, section), kDeviceIdLoaded) << Narrow(section);
+        ASSERT_EQ(group.Load(fileSystem, path, section), kDeviceIdLoaded) << Narrow(section);
         EXPECT_EQ(group.DeviceMap().size(), group.RawValues().size()) << "every entry is accepted";
     }
     CDeviceIdMgr usb;
-    ASSERT_EQ(usb.Load(windows.Files(), path, u"USB_VID_PID"), kDeviceIdLoaded);
+    ASSERT_EQ(usb.Load(fileSystem, path, u"USB_VID_PID"), kDeviceIdLoaded);
     EXPECT_TRUE(usb.Match(u"USB\\VID_7F1C&PID_721B&REV_0100&MI_03"));
     EXPECT_TRUE(usb.Match(u"usb\\vid_7f1c&pid_72a5&rev_0100&mi_03"));
     // The panel's start-up search lists the audio interfaces (MI_00): they are in the group too.
