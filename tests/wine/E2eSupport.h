@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,7 +48,7 @@ inline HWND FindProcessWindow(DWORD processId, const wchar_t* className, bool mu
         HWND found;
     } search{processId, className, mustBeVisible, nullptr};
     EnumWindows(
-        [](HWND hwnd, LPARAM param) CALLBACK -> BOOL {
+        [](HWND hwnd, LPARAM param) -> BOOL {
             auto& s = *reinterpret_cast<SEARCH*>(param);
             DWORD owner = 0;
             GetWindowThreadProcessId(hwnd, &owner);
@@ -63,10 +65,11 @@ inline HWND FindProcessWindow(DWORD processId, const wchar_t* className, bool mu
 
 struct LABEL_SHOWN {
     bool visible = false;
+    RECT bounds{}; // in the window's client area
     std::string caption;
 };
 
-// The demo's screen report: "shown|0/1", then "name|visible|caption" per label.
+// The demo's screen report: "shown|0/1", then "name|visible|left,top,width,height|caption" per label.
 struct SCREEN {
     bool shown = false;
     std::map<std::string, LABEL_SHOWN> labels;
@@ -90,8 +93,15 @@ inline SCREEN ReadScreen(const std::wstring& path) {
             continue;
         }
         const size_t second = line.find('|', first + 1);
-        if (second == std::string::npos) continue;
-        screen.labels[name] = {line.substr(first + 1, second - first - 1) == "1", line.substr(second + 1)};
+        const size_t third = second == std::string::npos ? second : line.find('|', second + 1);
+        if (third == std::string::npos) continue;
+        LABEL_SHOWN label;
+        label.visible = line.substr(first + 1, second - first - 1) == "1";
+        long left = 0, top = 0, width = 0, height = 0;
+        if (std::sscanf(line.c_str() + second + 1, "%ld,%ld,%ld,%ld", &left, &top, &width, &height) == 4)
+            label.bounds = {left, top, left + width, top + height};
+        label.caption = line.substr(third + 1);
+        screen.labels[name] = label;
     }
     return screen;
 }
@@ -122,6 +132,34 @@ struct CAPTURE {
         out.write(reinterpret_cast<const char*>(pixels.data()), bytes);
     }
 };
+
+// The pixels of an area (screen coordinates, cut to the screen) in which two captures differ.
+inline int DifferentPixels(const CAPTURE& a, const CAPTURE& b, const RECT& area) {
+    int count = 0;
+    for (int y = std::max(0, static_cast<int>(area.top));
+         y < std::min(a.height, static_cast<int>(area.bottom)); ++y)
+        for (int x = std::max(0, static_cast<int>(area.left));
+             x < std::min(a.width, static_cast<int>(area.right)); ++x)
+            count += a.At(x, y) != b.At(x, y);
+    return count;
+}
+
+// The number of distinct colours in an area of a capture.
+inline size_t Colours(const CAPTURE& capture, const RECT& area) {
+    std::set<uint32_t> colours;
+    for (int y = std::max(0, static_cast<int>(area.top));
+         y < std::min(capture.height, static_cast<int>(area.bottom)); ++y)
+        for (int x = std::max(0, static_cast<int>(area.left));
+             x < std::min(capture.width, static_cast<int>(area.right)); ++x)
+            colours.insert(capture.At(x, y));
+    return colours.size();
+}
+
+// A label's area on the screen, for the window at `window`.
+inline RECT LabelOnScreen(const LABEL_SHOWN& label, const RECT& window) {
+    return {window.left + label.bounds.left, window.top + label.bounds.top, window.left + label.bounds.right,
+            window.top + label.bounds.bottom};
+}
 
 inline CAPTURE CaptureScreen() {
     CAPTURE capture;
