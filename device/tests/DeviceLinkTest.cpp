@@ -1,5 +1,6 @@
 #include "device/DeviceLink.h"
 #include "base/text/Utf.h"
+#include "device/tests/DeviceLinkTestSupport.h"
 #include "platform/sim/SimWindows.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +11,7 @@
 namespace tonvel {
 namespace {
 
-const HardwareIdMatcher kUsbGroup = [](std::u16string_view id) {
-    const std::u16string upper = AsciiUpper(id);
-    return upper.size() == 36 && upper.rfind(u"USB\\VID_7F1C&PID_72", 0) == 0 &&
-           upper.substr(21) == u"&REV_0100&MI_00";
-};
+using test::kUsbGroup;
 
 constexpr std::u16string_view kHid = kHidInterfaceClass;
 
@@ -35,11 +32,7 @@ protected:
         m_Sim.DeviceNotifications().PostInterface(event, cls, path);
     }
 
-    void ExpectPresent(bool present) {
-        EXPECT_EQ(m_Link.DeviceConnected(), present ? 1 : 0);
-        EXPECT_EQ(m_Link.Synchronisation(), present ? 1 : 0);
-        EXPECT_EQ(m_Link.HasPresenceHandle(), present);
-    }
+    void ExpectPresent(bool present) { test::ExpectPresent(m_Link, present); }
 
     sim::CSimWindows m_Sim;
     CDeviceLink m_Link;

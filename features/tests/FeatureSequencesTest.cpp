@@ -5,6 +5,7 @@
 #include "base/text/Utf.h"
 #include "device/DeviceLink.h"
 #include "device/FilterChannel.h"
+#include "device/tests/DeviceLinkTestSupport.h"
 #include "platform/sim/SimWindows.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +16,7 @@
 namespace tonvel {
 namespace {
 
-const HardwareIdMatcher kUsbGroup = [](std::u16string_view id) {
-    const std::u16string upper = AsciiUpper(id);
-    return upper.size() == 36 && upper.rfind(u"USB\\VID_7F1C&PID_72", 0) == 0 &&
-           upper.substr(21) == u"&REV_0100&MI_00";
-};
+using test::kUsbGroup;
 
 // The simulated machine, a link whose arrival and removal run every feature step recorded, and the
 // window's page.
@@ -62,11 +59,7 @@ protected:
 
     void Log(std::string entry) { m_Calls.push_back(std::move(entry)); }
 
-    void ExpectPresent(bool present) {
-        EXPECT_EQ(m_Link.DeviceConnected(), present ? 1 : 0);
-        EXPECT_EQ(m_Link.Synchronisation(), present ? 1 : 0);
-        EXPECT_EQ(m_Link.HasPresenceHandle(), present);
-    }
+    void ExpectPresent(bool present) { test::ExpectPresent(m_Link, present); }
 
     sim::CSimWindows m_Sim;
     CDeviceLink m_Link;
