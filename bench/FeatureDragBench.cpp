@@ -4,7 +4,7 @@
 // and counts it, so that the time is ours. The reports per move are printed beside the number the
 // operations' own sequence sends (a 60 Hz move: the bypass bit read and written, the band's two registers,
 // two idle reports = 10; a 3D move: both sides' FBM bit read and written, both pairs, an idle report each
-// = 20).
+// = 18).
 
 #include "panel/form/AudioMainForm.h"
 #include "platform/sim/SimWindows.h"
@@ -106,7 +106,7 @@ void EqThumbMove(benchmark::State& state) {
 void Sound3DThumbMove(benchmark::State& state) {
     PANEL panel;
     Moves(state, panel.form->Features().Sound3D(), *panel.form->Image(u"D3LBetaSliderImage"), *panel.hid, 125,
-          165, 20);
+          165, 18);
 }
 
 BENCHMARK(EqThumbMove);

@@ -129,7 +129,11 @@ void CEqualizer::PlaceBandThumb(int32_t index, int32_t band) {
     if (ui::CLabel* label = m_Context.Window.Label(kValueLabels[b])) label->SetCaption(GainText(gain));
 }
 
+// The picture is loaded only when the switch's state differs from the one shown: a thumb drag shows its
+// preset on every mouse move. (Applying a skin shows the picture of the state, as this does.)
 void CEqualizer::ShowEnablePicture() {
+    if (m_EnableShown == (m_Enabled ? 1 : 0)) return;
+    m_EnableShown = m_Enabled ? 1 : 0;
     if (ui::CImage* image = m_Context.Window.Image(kEnableImage))
         m_Context.Window.ShowSkinImage(
             m_Enabled ? SKIN_IMAGE::EQ_EQEQENImageDown : SKIN_IMAGE::EQ_EQEQENImageUp, *image);

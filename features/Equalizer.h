@@ -93,6 +93,7 @@ private:
     std::array<std::array<int32_t, BandCount>, PresetCount> m_Offsets{};
     SOUND3D_LINK m_3D;
     bool m_Enabled = false;
+    int32_t m_EnableShown = -1; // the EQ switch state whose picture is shown; -1 none yet
     int32_t m_Preset = 1;
 };
 
