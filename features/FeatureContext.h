@@ -26,6 +26,9 @@ public:
     virtual void ShowNoDeviceWarning() = 0;
     // Puts a skin picture entry (file and bounds) on an image.
     virtual PANEL_STATUS ShowSkinImage(SKIN_IMAGE entry, ui::CImage& image) = 0;
+    // The same with the picture taken from a sub-folder of the skin ("3D\\").
+    virtual PANEL_STATUS ShowSkinImageFrom(SKIN_IMAGE entry, std::u16string_view subFolder,
+                                           ui::CImage& image) = 0;
     // Styles the labels again after a state change that picks their Up or Down colours.
     virtual void RestyleLabels() = 0;
 };

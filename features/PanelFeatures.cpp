@@ -5,21 +5,38 @@
 namespace tonvel {
 
 CPanelFeatures::CPanelFeatures(FEATURE_CONTEXT& context)
-    : m_Context(context), m_Equalizer(context), m_Sound3D(context), m_Effects(context), m_Microphone(context),
-      m_VirtualSpeakers(context), m_Led(context),
+    : m_Context(context), m_Equalizer(context), m_Sound3D(context, m_Equalizer), m_Effects(context),
+      m_Microphone(context), m_VirtualSpeakers(context), m_Led(context),
       m_Profiles(context), m_All{&m_Equalizer,       &m_Sound3D, &m_Effects, &m_Microphone,
                                  &m_VirtualSpeakers, &m_Led,     &m_Profiles} {
+    m_Equalizer.Link3D(
+        {[this] { return m_Sound3D.Enabled(); }, [this] { m_Sound3D.Apply3DEnable(m_Sound3D.Enabled()); }});
     ComposeSteps();
 }
 
 // The one place where the features' operations meet the window's sequences.
 void CPanelFeatures::ComposeSteps() {
     FEATURE_STEPS& s = m_Steps;
+    ComposeEqualizerAnd3DSteps();
     s.InitEffect = [this] { m_Effects.Init(); };
     s.InitMicrophone = [this] { m_Microphone.Init(); };
     s.ResetFilterDriver = [this] { ResetFilterDriver(*m_Context.Plat.controlDevice); };
     s.SelectNoEffect = [this] { m_Effects.SelectNoEffect(); };
     s.SwitchVirtualSpeakersOff = [this] { m_VirtualSpeakers.SwitchOff(); };
+}
+
+// The switches are sent again at a page switch and an arrival; shutdown resets both and switches them off.
+void CPanelFeatures::ComposeEqualizerAnd3DSteps() {
+    FEATURE_STEPS& s = m_Steps;
+    s.InitEqualizer = [this] { m_Equalizer.InitEqualizer(); };
+    s.Init3D = [this] { m_Sound3D.Init3D(); };
+    s.ReapplyEqSwitch = [this] { m_Equalizer.ApplyProcessingEnable(m_Equalizer.Enabled()); };
+    s.Reapply3DSwitch = [this] { m_Sound3D.Apply3DEnable(m_Sound3D.Enabled()); };
+    s.PlaceEqThumbs = [this] { m_Equalizer.ShowPreset(m_Equalizer.Preset() - 1); };
+    s.ResetEqualizer = [this] { m_Equalizer.ResetEqualizer(); };
+    s.EqualizerSwitchOff = [this] { m_Equalizer.SwitchOff(); };
+    s.Reset3D = [this] { m_Sound3D.ResetForShutdown(); };
+    s.Switch3DOff = [this] { m_Sound3D.SwitchOff(); };
 }
 
 CFeature* CPanelFeatures::GrabOwner(PANEL_PAGE page, const ui::CComponent& grabbed, GRAB_KIND& kind) {

@@ -37,6 +37,7 @@ public:
 
 private:
     void ComposeSteps();
+    void ComposeEqualizerAnd3DSteps();
 
     FEATURE_CONTEXT& m_Context;
     CEqualizer m_Equalizer;

@@ -2,14 +2,62 @@
 
 #include "features/NameList.h"
 #include "features/Thumb.h"
+#include "panel/model/ComponentTags.h"
+
+#include <string>
 
 namespace tonvel {
 namespace {
 
-constexpr NAME_LIST<4> kThumbs = {u"D3LAlphaSliderImage", u"D3LBetaSliderImage", u"D3RAlphaSliderImage",
-                                  u"D3RBetaSliderImage"};
+// By tag 34-37.
+constexpr NAME_LIST<4> kThumbs = {u"D3LBetaSliderImage", u"D3LAlphaSliderImage", u"D3RBetaSliderImage",
+                                  u"D3RAlphaSliderImage"};
+constexpr NAME_LIST<4> kValueLabels = {u"D3LBetaValueLabel", u"D3LAlphaValueLabel", u"D3RBetaValueLabel",
+                                       u"D3RAlphaValueLabel"};
+constexpr int32_t kLeftBeta = 0, kLeftAlpha = 1, kRightBeta = 2, kRightAlpha = 3;
+constexpr int32_t kPartnerDistance = 2; // left and right thumbs of a kind are two tags apart
+constexpr char16_t kFbmImage[] = u"D3FBMImage";
+constexpr char16_t kResetImage[] = u"D3ResetImage";
+constexpr char16_t kAlphaImage[] = u"D3AlphaImage";
+constexpr char16_t kBetaImage[] = u"D3BetaImage";
+constexpr char16_t kEqPageSwitch[] = u"EQ3DENImage";
+constexpr char16_t k3DPageSwitch[] = u"D33DENImage";
+constexpr char16_t kConnectionFolder[] = u"3D\\";
+
+std::u16string_view ThumbName(int32_t index) {
+    return kThumbs[static_cast<size_t>(index)];
+}
+
+bool IsBeta(int32_t index) {
+    return index == kLeftBeta || index == kRightBeta;
+}
+
+std::u16string DecimalText(int32_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
 
 } // namespace
+
+Sound3DRegisterSet Default3DRecord() {
+    Sound3DRegisterSet record;
+    record.Reserved = 0;
+    record.Fbm = 1;
+    record.LeftAlpha = 10;
+    record.LeftBeta = 3;
+    record.RightAlpha = 10;
+    record.RightBeta = 3;
+    return record;
+}
+
+int32_t CSound3D::Travel() const {
+    return m_Context.Skin.Metrics().SliderTravel;
+}
+
+int32_t CSound3D::ThumbValue(std::u16string_view name) const {
+    const ui::CImage* thumb = m_Context.Window.Image(name);
+    return thumb ? Sound3DThumbToValue(thumb->Top(), Travel()) : 0;
+}
 
 GRAB_KIND CSound3D::Grab(const ui::CComponent& component) const {
     return IsOneOf(component.Name(), kThumbs) ? GRAB_KIND::Drag : GRAB_KIND::None;
@@ -17,10 +65,132 @@ GRAB_KIND CSound3D::Grab(const ui::CComponent& component) const {
 
 void CSound3D::Drag(ui::CComponent& thumb, int32_t, int32_t top) {
     PlaceThumb(thumb, top, ThumbMin, ThumbMax);
-    ApplyChannels(thumb);
+    MovePartner(thumb);
+    ApplyLeft3D(m_Context.Synchronising());
+    ApplyRight3D(m_Context.Synchronising());
+    ShowValueLabels();
 }
 
-void CSound3D::ApplyChannels(ui::CComponent&) {}
+// A dependent partner takes the same Top, an inverse one the Top mirrored in the middle of the range.
+void CSound3D::MovePartner(const ui::CComponent& thumb) {
+    const int32_t index = thumb.Tag() - Tag3DThumbFirst;
+    if (index < 0 || index >= static_cast<int32_t>(kThumbs.size())) return;
+    const int32_t connection = IsBeta(index) ? m_BetaConnection : m_AlphaConnection;
+    if (connection != ConnectionDependent && connection != ConnectionInverse) return;
+    ui::CImage* partner = m_Context.Window.Image(ThumbName((index + kPartnerDistance) % 4));
+    if (!partner) return;
+    partner->SetTop(connection == ConnectionDependent ? thumb.Top() : ThumbMin + ThumbMax - thumb.Top());
+}
+
+void CSound3D::ShowValueLabels() {
+    for (size_t i = 0; i < kThumbs.size(); ++i)
+        if (ui::CLabel* label = m_Context.Window.Label(kValueLabels[i]))
+            label->SetCaption(DecimalText(ThumbValue(kThumbs[i])));
+}
+
+int32_t CSound3D::ApplyLeft3D(bool writeThrough) {
+    m_Record.LeftBeta = static_cast<uint8_t>(ThumbValue(ThumbName(kLeftBeta)));
+    m_Record.LeftAlpha = static_cast<uint8_t>(ThumbValue(ThumbName(kLeftAlpha)));
+    return WriteChannels(writeThrough);
+}
+
+int32_t CSound3D::ApplyRight3D(bool writeThrough) {
+    m_Record.RightBeta = static_cast<uint8_t>(ThumbValue(ThumbName(kRightBeta)));
+    m_Record.RightAlpha = static_cast<uint8_t>(ThumbValue(ThumbName(kRightAlpha)));
+    return WriteChannels(writeThrough);
+}
+
+void CSound3D::Show3D() {
+    const int32_t values[] = {m_Record.LeftBeta, m_Record.LeftAlpha, m_Record.RightBeta, m_Record.RightAlpha};
+    for (size_t i = 0; i < kThumbs.size(); ++i)
+        if (ui::CImage* thumb = m_Context.Window.Image(kThumbs[i]))
+            thumb->SetTop(Sound3DValueToTop(values[i], Travel()));
+    if (ui::CImage* fbm = m_Context.Window.Image(kFbmImage))
+        m_Context.Window.ShowSkinImage(m_FbmOn ? SKIN_IMAGE::D3_D3FBMImageDown : SKIN_IMAGE::D3_D3FBMImageUp,
+                                       *fbm);
+    ShowValueLabels();
+}
+
+void CSound3D::Init3D() {
+    m_Enabled = false;
+    m_FbmOn = true;
+    m_Record = Default3DRecord();
+}
+
+bool CSound3D::OwnsTag(int32_t tag) const {
+    return tag == Tag3DReset || tag == Tag3DEnable || tag == TagFbm || tag == TagAlphaConnection ||
+           tag == TagBetaConnection;
+}
+
+void CSound3D::ButtonDown(int32_t tag, ui::CComponent&) {
+    if (tag == Tag3DReset)
+        ShowResetPicture(true);
+    else if (tag == Tag3DEnable)
+        FlipEnable();
+    else if (tag == TagFbm)
+        FlipFbm();
+    else if (tag == TagAlphaConnection || tag == TagBetaConnection)
+        NextConnection(tag);
+}
+
+void CSound3D::ButtonUp(int32_t tag, ui::CComponent&) {
+    if (tag != Tag3DReset) return;
+    ShowResetPicture(false);
+    Reset3D();
+}
+
+void CSound3D::ShowResetPicture(bool down) {
+    ui::CImage* image = m_Context.Window.Image(kResetImage);
+    if (!image) return;
+    const SKIN_IMAGE entry = down ? SKIN_IMAGE::D3_D3ResetImageDown : SKIN_IMAGE::D3_D3ResetImageUp;
+    if (down && m_Context.Skin.Image(entry).FileName.empty()) return;
+    m_Context.Window.ShowSkinImage(entry, *image);
+}
+
+// The 3D effect needs processing on as well; while the equalizer is on, processing already is.
+void CSound3D::FlipEnable() {
+    m_Enabled = !m_Enabled;
+    if (ui::CImage* image = m_Context.Window.Image(kEqPageSwitch))
+        m_Context.Window.ShowSkinImage(
+            m_Enabled ? SKIN_IMAGE::EQ_EQ3DENImageDown : SKIN_IMAGE::EQ_EQ3DENImageUp, *image);
+    if (ui::CImage* image = m_Context.Window.Image(k3DPageSwitch))
+        m_Context.Window.ShowSkinImage(
+            m_Enabled ? SKIN_IMAGE::D3_D33DENImageDown : SKIN_IMAGE::D3_D33DENImageUp, *image);
+    m_Context.Window.RestyleLabels();
+    if (!m_Equalizer.Enabled()) m_Equalizer.ApplyProcessingEnable(m_Enabled);
+    Apply3DEnable(m_Enabled);
+    m_Equalizer.Apply3DFlag(m_Enabled);
+}
+
+// Written whatever the synchronisation flag.
+void CSound3D::FlipFbm() {
+    m_FbmOn = !m_FbmOn;
+    if (ui::CImage* image = m_Context.Window.Image(kFbmImage))
+        m_Context.Window.ShowSkinImage(m_FbmOn ? SKIN_IMAGE::D3_D3FBMImageDown : SKIN_IMAGE::D3_D3FBMImageUp,
+                                       *image);
+    SetFbm(m_FbmOn);
+}
+
+// Independent, dependent, inverse, and round again; usable without a device, nothing is sent.
+void CSound3D::NextConnection(int32_t tag) {
+    const bool alpha = tag == TagAlphaConnection;
+    int32_t& state = alpha ? m_AlphaConnection : m_BetaConnection;
+    state = state >= ConnectionInverse ? ConnectionIndependent : state + 1;
+    if (ui::CImage* image = m_Context.Window.Image(alpha ? kAlphaImage : kBetaImage))
+        m_Context.Window.ShowSkinImageFrom(alpha ? AlphaConnectionImage(state) : BetaConnectionImage(state),
+                                           kConnectionFolder, *image);
+}
+
+void CSound3D::ResetForShutdown() {
+    Reset3D();
+    SetFbm(true);
+}
+
+void CSound3D::SwitchOff() {
+    m_Enabled = false;
+    m_Equalizer.Apply3DFlag(false);
+    Apply3DEnable(false);
+}
 
 void CSound3D::ShowState(SKIN_FEATURE_STATE& state) const {
     state.D3Enabled = m_Enabled;

@@ -292,6 +292,11 @@ PANEL_STATUS TAudioMainForm::ShowSkinImage(SKIN_IMAGE entry, ui::CImage& image) 
     return ApplyImageEntry(m_Skin.Image(entry), image, u"");
 }
 
+PANEL_STATUS TAudioMainForm::ShowSkinImageFrom(SKIN_IMAGE entry, std::u16string_view subFolder,
+                                               ui::CImage& image) {
+    return ApplyImageEntry(m_Skin.Image(entry), image, std::u16string(subFolder));
+}
+
 void TAudioMainForm::TimerTimer() {
     RunStep(m_Features->Steps().RotateSpeakers);
 }

@@ -151,6 +151,8 @@ private:
     PANEL_PAGE ShownPage() const override { return PageShown(); }
     void ShowNoDeviceWarning() override;
     PANEL_STATUS ShowSkinImage(SKIN_IMAGE entry, ui::CImage& image) override;
+    PANEL_STATUS ShowSkinImageFrom(SKIN_IMAGE entry, std::u16string_view subFolder,
+                                   ui::CImage& image) override;
     void RestyleLabels() override { ApplyAllLabelStyles(); }
 
     void Step(const std::u16string& what) { m_Trace.push_back(what); }

@@ -2,6 +2,8 @@
 
 #include "panel/model/ValueSyntax.h"
 
+#include <string>
+
 namespace tonvel {
 
 namespace {
@@ -39,6 +41,11 @@ bool ReadNumbers(const ProfileReader& read, const std::u16string& section, const
         numbers.Has[i] = true;
     }
     return true;
+}
+
+std::u16string NumberText(int32_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
 }
 
 } // namespace
@@ -96,6 +103,8 @@ PANEL_STATUS CSkinSetting::Load(const ProfileReader& read) {
             if (numbers.Has[1]) m_Metrics.SliderTravel = numbers.Value[1];
             if (!ReadNumbers(read, section, u"MicProgressLength", 1, numbers, status)) return status;
             m_Metrics.MicProgressLength = numbers.Value[0];
+            // The thumbs' positions are divided by the travel, so one of 0 or less is a bad value.
+            if (m_Metrics.SliderTravel <= 0) return InvalidIntegerStatus(NumberText(m_Metrics.SliderTravel));
         } else if (section == u"Virtual7ch1") {
             if (!ReadNumbers(read, section, u"VirtualPanel", 2, m_VirtualPanel, status)) return status;
             if (!ReadNumbers(read, section, u"VirtualCenter", 3, numbers, status)) return status;

@@ -67,7 +67,8 @@ struct SKIN_NUMBERS {
 class CSkinSetting {
 public:
     // Clears the entries and reads the file through `read` in the fixed order. Stops at the first bad or
-    // missing number with an invalid-integer status naming it; what was read before stays.
+    // missing number with an invalid-integer status naming it, and refuses a slider travel of 0 or less
+    // the same way; what was read before stays.
     PANEL_STATUS Load(const ProfileReader& read);
 
     const _SKIN_IMAGE_INFO& Image(SKIN_IMAGE image) const { return m_Images[static_cast<size_t>(image)]; }

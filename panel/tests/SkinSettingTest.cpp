@@ -128,6 +128,9 @@ TEST(SkinSetting, BadOrMissingNumbersAreConversionErrors) {
         {u"Virtual7ch1", u"VirtualCenter", u"x", u"x"},
         {u"EQ", u"EQPanel", nullptr, u""},
         {u"Virtual7ch1", u"VirtualPanel", u"12 ,292", u"12 "},
+        // The thumbs' positions are divided by the travel in force.
+        {u"Mic", u"MicSlider", u"180,0", u"0"},
+        {u"Mic", u"MicSlider", u"180,-120", u"-120"},
     };
     for (const BAD_NUMBER_CASE& c : cases) {
         CProfileFile file = Numbers();
@@ -150,6 +153,21 @@ TEST(SkinSetting, FewerItemsThanTheRowKeepTheEarlierValues) {
     ASSERT_TRUE(skin.Load(file.Reader()).Ok());
     EXPECT_EQ(skin.Metrics().EqSliderTop, 90);
     EXPECT_EQ(skin.Metrics().SliderTravel, 120);
+}
+
+TEST(SkinSetting, OnlyTheTravelInForceMustBePositive) {
+    CProfileFile file = Numbers();
+    file.Set(u"EQ", u"EQSlider", u"200,0"); // the mic's travel, read last, is the one in force
+    CSkinSetting skin;
+    EXPECT_TRUE(skin.Load(file.Reader()).Ok());
+    EXPECT_EQ(skin.Metrics().SliderTravel, 120);
+    // A first skin that gives no travel at all has none.
+    file.Set(u"EQ", u"EQSlider", u"200");
+    file.Set(u"Mic", u"MicSlider", u"180");
+    CSkinSetting fresh;
+    const PANEL_STATUS status = fresh.Load(file.Reader());
+    EXPECT_EQ(status.Code, PanelInvalidInteger);
+    EXPECT_EQ(status.Message, u"'0' is not a valid integer value");
 }
 
 TEST(SkinSetting, SkinNameDropsAcceleratorMarks) {
