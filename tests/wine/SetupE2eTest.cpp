@@ -55,31 +55,6 @@ std::wstring ProgramFiles() {
     return path;
 }
 
-class CSetupRun {
-public:
-    explicit CSetupRun(const std::wstring& program) : m_program(program) {}
-    ~CSetupRun() {
-        if (!m_process.hProcess) return;
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(m_process.hProcess, 99);
-        CloseHandle(m_process.hProcess);
-        CloseHandle(m_process.hThread);
-    }
-    bool Start() {
-        std::wstring command = L"\"" + m_program + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        return CreateProcessW(m_program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &m_process) != FALSE;
-    }
-    DWORD Id() const { return m_process.dwProcessId; }
-    bool Ended(DWORD ms) const { return WaitForSingleObject(m_process.hProcess, ms) == WAIT_OBJECT_0; }
-
-private:
-    std::wstring m_program;
-    PROCESS_INFORMATION m_process{};
-};
-
 TEST(Setup, InstallsInTheChosenLanguageAndStartsTheControlPanelAtFinish) {
     std::error_code ignored;
     std::filesystem::remove_all(std::filesystem::path(kFolder), ignored);
@@ -98,7 +73,7 @@ TEST(Setup, InstallsInTheChosenLanguageAndStartsTheControlPanelAtFinish) {
                                std::filesystem::path(installFolder + L"\\Tonvel.ico"),
                                std::filesystem::copy_options::overwrite_existing);
 
-    CSetupRun setup(kFolder + L"\\TonvelSetup.exe");
+    CDemo setup(kFolder + L"\\TonvelSetup.exe", kFolder + L"\\user"); // its own user folder
     ASSERT_TRUE(setup.Start());
     HWND wizard = nullptr;
     ASSERT_TRUE(WaitUntil(
