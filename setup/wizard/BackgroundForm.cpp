@@ -45,6 +45,11 @@ TBackgroundForm::TBackgroundForm(ui::CApplication& app, const Platform& platform
         m_FullScreen = true;
     }
     OnShow = [this](ui::CComponent&) { FormShow(); };
+    OnWindowMessage = [this](ui::CForm&, ui::UI_MSG& msg, bool& handled) {
+        if (msg.message != WmShowWizard) return;
+        handled = true;
+        if (ShowWizard) ShowWizard();
+    };
 }
 
 std::u16string TBackgroundForm::ConfigValue(const std::u16string& key) const {
@@ -60,7 +65,7 @@ void TBackgroundForm::FormShow() {
     m_PictureFileName = ConfigValue(u"InstallBackgroundFileName");
     ui::CUiError error;
     if (m_Image->LoadPicture(m_ProgramFolder + m_PictureFileName, &error) != ui::UiOk) App().ShowError(error);
-    if (ShowWizard) ShowWizard();
+    App().PostMessage(this, WmShowWizard);
 }
 
 void TBackgroundForm::MoveToRectangle() {

@@ -15,6 +15,9 @@ inline constexpr char16_t SetupConfigFileName[] = u"AudioConfig.cfg";
 inline constexpr char16_t InstallSection[] = u"Install";
 inline constexpr int32_t BackgroundDesignWidth = 651;
 inline constexpr int32_t BackgroundDesignHeight = 338;
+// Posted to itself when first shown: the wizard is shown once this window is on the screen, so that it
+// comes up in front of it.
+inline constexpr uint32_t WmShowWizard = ui::UiWmUser + 1;
 
 // What a decimal configuration number reads as: leading blanks and one sign allowed, the digits up to the
 // first other character; 0 when there are none (a number beyond 32 bits stops at the range's end).

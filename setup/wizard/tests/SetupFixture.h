@@ -67,6 +67,7 @@ struct SetupRun {
     void Start() {
         ASSERT_TRUE(Create());
         background->Show();
+        backend.ProcessMessages(*app);
     }
     // Next, then the worker's run to its end and the wizard's handling of what it posted.
     void InstallToEnd() {
