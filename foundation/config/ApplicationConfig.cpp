@@ -1,6 +1,7 @@
 #include "foundation/config/ApplicationConfig.h"
 
 #include "foundation/config/IniString.h"
+#include "foundation/helpers/DebugTrace.h"
 #include "foundation/helpers/Wow64.h"
 #include "platform/api/Environment.h"
 #include "platform/api/Platform.h"
@@ -9,16 +10,8 @@ namespace tonvel {
 
 namespace {
 
-// Trace lines are formatted into a buffer of 256 units; a longer line is cut to 255.
-constexpr size_t kTraceBuffer = 256;
 // The system directory is read into a buffer of 260 units.
 constexpr size_t kMaxPath = 260;
-
-void Trace(const Platform& platform, std::u16string line) {
-    if (platform.environment == nullptr) return;
-    if (line.size() > kTraceBuffer - 1) line.resize(kTraceBuffer - 1);
-    platform.environment->DebugOutput().Write(line);
-}
 
 void AppendBackslash(std::u16string& folder) {
     if (folder.empty() || folder.back() != u'\\') folder.push_back(u'\\');

@@ -20,6 +20,7 @@ class IDeviceInstall;       // SetupAPI: interface and device lists, hardware ID
 class IControlDevice;       // CreateFile / DeviceIoControl on a control device (ControlDevice.h)
 class IDeviceNotifications; // device-interface arrival and removal notifications (DeviceNotifications.h)
 class IWindowSystem;        // registered messages, broadcast, mutexes (WindowSystem.h)
+class IMachine;             // Sleep, Beep, restart of Windows (Machine.h)
 
 struct Platform {
     IFileSystem* files = nullptr;
@@ -36,6 +37,7 @@ struct Platform {
     IControlDevice* controlDevice = nullptr;
     IDeviceNotifications* deviceNotifications = nullptr;
     IWindowSystem* windowSystem = nullptr;
+    IMachine* machine = nullptr;
 };
 
 } // namespace tonvel

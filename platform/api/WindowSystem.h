@@ -14,7 +14,7 @@ public:
     // RegisterWindowMessageW: the same name (letter case ignored) gives the same number, 0xC000 to 0xFFFF;
     // 0 on failure.
     virtual uint32_t RegisterMessage(const std::u16string& name) = 0;
-    // SendMessageTimeoutW(HWND_BROADCAST, message, wParam, lParam, SMTO_ABORTIFHUNG, timeout): every
+    // SendMessageTimeoutW(HWND_BROADCAST, message, wParam, lParam, SMTO_NORMAL, timeout): every
     // top-level window gets the message. Returns false when the broadcast failed.
     virtual bool Broadcast(uint32_t message, uint64_t wParam, int64_t lParam, uint32_t timeoutMs) = 0;
 

@@ -44,6 +44,7 @@ CSimWindows::CSimWindows(const std::filesystem::path& root) : m_Files(root) {
     m_Platform.shell = &m_Shell;
     m_Platform.versionInfo = &m_VersionInfo;
     m_Platform.windowSystem = &m_WindowSystem;
+    m_Platform.machine = &m_Machine;
     m_Shell.SetFileSystem(&m_Files);
     m_SystemInfo.SetWow64(m_Registry.Windows64() && !m_Registry.Process64());
 }

@@ -9,6 +9,7 @@
 #include "platform/sim/SimFileSystem.h"
 #include "platform/sim/SimFilterDriver.h"
 #include "platform/sim/SimHeadset.h"
+#include "platform/sim/SimMachine.h"
 #include "platform/sim/SimProcesses.h"
 #include "platform/sim/SimProfileStrings.h"
 #include "platform/sim/SimRegistry.h"
@@ -63,6 +64,8 @@ public:
 
     // Registered messages, broadcasts, named mutexes and other programs' windows.
     CSimWindowSystem& WindowSystem() { return m_WindowSystem; }
+    // Waits, beeps and restarts of Windows.
+    CSimMachine& Machine() { return m_Machine; }
 
 private:
     Platform m_Platform;
@@ -82,6 +85,7 @@ private:
     CSimFilterDriver m_FilterDriver;
     CSimHeadset m_Headset;
     CSimWindowSystem m_WindowSystem;
+    CSimMachine m_Machine;
 };
 
 } // namespace tonvel::sim

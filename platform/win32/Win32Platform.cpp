@@ -17,6 +17,7 @@ CWin32Platform::CWin32Platform() {
     m_Platform.deviceInstall = &m_DeviceInstall;
     m_Platform.controlDevice = &m_ControlDevice;
     m_Platform.deviceNotifications = &m_DeviceNotifications;
+    m_Platform.machine = &m_Machine;
 }
 CWin32Platform::~CWin32Platform() = default;
 

@@ -8,6 +8,7 @@
 #include "platform/win32/Win32Environment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Hid.h"
+#include "platform/win32/Win32Machine.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32ProfileStrings.h"
 #include "platform/win32/Win32Registry.h"
@@ -51,6 +52,7 @@ private:
     CWin32DeviceInstall m_DeviceInstall;
     CWin32ControlDevice m_ControlDevice;
     CWin32DeviceNotifications m_DeviceNotifications;
+    CWin32Machine m_Machine;
 };
 
 } // namespace tonvel::win32

@@ -15,7 +15,7 @@ uint32_t CWin32WindowSystem::RegisterMessage(const std::u16string& name) {
 bool CWin32WindowSystem::Broadcast(uint32_t message, uint64_t wParam, int64_t lParam, uint32_t timeoutMs) {
     DWORD_PTR result = 0;
     return ::SendMessageTimeoutW(HWND_BROADCAST, message, static_cast<WPARAM>(wParam),
-                                 static_cast<LPARAM>(lParam), SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+                                 static_cast<LPARAM>(lParam), SMTO_NORMAL, timeoutMs, &result) != 0;
 }
 
 bool CWin32WindowSystem::MutexExists(const std::u16string& name) {

@@ -1,41 +1,167 @@
 #include "setup/install/InstallSequence.h"
 
 #include "platform/sim/SimWindows.h"
+#include "setup/install/InstallSteps.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace tonvel {
 namespace {
 
-struct RUN_CASE {
-    const char* what;
-    std::vector<int32_t> results;    // of the steps, in order
-    std::vector<bool> counted;       // whether each step's result counts
-    int32_t status;                  // what the run returns
-    std::vector<std::u16string> log; // traces and messages
+const std::u16string kSource = u"C:\\Users\\Setup\\TonvelSetup\\";
+constexpr char16_t kWarning1[] = u"old driver";
+constexpr char16_t kWarning2[] = u"Install failed ";
+constexpr char16_t kWarning3[] = u"channel closed";
+
+struct Install {
+    sim::CSimWindows sim;
+    _APPLICATION_FOLDER_PATH folders;
+    _REG_UNINSTALL_INFO uninstall;
+    CDeviceIdMgr usb, hid;
+    INSTALL_WARNINGS warnings{kWarning1, kWarning2, kWarning3, {}};
+    INSTALL_STEPS steps = DefaultInstallSteps();
+    std::vector<int32_t> progress;
+    std::vector<std::u16string> messages;
+    std::vector<int32_t> serviceRequests;
+
+    Install() {
+        sim.Files().CreateFolders(kSource);
+        std::filesystem::path host;
+        sim.Files().HostPath(kSource, host);
+        std::filesystem::copy_file(std::filesystem::path(TONVEL_ASSETS_DIR) / "AudioConfig.cfg",
+                                   host / "AudioConfig.cfg");
+        usb.Load(sim.Files(), kSource + u"AudioConfig.cfg", u"USB_VID_PID");
+        sim.FilterDriver().SetPresent(false); // a clean system: no filter driver running
+        steps.ControlService = [this](const INSTALL_CONTEXT&, int32_t request) {
+            serviceRequests.push_back(request);
+            return 1;
+        };
+    }
+    // Every step that counts fails with that result (0: none).
+    void FailStep(INSTALL_STEP_FUNCTION INSTALL_STEPS::*step, int32_t result) {
+        steps.*step = [result](const INSTALL_CONTEXT&) { return result; };
+    }
+    int32_t Run() {
+        INSTALL_CONTEXT context{sim.platform(), folders, uninstall, usb, hid, warnings};
+        context.reports.Progress = [this](int32_t percent) { progress.push_back(percent); };
+        context.reports.Message = [this](const std::u16string& text) { messages.push_back(text); };
+        return CInstallSequence(context, steps).Run();
+    }
+    std::vector<std::u16string> Trace() { return sim.DebugOutput().Lines(); }
 };
 
-TEST(InstallSequence, RunsTheStepsInOrderAndStopsAtTheFirstThatCounts) {
-    const RUN_CASE cases[] = {
-        {"all succeed", {0, 0, 0}, {true, true, true}, 0, {u"S1", u"S2", u"S3"}},
-        {"second fails", {0, 7, 0}, {true, true, true}, 7, {u"S1", u"S2", u"failed (Code 2)"}},
-        {"ignored failure", {0, 7, 9}, {true, false, true}, 9, {u"S1", u"S2", u"S3", u"failed (Code 3)"}},
+std::vector<std::u16string> TraceUpTo(int32_t lastStep) {
+    std::vector<std::u16string> lines{u"==> TMainForm::Install\n"};
+    for (int32_t n = 1; n <= lastStep; ++n)
+        lines.push_back(u"===== Install STEP" + std::u16string(1, char16_t(u'0' + n)) + u" =====\n");
+    return lines;
+}
+
+TEST(InstallSequence, CleanInstallRunsEveryStepInOrderAndEndsDone) {
+    Install install;
+    EXPECT_EQ(install.Run(), InstallDone);
+    EXPECT_EQ(install.Trace(), TraceUpTo(8));
+    EXPECT_EQ(install.progress, (std::vector<int32_t>{1, 10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    EXPECT_TRUE(install.messages.empty());
+    // Running panels are asked to quit, the helper service is started, reset and stopped.
+    const auto& broadcasts = install.sim.WindowSystem().Broadcasts();
+    ASSERT_EQ(broadcasts.size(), 1u);
+    EXPECT_EQ(broadcasts[0].Message, install.sim.WindowSystem().RegisterMessage(u"wm_orv72xxapp_exit"));
+    EXPECT_EQ(install.serviceRequests, (std::vector<int32_t>{0, 128, 1}));
+    EXPECT_EQ(install.sim.Machine().Sleeps(), (std::vector<uint32_t>{1000}));
+    EXPECT_EQ(install.sim.Machine().Beeps(), (std::vector<std::pair<uint32_t, uint32_t>>{{500, 100}}));
+}
+
+TEST(InstallSequence, AnOldFilterChannelStillOpenStopsBeforeAnyStep) {
+    Install install;
+    install.sim.FilterDriver().SetPresent(true);
+    bool detached = false;
+    install.steps.DetachFilter = [&](const INSTALL_CONTEXT&) { detached = true; };
+    EXPECT_EQ(install.Run(), InstallNotDone);
+    EXPECT_TRUE(detached);
+    EXPECT_EQ(install.messages, (std::vector<std::u16string>{kWarning1}));
+    EXPECT_EQ(install.Trace(), TraceUpTo(0));
+    EXPECT_TRUE(install.progress.empty());
+    EXPECT_TRUE(install.sim.Machine().Beeps().empty());
+}
+
+TEST(InstallSequence, AFailedStepShowsItsCodeAfterTheWarningAndEndsTheRun) {
+    const struct {
+        INSTALL_STEP_FUNCTION INSTALL_STEPS::*step;
+        int32_t result;
+        int32_t lastStep;
+        std::u16string code;
+        std::vector<int32_t> progress;
+    } cases[] = {
+        {&INSTALL_STEPS::FilterDriver, DriverPayloadMissing, 1, u"(Code = 0x80000001)", {1}},
+        {&INSTALL_STEPS::Service, ServiceRegistrationTimedOut, 2, u"(Code = 0x80000002)", {1, 10, 20}},
+        {&INSTALL_STEPS::App, AppPayloadMissing, 3, u"(Code = 0x80000003)", {1, 10, 20, 30, 40, 50, 60}},
+        {&INSTALL_STEPS::Uninstall,
+         UninstallFileFailed,
+         4,
+         u"(Code = 0x80000004)",
+         {1, 10, 20, 30, 40, 50, 60, 70}},
+        {&INSTALL_STEPS::Config, 7, 5, u"(Code = 0x80000005)", {1, 10, 20, 30, 40, 50, 60, 70, 80}},
+        {&INSTALL_STEPS::KB3033929,
+         UpdateStartFailed,
+         8,
+         u"(Code = 0x80000006)",
+         {1, 10, 20, 30, 40, 50, 60, 70, 80, 90}},
     };
-    for (const RUN_CASE& c : cases) {
-        sim::CSimWindows sim;
-        std::vector<std::u16string> log;
-        INSTALL_REPORTS reports;
-        reports.Trace = [&](const std::u16string& line) { log.push_back(line); };
-        reports.Message = [&](const std::u16string& text) { log.push_back(text); };
-        std::vector<INSTALL_STEP> steps;
-        for (size_t i = 0; i < c.results.size(); ++i) {
-            const std::u16string n(1, static_cast<char16_t>(u'1' + i));
-            const int32_t result = c.results[i];
-            steps.push_back({u"S" + n, [result](const Platform&, const INSTALL_REPORTS&) { return result; },
-                             c.counted[i] ? u" (Code " + n + u")" : u""});
-        }
-        EXPECT_EQ(CInstallSequence(sim.platform(), reports).Run(steps, u"failed"), c.status) << c.what;
-        EXPECT_EQ(log, c.log) << c.what;
+    for (const auto& c : cases) {
+        Install install;
+        install.FailStep(c.step, c.result);
+        EXPECT_EQ(install.Run(), InstallNotDone) << c.lastStep;
+        EXPECT_EQ(install.messages, (std::vector<std::u16string>{kWarning2 + c.code})) << c.lastStep;
+        EXPECT_EQ(install.Trace(), TraceUpTo(c.lastStep)) << c.lastStep;
+        EXPECT_EQ(install.progress, c.progress) << c.lastStep;
+    }
+}
+
+TEST(InstallSequence, TheManualsResultIsIgnored) {
+    Install install;
+    install.FailStep(&INSTALL_STEPS::Manual, 1);
+    EXPECT_EQ(install.Run(), InstallDone);
+    EXPECT_TRUE(install.messages.empty());
+}
+
+TEST(InstallSequence, TheFailureMessageKeepsToItsBuffer) {
+    Install install;
+    install.warnings.StepFailed = std::u16string(300, u'w');
+    install.FailStep(&INSTALL_STEPS::FilterDriver, 1);
+    install.Run();
+    ASSERT_EQ(install.messages.size(), 1u);
+    EXPECT_EQ(install.messages[0].size(), InstallMessageUnits - 1);
+}
+
+// Step 7 restarts the devices; a present device whose filter channel stays closed gets a warning and the
+// installation still ends done.
+TEST(InstallSequence, StepSevenWarnsOnlyForAPresentDeviceWithoutItsChannel) {
+    const struct {
+        const char* what;
+        bool plugged;
+        bool channelAfterRestart;
+        std::vector<std::u16string> messages;
+    } cases[] = {
+        {"device not plugged in", false, false, {}},
+        {"device plugged, channel opens", true, true, {}},
+        {"device plugged, channel closed", true, false, {kWarning3}},
+    };
+    for (const auto& c : cases) {
+        Install install;
+        if (c.plugged) install.sim.Devices().Plug(install.sim.Headset());
+        int32_t restarts = 0;
+        install.steps.RestartDevices = [&](const INSTALL_CONTEXT&) {
+            ++restarts;
+            install.sim.FilterDriver().SetPresent(c.channelAfterRestart);
+            return 0;
+        };
+        EXPECT_EQ(install.Run(), InstallDone) << c.what;
+        EXPECT_EQ(restarts, 1) << c.what;
+        EXPECT_EQ(install.messages, c.messages) << c.what;
+        EXPECT_EQ(install.Trace(), TraceUpTo(8)) << c.what;
     }
 }
 

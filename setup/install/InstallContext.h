@@ -1,0 +1,50 @@
+#pragma once
+// What the install sequence and its steps read: the wizard's data, written before the worker starts and
+// not changed while it runs, and the ways to report to the wizard.
+
+#include "foundation/config/ApplicationFolderPath.h"
+#include "foundation/devid/DeviceIdMgr.h"
+#include "platform/api/Platform.h"
+#include "setup/install/RegUninstallInfo.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tonvel {
+
+struct INSTALL_REPORTS {
+    std::function<void(int32_t percent)> Progress;           // posted to the wizard
+    std::function<void(const std::u16string& text)> Message; // a message box owned by the wizard
+};
+
+// The wizard's message texts for the install (the language file's "LabelWarning1" to "LabelWarning4").
+struct INSTALL_WARNINGS {
+    std::u16string OldDriverActive; // LabelWarning1
+    std::u16string StepFailed;      // LabelWarning2, followed by the step's code
+    std::u16string ChannelNotOpen;  // LabelWarning3
+    std::u16string BeforeUpdate;    // LabelWarning4; empty: no message
+};
+
+struct INSTALL_CONTEXT {
+    const Platform& platform;
+    const _APPLICATION_FOLDER_PATH& folders;
+    const _REG_UNINSTALL_INFO& uninstall;
+    const CDeviceIdMgr& usbGroup;
+    const CDeviceIdMgr& hidGroup;
+    const INSTALL_WARNINGS& warnings;
+    bool wow64 = false;
+    int32_t family = 2;
+    int32_t version = 0;
+    int32_t servicePack = 0;
+    INSTALL_REPORTS reports = {};
+
+    void Progress(int32_t percent) const {
+        if (reports.Progress) reports.Progress(percent);
+    }
+    void Message(const std::u16string& text) const {
+        if (reports.Message) reports.Message(text);
+    }
+};
+
+} // namespace tonvel

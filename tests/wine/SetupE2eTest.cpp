@@ -1,0 +1,171 @@
+// The setup program end to end: TonvelSetup.exe run from a copy of its source folder shows its background
+// and the wizard, takes a language chosen with the keyboard, runs the installation to the finish page on
+// Next, and with "No, reboot later" starts the control panel from the install folder at Finish. Each page
+// is captured from the screen.
+
+#include "tests/wine/E2eSupport.h"
+
+#include <shlobj.h>
+
+namespace {
+
+using namespace e2e;
+
+const std::wstring kSetupSource = WinePath(TONVEL_SETUP_DIR);
+const std::wstring kPanel = WinePath(TONVEL_PANEL_EXE);
+const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\setup";
+
+HWND FindChild(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
+    HWND found = nullptr;
+    struct SEARCH {
+        const wchar_t* className;
+        const wchar_t* text;
+        HWND* found;
+    } search{className, text, &found};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<SEARCH*>(data);
+            wchar_t name[64] = {}, text[256] = {};
+            GetClassNameW(child, name, 64);
+            GetWindowTextW(child, text, 256);
+            if (_wcsicmp(name, s->className) != 0 || (s->text && wcscmp(text, s->text) != 0)) return TRUE;
+            *s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return found;
+}
+
+std::wstring Text(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+void ClickWindow(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+// The setup's source folder copied file by file, so that the run changes only its own copy.
+void CopyFolder(const std::wstring& from, const std::wstring& to) {
+    namespace fs = std::filesystem;
+    fs::create_directories(fs::path(to));
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(fs::path(from))) {
+        const fs::path target = fs::path(to) / fs::relative(entry.path(), fs::path(from));
+        if (entry.is_directory())
+            fs::create_directories(target);
+        else
+            fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
+    }
+}
+
+// The process's top-level windows as "class 'caption'" lines, for a failure message.
+std::string WindowsOf(DWORD processId) {
+    struct LIST {
+        DWORD id;
+        std::string text;
+    } list{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* l = reinterpret_cast<LIST*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != l->id) return TRUE;
+            char name[64] = {}, text[256] = {};
+            GetClassNameA(window, name, 64);
+            GetWindowTextA(window, text, 256);
+            l->text +=
+                std::string(name) + " '" + text + (IsWindowVisible(window) ? "' shown\n" : "' hidden\n");
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&list));
+    return list.text;
+}
+
+std::wstring ProgramFiles() {
+    wchar_t path[MAX_PATH] = {};
+    SHGetFolderPathW(nullptr, CSIDL_PROGRAM_FILES, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+TEST(Setup, InstallsInTheChosenLanguageAndStartsTheControlPanelAtFinish) {
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(kFolder), ignored);
+    CopyFolder(kSetupSource, kFolder);
+    // The control panel where the payload step puts it, so that Finish has a program to start.
+    const std::wstring installFolder = ProgramFiles() + L"\\Tonvel";
+    std::filesystem::create_directories(std::filesystem::path(installFolder));
+    std::filesystem::copy_file(std::filesystem::path(kPanel),
+                               std::filesystem::path(installFolder + L"\\Tonvel.exe"),
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(std::filesystem::path(kFolder + L"\\AudioConfig.cfg"),
+                               std::filesystem::path(installFolder + L"\\AudioConfig.cfg"),
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(std::filesystem::path(kFolder + L"\\Tonvel.ico"),
+                               std::filesystem::path(installFolder + L"\\Tonvel.ico"),
+                               std::filesystem::copy_options::overwrite_existing);
+
+    CDemo setup(kFolder + L"\\TonvelSetup.exe", kFolder + L"\\user"); // its own user folder
+    ASSERT_TRUE(setup.Start());
+    HWND wizard = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            wizard = FindWindowW(L"TonvelForm", L"Tonvel Setup (V1.0.0.0)"); // the setup's own version
+            return wizard != nullptr;
+        },
+        60000))
+        << "the wizard did not show; windows:\n"
+        << WindowsOf(setup.Id());
+    Sleep(1000);
+    CaptureScreen().Save(kFolder + L"\\page1-language.bmp");
+    // The background covers the screen behind the wizard.
+    const CAPTURE shown = CaptureScreen();
+    EXPECT_GT(Colours(shown, {0, 0, 200, 200}), 1u) << "no background picture in the screen's corner";
+
+    // Another language with the keyboard: the arrow key in the language list.
+    const HWND list = FindChild(wizard, L"ComboBox");
+    ASSERT_NE(list, nullptr);
+    const HWND next = FindChild(wizard, L"Button", L"Next >");
+    ASSERT_NE(next, nullptr);
+    PostMessageW(list, WM_KEYDOWN, VK_UP, 0);
+    PostMessageW(list, WM_KEYUP, VK_UP, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Text(next) == L"Weiter >"; }, 10000)) << "the texts did not change";
+    EXPECT_EQ(ReadProfile(kFolder + L"\\AudioConfig.cfg", L"Language", L"DefaultLanguage"), L"Deutsch");
+
+    // Next runs the installation to the finish page.
+    ClickWindow(next);
+    CaptureScreen().Save(kFolder + L"\\page2-install.bmp");
+    HWND finish = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            finish = FindChild(wizard, L"Button", L"Fertig");
+            return finish != nullptr && IsWindowEnabled(finish) && IsWindowVisible(finish);
+        },
+        60000))
+        << "no finish page";
+    Sleep(500);
+    CaptureScreen().Save(kFolder + L"\\page3-finish.bmp");
+    const HWND reboot = FindChild(wizard, L"Button", L"Ja - jetzt neu starten");
+    const HWND noReboot = FindChild(wizard, L"Button", L"Nein - sp\u00e4ter neu starten");
+    ASSERT_NE(reboot, nullptr);
+    ASSERT_NE(noReboot, nullptr);
+    EXPECT_EQ(SendMessageW(reboot, BM_GETCHECK, 0, 0), BST_CHECKED)
+        << "a clean install pre-selects the restart";
+
+    // "No, reboot later", then Finish: the wizard ends and the control panel starts.
+    ClickWindow(noReboot);
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(noReboot, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 5000));
+    ClickWindow(finish);
+    EXPECT_TRUE(setup.Ended(30000)) << "the setup did not end";
+    EXPECT_TRUE(
+        WaitUntil([&] { return FindWindowW(L"TApplication", L"Tonvel 7.1 Audio") != nullptr; }, 60000))
+        << "the control panel did not start";
+    PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"WM_ORV72xxAPP_EXIT"), 0, 0);
+    EXPECT_TRUE(
+        WaitUntil([&] { return FindWindowW(L"TApplication", L"Tonvel 7.1 Audio") == nullptr; }, 30000));
+}
+
+} // namespace
