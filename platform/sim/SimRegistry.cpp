@@ -81,8 +81,15 @@ void CSimRegistry::SetBitness(bool windows64, bool process64) {
     m_Windows64 = windows64;
     m_Process64 = windows64 && process64;
     NODE* software = m_Hives[RegLocalMachine]->Child(u"SOFTWARE");
-    if (m_Windows64 && software != nullptr && software->Child(kWow6432Node) == nullptr) {
+    if (software == nullptr) return;
+    NODE* wow6432Node = software->Child(kWow6432Node);
+    if (m_Windows64 && wow6432Node == nullptr) {
         software->AddChild(kWow6432Node);
+    } else if (!m_Windows64 && wow6432Node != nullptr && wow6432Node->children.empty() &&
+               wow6432Node->values.empty()) {
+        // 32-bit Windows has no 32-bit view of its own.
+        software->children.erase(std::find_if(software->children.begin(), software->children.end(),
+                                              [&](const auto& child) { return child.get() == wow6432Node; }));
     }
 }
 

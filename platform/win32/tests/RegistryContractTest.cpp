@@ -1,6 +1,7 @@
-// The registry of our Win32 layer under wine64 against the simulated registry: one scenario of keys,
-// values, enumeration, deletion and the 32/64-bit views runs on both and writes down every result; the two
-// records must be equal. The test process is 64-bit, so the simulation is a 64-bit process too.
+// The registry of our Win32 layer under wine against the simulated registry: one scenario of keys, values,
+// enumeration, deletion and the 32/64-bit views runs on both and writes down every result; the two records
+// must be equal. The simulation models the test program's own situation: a 64-bit process in the wine tier,
+// a 32-bit process under WOW64 (whose default view is the 32-bit one) in the wow64 tier.
 #include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/tests/ContractText.h"
@@ -161,7 +162,7 @@ void UserKeyScenario(CRecord& record) {
     record.Add("delete tree again", r.DeleteTree(RegCurrentUser, kUserKey, 0));
 }
 
-// HKLM\SOFTWARE\TonvelTest in the 32-bit and the 64-bit view of a 64-bit process.
+// HKLM\SOFTWARE\TonvelTest in the 32-bit, the 64-bit and the default view of the process.
 void ViewScenario(CRecord& record) {
     IRegistry& r = record.R();
     r.DeleteTree(RegLocalMachine, kMachineKey, RegView32);
@@ -203,7 +204,7 @@ std::vector<std::string> Compare(SCENARIO scenario) {
     CRecord wine(windows.Registry());
     scenario(wine);
     sim::CSimWindows simulated;
-    simulated.SetBitness(true, true);
+    simulated.SetSituation(sim::ThisProgramOnWindows64());
     CRecord sim(simulated.Registry());
     scenario(sim);
     EXPECT_EQ(wine.Lines().size(), sim.Lines().size());
@@ -231,6 +232,12 @@ TEST(RegistryContract, ThirtyTwoBitViewLandsUnderWow6432NodeAsInTheSimulation) {
     EXPECT_EQ("32-bit view kept -> 0 32", Step(lines, "32-bit view kept"));
     EXPECT_EQ("64-bit view stays -> 0 64", Step(lines, "64-bit view stays"));
     EXPECT_EQ("64-bit view gone -> 2", Step(lines, "64-bit view gone"));
+    // The default view is the process's own: 64-bit for a 64-bit process, the WOW6432Node one under WOW64.
+    const bool wow64 = sim::ThisProgramOnWindows64() == sim::SIM_SITUATION::Wow64;
+    EXPECT_EQ(wow64 ? "default view before -> 0 32" : "default view before -> 2",
+              Step(lines, "default view before"));
+    EXPECT_EQ(wow64 ? "default view -> 0 32" : "default view -> 0 64", Step(lines, "default view"));
+    EXPECT_EQ("WOW6432Node by default -> 0 32", Step(lines, "WOW6432Node by default"));
 }
 
 // The values of a key in the order the enumeration gives them.
@@ -258,7 +265,7 @@ std::string ValueOrder(IRegistry& r) {
 TEST(RegistryContract, ValueOrderIsAKnownWineDifference) {
     win32::CWin32Platform windows;
     sim::CSimWindows simulated;
-    simulated.SetBitness(true, true);
+    simulated.SetSituation(sim::ThisProgramOnWindows64());
     const std::string wine = ValueOrder(windows.Registry());
     const std::string sim = ValueOrder(simulated.Registry());
     EXPECT_EQ("Zulu;Mike;Bravo;Able;", sim);
