@@ -112,13 +112,16 @@ int32_t CSimRegistry::Locate(RegKey parent, const std::u16string& subKey, uint32
         path = it->second.path;
     }
     if (!subKey.empty() && subKey.front() == u'\\') return RegInvalidParam;
+    // The view is chosen where the path reaches HKLM\SOFTWARE: a handle below it keeps the view it was
+    // opened in (its path is physical), whatever a later call relative to it asks for.
+    const bool fromHiveRoot = path.empty();
     for (auto& name : SplitKeyPath(subKey))
         path.push_back(std::move(name));
 
     bool view32 = false;
     if (m_Windows64) view32 = m_Process64 ? (access & RegView32) != 0 : (access & RegView64) == 0;
-    if (view32 && hive == RegLocalMachine && path.size() >= 2 && SameName(path[0], u"SOFTWARE") &&
-        !SameName(path[1], kWow6432Node)) {
+    if (view32 && fromHiveRoot && hive == RegLocalMachine && !path.empty() &&
+        SameName(path[0], u"SOFTWARE") && (path.size() == 1 || !SameName(path[1], kWow6432Node))) {
         path.insert(path.begin() + 1, kWow6432Node);
     }
     return RegOk;

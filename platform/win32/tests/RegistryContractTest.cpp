@@ -196,6 +196,49 @@ void ViewScenario(CRecord& record) {
     record.Add("delete in 32-bit view again", r.DeleteKey(RegLocalMachine, kMachineKey, RegView32));
 }
 
+// Keys created relative to a handle of HKLM\SOFTWARE: the handle's view counts, not the later call's.
+void RelativeViewScenario(CRecord& record) {
+    IRegistry& r = record.R();
+    const std::u16string names[] = {u"TonvelTestA", u"TonvelTestB", u"TonvelTestC"};
+    for (const auto& name : names) {
+        r.DeleteKey(RegLocalMachine, u"SOFTWARE\\" + name, RegView32);
+        r.DeleteKey(RegLocalMachine, u"SOFTWARE\\" + name, RegView64);
+    }
+    RegKey software = 0;
+    RegKey key = 0;
+    record.Add("open SOFTWARE by default", r.OpenKey(RegLocalMachine, u"SOFTWARE", RegAllAccess, software));
+    record.Add("create A by default", r.CreateKey(software, names[0], RegAllAccess, key));
+    r.CloseKey(key);
+    record.Add("create B in 64-bit view", r.CreateKey(software, names[1], RegAllAccess | RegView64, key));
+    r.CloseKey(key);
+    bool listsWow6432Node = false;
+    bool listsA = false;
+    std::u16string name;
+    for (uint32_t i = 0; r.EnumKey(software, i, name) == RegOk; ++i) {
+        listsWow6432Node = listsWow6432Node || Narrow(name) == "WOW6432Node" || Narrow(name) == "Wow6432Node";
+        listsA = listsA || name == names[0];
+    }
+    record.Add(std::string("SOFTWARE by default lists") + (listsWow6432Node ? " WOW6432Node" : "") +
+                   (listsA ? " A" : ""),
+               0);
+    r.CloseKey(software);
+    record.Add("open SOFTWARE in 64-bit view",
+               r.OpenKey(RegLocalMachine, u"SOFTWARE", RegAllAccess | RegView64, software));
+    record.Add("create C by default", r.CreateKey(software, names[2], RegAllAccess, key));
+    r.CloseKey(key);
+    r.CloseKey(software);
+    for (const auto& each : names) {
+        for (const uint32_t view : {RegView32, RegView64}) {
+            RegKey found = 0;
+            const int32_t status = r.OpenKey(RegLocalMachine, u"SOFTWARE\\" + each, RegRead | view, found);
+            if (status == RegOk) r.CloseKey(found);
+            record.Add(Narrow(each) + (view == RegView32 ? " in 32-bit view" : " in 64-bit view"), status);
+        }
+        r.DeleteKey(RegLocalMachine, u"SOFTWARE\\" + each, RegView32);
+        r.DeleteKey(RegLocalMachine, u"SOFTWARE\\" + each, RegView64);
+    }
+}
+
 using SCENARIO = void (*)(CRecord&);
 
 // Runs the scenario on both sides, requires equal records and gives wine's.
@@ -238,6 +281,16 @@ TEST(RegistryContract, ThirtyTwoBitViewLandsUnderWow6432NodeAsInTheSimulation) {
               Step(lines, "default view before"));
     EXPECT_EQ(wow64 ? "default view -> 0 32" : "default view -> 0 64", Step(lines, "default view"));
     EXPECT_EQ("WOW6432Node by default -> 0 32", Step(lines, "WOW6432Node by default"));
+}
+
+TEST(RegistryContract, KeysBelowAHandleStayInItsViewAsInTheSimulation) {
+    const auto lines = Compare(RelativeViewScenario);
+    const bool wow64 = sim::ThisProgramOnWindows64() == sim::SIM_SITUATION::Wow64;
+    EXPECT_EQ(wow64 ? "TonvelTestA in 32-bit view -> 0" : "TonvelTestA in 32-bit view -> 2",
+              Step(lines, "TonvelTestA in 32-bit view"));
+    EXPECT_EQ(wow64 ? "TonvelTestB in 32-bit view -> 0" : "TonvelTestB in 32-bit view -> 2",
+              Step(lines, "TonvelTestB in 32-bit view"));
+    EXPECT_EQ("TonvelTestC in 64-bit view -> 0", Step(lines, "TonvelTestC in 64-bit view"));
 }
 
 // The values of a key in the order the enumeration gives them.
