@@ -4,6 +4,7 @@
 // on and off. One scenario runs on both platforms and writes down every result; the records must be equal.
 #include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
+#include "platform/win32/tests/ContractText.h"
 
 #include <windows.h>
 
@@ -16,12 +17,8 @@
 namespace tonvel {
 namespace {
 
-std::string Narrow(const std::u16string& text) {
-    std::string out;
-    for (char16_t unit : text)
-        out.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
-    return out;
-}
+using test::Narrow;
+using test::Step;
 
 // The scenario's files carry the process id so that runs never meet.
 std::u16string Tag() {
@@ -149,12 +146,6 @@ protected:
     win32::CWin32Platform m_Windows;
     sim::CSimWindows m_Sim;
 };
-
-std::string Step(const std::vector<std::string>& lines, const std::string& what) {
-    for (const auto& line : lines)
-        if (line.rfind(what + " ->", 0) == 0) return line;
-    return "no step " + what;
-}
 
 TEST_F(Wow64Contract, RedirectionAndTheSystemFoldersAgreeWithTheSimulation) {
     CRecord wine(m_Windows.platform());
