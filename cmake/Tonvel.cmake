@@ -5,11 +5,19 @@ if(WIN32)
 else()
     set(TONVEL_WINDOWS OFF)
 endif()
-# Only the x86_64 Windows build can run here (under wine64); the i686 release build is compiled, not run.
-if(TONVEL_WINDOWS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+# Both Windows builds run here under wine, in a 64-bit prefix as on 64-bit Windows: the x86_64 build as
+# 64-bit processes (ctest label "wine"), the i686 release build as 32-bit processes under WOW64 (label
+# "wow64"; needs the wine32:i386 package beside wine64). TONVEL_WINE_LABEL is the build's label.
+if(TONVEL_WINDOWS)
     set(TONVEL_RUN_WINE ON)
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(TONVEL_WINE_LABEL wine)
+    else()
+        set(TONVEL_WINE_LABEL wow64)
+    endif()
 else()
     set(TONVEL_RUN_WINE OFF)
+    set(TONVEL_WINE_LABEL "")
 endif()
 
 # Warnings for our own targets (third-party code keeps its own flags).
@@ -66,9 +74,10 @@ function(tonvel_native_test name)
     set_tests_properties(${name} PROPERTIES LABELS native)
 endfunction()
 
-# Windows test executable run under wine64, label "wine" (or "e2e" with E2E):
+# Windows test executable run under wine, label "wine" in the x86_64 build and "wow64" in the i686 build
+# (and "e2e" too with E2E):
 #   tonvel_wine_test(name SOURCES ... [DEPS ...] [E2E] [GUI])
-# Built in both Windows builds; registered as a test only where wine can run it.
+# Built and registered in both Windows builds.
 function(tonvel_wine_test name)
     cmake_parse_arguments(ARG "E2E;GUI" "" "SOURCES;DEPS" ${ARGN})
     if(NOT TONVEL_WINDOWS)
@@ -81,7 +90,7 @@ function(tonvel_wine_test name)
     if(TONVEL_RUN_WINE)
         tonvel_wine_command(${name} $<TARGET_FILE:${name}>)
         if(ARG_E2E)
-            set_tests_properties(${name} PROPERTIES LABELS "wine;e2e")
+            set_tests_properties(${name} PROPERTIES LABELS "${TONVEL_WINE_LABEL};e2e")
         endif()
     endif()
 endfunction()
@@ -90,5 +99,6 @@ endfunction()
 #   tonvel_wine_command(test-name program.exe [args...])
 function(tonvel_wine_command name)
     add_test(NAME ${name} COMMAND ${TONVEL_WINE_RUN} ${TONVEL_WINE_STATE} ${ARGN})
-    set_tests_properties(${name} PROPERTIES LABELS wine FIXTURES_REQUIRED wine_prefix RESOURCE_LOCK wine)
+    set_tests_properties(${name} PROPERTIES LABELS ${TONVEL_WINE_LABEL} FIXTURES_REQUIRED wine_prefix
+                                            RESOURCE_LOCK wine)
 endfunction()

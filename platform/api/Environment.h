@@ -13,6 +13,7 @@ inline constexpr int32_t FolderCommonPrograms = 0x17; // all users' Start-menu p
 inline constexpr int32_t FolderSystem = 0x25;         // system folder
 inline constexpr int32_t FolderProgramFiles = 0x26;   // Program Files (of the process's bitness)
 inline constexpr int32_t FolderSystemX86 = 0x29;      // 32-bit system folder
+inline constexpr int32_t FolderProgramFilesX86 = 0x2A; // 32-bit Program Files (the one of 32-bit Windows)
 inline constexpr int32_t FolderFlagCreate = 0x8000;   // CSIDL_FLAG_CREATE
 
 // HRESULTs of the folder query.

@@ -15,13 +15,18 @@ CSimEnvironment::CSimEnvironment(CSimFileSystem& files) : m_Files(files) {
 
 void CSimEnvironment::SetBitness(bool windows64, bool process64) {
     const bool wow64 = windows64 && !process64;
-    const std::u16string programFiles = wow64 ? u"C:\\Program Files (x86)" : u"C:\\Program Files";
+    // 64-bit Windows has both Program Files folders; a 32-bit process is given the 32-bit one.
+    const std::u16string programFiles64 = u"C:\\Program Files";
+    const std::u16string programFiles32 = windows64 ? u"C:\\Program Files (x86)" : programFiles64;
+    const std::u16string programFiles = wow64 ? programFiles32 : programFiles64;
     const std::u16string appData = u"C:\\Users\\User\\AppData\\Roaming";
     m_Folders.clear();
     m_Folders[FolderAppData] = appData;
     m_Folders[FolderCommonPrograms] = u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs";
+    // The system folder's name is System32 for every process; WOW64 redirects file access through it.
     m_Folders[FolderSystem] = u"C:\\Windows\\system32";
     m_Folders[FolderProgramFiles] = programFiles;
+    m_Folders[FolderProgramFilesX86] = programFiles32;
     m_Folders[FolderSystemX86] = windows64 ? u"C:\\Windows\\SysWOW64" : u"C:\\Windows\\system32";
     m_SystemDirectory = u"C:\\Windows\\system32";
     m_Variables.clear();
@@ -29,12 +34,18 @@ void CSimEnvironment::SetBitness(bool windows64, bool process64) {
     SetVariable(u"ALLUSERSPROFILE", u"C:\\ProgramData");
     SetVariable(u"ProgramData", u"C:\\ProgramData");
     SetVariable(u"ProgramFiles", programFiles);
+    SetVariable(u"CommonProgramFiles", programFiles + u"\\Common Files");
+    if (windows64) {
+        SetVariable(u"ProgramFiles(x86)", programFiles32);
+        SetVariable(u"ProgramW6432", programFiles64);
+        SetVariable(u"CommonProgramFiles(x86)", programFiles32 + u"\\Common Files");
+        SetVariable(u"CommonProgramW6432", programFiles64 + u"\\Common Files");
+    }
     SetVariable(u"SystemDrive", u"C:");
     SetVariable(u"SystemRoot", u"C:\\Windows");
     SetVariable(u"windir", u"C:\\Windows");
     SetVariable(u"USERPROFILE", u"C:\\Users\\User");
     SetVariable(u"TEMP", u"C:\\Users\\User\\AppData\\Local\\Temp");
-    if (windows64) SetVariable(u"ProgramW6432", u"C:\\Program Files");
 }
 
 void CSimEnvironment::SetVariable(const std::u16string& name, const std::u16string& value) {

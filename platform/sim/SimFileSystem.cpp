@@ -1,5 +1,7 @@
 #include "platform/sim/SimFileSystem.h"
 
+#include "platform/sim/SimSystemInfo.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <fstream>
@@ -43,9 +45,35 @@ CSimFileSystem::CSimFileSystem(fs::path root) : m_Root(std::move(root)) {
     fs::create_directories(m_Root / "c", error);
 }
 
+namespace {
+
+// The sub-folders of System32 that WOW64 never redirects (and everything below them).
+bool ExemptFromRedirection(const std::vector<std::u16string>& names) {
+    if (names.size() < 3) return false;
+    for (const char16_t* exempt : {u"catroot", u"catroot2", u"driverstore", u"logfiles", u"spool"}) {
+        if (SameName(names[2], exempt)) return true;
+    }
+    return names.size() >= 4 && SameName(names[2], u"drivers") && SameName(names[3], u"etc");
+}
+
+} // namespace
+
+void CSimFileSystem::Redirect(SIM_PATH& parsed) const {
+    if (m_System == nullptr || !m_System->Wow64()) return;
+    if (parsed.drive != u'C' || parsed.names.size() < 2 || !SameName(parsed.names[0], u"Windows")) return;
+    std::u16string& folder = parsed.names[1];
+    if (SameName(folder, u"Sysnative")) {
+        folder = u"System32"; // the alias of the native system folder, whatever the switch says
+    } else if (SameName(folder, u"System32") && !m_System->RedirectionDisabled() &&
+               !ExemptFromRedirection(parsed.names)) {
+        folder = u"SysWOW64";
+    }
+}
+
 bool CSimFileSystem::Resolve(const std::u16string& path, fs::path& host, bool& parentExists) const {
     SIM_PATH parsed;
     if (!ParseWindowsPath(path, m_CurrentFolder, parsed)) return false;
+    Redirect(parsed);
     const char16_t drive[2] = {static_cast<char16_t>(parsed.drive + (u'a' - u'A')), u'\0'};
     host = m_Root / fs::path(std::u16string(drive));
     std::error_code error;

@@ -4,6 +4,10 @@
 // created as given. Relative paths are taken from the current folder ("C:\" at first). Folders list as a
 // FAT volume lists them: "." and ".." (except at a drive's root), then the entries in the order they were
 // made; entries put into the host folder from outside follow in the host's order.
+// Attached to the system info of a WOW64 process (SetRedirection), paths go through WOW64 file-system
+// redirection as on 64-bit Windows: "C:\Windows\System32\..." is "C:\Windows\SysWOW64\..." while
+// redirection is on (except the exempt sub-folders catroot, catroot2, driverstore, drivers\etc, logfiles and
+// spool), and "C:\Windows\Sysnative\..." is the native "C:\Windows\System32\...".
 
 #include "platform/api/FileSystem.h"
 #include "platform/sim/SimPath.h"
@@ -12,6 +16,8 @@
 #include <map>
 
 namespace tonvel::sim {
+
+class CSimSystemInfo;
 
 class CSimFileSystem : public IFileSystem {
 public:
@@ -39,6 +45,9 @@ public:
     // The host path a Windows path maps to (existing names found regardless of case).
     bool HostPath(const std::u16string& path, std::filesystem::path& host) const;
     const std::filesystem::path& Root() const { return m_Root; }
+    // WOW64 redirection follows `system` (its WOW64 state and the redirection switch); null: no redirection,
+    // as for a 64-bit process or on 32-bit Windows (the default).
+    void SetRedirection(const CSimSystemInfo* system) { m_System = system; }
     // Fault injection: every later WriteAll of this path (any letter case) fails with `error` and leaves the
     // file as it was; ClearWriteFailures lets them through again.
     void FailWrite(const std::u16string& path, int32_t error = FileWriteFault);
@@ -56,8 +65,11 @@ private:
     // Notes a new entry's place in its folder's listing, or forgets a removed one.
     void Made(const std::filesystem::path& host);
     void Removed(const std::filesystem::path& host) { m_Made.erase(host); }
+    // WOW64 redirection of a parsed path.
+    void Redirect(SIM_PATH& parsed) const;
 
     std::filesystem::path m_Root;
+    const CSimSystemInfo* m_System = nullptr;
     std::u16string m_ModuleFileName = u"C:\\Program Files\\Tonvel\\Tonvel.exe";
     std::u16string m_CurrentFolder = u"C:\\";
     std::map<std::u16string, int32_t> m_FailedWrites;  // upper-cased path -> error

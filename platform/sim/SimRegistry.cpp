@@ -81,8 +81,15 @@ void CSimRegistry::SetBitness(bool windows64, bool process64) {
     m_Windows64 = windows64;
     m_Process64 = windows64 && process64;
     NODE* software = m_Hives[RegLocalMachine]->Child(u"SOFTWARE");
-    if (m_Windows64 && software != nullptr && software->Child(kWow6432Node) == nullptr) {
+    if (software == nullptr) return;
+    NODE* wow6432Node = software->Child(kWow6432Node);
+    if (m_Windows64 && wow6432Node == nullptr) {
         software->AddChild(kWow6432Node);
+    } else if (!m_Windows64 && wow6432Node != nullptr && wow6432Node->children.empty() &&
+               wow6432Node->values.empty()) {
+        // 32-bit Windows has no 32-bit view of its own.
+        software->children.erase(std::find_if(software->children.begin(), software->children.end(),
+                                              [&](const auto& child) { return child.get() == wow6432Node; }));
     }
 }
 
@@ -105,13 +112,16 @@ int32_t CSimRegistry::Locate(RegKey parent, const std::u16string& subKey, uint32
         path = it->second.path;
     }
     if (!subKey.empty() && subKey.front() == u'\\') return RegInvalidParam;
+    // The view is chosen where the path reaches HKLM\SOFTWARE: a handle below it keeps the view it was
+    // opened in (its path is physical), whatever a later call relative to it asks for.
+    const bool fromHiveRoot = path.empty();
     for (auto& name : SplitKeyPath(subKey))
         path.push_back(std::move(name));
 
     bool view32 = false;
     if (m_Windows64) view32 = m_Process64 ? (access & RegView32) != 0 : (access & RegView64) == 0;
-    if (view32 && hive == RegLocalMachine && path.size() >= 2 && SameName(path[0], u"SOFTWARE") &&
-        !SameName(path[1], kWow6432Node)) {
+    if (view32 && fromHiveRoot && hive == RegLocalMachine && !path.empty() &&
+        SameName(path[0], u"SOFTWARE") && (path.size() == 1 || !SameName(path[1], kWow6432Node))) {
         path.insert(path.begin() + 1, kWow6432Node);
     }
     return RegOk;

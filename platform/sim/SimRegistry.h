@@ -2,7 +2,9 @@
 // The simulated registry: the five hives as trees of keys with typed values, and the 32/64-bit views of
 // 64-bit Windows. Under a 32-bit process on 64-bit Windows, HKLM\SOFTWARE\... is redirected to
 // HKLM\SOFTWARE\WOW6432Node\... unless the call asks for the 64-bit view; a 64-bit process reaches the
-// 32-bit view with RegView32. On 32-bit Windows there is one view and the view flags are ignored.
+// 32-bit view with RegView32. The view is chosen where a path from HKLM reaches SOFTWARE (opening
+// HKLM\SOFTWARE itself in the 32-bit view gives WOW6432Node); keys opened relative to a handle below it stay
+// in that handle's view. On 32-bit Windows there is one view and the view flags are ignored.
 // Sub-keys enumerate in name order regardless of case, values in the order they were created.
 
 #include "platform/api/Registry.h"

@@ -25,7 +25,11 @@ public:
     void SetVersionStatus(int32_t status) { m_VersionStatus = status; }
 
     // A 32-bit process on 64-bit Windows (false at first). Redirection can be switched only under WOW64.
-    void SetWow64(bool wow64) { m_Wow64 = wow64; }
+    void SetWow64(bool wow64) {
+        m_Wow64 = wow64;
+        if (!wow64) m_RedirectionDisabled = false;
+    }
+    bool Wow64() const { return m_Wow64; }
     // IsWow64Process not exported, or failing.
     void SetWow64Missing(bool missing) { m_Wow64Missing = missing; }
     void SetWow64Fails(bool fails) { m_Wow64Fails = fails; }
@@ -33,7 +37,8 @@ public:
     void SetRedirectionMissing(bool missing) { m_RedirectionMissing = missing; }
 
     const std::vector<REDIRECTION_CALL>& RedirectionCalls() const { return m_RedirectionCalls; }
-    // Whether file access currently sees the native system folder.
+    // Whether file access currently sees the native system folder (CSimFileSystem asks this once it is
+    // attached with SetRedirection).
     bool RedirectionDisabled() const { return m_RedirectionDisabled; }
 
     void SetTickCount(uint32_t ticks) { m_Ticks = ticks; }

@@ -46,7 +46,8 @@ CSimWindows::CSimWindows(const std::filesystem::path& root) : m_Files(root) {
     m_Platform.windowSystem = &m_WindowSystem;
     m_Platform.machine = &m_Machine;
     m_Shell.SetFileSystem(&m_Files);
-    m_SystemInfo.SetWow64(m_Registry.Windows64() && !m_Registry.Process64());
+    m_Files.SetRedirection(&m_SystemInfo);
+    SetSituation(m_Situation);
 }
 
 CSimWindows::~CSimWindows() {
@@ -56,10 +57,20 @@ CSimWindows::~CSimWindows() {
     }
 }
 
-void CSimWindows::SetBitness(bool windows64, bool process64) {
+void CSimWindows::SetSituation(SIM_SITUATION situation) {
+    m_Situation = situation;
+    const bool windows64 = IsWindows64(situation);
+    const bool process64 = IsProcess64(situation);
     m_Registry.SetBitness(windows64, process64);
     m_Environment.SetBitness(windows64, process64);
-    m_SystemInfo.SetWow64(windows64 && !process64);
+    m_SystemInfo.SetWow64(situation == SIM_SITUATION::Wow64);
+}
+
+void CSimWindows::CreateSystemFolders() {
+    m_Files.SetRedirection(nullptr); // the native names, as the system's own installer lays them out
+    m_Files.CreateFolders(u"C:\\Windows\\System32\\drivers\\etc");
+    if (IsWindows64(m_Situation)) m_Files.CreateFolders(u"C:\\Windows\\SysWOW64\\drivers");
+    m_Files.SetRedirection(&m_SystemInfo);
 }
 
 } // namespace tonvel::sim

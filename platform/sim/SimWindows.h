@@ -15,6 +15,7 @@
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimResources.h"
 #include "platform/sim/SimShell.h"
+#include "platform/sim/SimSituation.h"
 #include "platform/sim/SimSystemInfo.h"
 #include "platform/sim/SimVersionInfo.h"
 #include "platform/sim/SimWindowSystem.h"
@@ -35,9 +36,18 @@ public:
 
     const Platform& platform() const { return m_Platform; }
 
-    // The machine: 64-bit Windows or not and the bitness of the process (64-bit Windows with a 32-bit
-    // process, i.e. WOW64, at first). Resets the special folders and variables to that machine's defaults.
-    void SetBitness(bool windows64, bool process64);
+    // The situation modelled (SimSituation.h): a 64-bit process on 64-bit Windows, a 32-bit process on
+    // 64-bit Windows (WOW64, at first: the release as most users run it) or 32-bit Windows. Sets the
+    // registry's views, the special folders and variables (reset to that machine's defaults), the WOW64
+    // answers and the file system's WOW64 redirection.
+    void SetSituation(SIM_SITUATION situation);
+    SIM_SITUATION Situation() const { return m_Situation; }
+    // The same with the two bits: 64-bit Windows or not, and the bitness of the process.
+    void SetBitness(bool windows64, bool process64) { SetSituation(SituationOf(windows64, process64)); }
+    // Lays out the Windows folder as an installed system has it: C:\Windows with System32 (with
+    // drivers\etc) and, on 64-bit Windows, SysWOW64 (with drivers), whatever the redirection says. The
+    // simulated drive is empty until then.
+    void CreateSystemFolders();
 
     // Files, profile strings, registry, environment (with the debugger output).
     CSimFileSystem& Files() { return m_Files; }
@@ -69,6 +79,7 @@ public:
 
 private:
     Platform m_Platform;
+    SIM_SITUATION m_Situation = SIM_SITUATION::Wow64;
     std::filesystem::path m_TempRoot; // removed at the end when not empty
     CSimFileSystem m_Files;
     CSimProfileStrings m_Profile{m_Files};

@@ -48,7 +48,7 @@ inline HWND FindProcessWindow(DWORD processId, const wchar_t* className, bool mu
         HWND found;
     } search{processId, className, mustBeVisible, nullptr};
     EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
+        [](HWND hwnd, LPARAM param) CALLBACK -> BOOL {
             auto& s = *reinterpret_cast<SEARCH*>(param);
             DWORD owner = 0;
             GetWindowThreadProcessId(hwnd, &owner);

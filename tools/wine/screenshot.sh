@@ -14,8 +14,9 @@ mkdir -p "$(dirname "$SHOT")"
 SHOT=$(cd "$(dirname "$SHOT")" && pwd)/$(basename "$SHOT")
 rm -f "$SHOT" "$SHOT.ready" "$SHOT.tmp.png"
 export TONVEL_SCREENSHOT="Z:${SHOT//\//\\}"
+wine_loader "$1"
 log=$(mktemp "$STATE/run.XXXXXX")
-"$WINE64" "$@" >"$log" 2>&1 </dev/null &
+"$WINE" "$@" >"$log" 2>&1 </dev/null &
 pid=$!
 for _ in $(seq 600); do
     [ -e "$SHOT.ready" ] && break

@@ -1,9 +1,26 @@
 #!/usr/bin/env bash
-# Brings up the one wine prefix of a test run: an Xvfb display, a persistent wineserver, a booted prefix.
+# Brings up the one wine prefix of a test run: an Xvfb display, a persistent wineserver, a booted 64-bit
+# prefix.
+#   up.sh STATE [wine|wow64]
+# With "wow64" (the i686 build's tier) the 32-bit side must be there: wine32's loader, and the prefix's
+# SysWOW64 folder (a prefix booted before wine32 was installed lacks it and is made anew).
 set -u
 STATE=$1
+TIER=${2:-wine}
 mkdir -p "$STATE"
 . "$(dirname "$0")/common.sh"
+if [ "$TIER" = wow64 ] || find_wine32 >/dev/null; then
+    find_wine32 >/dev/null || {
+        echo "the wow64 tier runs 32-bit programs: it needs wine32 (apt-get install wine32:i386, after" \
+             "dpkg --add-architecture i386; tools/test.sh does this)"
+        exit 2
+    }
+    prefix=${TONVEL_WINE_PREFIX:-$STATE/prefix}
+    if [ -d "$prefix" ] && [ ! -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ]; then
+        echo "the prefix $prefix has no 32-bit side (booted without wine32): making it anew"
+        rm -rf "$prefix"
+    fi
+fi
 if [ -z "${TONVEL_USE_DISPLAY:-}" ]; then
     n=90
     while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done

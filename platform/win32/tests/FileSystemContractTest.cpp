@@ -141,6 +141,7 @@ RUN Compare() {
     CRecord wine(windows.Files(), scratch.Folder());
     Scenario(wine);
     sim::CSimWindows simulated;
+    simulated.SetSituation(sim::ThisProgramOnWindows64());
     EXPECT_TRUE(simulated.Files().CreateFolders(u"C:\\Scratch"));
     CRecord sim(simulated.Files(), u"C:\\Scratch\\");
     Scenario(sim);
@@ -196,6 +197,7 @@ TEST(FileSystemContract, ListingAFileIsAKnownWineDifference) {
     win32::CWin32Platform windows;
     win32::CWineScratch scratch(u"listfile");
     sim::CSimWindows simulated;
+    simulated.SetSituation(sim::ThisProgramOnWindows64());
     std::vector<std::u16string> names;
     const std::u16string wineFile = scratch.Folder() + u"a.txt";
     ASSERT_EQ(windows.Files().WriteAll(wineFile, "a", 1), FileOk);

@@ -1,6 +1,7 @@
-// The registry of our Win32 layer under wine64 against the simulated registry: one scenario of keys,
-// values, enumeration, deletion and the 32/64-bit views runs on both and writes down every result; the two
-// records must be equal. The test process is 64-bit, so the simulation is a 64-bit process too.
+// The registry of our Win32 layer under wine against the simulated registry: one scenario of keys, values,
+// enumeration, deletion and the 32/64-bit views runs on both and writes down every result; the two records
+// must be equal. The simulation models the test program's own situation: a 64-bit process in the wine tier,
+// a 32-bit process under WOW64 (whose default view is the 32-bit one) in the wow64 tier.
 #include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/tests/ContractText.h"
@@ -161,7 +162,7 @@ void UserKeyScenario(CRecord& record) {
     record.Add("delete tree again", r.DeleteTree(RegCurrentUser, kUserKey, 0));
 }
 
-// HKLM\SOFTWARE\TonvelTest in the 32-bit and the 64-bit view of a 64-bit process.
+// HKLM\SOFTWARE\TonvelTest in the 32-bit, the 64-bit and the default view of the process.
 void ViewScenario(CRecord& record) {
     IRegistry& r = record.R();
     r.DeleteTree(RegLocalMachine, kMachineKey, RegView32);
@@ -195,6 +196,49 @@ void ViewScenario(CRecord& record) {
     record.Add("delete in 32-bit view again", r.DeleteKey(RegLocalMachine, kMachineKey, RegView32));
 }
 
+// Keys created relative to a handle of HKLM\SOFTWARE: the handle's view counts, not the later call's.
+void RelativeViewScenario(CRecord& record) {
+    IRegistry& r = record.R();
+    const std::u16string names[] = {u"TonvelTestA", u"TonvelTestB", u"TonvelTestC"};
+    for (const auto& name : names) {
+        r.DeleteKey(RegLocalMachine, u"SOFTWARE\\" + name, RegView32);
+        r.DeleteKey(RegLocalMachine, u"SOFTWARE\\" + name, RegView64);
+    }
+    RegKey software = 0;
+    RegKey key = 0;
+    record.Add("open SOFTWARE by default", r.OpenKey(RegLocalMachine, u"SOFTWARE", RegAllAccess, software));
+    record.Add("create A by default", r.CreateKey(software, names[0], RegAllAccess, key));
+    r.CloseKey(key);
+    record.Add("create B in 64-bit view", r.CreateKey(software, names[1], RegAllAccess | RegView64, key));
+    r.CloseKey(key);
+    bool listsWow6432Node = false;
+    bool listsA = false;
+    std::u16string name;
+    for (uint32_t i = 0; r.EnumKey(software, i, name) == RegOk; ++i) {
+        listsWow6432Node = listsWow6432Node || Narrow(name) == "WOW6432Node" || Narrow(name) == "Wow6432Node";
+        listsA = listsA || name == names[0];
+    }
+    record.Add(std::string("SOFTWARE by default lists") + (listsWow6432Node ? " WOW6432Node" : "") +
+                   (listsA ? " A" : ""),
+               0);
+    r.CloseKey(software);
+    record.Add("open SOFTWARE in 64-bit view",
+               r.OpenKey(RegLocalMachine, u"SOFTWARE", RegAllAccess | RegView64, software));
+    record.Add("create C by default", r.CreateKey(software, names[2], RegAllAccess, key));
+    r.CloseKey(key);
+    r.CloseKey(software);
+    for (const auto& each : names) {
+        for (const uint32_t view : {RegView32, RegView64}) {
+            RegKey found = 0;
+            const int32_t status = r.OpenKey(RegLocalMachine, u"SOFTWARE\\" + each, RegRead | view, found);
+            if (status == RegOk) r.CloseKey(found);
+            record.Add(Narrow(each) + (view == RegView32 ? " in 32-bit view" : " in 64-bit view"), status);
+        }
+        r.DeleteKey(RegLocalMachine, u"SOFTWARE\\" + each, RegView32);
+        r.DeleteKey(RegLocalMachine, u"SOFTWARE\\" + each, RegView64);
+    }
+}
+
 using SCENARIO = void (*)(CRecord&);
 
 // Runs the scenario on both sides, requires equal records and gives wine's.
@@ -203,7 +247,7 @@ std::vector<std::string> Compare(SCENARIO scenario) {
     CRecord wine(windows.Registry());
     scenario(wine);
     sim::CSimWindows simulated;
-    simulated.SetBitness(true, true);
+    simulated.SetSituation(sim::ThisProgramOnWindows64());
     CRecord sim(simulated.Registry());
     scenario(sim);
     EXPECT_EQ(wine.Lines().size(), sim.Lines().size());
@@ -231,6 +275,22 @@ TEST(RegistryContract, ThirtyTwoBitViewLandsUnderWow6432NodeAsInTheSimulation) {
     EXPECT_EQ("32-bit view kept -> 0 32", Step(lines, "32-bit view kept"));
     EXPECT_EQ("64-bit view stays -> 0 64", Step(lines, "64-bit view stays"));
     EXPECT_EQ("64-bit view gone -> 2", Step(lines, "64-bit view gone"));
+    // The default view is the process's own: 64-bit for a 64-bit process, the WOW6432Node one under WOW64.
+    const bool wow64 = sim::ThisProgramOnWindows64() == sim::SIM_SITUATION::Wow64;
+    EXPECT_EQ(wow64 ? "default view before -> 0 32" : "default view before -> 2",
+              Step(lines, "default view before"));
+    EXPECT_EQ(wow64 ? "default view -> 0 32" : "default view -> 0 64", Step(lines, "default view"));
+    EXPECT_EQ("WOW6432Node by default -> 0 32", Step(lines, "WOW6432Node by default"));
+}
+
+TEST(RegistryContract, KeysBelowAHandleStayInItsViewAsInTheSimulation) {
+    const auto lines = Compare(RelativeViewScenario);
+    const bool wow64 = sim::ThisProgramOnWindows64() == sim::SIM_SITUATION::Wow64;
+    EXPECT_EQ(wow64 ? "TonvelTestA in 32-bit view -> 0" : "TonvelTestA in 32-bit view -> 2",
+              Step(lines, "TonvelTestA in 32-bit view"));
+    EXPECT_EQ(wow64 ? "TonvelTestB in 32-bit view -> 0" : "TonvelTestB in 32-bit view -> 2",
+              Step(lines, "TonvelTestB in 32-bit view"));
+    EXPECT_EQ("TonvelTestC in 64-bit view -> 0", Step(lines, "TonvelTestC in 64-bit view"));
 }
 
 // The values of a key in the order the enumeration gives them.
@@ -258,7 +318,7 @@ std::string ValueOrder(IRegistry& r) {
 TEST(RegistryContract, ValueOrderIsAKnownWineDifference) {
     win32::CWin32Platform windows;
     sim::CSimWindows simulated;
-    simulated.SetBitness(true, true);
+    simulated.SetSituation(sim::ThisProgramOnWindows64());
     const std::string wine = ValueOrder(windows.Registry());
     const std::string sim = ValueOrder(simulated.Registry());
     EXPECT_EQ("Zulu;Mike;Bravo;Able;", sim);

@@ -1,6 +1,7 @@
-// The special folders of our Win32 layer under wine64 against the simulated ones of a 64-bit process:
-// each is found, rooted at a drive, without a trailing backslash, and of the same shape (depth and last
-// name) on both sides.
+// The special folders of our Win32 layer under wine against the simulated ones of the same situation (the
+// test program's: a 64-bit process, or a 32-bit one under WOW64): each is found, rooted at a drive, without
+// a trailing backslash, and of the same shape (depth and last name) on both sides; the folders and
+// variables that depend on the bitness are the same paths.
 #include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/tests/ContractText.h"
@@ -40,13 +41,14 @@ const FOLDER_CASE kFolders[] = {
     {"CommonPrograms", FolderCommonPrograms},
     {"System", FolderSystem},
     {"ProgramFiles", FolderProgramFiles},
+    {"ProgramFilesX86", FolderProgramFilesX86},
     {"SystemX86", FolderSystemX86},
     {"AppData", FolderAppData},
 };
 
 class SpecialFolders : public ::testing::Test {
 protected:
-    void SetUp() override { m_Sim.SetBitness(true, true); }
+    void SetUp() override { m_Sim.SetSituation(sim::ThisProgramOnWindows64()); }
 
     win32::CWin32Platform m_Windows;
     sim::CSimWindows m_Sim;
@@ -91,6 +93,32 @@ TEST_F(SpecialFolders, SystemDirectoryIsTheSystemFolder) {
     std::u16string system;
     ASSERT_EQ(FolderOk, m_Windows.Environment().FolderPath(FolderSystem, system));
     EXPECT_EQ(Lower(Narrow(system)), Lower(Narrow(wine)));
+}
+
+// Program Files and the system folders by bitness, as folders and as variables: the same paths (letter case
+// aside) on both sides, and under WOW64 the 32-bit ones.
+TEST_F(SpecialFolders, BitnessFoldersAndVariablesAreThoseOfTheSituation) {
+    for (const int32_t csidl : {FolderProgramFiles, FolderProgramFilesX86, FolderSystem, FolderSystemX86}) {
+        std::u16string wine;
+        std::u16string simulated;
+        EXPECT_EQ(FolderOk, m_Windows.Environment().FolderPath(csidl, wine));
+        EXPECT_EQ(FolderOk, m_Sim.Environment().FolderPath(csidl, simulated));
+        EXPECT_EQ(Lower(Narrow(simulated)), Lower(Narrow(wine))) << "CSIDL " << csidl;
+    }
+    for (const char16_t* name : {u"ProgramFiles", u"ProgramFiles(x86)", u"ProgramW6432",
+                                 u"CommonProgramFiles", u"CommonProgramFiles(x86)", u"CommonProgramW6432"}) {
+        std::u16string wine = u"(not set)";
+        std::u16string simulated = u"(not set)";
+        m_Windows.Environment().Variable(name, wine);
+        m_Sim.Environment().Variable(name, simulated);
+        EXPECT_EQ(Lower(Narrow(simulated)), Lower(Narrow(wine))) << Narrow(name);
+    }
+    std::u16string programFiles;
+    ASSERT_EQ(FolderOk, m_Windows.Environment().FolderPath(FolderProgramFiles, programFiles));
+    const bool wow64 = sim::ThisProgramOnWindows64() == sim::SIM_SITUATION::Wow64;
+    EXPECT_EQ(wow64 ? "c:\\program files (x86)" : "c:\\program files", Lower(Narrow(programFiles)));
+    std::printf("[ wine     ] %s process: Program Files %s\n",
+                sim::SituationName(sim::ThisProgramOnWindows64()), Narrow(programFiles).c_str());
 }
 
 } // namespace

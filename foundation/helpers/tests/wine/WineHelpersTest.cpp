@@ -1,4 +1,6 @@
-// The helpers on the real Win32 layer under wine64.
+// The helpers on the real Win32 layer under wine: the x86_64 build as a 64-bit process, the i686 build as a
+// 32-bit process under WOW64; where the answers depend on that, against the simulation of the same situation.
+#include "foundation/config/ApplicationConfig.h"
 #include "foundation/helpers/FileVersion.h"
 #include "foundation/helpers/ResourceBytes.h"
 #include "foundation/helpers/RunProgram.h"
@@ -6,6 +8,7 @@
 #include "foundation/helpers/WindowsPackages.h"
 #include "foundation/helpers/WindowsVersion.h"
 #include "foundation/helpers/Wow64.h"
+#include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
 
 #include <windows.h>
@@ -128,6 +131,54 @@ TEST_F(WineHelpers, Wow64AgreesWithTheDirectCallsAndRedirectionReachesTheNativeS
         EXPECT_EQ(ImageMachine(kernel), kOwnMachine) << "redirection back on";
     }
     RecordProperty("process", wow64 ? "WOW64" : "native");
+}
+
+std::u16string Lower(std::u16string text) {
+    for (char16_t& unit : text)
+        if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit - u'A' + u'a');
+    return text;
+}
+
+std::string Narrow(const std::u16string& text) {
+    std::string out;
+    for (char16_t unit : text)
+        out.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
+    return out;
+}
+
+// The WOW64 answers, and the folders the configuration loader derives from them (Program Files, the system
+// folder of the process's bitness, the native system folder read with redirection off), are those of the
+// simulation in the same situation.
+TEST_F(WineHelpers, Wow64AndTheConfigurationFoldersAgreeWithTheSimulation) {
+    sim::CSimWindows simulated;
+    simulated.SetSituation(sim::ThisProgramOnWindows64());
+    const bool wow64 = IsWow64(*P().system);
+    EXPECT_EQ(sizeof(void*) == 4, wow64);
+    EXPECT_EQ(IsWow64(*simulated.platform().system), wow64);
+    void* saved = nullptr;
+    const bool wineOff = DisableFsRedirection(*P().system, saved);
+    if (wineOff) {
+        EXPECT_TRUE(RevertFsRedirection(*P().system, saved));
+    }
+    const bool simOff = DisableFsRedirection(*simulated.platform().system, saved);
+    if (simOff) {
+        EXPECT_TRUE(RevertFsRedirection(*simulated.platform().system, saved));
+    }
+    EXPECT_EQ(simOff, wineOff);
+    EXPECT_EQ(wow64, wineOff);
+
+    _APPLICATION_FOLDER_PATH wine;
+    _APPLICATION_FOLDER_PATH sim;
+    const std::u16string program = u"C:\\Tonvel\\Tonvel.exe";
+    LoadApplicationConfig(P(), CONFIG_PROGRAM::ControlPanel, u"AudioConfig.cfg", program, wine);
+    LoadApplicationConfig(simulated.platform(), CONFIG_PROGRAM::ControlPanel, u"AudioConfig.cfg", program,
+                          sim);
+    EXPECT_EQ(Lower(sim.ProgramFilesFolder), Lower(wine.ProgramFilesFolder));
+    EXPECT_EQ(Lower(sim.SystemFolder), Lower(wine.SystemFolder));
+    EXPECT_EQ(Lower(sim.NativeSystemFolder), Lower(wine.NativeSystemFolder));
+    EXPECT_EQ(wow64 ? u"c:\\windows\\syswow64\\" : u"c:\\windows\\system32\\", Lower(wine.SystemFolder));
+    RecordProperty("ProgramFiles", Narrow(wine.ProgramFilesFolder));
+    RecordProperty("SystemFolder", Narrow(wine.SystemFolder));
 }
 
 TEST_F(WineHelpers, PackageProbeSeesCreatedKeysCaseSensitively) {
