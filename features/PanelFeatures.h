@@ -37,6 +37,7 @@ public:
 
 private:
     void ComposeSteps();
+    void ComposeEffectAndSpeakerSteps();
 
     FEATURE_CONTEXT& m_Context;
     CEqualizer m_Equalizer;
