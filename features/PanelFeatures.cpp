@@ -23,6 +23,18 @@ void CPanelFeatures::ComposeSteps() {
     s.ResetFilterDriver = [this] { ResetFilterDriver(*m_Context.Plat.controlDevice); };
     s.SelectNoEffect = [this] { m_Effects.SelectNoEffect(); };
     s.SwitchVirtualSpeakersOff = [this] { m_VirtualSpeakers.SwitchOff(); };
+    ComposeEffectAndSpeakerSteps();
+}
+
+// The environment effect and the virtual 7.1 speakers at start-up, arrival, skin switch and on the timer.
+void CPanelFeatures::ComposeEffectAndSpeakerSteps() {
+    FEATURE_STEPS& s = m_Steps;
+    s.InitVirtualSpeakers = [this] { m_VirtualSpeakers.Init(); };
+    s.ResetVirtualSpeakers = [this] { m_VirtualSpeakers.ResetVirtualSpeakers(); };
+    s.SendCurrentEffect = [this] { m_Effects.SendCurrentEffect(); };
+    s.SendVirtualSpeakers = [this] { m_VirtualSpeakers.SendVirtualSpeakers(); };
+    s.PlaceSpeakerIcons = [this](double ratio) { m_VirtualSpeakers.PlaceSpeakerIcons(ratio); };
+    s.RotateSpeakers = [this] { m_VirtualSpeakers.RotateVirtualSpeakers(); };
 }
 
 // The switches are sent again at a page switch and an arrival; shutdown resets both and switches them off.

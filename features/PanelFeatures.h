@@ -38,6 +38,7 @@ public:
 private:
     void ComposeSteps();
     void ComposeEqualizerAnd3DSteps();
+    void ComposeEffectAndSpeakerSteps();
 
     FEATURE_CONTEXT& m_Context;
     CEqualizer m_Equalizer;

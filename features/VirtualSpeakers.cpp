@@ -1,42 +1,185 @@
 #include "features/VirtualSpeakers.h"
 
 #include "features/NameList.h"
+#include "panel/model/ComponentTags.h"
 
 namespace tonvel {
 namespace {
 
-// The page's fixed controls; everything else on it is a speaker icon that can be dragged.
-constexpr NAME_LIST<5> kFixed = {u"VirtualPicImage", u"VirtualEnableImage", u"VirtualENLabel",
-                                 u"VirtualResetImage", u"VirtualResetLabel"};
+// The speaker icons by speaker index.
+constexpr NAME_LIST<SpeakerCount> kIcons = {u"VirtualLImage",   u"VirtualRImage",  u"VirtualCImage",
+                                            u"VirtualSUBImage", u"VirtualLSImage", u"VirtualRSImage",
+                                            u"VirtualLBImage",  u"VirtualRBImage"};
+// The order Reset puts them in: C, LS, L, LB, RB, R, SUB, RS.
+constexpr std::array<std::size_t, SpeakerCount> kResetOrder = {2, 4, 0, 6, 7, 1, 3, 5};
+// The listener's picture, whose margins hold a dragged icon.
+constexpr std::u16string_view kListener = u"VirtualPicImage";
+
+std::size_t IconIndex(std::u16string_view name) {
+    for (std::size_t i = 0; i < SpeakerCount; ++i)
+        if (kIcons[i] == name) return i;
+    return SpeakerCount;
+}
 
 } // namespace
 
-GRAB_KIND CVirtualSpeakers::Grab(const ui::CComponent& component) const {
-    return IsOneOf(component.Name(), kFixed) ? GRAB_KIND::None : GRAB_KIND::Drag;
+SPEAKER_CIRCLE CVirtualSpeakers::Circle() const {
+    const _SKIN_METRICS& m = m_Context.Skin.Metrics();
+    return {m.SpeakerCenterX, m.SpeakerCenterY, m.SpeakerRadius};
 }
 
-bool CVirtualSpeakers::InsideCircle(int32_t left, int32_t top) const {
-    const _SKIN_METRICS& m = m_Context.Skin.Metrics();
-    const int64_t dx = left - m.SpeakerCenterX;
-    const int64_t dy = top - m.SpeakerCenterY;
-    const int64_t r = m.SpeakerRadius;
-    return dx * dx + dy * dy <= r * r;
+ui::CImage* CVirtualSpeakers::Icon(std::size_t index) {
+    if (!m_Icons[index]) m_Icons[index] = m_Context.Window.Image(kIcons[index]);
+    return m_Icons[index];
+}
+
+SPEAKER_POSITIONS CVirtualSpeakers::Positions() {
+    SPEAKER_POSITIONS positions;
+    for (std::size_t i = 0; i < SpeakerCount; ++i)
+        if (const ui::CImage* icon = Icon(i)) positions[i] = {icon->Left(), icon->Top()};
+    return positions;
+}
+
+void CVirtualSpeakers::Place(std::size_t index, SPEAKER_POSITION position) {
+    if (ui::CImage* icon = Icon(index))
+        icon->SetBounds(position.Left, position.Top, icon->Width(), icon->Height());
+}
+
+// Only the eight icons move; the page's pictures and buttons stay where the skin put them.
+GRAB_KIND CVirtualSpeakers::Grab(const ui::CComponent& component) const {
+    const bool icon = component.Kind() == ui::ComponentKind::Image && IsOneOf(component.Name(), kIcons);
+    return icon ? GRAB_KIND::Drag : GRAB_KIND::None;
 }
 
 void CVirtualSpeakers::Drag(ui::CComponent& icon, int32_t left, int32_t top) {
-    if (icon.Kind() != ui::ComponentKind::Image) return;
-    if (InsideCircle(left, top)) icon.SetBounds(left, top, icon.Width(), icon.Height());
+    const std::size_t index = IconIndex(icon.Name());
+    if (index == SpeakerCount) return;
+    SPEAKER_AREA area;
+    if (const ui::CImage* listener = m_Context.Window.Image(kListener))
+        area = {listener->Left(), listener->Top(), listener->Width(), listener->Height()};
+    SPEAKER_POSITION position{icon.Left(), icon.Top()};
+    if (!DraggedPosition(Circle(), area, icon.Width(), icon.Height(), {left, top}, position)) return;
+    Place(index, position);
+    SendVirtualSpeakers();
+}
+
+bool CVirtualSpeakers::OwnsTag(int32_t tag) const {
+    return TagIn(tag, TagVirtualEnable, TagCounterclockwise);
+}
+
+void CVirtualSpeakers::ButtonDown(int32_t tag, ui::CComponent&) {
+    if (tag == TagVirtualEnable) {
+        m_Enabled = !m_Enabled;
+        ShowSwitches();
+        SendScratch();
+    } else if (tag == TagClockwise) {
+        SwitchRotation(ROTATION::Clockwise);
+    } else if (tag == TagCounterclockwise) {
+        SwitchRotation(ROTATION::Counterclockwise);
+    }
+}
+
+// Reset acts on the click, the release on its picture or its label.
+void CVirtualSpeakers::ButtonUp(int32_t tag, ui::CComponent&) {
+    if (tag == TagVirtualReset) ResetVirtualSpeakers();
+}
+
+// A rotation button switches its own rotation on or off; switching one on switches the other off.
+void CVirtualSpeakers::SwitchRotation(ROTATION rotation) {
+    m_Rotation = m_Rotation == rotation ? ROTATION::None : rotation;
+    ShowSwitches();
+}
+
+void CVirtualSpeakers::ShowSwitches() {
+    IFeatureWindow& window = m_Context.Window;
+    using I = SKIN_IMAGE;
+    if (ui::CImage* enable = window.Image(u"VirtualEnableImage"))
+        window.ShowSkinImage(
+            m_Enabled ? I::Virtual7ch1_VirtualEnableImageDown : I::Virtual7ch1_VirtualEnableImageUp, *enable);
+    if (ui::CImage* cw = window.Image(u"VirtualClockwiseImage"))
+        window.ShowSkinImage(m_Rotation == ROTATION::Clockwise ? I::Virtual7ch1_VirtualClockwiseDownImage
+                                                               : I::Virtual7ch1_VirtualClockwiseUpImage,
+                             *cw);
+    if (ui::CImage* ccw = window.Image(u"VirtualCounterclockwiseImage"))
+        window.ShowSkinImage(m_Rotation == ROTATION::Counterclockwise
+                                 ? I::Virtual7ch1_VirtualCounterclockwiseDownImage
+                                 : I::Virtual7ch1_VirtualCounterclockwiseUpImage,
+                             *ccw);
+    window.RestyleLabels();
+}
+
+void CVirtualSpeakers::Init() {
+    VirtualSpeakerParameters block{};
+    ComputeVirtualSpeakers(Circle(), Positions(), m_Records, block);
+    IControlDevice& driver = *m_Context.Plat.controlDevice;
+    uint32_t state = 0;
+    DriverQueryState(driver, state);
+    DriverSetVirtualSpeakers(driver, 0, block);
+    uint32_t value = 0;
+    DriverGeneralRequest(driver, 0, value);
+}
+
+int32_t CVirtualSpeakers::ResetVirtualSpeakers() {
+    const SPEAKER_POSITIONS layout = StandardSpeakerLayout(Circle());
+    for (const std::size_t index : kResetOrder)
+        Place(index, layout[index]);
+    return SendVirtualSpeakers() == 0 ? 0 : 1;
+}
+
+int32_t CVirtualSpeakers::SendVirtualSpeakers() {
+    VirtualSpeakerParameters block{};
+    ComputeVirtualSpeakers(Circle(), Positions(), m_Records, block);
+    return DriverSetVirtualSpeakers(*m_Context.Plat.controlDevice, m_Enabled ? 1 : 0, block);
+}
+
+void CVirtualSpeakers::SendScratch() {
+    SPEAKER_RECORDS scratch{};
+    VirtualSpeakerParameters block{};
+    ComputeVirtualSpeakers(Circle(), Positions(), scratch, block);
+    DriverSetVirtualSpeakers(*m_Context.Plat.controlDevice, m_Enabled ? 1 : 0, block);
+}
+
+// The stored records are not taken from the moved icons: the rotation keeps every speaker on its own
+// circle, whatever the truncation of the positions.
+void CVirtualSpeakers::RotateVirtualSpeakers() {
+    if (m_Rotation == ROTATION::None || !m_Context.DeviceConnected()) return;
+    const SPEAKER_CIRCLE circle = Circle();
+    for (std::size_t i = 0; i < SpeakerCount; ++i) {
+        SPEAKER_RECORD& record = m_Records[i];
+        Place(i, PositionOnCircle(circle, record.Direction, record.Distance));
+        record.Direction = RotatedDirection(record.Direction, m_Rotation);
+    }
+    SendScratch();
+}
+
+// The records are taken from the moved icons, so that switching back to the first skin puts the icons
+// back where they were (with the old records they would end up at the old distance times the inverse
+// ratio) and a rotation goes on around the new circle.
+void CVirtualSpeakers::PlaceSpeakerIcons(double ratio) {
+    const SPEAKER_CIRCLE circle = Circle();
+    for (std::size_t i = 0; i < SpeakerCount; ++i)
+        Place(i, PositionOnCircle(circle, m_Records[i].Direction, m_Records[i].Distance * ratio));
+    VirtualSpeakerParameters block{};
+    ComputeVirtualSpeakers(circle, Positions(), m_Records, block);
 }
 
 void CVirtualSpeakers::SwitchOff() {
     m_Enabled = false;
-    DriverSetVirtualSpeakers(*m_Context.Plat.controlDevice, 0, m_Parameters);
+    ResetVirtualSpeakers();
+}
+
+void CVirtualSpeakers::Restore(bool enabled, const SPEAKER_POSITIONS& positions) {
+    m_Enabled = enabled;
+    for (std::size_t i = 0; i < SpeakerCount; ++i)
+        Place(i, positions[i]);
+    ShowSwitches();
+    SendVirtualSpeakers();
 }
 
 void CVirtualSpeakers::ShowState(SKIN_FEATURE_STATE& state) const {
     state.VirtualEnabled = m_Enabled;
-    state.Clockwise = m_Clockwise;
-    state.Counterclockwise = m_Counterclockwise;
+    state.Clockwise = m_Rotation == ROTATION::Clockwise;
+    state.Counterclockwise = m_Rotation == ROTATION::Counterclockwise;
 }
 
 } // namespace tonvel
