@@ -24,7 +24,7 @@ HWND FindChild(HWND parent, const wchar_t* className, const wchar_t* text = null
     } search{className, text, &found};
     EnumChildWindows(
         parent,
-        [](HWND child, LPARAM data) -> BOOL {
+        [](HWND child, LPARAM data) CALLBACK -> BOOL {
             auto* s = reinterpret_cast<SEARCH*>(data);
             wchar_t name[64] = {}, text[256] = {};
             GetClassNameW(child, name, 64);
@@ -69,7 +69,7 @@ std::string WindowsOf(DWORD processId) {
         std::string text;
     } list{processId, {}};
     EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             auto* l = reinterpret_cast<LIST*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
