@@ -20,6 +20,11 @@ class IDeviceInstall;       // SetupAPI: interface and device lists, hardware ID
 class IControlDevice;       // CreateFile / DeviceIoControl on a control device (ControlDevice.h)
 class IDeviceNotifications; // device-interface arrival and removal notifications (DeviceNotifications.h)
 class IWindowSystem;        // registered messages, broadcast, mutexes (WindowSystem.h)
+class ICaptureDevices;      // capture devices with interface path and name (CaptureDevices.h)
+class IAudioEndpoints;      // Core Audio capture endpoints, volume, mute, AGC (AudioEndpoints.h)
+class IMixer;               // the legacy winmm mixer (Mixer.h)
+class IServices;            // the service control manager (Services.h)
+class IWaveIn;              // wave-in capture with window notifications (WaveIn.h)
 
 struct Platform {
     IFileSystem* files = nullptr;
@@ -36,6 +41,11 @@ struct Platform {
     IControlDevice* controlDevice = nullptr;
     IDeviceNotifications* deviceNotifications = nullptr;
     IWindowSystem* windowSystem = nullptr;
+    ICaptureDevices* captureDevices = nullptr;
+    IAudioEndpoints* audioEndpoints = nullptr;
+    IMixer* mixer = nullptr;
+    IServices* services = nullptr;
+    IWaveIn* waveIn = nullptr;
 };
 
 } // namespace tonvel

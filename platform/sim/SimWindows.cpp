@@ -44,6 +44,14 @@ CSimWindows::CSimWindows(const std::filesystem::path& root) : m_Files(root) {
     m_Platform.shell = &m_Shell;
     m_Platform.versionInfo = &m_VersionInfo;
     m_Platform.windowSystem = &m_WindowSystem;
+    m_Platform.captureDevices = &m_CaptureDevices;
+    m_Platform.audioEndpoints = &m_AudioEndpoints;
+    m_Platform.mixer = &m_Mixer;
+    m_Platform.services = &m_Services;
+    m_Platform.waveIn = &m_WaveIn;
+    SIM_SERVICE audio;
+    audio.Name = u"audiosrv";
+    m_Services.Add(audio);
     m_Shell.SetFileSystem(&m_Files);
     m_SystemInfo.SetWow64(m_Registry.Windows64() && !m_Registry.Process64());
 }

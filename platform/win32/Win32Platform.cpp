@@ -17,6 +17,11 @@ CWin32Platform::CWin32Platform() {
     m_Platform.deviceInstall = &m_DeviceInstall;
     m_Platform.controlDevice = &m_ControlDevice;
     m_Platform.deviceNotifications = &m_DeviceNotifications;
+    m_Platform.captureDevices = &m_CaptureDevices;
+    m_Platform.audioEndpoints = &m_AudioEndpoints;
+    m_Platform.mixer = &m_Mixer;
+    m_Platform.services = &m_Services;
+    m_Platform.waveIn = &m_WaveIn;
 }
 CWin32Platform::~CWin32Platform() = default;
 
