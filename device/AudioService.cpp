@@ -28,7 +28,7 @@ std::int32_t Restart(IServices& services, ServiceHandle service) {
 std::int32_t RestartAudioService(IServices& services) {
     const ServiceHandle manager = services.OpenManager(kScManagerAllAccess);
     if (manager == kNoService) return AudioServiceStopRefused;
-    const ServiceHandle service = services.OpenService(manager, AudioServiceName, kServiceAllAccess);
+    const ServiceHandle service = services.OpenNamedService(manager, AudioServiceName, kServiceAllAccess);
     std::int32_t result = AudioServiceStopRefused;
     if (service != kNoService) {
         result = Restart(services, service);

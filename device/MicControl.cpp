@@ -4,6 +4,8 @@
 #include "device/MicDeviceName.h"
 #include "platform/api/Environment.h"
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -29,8 +31,11 @@ private:
     bool m_Ok;
 };
 
-std::u16string Utf16(const std::string& text) {
-    return std::u16string(text.begin(), text.end());
+// The gain's debug line, " %d\n".
+std::u16string GainLine(std::int32_t percent) {
+    char line[16];
+    std::snprintf(line, sizeof line, " %d\n", static_cast<int>(percent));
+    return std::u16string(line, line + std::strlen(line));
 }
 
 } // namespace
@@ -106,7 +111,7 @@ std::int32_t CMicControl::SetMicGain(std::int32_t percent) {
         return SetLegacy(MIXER_OPERATION::SetVolume,
                          static_cast<std::uint32_t>(percent) * kLegacyVolumeFull / kPercent);
     return RunOnEndpoint([this, percent](IAudioEndpoints& endpoints, EndpointRef endpoint) {
-        m_Platform.environment->DebugOutput().Write(Utf16(" " + std::to_string(percent) + "\n"));
+        m_Platform.environment->DebugOutput().Write(GainLine(percent));
         const float level = static_cast<float>(percent) * 0.01F;
         return endpoints.SetMasterVolumeLevelScalar(endpoint, level) ? MicOk : MicVolumeUnavailable;
     });

@@ -3,6 +3,8 @@
 #include "features/Thumb.h"
 #include "panel/model/ComponentTags.h"
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace tonvel {
@@ -17,8 +19,9 @@ constexpr char16_t kMuteImage[] = u"MicMuteImage";
 constexpr int32_t kPercent = 100;
 
 std::u16string Decimal(int32_t value) {
-    const std::string text = std::to_string(value);
-    return std::u16string(text.begin(), text.end());
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
+    return std::u16string(text, text + std::strlen(text));
 }
 
 } // namespace

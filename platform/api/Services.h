@@ -29,9 +29,9 @@ public:
 
     // OpenSCManagerW(local machine, active database, access); kNoService on failure.
     virtual ServiceHandle OpenManager(std::uint32_t access) = 0;
-    // OpenServiceW; kNoService on failure.
-    virtual ServiceHandle OpenService(ServiceHandle manager, const std::u16string& name,
-                                      std::uint32_t access) = 0;
+    // OpenServiceW (named apart from the macro of <windows.h>); kNoService on failure.
+    virtual ServiceHandle OpenNamedService(ServiceHandle manager, const std::u16string& name,
+                                           std::uint32_t access) = 0;
     // QueryServiceStatusEx(SC_STATUS_PROCESS_INFO): the current state.
     virtual bool QueryState(ServiceHandle service, std::uint32_t& state) = 0;
     // ControlService: false when the service refused the control.

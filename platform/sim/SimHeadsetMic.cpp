@@ -10,7 +10,7 @@ namespace {
 constexpr std::uint64_t kSamplesPerSecond = 8000;
 constexpr std::uint64_t kPhraseSamples = 3 * kSamplesPerSecond; // a rise and fall every three seconds
 constexpr std::uint64_t kTonePeriod = 16;                       // 500 Hz
-constexpr int kLoudest = 120;
+constexpr int kLoudest = 20;                                    // the level bar fills only at the loudest
 
 std::u16string InterfacePath(std::uint16_t vendorId, std::uint16_t productId) {
     char text[96];

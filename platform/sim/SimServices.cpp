@@ -38,7 +38,8 @@ ServiceHandle CSimServices::OpenManager(std::uint32_t) {
     return m_NextHandle++;
 }
 
-ServiceHandle CSimServices::OpenService(ServiceHandle manager, const std::u16string& name, std::uint32_t) {
+ServiceHandle CSimServices::OpenNamedService(ServiceHandle manager, const std::u16string& name,
+                                             std::uint32_t) {
     const auto it = m_Handles.find(manager);
     if (it == m_Handles.end() || it->second != kManager) return kNoService;
     SIM_SERVICE* service = Find(name);

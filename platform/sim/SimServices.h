@@ -43,8 +43,8 @@ public:
     std::uint64_t SleptMs() const { return m_SleptMs; }
 
     ServiceHandle OpenManager(std::uint32_t access) override;
-    ServiceHandle OpenService(ServiceHandle manager, const std::u16string& name,
-                              std::uint32_t access) override;
+    ServiceHandle OpenNamedService(ServiceHandle manager, const std::u16string& name,
+                                   std::uint32_t access) override;
     bool QueryState(ServiceHandle service, std::uint32_t& state) override;
     bool Control(ServiceHandle service, std::uint32_t control) override;
     bool Start(ServiceHandle service) override;

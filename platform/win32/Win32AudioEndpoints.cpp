@@ -34,6 +34,13 @@ constexpr GUID kAutoGainControlInterface = {
 constexpr PROPERTYKEY kFriendlyName = {
     {0xA45C254E, 0xDF1C, 0x4EFD, {0x80, 0x20, 0x67, 0xD1, 0x46, 0xA8, 0x50, 0xE0}}, 14};
 
+// IAudioAutoGainControl as the Windows SDK declares it (MinGW's <devicetopology.h> gives its two methods
+// wrong signatures).
+struct IAgcControl : public IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE GetEnabled(BOOL* enabled) = 0;
+    virtual HRESULT STDMETHODCALLTYPE SetEnabled(BOOL enable, LPCGUID eventContext) = 0;
+};
+
 // Holds one interface reference and releases it when it goes.
 template <class T> class CComRef {
 public:
@@ -84,17 +91,17 @@ bool ConnectedTopology(IMMDevice& device, CComRef<IDeviceTopology>& connected) {
 }
 
 // Runs `use` on the first sub-unit part that activates IAudioAutoGainControl.
-bool WithAgc(EndpointRef endpoint, const std::function<HRESULT(IAudioAutoGainControl&)>& use) {
+bool WithAgc(EndpointRef endpoint, const std::function<HRESULT(IAgcControl&)>& use) {
     CComRef<IDeviceTopology> topology;
     if (endpoint == kNoEndpoint || !ConnectedTopology(*DeviceOf(endpoint), topology)) return false;
     UINT count = 0;
     if (FAILED(topology->GetSubunitCount(&count))) return false;
     for (UINT i = 0; i < count; ++i) {
-        CComRef<ISubunit> subunit;
+        CComRef<ISubUnit> subunit;
         if (FAILED(topology->GetSubunit(i, subunit.Typed()))) return false;
         CComRef<IPart> part;
         if (FAILED(subunit->QueryInterface(kPartInterface, part.Out()))) return false;
-        CComRef<IAudioAutoGainControl> agc;
+        CComRef<IAgcControl> agc;
         if (SUCCEEDED(part->Activate(CLSCTX_ALL, kAutoGainControlInterface, agc.Out())))
             return SUCCEEDED(use(*agc.Get()));
     }
@@ -178,16 +185,14 @@ bool CWin32AudioEndpoints::SetMute(EndpointRef endpoint, bool mute) {
 
 bool CWin32AudioEndpoints::GetAgcEnabled(EndpointRef endpoint, bool& enabled) {
     BOOL value = FALSE;
-    if (!WithAgc(endpoint, [&value](IAudioAutoGainControl& agc) { return agc.GetEnabled(&value); }))
-        return false;
+    if (!WithAgc(endpoint, [&value](IAgcControl& agc) { return agc.GetEnabled(&value); })) return false;
     enabled = value != FALSE;
     return true;
 }
 
 bool CWin32AudioEndpoints::SetAgcEnabled(EndpointRef endpoint, bool enabled) {
-    return WithAgc(endpoint, [enabled](IAudioAutoGainControl& agc) {
-        return agc.SetEnabled(enabled ? TRUE : FALSE, nullptr);
-    });
+    return WithAgc(endpoint,
+                   [enabled](IAgcControl& agc) { return agc.SetEnabled(enabled ? TRUE : FALSE, nullptr); });
 }
 
 } // namespace tonvel::win32

@@ -18,8 +18,8 @@ ServiceHandle CWin32Services::OpenManager(std::uint32_t access) {
     return reinterpret_cast<ServiceHandle>(::OpenSCManagerW(nullptr, nullptr, access));
 }
 
-ServiceHandle CWin32Services::OpenService(ServiceHandle manager, const std::u16string& name,
-                                          std::uint32_t access) {
+ServiceHandle CWin32Services::OpenNamedService(ServiceHandle manager, const std::u16string& name,
+                                               std::uint32_t access) {
     if (manager == kNoService) return kNoService;
     return reinterpret_cast<ServiceHandle>(::OpenServiceW(Of(manager), Wide(name), access));
 }

@@ -8,8 +8,8 @@ namespace tonvel::win32 {
 class CWin32Services : public IServices {
 public:
     ServiceHandle OpenManager(std::uint32_t access) override;
-    ServiceHandle OpenService(ServiceHandle manager, const std::u16string& name,
-                              std::uint32_t access) override;
+    ServiceHandle OpenNamedService(ServiceHandle manager, const std::u16string& name,
+                                   std::uint32_t access) override;
     bool QueryState(ServiceHandle service, std::uint32_t& state) override;
     bool Control(ServiceHandle service, std::uint32_t control) override;
     bool Start(ServiceHandle service) override;
