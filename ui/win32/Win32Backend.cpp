@@ -6,6 +6,8 @@
 #include "ui/core/Application.h"
 #include "ui/win32/Win32Support.h"
 
+#include <mmsystem.h>
+
 #include <algorithm>
 
 namespace tonvel::ui {
