@@ -9,6 +9,7 @@
 #include "panel/model/PanelStatus.h"
 #include "panel/model/SkinSetting.h"
 #include "platform/api/Platform.h"
+#include "platform/api/WaveIn.h"
 #include "ui/core/Ui.h"
 
 #include <string_view>
@@ -31,6 +32,10 @@ public:
                                            ui::CImage& image) = 0;
     // Styles the labels again after a state change that picks their Up or Down colours.
     virtual void RestyleLabels() = 0;
+    // The OS generation code (6: Core Audio).
+    virtual int32_t OsGeneration() const = 0;
+    // Where the level meter's capture sends its buffers back (the window's MM_WIM_DATA).
+    virtual WAVE_NOTIFY_WINDOW CaptureWindow() = 0;
 };
 
 // Flags shared by the features.

@@ -1,18 +1,36 @@
 #pragma once
-// The LED switch: the headset's LED on or off through its pins.
+// The LED switch: the headset's LED on or off through its pins, then a restart of the Windows audio
+// service.
 
 #include "features/Feature.h"
 
 namespace tonvel {
 
+// ApplyLed's status.
+inline constexpr int32_t LedSent = 0;
+inline constexpr int32_t LedNoDevice = 1;
+inline constexpr int32_t LedPinRequestFailed = 2;
+inline constexpr int32_t LedIdleFailed = 3;
+
 class CLedSwitch : public CFeature {
 public:
     explicit CLedSwitch(FEATURE_CONTEXT& context) : CFeature(context) {}
 
+    bool OwnsTag(int32_t tag) const override;
+    void ButtonDown(int32_t tag, ui::CComponent& button) override;
     void ShowState(SKIN_FEATURE_STATE& state) const override { state.LedOn = m_On; }
     bool On() const { return m_On; }
 
+    // On: the pin-read request (the pins are not used); off: all ten pins written 0. Then the idle report.
+    int32_t ApplyLed(bool on);
+    // Arrival: the current state again.
+    void SendState() { ApplyLed(m_On); }
+    // A profile's state: kept, shown and sent.
+    void SetState(bool on);
+
 private:
+    void ShowPicture();
+
     bool m_On = true;
 };
 

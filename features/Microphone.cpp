@@ -1,6 +1,11 @@
 #include "features/Microphone.h"
 
 #include "features/Thumb.h"
+#include "panel/model/ComponentTags.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
 
 namespace tonvel {
 namespace {
@@ -8,8 +13,26 @@ namespace {
 constexpr char16_t kThumb[] = u"MicSliderImage";
 constexpr char16_t kBar[] = u"MicBarImage";
 constexpr char16_t kLevelBar[] = u"MicProgressImage";
+constexpr char16_t kValueLabel[] = u"MicValueLabel";
+constexpr char16_t kBoostImage[] = u"MicBoostImage";
+constexpr char16_t kMuteImage[] = u"MicMuteImage";
+constexpr int32_t kPercent = 100;
+
+std::u16string Decimal(int32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
+    return std::u16string(text, text + std::strlen(text));
+}
 
 } // namespace
+
+CMicrophone::CMicrophone(FEATURE_CONTEXT& context)
+    : CFeature(context), m_Control(context.Plat,
+                                   [&device = context.Device](uint16_t& vendorId, uint16_t& productId) {
+                                       vendorId = device.VendorId();
+                                       productId = device.ProductId();
+                                   }),
+      m_Meter(*context.Plat.waveIn) {}
 
 int32_t CMicrophone::ThumbMin() const {
     return m_Context.Skin.Metrics().MicSliderTop;
@@ -37,12 +60,109 @@ void CMicrophone::Drag(ui::CComponent& thumb, int32_t, int32_t top) {
     SetGain(thumb);
 }
 
-void CMicrophone::SetGain(ui::CComponent&) {}
+void CMicrophone::SetGain(ui::CComponent& thumb) {
+    const int32_t travel = m_Context.Skin.Metrics().SliderTravel;
+    if (travel <= 0) return; // a skin without a mic range has no gain to give
+    const int32_t percent = (ThumbMin() + travel - thumb.Top()) * kPercent / travel;
+    m_Control.SetOsGeneration(m_Context.Window.OsGeneration());
+    m_Control.SetMicGain(percent);
+    ReadGain();
+}
+
+// The gain the system reports, on the label and the thumb.
+void CMicrophone::ReadGain() {
+    int32_t percent = 0;
+    m_Control.SetOsGeneration(m_Context.Window.OsGeneration());
+    if (m_Control.ReadMicGain(percent) != MicOk) return;
+    m_Gain = percent;
+    ShowGain();
+}
+
+void CMicrophone::ShowGain() {
+    if (ui::CLabel* label = m_Context.Window.Label(kValueLabel)) label->SetCaption(Decimal(m_Gain));
+    const int32_t travel = m_Context.Skin.Metrics().SliderTravel;
+    if (ui::CImage* thumb = m_Context.Window.Image(kThumb))
+        thumb->SetTop(ThumbMin() + travel - m_Gain * travel / kPercent);
+}
+
+void CMicrophone::Refresh() {
+    ReadGain();
+    bool boost = m_Boost;
+    bool mute = m_Mute;
+    m_Control.ReadBoostAndMute(boost, mute);
+    m_Boost = boost;
+    m_Mute = mute;
+    ShowButtons();
+}
+
+void CMicrophone::ShowButtons() {
+    if (ui::CImage* image = m_Context.Window.Image(kBoostImage))
+        m_Context.Window.ShowSkinImage(
+            m_Boost ? SKIN_IMAGE::Mic_MicBoostImageDown : SKIN_IMAGE::Mic_MicBoostImageUp, *image);
+    if (ui::CImage* image = m_Context.Window.Image(kMuteImage))
+        m_Context.Window.ShowSkinImage(
+            m_Mute ? SKIN_IMAGE::Mic_MicMuteImageDown : SKIN_IMAGE::Mic_MicMuteImageUp, *image);
+    m_Context.Window.RestyleLabels();
+}
+
+bool CMicrophone::OwnsTag(int32_t tag) const {
+    return tag == TagMicBoost || tag == TagMicMute;
+}
+
+void CMicrophone::ButtonDown(int32_t tag, ui::CComponent&) {
+    m_Control.SetOsGeneration(m_Context.Window.OsGeneration());
+    if (tag == TagMicBoost) {
+        m_Boost = !m_Boost;
+        ShowButtons();
+        m_Control.SetBoost(m_Boost);
+    } else if (tag == TagMicMute) {
+        m_Mute = !m_Mute;
+        ShowButtons();
+        m_Control.SetMute(m_Mute);
+    }
+}
+
+bool CMicrophone::LookUpEndpoint() {
+    m_Control.SetOsGeneration(m_Context.Window.OsGeneration());
+    return m_Control.LookUpEndpoint();
+}
 
 void CMicrophone::Init() {
     m_Boost = false;
     m_Mute = false;
     if (ui::CImage* bar = m_Context.Window.Image(kLevelBar)) bar->SetWidth(0);
+    if (LookUpEndpoint() || !m_Control.CoreAudio()) {
+        OpenLevelCapture();
+        Refresh();
+        CloseLevelCapture();
+    }
+}
+
+int32_t CMicrophone::StartLevelMeter() {
+    return m_Meter.Start(m_Context.Window.CaptureWindow());
+}
+
+void CMicrophone::StopLevelMeter() {
+    m_Meter.Stop();
+}
+
+void CMicrophone::OpenLevelCapture() {
+    m_CaptureOpenedForRefresh = !m_Meter.Running() && StartLevelMeter() == 0;
+}
+
+void CMicrophone::CloseLevelCapture() {
+    if (m_CaptureOpenedForRefresh) StopLevelMeter();
+    m_CaptureOpenedForRefresh = false;
+}
+
+void CMicrophone::OnLevelData(int64_t header) {
+    const int32_t length = m_Context.Skin.Metrics().MicProgressLength;
+    uint32_t level = 0;
+    if (!m_Meter.OnData(header, level, length)) return;
+    m_Level = level;
+    const int32_t width = LevelBarWidth(level, length);
+    if (ui::CImage* bar = m_Context.Window.Image(kLevelBar))
+        if (width >= 0) bar->SetWidth(width);
 }
 
 void CMicrophone::ShowState(SKIN_FEATURE_STATE& state) const {

@@ -20,6 +20,16 @@ void CPanelFeatures::ComposeSteps() {
     ComposeEqualizerAnd3DSteps();
     s.InitEffect = [this] { m_Effects.Init(); };
     s.InitMicrophone = [this] { m_Microphone.Init(); };
+    s.StartLevelMeter = [this] { m_Microphone.StartLevelMeter(); };
+    s.StopLevelMeter = [this] { m_Microphone.StopLevelMeter(); };
+    s.LookUpMicEndpoint = [this] { return m_Microphone.LookUpEndpoint(); };
+    s.OpenLevelCapture = [this] { m_Microphone.OpenLevelCapture(); };
+    s.RefreshMicrophone = [this] { m_Microphone.Refresh(); };
+    s.CloseLevelCapture = [this] { m_Microphone.CloseLevelCapture(); };
+    s.DropMicEndpoint = [this] { m_Microphone.DropEndpoint(); };
+    // Removal stops the meter properly: the capture is stopped and closed, its buffers freed.
+    s.StopLevelMeterQueuing = [this] { m_Microphone.StopLevelMeter(); };
+    s.SendLedState = [this] { m_Led.SendState(); };
     s.ResetFilterDriver = [this] { ResetFilterDriver(*m_Context.Plat.controlDevice); };
     s.SelectNoEffect = [this] { m_Effects.SelectNoEffect(); };
     s.SwitchVirtualSpeakersOff = [this] { m_VirtualSpeakers.SwitchOff(); };

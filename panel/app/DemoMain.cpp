@@ -1,9 +1,10 @@
 // TonvelDemo.exe: the control panel with the real Win32 UI, files and registry, but the device side (HID,
-// device list, filter driver, device notifications) from the simulated Windows with a virtual headset
-// plugged in. It opens shown instead of going to the tray, and at exit writes the virtual device's
-// register file and request log beside itself ("TonvelDemo.exe.device.txt": the registers that are not 0,
-// the counts, then one line per HID report, "out" or "in" and its bytes, and one per filter request,
-// "ioctl", its code and its input bytes, each in the order made). When TONVEL_DEMO_REPORT names a
+// device list, filter driver, device notifications, and the headset's microphone as Windows audio shows it:
+// capture device, endpoint, mixer, the audio service and a capture that speaks) from the simulated Windows
+// with a virtual headset plugged in. It opens shown instead of going to the tray, and at exit writes the
+// virtual device's register file and request log beside itself ("TonvelDemo.exe.device.txt": the registers
+// that are not 0, the counts, then one line per HID report, "out" or "in" and its bytes, and one per filter
+// request, "ioctl", its code and its input bytes, each in the order made). When TONVEL_DEMO_REPORT names a
 // file, the demo keeps what its main window shows written there (see CDemoScreenReport). When
 // TONVEL_DEMO_SECONDS gives a number of seconds, the demo ends itself after them through the exit message
 // the setup broadcasts, so that it goes through the panel's whole shutdown.
@@ -12,6 +13,7 @@
 #include "panel/app/DemoScreenReport.h"
 #include "panel/app/PanelMain.h"
 #include "platform/sim/SimDeviceLog.h"
+#include "platform/sim/SimHeadsetMic.h"
 #include "platform/sim/SimWindows.h"
 #include "platform/win32/Win32Platform.h"
 #include "ui/win32/Win32Backend.h"
@@ -39,6 +41,15 @@ void CALLBACK ReportTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_report) g_report->Update();
 }
 
+tonvel::sim::CSimWaveIn* g_microphone = nullptr;
+
+// The headset's microphone fills one 50 ms buffer per tick while the level meter records.
+void CALLBACK MicrophoneTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_microphone) g_microphone->DeliverFromSource();
+}
+
+constexpr UINT kMicrophoneBufferMs = 50;
+
 void CALLBACK EndTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     PostMessageW(HWND_BROADCAST,
@@ -56,6 +67,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform.deviceInstall = sim.platform().deviceInstall;
     platform.controlDevice = sim.platform().controlDevice;
     platform.deviceNotifications = sim.platform().deviceNotifications;
+    tonvel::sim::AddHeadsetMicrophone(sim, sim.Headset().VendorId(), sim.Headset().ProductId());
+    platform.captureDevices = sim.platform().captureDevices;
+    platform.audioEndpoints = sim.platform().audioEndpoints;
+    platform.mixer = sim.platform().mixer;
+    platform.services = sim.platform().services;
+    platform.waveIn = sim.platform().waveIn;
+    g_microphone = &sim.WaveIn();
+    const UINT_PTR microphone = SetTimer(nullptr, 0, kMicrophoneBufferMs, &MicrophoneTimer);
 
     tonvel::ui::CWin32Backend backend;
     tonvel::ui::CApplication app(backend, platform.files);
@@ -76,6 +95,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     const int rc = tonvel::RunControlPanel(app, platform, options);
     if (timer) KillTimer(nullptr, timer);
+    KillTimer(nullptr, microphone);
+    g_microphone = nullptr;
     g_report = nullptr;
     WriteDeviceState(sim, platform.files->ModuleFileName() + u".device.txt");
     return rc;

@@ -42,6 +42,16 @@ void ReportLabels(const ui::CComponent& parent, std::string& text) {
     }
 }
 
+// The images whose bounds tell what the window shows: the level bar (its width is the live level) and the
+// LED button. Their lines have the labels' form with an empty caption.
+void ReportImages(ui::CForm& form, std::string& text) {
+    for (const char16_t* name : {u"MicProgressImage", u"LEDImage"}) {
+        const ui::CComponent* image = form.Find(name);
+        if (!image) continue;
+        text += Utf16ToUtf8(image->Name()) + (Showing(*image) ? "|1|" : "|0|") + Bounds(*image) + "|\n";
+    }
+}
+
 } // namespace
 
 CDemoScreenReport::CDemoScreenReport(const ui::CApplication& app, std::u16string path)
@@ -52,6 +62,7 @@ std::string CDemoScreenReport::Text() const {
     if (!form) return "shown|0\n";
     std::string text = form->Visible() ? "shown|1\n" : "shown|0\n";
     ReportLabels(*form, text);
+    ReportImages(*m_app.MainForm(), text);
     return text;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What the demo's main window shows, written to a text file for whoever watches the demo from outside
 // (the end-to-end tests): one line per label, "name|visible|left,top,width,height|caption" (bounds in the
-// window's client area), and a first line "shown|0/1". The file is rewritten whole, through a temporary
+// window's client area), and a first line "shown|0/1"; then the same for the level bar and the LED button,
+// with an empty caption. The file is rewritten whole, through a temporary
 // file, only when something in it changed.
 
 #include <string>

@@ -64,7 +64,7 @@ public:
     ui::CImage* Image(std::u16string_view name) override;
     ui::CLabel* Label(std::u16string_view name) override;
     PANEL_PAGE PageShown() const;
-    int32_t OsGeneration() const { return m_OsGeneration; }
+    int32_t OsGeneration() const override { return m_OsGeneration; }
     const std::u16string& CurrentSkin() const { return m_SkinName; }
     const std::u16string& CurrentLanguage() const { return m_LanguageName; }
     bool DeviceConnected() const { return m_Device && m_Device->DeviceConnected() != 0; }
@@ -154,6 +154,7 @@ private:
     PANEL_STATUS ShowSkinImageFrom(SKIN_IMAGE entry, std::u16string_view subFolder,
                                    ui::CImage& image) override;
     void RestyleLabels() override { ApplyAllLabelStyles(); }
+    WAVE_NOTIFY_WINDOW CaptureWindow() override;
 
     void Step(const std::u16string& what) { m_Trace.push_back(what); }
     void RunTracedStep(const std::function<void()>& step, const char16_t* what);

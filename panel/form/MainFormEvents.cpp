@@ -1,10 +1,10 @@
 // The main window's own behaviour: its events and their wiring, the tray, moving and closing, the page
 // tabs, the buttons (handed to the feature that owns their tag) and the About box.
 
-#include "panel/model/ComponentTags.h"
 #include "features/FeatureSequences.h"
 #include "panel/form/AboutForm.h"
 #include "panel/form/AudioMainForm.h"
+#include "panel/model/ComponentTags.h"
 
 namespace tonvel {
 namespace {
@@ -68,7 +68,19 @@ void TAudioMainForm::WireEvents() {
     OnWindowMessage = [this](ui::CForm&, ui::UI_MSG& msg, bool&) {
         // The exit message closes the window through the normal path.
         if (m_ExitMessage != 0 && msg.message == m_ExitMessage) App().SendMessage(*this, ui::UiWmClose);
+        // A filled buffer of the level meter's capture.
+        if (msg.message == kMmWimData && m_Features) m_Features->Microphone().OnLevelData(msg.lParam);
     };
+}
+
+// The capture notifies this window; where there is no system window, its messages are posted to the form.
+WAVE_NOTIFY_WINDOW TAudioMainForm::CaptureWindow() {
+    WAVE_NOTIFY_WINDOW window;
+    window.Window = App().Backend().FormHandle(*this);
+    window.Post = [this](uint32_t message, uint64_t wParam, int64_t lParam) {
+        App().PostMessage(this, message, wParam, lParam);
+    };
+    return window;
 }
 
 void TAudioMainForm::CloseImageClick() {

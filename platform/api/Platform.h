@@ -21,6 +21,11 @@ class IControlDevice;       // CreateFile / DeviceIoControl on a control device 
 class IDeviceNotifications; // device-interface arrival and removal notifications (DeviceNotifications.h)
 class IWindowSystem;        // registered messages, broadcast, mutexes (WindowSystem.h)
 class IMachine;             // Sleep, Beep, restart of Windows (Machine.h)
+class ICaptureDevices;      // capture devices with interface path and name (CaptureDevices.h)
+class IAudioEndpoints;      // Core Audio capture endpoints, volume, mute, AGC (AudioEndpoints.h)
+class IMixer;               // the legacy winmm mixer (Mixer.h)
+class IServices;            // the service control manager (Services.h)
+class IWaveIn;              // wave-in capture with window notifications (WaveIn.h)
 
 struct Platform {
     IFileSystem* files = nullptr;
@@ -38,6 +43,11 @@ struct Platform {
     IDeviceNotifications* deviceNotifications = nullptr;
     IWindowSystem* windowSystem = nullptr;
     IMachine* machine = nullptr;
+    ICaptureDevices* captureDevices = nullptr;
+    IAudioEndpoints* audioEndpoints = nullptr;
+    IMixer* mixer = nullptr;
+    IServices* services = nullptr;
+    IWaveIn* waveIn = nullptr;
 };
 
 } // namespace tonvel

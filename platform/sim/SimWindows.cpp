@@ -45,6 +45,14 @@ CSimWindows::CSimWindows(const std::filesystem::path& root) : m_Files(root) {
     m_Platform.versionInfo = &m_VersionInfo;
     m_Platform.windowSystem = &m_WindowSystem;
     m_Platform.machine = &m_Machine;
+    m_Platform.captureDevices = &m_CaptureDevices;
+    m_Platform.audioEndpoints = &m_AudioEndpoints;
+    m_Platform.mixer = &m_Mixer;
+    m_Platform.services = &m_Services;
+    m_Platform.waveIn = &m_WaveIn;
+    SIM_SERVICE audio;
+    audio.Name = u"audiosrv";
+    m_Services.Add(audio);
     m_Shell.SetFileSystem(&m_Files);
     m_Files.SetRedirection(&m_SystemInfo);
     SetSituation(m_Situation);

@@ -2,6 +2,8 @@
 // The simulated Windows: owns every simulated platform part and hands them out as one Platform bundle.
 
 #include "platform/api/Platform.h"
+#include "platform/sim/SimAudioEndpoints.h"
+#include "platform/sim/SimCaptureDevices.h"
 #include "platform/sim/SimDeviceHid.h"
 #include "platform/sim/SimDeviceNotifications.h"
 #include "platform/sim/SimDeviceTree.h"
@@ -10,14 +12,17 @@
 #include "platform/sim/SimFilterDriver.h"
 #include "platform/sim/SimHeadset.h"
 #include "platform/sim/SimMachine.h"
+#include "platform/sim/SimMixer.h"
 #include "platform/sim/SimProcesses.h"
 #include "platform/sim/SimProfileStrings.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimResources.h"
+#include "platform/sim/SimServices.h"
 #include "platform/sim/SimShell.h"
 #include "platform/sim/SimSituation.h"
 #include "platform/sim/SimSystemInfo.h"
 #include "platform/sim/SimVersionInfo.h"
+#include "platform/sim/SimWaveIn.h"
 #include "platform/sim/SimWindowSystem.h"
 
 #include <filesystem>
@@ -77,6 +82,14 @@ public:
     // Waits, beeps and restarts of Windows.
     CSimMachine& Machine() { return m_Machine; }
 
+    // Windows audio: capture devices, Core Audio capture endpoints, legacy mixers, the services (with the
+    // audio service "audiosrv" running at first) and wave-in capture.
+    CSimCaptureDevices& CaptureDevices() { return m_CaptureDevices; }
+    CSimAudioEndpoints& AudioEndpoints() { return m_AudioEndpoints; }
+    CSimMixer& Mixer() { return m_Mixer; }
+    CSimServices& Services() { return m_Services; }
+    CSimWaveIn& WaveIn() { return m_WaveIn; }
+
 private:
     Platform m_Platform;
     SIM_SITUATION m_Situation = SIM_SITUATION::Wow64;
@@ -97,6 +110,11 @@ private:
     CSimHeadset m_Headset;
     CSimWindowSystem m_WindowSystem;
     CSimMachine m_Machine;
+    CSimCaptureDevices m_CaptureDevices;
+    CSimAudioEndpoints m_AudioEndpoints;
+    CSimMixer m_Mixer;
+    CSimServices m_Services{m_SystemInfo};
+    CSimWaveIn m_WaveIn;
 };
 
 } // namespace tonvel::sim

@@ -18,6 +18,11 @@ CWin32Platform::CWin32Platform() {
     m_Platform.controlDevice = &m_ControlDevice;
     m_Platform.deviceNotifications = &m_DeviceNotifications;
     m_Platform.machine = &m_Machine;
+    m_Platform.captureDevices = &m_CaptureDevices;
+    m_Platform.audioEndpoints = &m_AudioEndpoints;
+    m_Platform.mixer = &m_Mixer;
+    m_Platform.services = &m_Services;
+    m_Platform.waveIn = &m_WaveIn;
 }
 CWin32Platform::~CWin32Platform() = default;
 

@@ -2,6 +2,8 @@
 // The real Windows: owns the Win32 implementation of every platform part and hands them out as one bundle.
 
 #include "platform/api/Platform.h"
+#include "platform/win32/Win32Audio.h"
+#include "platform/win32/Win32AudioEndpoints.h"
 #include "platform/win32/Win32ControlDevice.h"
 #include "platform/win32/Win32DeviceInstall.h"
 #include "platform/win32/Win32DeviceNotifications.h"
@@ -13,6 +15,7 @@
 #include "platform/win32/Win32ProfileStrings.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Resources.h"
+#include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemInfo.h"
 #include "platform/win32/Win32VersionInfo.h"
@@ -53,6 +56,11 @@ private:
     CWin32ControlDevice m_ControlDevice;
     CWin32DeviceNotifications m_DeviceNotifications;
     CWin32Machine m_Machine;
+    CWin32CaptureDevices m_CaptureDevices;
+    CWin32AudioEndpoints m_AudioEndpoints;
+    CWin32Mixer m_Mixer;
+    CWin32Services m_Services;
+    CWin32WaveIn m_WaveIn;
 };
 
 } // namespace tonvel::win32

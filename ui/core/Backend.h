@@ -38,6 +38,8 @@ public:
     virtual void ComponentRemoved(CComponent& component) = 0;
     // The frame of a form of that style (border and caption thickness).
     virtual UI_RECT FrameInsets(const CForm& form) = 0;
+    // The system's handle of the form's window, for system calls that notify a window (0: none).
+    virtual uintptr_t FormHandle(const CForm&) { return 0; }
 
     // Mouse.
     virtual void SetCapture(CForm& form) = 0;

@@ -6,6 +6,8 @@
 #include "ui/core/Application.h"
 #include "ui/win32/Win32Support.h"
 
+#include <mmsystem.h>
+
 #include <algorithm>
 
 namespace tonvel::ui {
@@ -520,7 +522,10 @@ intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, ui
     }
     default:
         if (message == m_broadcastMessage && message != 0) return 0; // served directly by Broadcast
-        if (message == WM_DEVICECHANGE || message >= WM_USER) {
+        // Device changes, the wave-in capture's notifications (MM_WIM_OPEN to MM_WIM_DATA) and the
+        // program's own messages go to the form.
+        if (message == WM_DEVICECHANGE || (message >= MM_WIM_OPEN && message <= MM_WIM_DATA) ||
+            message >= WM_USER) {
             form.WndProc(msg);
             return message == WM_DEVICECHANGE ? TRUE : 0;
         }

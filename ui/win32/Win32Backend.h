@@ -48,6 +48,7 @@ public:
     void ComponentChanged(CComponent& component) override;
     void ComponentRemoved(CComponent& component) override;
     UI_RECT FrameInsets(const CForm& form) override;
+    uintptr_t FormHandle(const CForm& form) override { return reinterpret_cast<uintptr_t>(FormWindow(form)); }
     void SetCapture(CForm& form) override;
     void ReleaseCapture() override;
     void BeginMoveByCaption(CForm& form) override;

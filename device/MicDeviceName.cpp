@@ -1,0 +1,37 @@
+#include "device/MicDeviceName.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tonvel {
+namespace {
+
+char16_t Upper(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c;
+}
+
+bool BeginsWith(const std::u16string& text, const std::u16string& prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char16_t a, char16_t b) { return Upper(a) == Upper(b); });
+}
+
+} // namespace
+
+std::u16string MicDevicePattern(std::uint16_t vendorId, std::uint16_t productId) {
+    char ids[32];
+    std::snprintf(ids, sizeof ids, "VID_%04X&PID_%04X", vendorId, productId);
+    return u"\\\\?\\USB#" + std::u16string(ids, ids + std::char_traits<char>::length(ids));
+}
+
+std::u16string FindMicDeviceName(ICaptureDevices& devices, const std::u16string& pattern) {
+    std::u16string name;
+    devices.Enumerate([&](const CAPTURE_DEVICE& device) {
+        if (device.HasRecord && !pattern.empty() && BeginsWith(device.InterfacePath, pattern))
+            name = device.Name.substr(0, MicDeviceNameMax);
+        return true;
+    });
+    return name;
+}
+
+} // namespace tonvel

@@ -1,0 +1,210 @@
+// The Mic page and the LED on the main window: the microphone through Windows audio at start-up, the level
+// meter's life with the page switch and the headset's removal, the gain thumb, boost and mute, and the LED
+// button with its pin reports and the audio service's restart.
+
+#include "device/AudioService.h"
+#include "panel/form/tests/ShellFixture.h"
+#include "platform/sim/SimHeadsetMic.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tonvel {
+namespace {
+
+struct MicShell : Shell {
+    explicit MicShell(bool withDevice = true) : Shell(withDevice) {
+        sim::AddHeadsetMicrophone(sim, sim.Headset().VendorId(), sim.Headset().ProductId());
+    }
+    sim::SIM_ENDPOINT& Endpoint() { return sim.AudioEndpoints().Endpoint(0); }
+    void Click(const char16_t* name) {
+        ui::CComponent* c = form->Find(name);
+        backend.Press(At(*c, 2, 2));
+        backend.Release(At(*c, 2, 2));
+    }
+    // One buffer of samples whose distance from silence averages `average`.
+    bool Speak(int average) {
+        std::vector<std::uint8_t> samples(400);
+        for (std::size_t i = 0; i < samples.size(); ++i)
+            samples[i] = static_cast<std::uint8_t>(i % 2 == 0 ? 128 + average : 128 - average);
+        const bool delivered = sim.WaveIn().Deliver(samples);
+        app->ProcessMessages();
+        return delivered;
+    }
+    int32_t LevelBarWidth() { return form->Image(u"MicProgressImage")->Width(); }
+};
+
+TEST(ShellMic, StartUpReadsTheMicrophoneAroundAnOpenedAndClosedCapture) {
+    MicShell t;
+    ASSERT_TRUE(t.Start().Ok());
+    EXPECT_EQ(t.form->Features().Microphone().Gain(), 75);
+    EXPECT_EQ(t.form->Label(u"MicValueLabel")->Caption(), u"75");
+    EXPECT_EQ(t.sim.WaveIn().OpenCount(), 1U);
+    EXPECT_FALSE(t.sim.WaveIn().IsOpen());
+    EXPECT_EQ(t.LevelBarWidth(), 0);
+    // Step 18 dropped the endpoint: nothing of Core Audio is held.
+    EXPECT_EQ(t.sim.AudioEndpoints().LiveReferences(), 0U);
+    EXPECT_EQ(t.sim.AudioEndpoints().ComCount(), 0);
+    EXPECT_EQ(t.sim.AudioEndpoints().CallsWithoutLibrary(), 0U);
+}
+
+TEST(ShellMic, TheLevelBarFollowsTheMicrophoneWhileTheMicPageIsShown) {
+    MicShell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    const int32_t length = 321; // the skin's MicProgressLength
+    t.Click(u"PageMicLabel");
+    ASSERT_TRUE(t.sim.WaveIn().Recording());
+    ASSERT_TRUE(t.Speak(10));
+    EXPECT_EQ(t.LevelBarWidth(), 10 + 4 * (static_cast<int32_t>(length * 2 * 10 >> 7) - 1));
+    ASSERT_TRUE(t.Speak(100));
+    EXPECT_EQ(t.LevelBarWidth(), 318);
+    ASSERT_TRUE(t.Speak(0));
+    EXPECT_EQ(t.LevelBarWidth(), 0);
+    // The buffers go round: many more than two are delivered.
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(t.Speak(20)) << i;
+
+    // Another click on the tab starts nothing more.
+    t.Click(u"PageMicLabel");
+    EXPECT_EQ(t.sim.WaveIn().OpenCount(), 2U);
+
+    // Leaving the page stops the meter; the buffers handed back by the stop change nothing.
+    const int32_t width = t.LevelBarWidth();
+    t.Click(u"PageEQLabel");
+    EXPECT_FALSE(t.sim.WaveIn().IsOpen());
+    t.app->ProcessMessages();
+    EXPECT_EQ(t.LevelBarWidth(), width);
+}
+
+TEST(ShellMic, RemovalStopsAndClosesTheCaptureAndArrivalRestartsIt) {
+    MicShell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    t.Click(u"PageMicLabel");
+    ASSERT_TRUE(t.sim.WaveIn().Recording());
+    t.sim.Devices().Unplug(t.sim.Headset());
+    EXPECT_FALSE(t.sim.WaveIn().IsOpen());
+    EXPECT_EQ(t.sim.WaveIn().Queued(), 0U);
+    EXPECT_FALSE(t.Speak(50));
+    EXPECT_EQ(t.sim.AudioEndpoints().LiveReferences(), 0U);
+
+    t.Endpoint().Step = 40;
+    t.sim.Devices().Plug(t.sim.Headset());
+    t.app->ProcessMessages();
+    EXPECT_TRUE(t.sim.WaveIn().Recording()) << "the Mic page is shown";
+    EXPECT_EQ(t.form->Label(u"MicValueLabel")->Caption(), u"40");
+    EXPECT_TRUE(t.Speak(10));
+    EXPECT_GT(t.LevelBarWidth(), 0);
+    EXPECT_EQ(t.sim.AudioEndpoints().CallsWithoutLibrary(), 0U);
+}
+
+TEST(ShellMic, TheGainThumbSetsTheVolumeAndShowsWhatWindowsReports) {
+    MicShell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    t.Click(u"PageMicLabel");
+    ui::CImage* thumb = t.form->Image(u"MicSliderImage");
+    const CMicrophone& mic = t.form->Features().Microphone();
+    struct CASE {
+        int32_t Dy;
+        float Scalar;
+        const char16_t* Label;
+    };
+    // Far above the range: the top, 100 %; far below: the bottom, 0 %.
+    const CASE cases[] = {{-400, 1.0F, u"100"}, {+400, 0.0F, u"0"}};
+    for (const CASE& c : cases) {
+        t.backend.Press(t.At(*thumb, 2, 2));
+        t.backend.MoveTo(t.At(*thumb, 2, 2 + c.Dy));
+        t.backend.Release(t.At(*thumb, 2, 2 + c.Dy));
+        EXPECT_FLOAT_EQ(t.Endpoint().Scalar, c.Scalar) << c.Dy;
+        EXPECT_EQ(t.form->Label(u"MicValueLabel")->Caption(), c.Label) << c.Dy;
+        EXPECT_EQ(thumb->Top(), c.Scalar > 0.5F ? mic.ThumbMin() : mic.ThumbMax()) << c.Dy;
+    }
+    EXPECT_EQ(t.sim.DebugOutput().Lines().back(), u" 0\n");
+}
+
+TEST(ShellMic, BoostAndMuteFlipTheirPicturesAndWindowsSettings) {
+    MicShell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    t.Click(u"PageMicLabel");
+    t.Click(u"MicBoostImage");
+    t.Click(u"MicMuteLabel");
+    EXPECT_TRUE(t.Endpoint().Parts[1].Enabled);
+    EXPECT_TRUE(t.Endpoint().Mute);
+    EXPECT_TRUE(t.form->Features().State().MicBoost);
+    EXPECT_TRUE(t.form->Features().State().MicMute);
+    t.Click(u"MicMuteImage");
+    EXPECT_FALSE(t.Endpoint().Mute);
+}
+
+TEST(ShellMic, LegacyWindowsUsesTheMixer) {
+    MicShell t;
+    t.sim.SystemInfo().SetVersion(5, 1, 3); // Windows XP
+    ASSERT_TRUE(t.Start().Ok());
+    EXPECT_NE(t.form->OsGeneration(), 6);
+    EXPECT_EQ(t.form->Label(u"MicValueLabel")->Caption(), u"0");
+    t.ShowPanel();
+    t.Click(u"PageMicLabel");
+    t.Click(u"MicMuteImage");
+    EXPECT_EQ(t.sim.Mixer().Mixer(0).Sources[0].Controls[0].Value, 1U);
+    EXPECT_EQ(t.sim.Mixer().OpenHandles(), 0U);
+}
+
+std::vector<std::vector<std::uint8_t>> ReportBytes(sim::CSimWindows& sim, std::size_t from) {
+    std::vector<std::vector<std::uint8_t>> reports;
+    const auto& log = sim.Headset().Reports();
+    for (std::size_t i = from; i < log.size(); ++i) {
+        std::vector<std::uint8_t> bytes = log[i].Bytes;
+        bytes.resize(std::min<std::size_t>(bytes.size(), 5));
+        reports.push_back(bytes);
+    }
+    return reports;
+}
+
+TEST(ShellLed, TheButtonSwitchesThePinsAndRestartsTheAudioService) {
+    MicShell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    sim::SIM_SERVICE& audio = *t.sim.Services().Find(AudioServiceName);
+    audio.StopMs = 300;
+
+    std::size_t from = t.sim.Headset().Reports().size();
+    t.Click(u"LEDImage");
+    EXPECT_FALSE(t.form->Features().Led().On());
+    const std::vector<std::vector<std::uint8_t>> off = {{0x00, 0x60, 0x00, 0xFF, 0x3C}, {0, 0, 0, 0, 0}};
+    EXPECT_EQ(ReportBytes(t.sim, from), off);
+    EXPECT_EQ(audio.Calls, (std::vector<std::u16string>{u"stop", u"start"}));
+    EXPECT_EQ(audio.State, kServiceRunning);
+
+    from = t.sim.Headset().Reports().size();
+    audio.State = kServiceStopped; // a stopped service is started
+    audio.Calls.clear();
+    t.Click(u"LEDImage");
+    EXPECT_TRUE(t.form->Features().Led().On());
+    const auto on = ReportBytes(t.sim, from);
+    ASSERT_EQ(on.size(), 3U);
+    EXPECT_EQ(on[0], (std::vector<std::uint8_t>{0x00, 0x60, 0x00, 0x00, 0x30}));
+    EXPECT_EQ(t.sim.Headset().Reports()[from + 1].Kind, sim::SIM_REPORT::KIND::Input);
+    EXPECT_EQ(on[2], (std::vector<std::uint8_t>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(audio.Calls, (std::vector<std::u16string>{u"start"}));
+    EXPECT_EQ(audio.State, kServiceRunning);
+}
+
+TEST(ShellLed, ArrivalSendsTheLedStateAgain) {
+    MicShell t;
+    ASSERT_TRUE(t.Start().Ok());
+    t.ShowPanel();
+    t.Click(u"LEDImage");
+    t.sim.Devices().Unplug(t.sim.Headset());
+    const std::size_t from = t.sim.Headset().Reports().size();
+    t.sim.Devices().Plug(t.sim.Headset());
+    const auto reports = ReportBytes(t.sim, from);
+    ASSERT_GE(reports.size(), 2U);
+    EXPECT_EQ(reports[0], (std::vector<std::uint8_t>{0x00, 0x60, 0x00, 0xFF, 0x3C}));
+}
+
+} // namespace
+} // namespace tonvel

@@ -1,0 +1,123 @@
+#include "platform/sim/SimMixer.h"
+
+namespace tonvel::sim {
+namespace {
+
+// Control IDs: the line number times this, plus the control's index plus 1.
+constexpr std::uint32_t kControlsPerLine = 100;
+
+} // namespace
+
+std::size_t CSimMixer::Add(SIM_MIXER mixer) {
+    m_Mixers.push_back(std::move(mixer));
+    return m_Mixers.size() - 1;
+}
+
+std::uint32_t CSimMixer::Open(std::uint32_t index, MixerHandle& mixer) {
+    mixer = kNoMixer;
+    if (index >= m_Mixers.size()) return kMmErrorBadDeviceId;
+    if (!m_Mixers[index].Opens) return kMmErrorBadDeviceId;
+    mixer = m_NextHandle++;
+    m_Handles[mixer] = index;
+    ++m_OpenCount;
+    return kMmNoError;
+}
+
+std::uint32_t CSimMixer::Close(MixerHandle mixer) {
+    return m_Handles.erase(mixer) != 0 ? kMmNoError : kMmErrorInvalHandle;
+}
+
+SIM_MIXER* CSimMixer::Of(MixerHandle mixer) {
+    const auto it = m_Handles.find(mixer);
+    return it == m_Handles.end() ? nullptr : &m_Mixers[it->second];
+}
+
+SIM_MIXER_LINE* CSimMixer::Line(SIM_MIXER& mixer, std::uint32_t lineId) {
+    if (lineId == 0) return mixer.HasWaveIn ? &mixer.WaveIn : nullptr;
+    return lineId <= mixer.Sources.size() ? &mixer.Sources[lineId - 1] : nullptr;
+}
+
+SIM_MIXER_CONTROL* CSimMixer::Control(SIM_MIXER& mixer, std::uint32_t controlId) {
+    SIM_MIXER_LINE* line = Line(mixer, controlId / kControlsPerLine);
+    const std::uint32_t index = controlId % kControlsPerLine;
+    if (!line || index == 0 || index > line->Controls.size()) return nullptr;
+    return &line->Controls[index - 1];
+}
+
+MIXER_LINE CSimMixer::Describe(const SIM_MIXER_LINE& line, std::uint32_t lineId) {
+    MIXER_LINE out;
+    out.LineID = lineId;
+    out.Source = lineId == 0 ? 0 : lineId - 1;
+    out.ComponentType = line.ComponentType;
+    out.Controls = static_cast<std::uint32_t>(line.Controls.size());
+    out.TargetName = line.TargetName;
+    return out;
+}
+
+std::uint32_t CSimMixer::GetLineByComponentType(MixerHandle mixer, std::uint32_t type, MIXER_LINE& line) {
+    SIM_MIXER* m = Of(mixer);
+    if (!m) return kMmErrorInvalHandle;
+    if (type != kMixerDstWaveIn || !m->HasWaveIn) return kMixerErrInvalLine;
+    line = Describe(m->WaveIn, 0);
+    line.Connections = static_cast<std::uint32_t>(m->Sources.size());
+    return kMmNoError;
+}
+
+std::uint32_t CSimMixer::GetSourceLine(MixerHandle mixer, std::uint32_t destination, std::uint32_t source,
+                                       MIXER_LINE& line) {
+    SIM_MIXER* m = Of(mixer);
+    if (!m) return kMmErrorInvalHandle;
+    if (destination != 0 || source >= m->Sources.size() || !m->Sources[source].LineReadable)
+        return kMixerErrInvalLine;
+    line = Describe(m->Sources[source], source + 1);
+    return kMmNoError;
+}
+
+std::uint32_t CSimMixer::GetAllControls(MixerHandle mixer, const MIXER_LINE& line,
+                                        std::vector<MIXER_CONTROL>& controls) {
+    SIM_MIXER* m = Of(mixer);
+    if (!m) return kMmErrorInvalHandle;
+    SIM_MIXER_LINE* l = Line(*m, line.LineID);
+    if (!l || !l->ControlsReadable) return kMixerErrInvalLine;
+    controls.clear();
+    for (std::uint32_t i = 0; i < l->Controls.size(); ++i) {
+        const SIM_MIXER_CONTROL& c = l->Controls[i];
+        controls.push_back({line.LineID * kControlsPerLine + i + 1, c.ControlType, c.Minimum, c.Maximum});
+    }
+    return kMmNoError;
+}
+
+std::uint32_t CSimMixer::GetControlByType(MixerHandle mixer, std::uint32_t lineId, std::uint32_t type,
+                                          MIXER_CONTROL& control) {
+    SIM_MIXER* m = Of(mixer);
+    if (!m) return kMmErrorInvalHandle;
+    SIM_MIXER_LINE* l = Line(*m, lineId);
+    if (!l || !l->ControlsReadable) return kMixerErrInvalLine;
+    for (std::uint32_t i = 0; i < l->Controls.size(); ++i) {
+        const SIM_MIXER_CONTROL& c = l->Controls[i];
+        if (c.ControlType != type) continue;
+        control = {lineId * kControlsPerLine + i + 1, c.ControlType, c.Minimum, c.Maximum};
+        return kMmNoError;
+    }
+    return kMixerErrInvalControl;
+}
+
+std::uint32_t CSimMixer::GetControlValue(MixerHandle mixer, std::uint32_t controlId, std::uint32_t& value) {
+    SIM_MIXER* m = Of(mixer);
+    if (!m) return kMmErrorInvalHandle;
+    SIM_MIXER_CONTROL* c = Control(*m, controlId);
+    if (!c || !c->ValueReadable) return kMixerErrInvalControl;
+    value = c->Value;
+    return kMmNoError;
+}
+
+std::uint32_t CSimMixer::SetControlValue(MixerHandle mixer, std::uint32_t controlId, std::uint32_t value) {
+    SIM_MIXER* m = Of(mixer);
+    if (!m) return kMmErrorInvalHandle;
+    SIM_MIXER_CONTROL* c = Control(*m, controlId);
+    if (!c || !c->ValueWritable) return kMixerErrInvalControl;
+    c->Value = value;
+    return kMmNoError;
+}
+
+} // namespace tonvel::sim

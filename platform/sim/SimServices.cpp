@@ -1,0 +1,105 @@
+#include "platform/sim/SimServices.h"
+
+#include "platform/sim/SimSystemInfo.h"
+
+#include <algorithm>
+
+namespace tonvel::sim {
+namespace {
+
+constexpr std::size_t kManager = static_cast<std::size_t>(-1);
+
+bool SameName(const std::u16string& a, const std::u16string& b) {
+    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char16_t x, char16_t y) { return lower(x) == lower(y); });
+}
+
+} // namespace
+
+SIM_SERVICE& CSimServices::Add(SIM_SERVICE service) {
+    if (SIM_SERVICE* existing = Find(service.Name)) {
+        *existing = std::move(service);
+        return *existing;
+    }
+    m_Services.push_back(std::move(service));
+    return m_Services.back();
+}
+
+SIM_SERVICE* CSimServices::Find(const std::u16string& name) {
+    for (SIM_SERVICE& s : m_Services)
+        if (SameName(s.Name, name)) return &s;
+    return nullptr;
+}
+
+ServiceHandle CSimServices::OpenManager(std::uint32_t) {
+    if (m_AccessDenied) return kNoService;
+    m_Handles[m_NextHandle] = kManager;
+    return m_NextHandle++;
+}
+
+ServiceHandle CSimServices::OpenNamedService(ServiceHandle manager, const std::u16string& name,
+                                             std::uint32_t) {
+    const auto it = m_Handles.find(manager);
+    if (it == m_Handles.end() || it->second != kManager) return kNoService;
+    SIM_SERVICE* service = Find(name);
+    if (!service) return kNoService;
+    m_Handles[m_NextHandle] = static_cast<std::size_t>(service - m_Services.data());
+    return m_NextHandle++;
+}
+
+SIM_SERVICE* CSimServices::Of(ServiceHandle handle) {
+    const auto it = m_Handles.find(handle);
+    if (it == m_Handles.end() || it->second == kManager) return nullptr;
+    return &m_Services[it->second];
+}
+
+// A pending stop or start ends once the clock has reached its end.
+void CSimServices::Settle(SIM_SERVICE& service) {
+    const bool due = static_cast<std::int32_t>(m_Clock.GetTickCount() - service.PendingUntil) >= 0;
+    if (service.State == kServiceStopPending && service.StopMs != kSimNever && due)
+        service.State = kServiceStopped;
+    if (service.State == kServiceStartPending && due) service.State = kServiceRunning;
+}
+
+bool CSimServices::QueryState(ServiceHandle handle, std::uint32_t& state) {
+    SIM_SERVICE* service = Of(handle);
+    if (!service) return false;
+    ++m_Polls;
+    Settle(*service);
+    state = service->State;
+    return true;
+}
+
+bool CSimServices::Control(ServiceHandle handle, std::uint32_t control) {
+    SIM_SERVICE* service = Of(handle);
+    if (!service || control != kServiceControlStop) return false;
+    service->Calls.push_back(u"stop");
+    if (service->RefusesStop || service->State != kServiceRunning) return false;
+    service->State = kServiceStopPending;
+    service->PendingUntil = m_Clock.GetTickCount() + (service->StopMs == kSimNever ? 0 : service->StopMs);
+    Settle(*service);
+    return true;
+}
+
+bool CSimServices::Start(ServiceHandle handle) {
+    SIM_SERVICE* service = Of(handle);
+    if (!service) return false;
+    service->Calls.push_back(u"start");
+    if (service->StartFails || service->State != kServiceStopped) return false;
+    service->State = kServiceStartPending;
+    service->PendingUntil = m_Clock.GetTickCount() + service->StartMs;
+    Settle(*service);
+    return true;
+}
+
+void CSimServices::Close(ServiceHandle handle) {
+    m_Handles.erase(handle);
+}
+
+void CSimServices::Sleep(std::uint32_t milliseconds) {
+    m_SleptMs += milliseconds;
+    m_Clock.AdvanceTicks(milliseconds);
+}
+
+} // namespace tonvel::sim

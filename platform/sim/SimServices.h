@@ -1,0 +1,68 @@
+#pragma once
+// Simulated service control manager: services with a state, a stop that is refused or takes a while (or
+// never ends), a start that fails or takes a while. Time is the simulated clock: Sleep advances it, and a
+// pending stop or start completes when the clock reaches its end.
+
+#include "platform/api/Services.h"
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tonvel::sim {
+
+class CSimSystemInfo;
+
+inline constexpr std::uint32_t kSimNever = 0xFFFFFFFF;
+
+struct SIM_SERVICE {
+    std::u16string Name;
+    std::uint32_t State = kServiceRunning;
+    bool RefusesStop = false;
+    std::uint32_t StopMs = 0;  // kSimNever: it never stops
+    std::uint32_t StartMs = 0; // time in the start-pending state
+    bool StartFails = false;
+    // What happened to it: "stop", "start" in order.
+    std::vector<std::u16string> Calls;
+    std::uint32_t PendingUntil = 0;
+};
+
+class CSimServices : public IServices {
+public:
+    explicit CSimServices(CSimSystemInfo& clock) : m_Clock(clock) {}
+
+    // Adds (or replaces) a service by name, letter case ignored.
+    SIM_SERVICE& Add(SIM_SERVICE service);
+    SIM_SERVICE* Find(const std::u16string& name);
+    // The manager refuses to open (a user without the rights).
+    void SetAccessDenied(bool denied) { m_AccessDenied = denied; }
+
+    std::size_t OpenHandles() const { return m_Handles.size(); }
+    std::size_t Polls() const { return m_Polls; }
+    std::uint64_t SleptMs() const { return m_SleptMs; }
+
+    ServiceHandle OpenManager(std::uint32_t access) override;
+    ServiceHandle OpenNamedService(ServiceHandle manager, const std::u16string& name,
+                                   std::uint32_t access) override;
+    bool QueryState(ServiceHandle service, std::uint32_t& state) override;
+    bool Control(ServiceHandle service, std::uint32_t control) override;
+    bool Start(ServiceHandle service) override;
+    void Close(ServiceHandle handle) override;
+    void Sleep(std::uint32_t milliseconds) override;
+
+private:
+    SIM_SERVICE* Of(ServiceHandle handle);
+    void Settle(SIM_SERVICE& service);
+
+    CSimSystemInfo& m_Clock;
+    std::vector<SIM_SERVICE> m_Services;
+    // Handle -> service index; the manager's handles map to kManager.
+    std::map<ServiceHandle, std::size_t> m_Handles;
+    ServiceHandle m_NextHandle = 0x200;
+    bool m_AccessDenied = false;
+    std::size_t m_Polls = 0;
+    std::uint64_t m_SleptMs = 0;
+};
+
+} // namespace tonvel::sim

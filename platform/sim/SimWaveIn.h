@@ -1,0 +1,71 @@
+#pragma once
+// Simulated wave-in capture on the wave mapper: one capture at a time, buffers prepared and queued as
+// winmm wants them (a buffer still queued cannot be unprepared, a capture with queued buffers cannot be
+// closed), and a capture source: Deliver fills the first queued buffer with the given samples and posts
+// MM_WIM_DATA for it to the capture's window, as the driver does; Reset hands every queued buffer back the
+// same way. A source function gives the samples of the demo's microphone.
+
+#include "platform/api/WaveIn.h"
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace tonvel::sim {
+
+inline constexpr std::uint32_t kSimMmErrorAllocated = 4;   // MMSYSERR_ALLOCATED
+inline constexpr std::uint32_t kSimMmErrorInvalHandle = 5; // MMSYSERR_INVALHANDLE
+inline constexpr std::uint32_t kSimMmErrorNoDriver = 6;    // MMSYSERR_NODRIVER
+inline constexpr std::uint32_t kSimWaveStillPlaying = 33;  // WAVERR_STILLPLAYING
+inline constexpr std::uint32_t kSimWaveUnprepared = 34;    // WAVERR_UNPREPARED
+
+class CSimWaveIn : public IWaveIn {
+public:
+    // No capture device: the mapper does not open.
+    void SetOpenFails(bool fails) { m_OpenFails = fails; }
+    // The samples the microphone hears: the sample with this running number.
+    void SetSource(std::function<std::uint8_t(std::uint64_t sample)> source) { m_Source = std::move(source); }
+
+    // Fills the first queued buffer with the samples (as many as fit) and hands it back. False when the
+    // capture is not recording or has no buffer queued.
+    bool Deliver(const std::vector<std::uint8_t>& samples);
+    // One buffer's worth from the source.
+    bool DeliverFromSource();
+
+    bool IsOpen() const { return m_Open; }
+    bool Recording() const { return m_Open && m_Started; }
+    std::size_t Queued() const { return m_Queue.size(); }
+    std::size_t OpenCount() const { return m_OpenCount; }
+    std::size_t CloseCount() const { return m_CloseCount; }
+    const WAVE_FORMAT& Format() const { return m_Format; }
+
+    std::uint32_t Open(WaveInHandle& handle, const WAVE_FORMAT& format,
+                       const WAVE_NOTIFY_WINDOW& window) override;
+    std::uint32_t PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;
+    std::uint32_t UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;
+    std::uint32_t AddBuffer(WaveInHandle handle, WAVE_HEADER& header) override;
+    std::uint32_t Start(WaveInHandle handle) override;
+    std::uint32_t Stop(WaveInHandle handle) override;
+    std::uint32_t Reset(WaveInHandle handle) override;
+    std::uint32_t Close(WaveInHandle handle) override;
+
+private:
+    bool Ours(WaveInHandle handle) const { return m_Open && handle == m_Handle; }
+    void HandBack(WAVE_HEADER& header);
+
+    bool m_OpenFails = false;
+    bool m_Open = false;
+    bool m_Started = false;
+    WaveInHandle m_Handle = kNoWaveIn;
+    WaveInHandle m_NextHandle = 0x300;
+    WAVE_FORMAT m_Format;
+    WAVE_NOTIFY_WINDOW m_Window;
+    std::deque<WAVE_HEADER*> m_Queue;
+    std::function<std::uint8_t(std::uint64_t)> m_Source;
+    std::uint64_t m_SourceSample = 0;
+    std::size_t m_OpenCount = 0;
+    std::size_t m_CloseCount = 0;
+};
+
+} // namespace tonvel::sim
