@@ -1,9 +1,58 @@
 #include "setup/install/ServiceControl.h"
 
-namespace tonvel {
+#include "platform/api/Services.h"
 
-int32_t ControlServiceByName(const Platform&, std::u16string_view, int32_t) {
-    return ServiceManagerNotOpened;
+#include <string>
+
+namespace tonvel {
+namespace {
+
+// Polls until the service is in `wanted`: true, or false when the polls run out.
+bool WaitForState(IServices& services, ServiceHandle service, uint32_t wanted) {
+    for (uint32_t poll = 0; poll < ServicePolls; ++poll) {
+        uint32_t state = 0;
+        if (services.QueryState(service, state) && state == wanted) return true;
+        services.Sleep(ServicePollMs);
+    }
+    return false;
+}
+
+int32_t Stop(IServices& services, ServiceHandle service, uint32_t state) {
+    if (state == kServiceStopped) return ServiceDone;
+    if (!services.Control(service, kServiceControlStop)) return ServiceStopRefused;
+    return WaitForState(services, service, kServiceStopped) ? ServiceDone : ServiceNotStopped;
+}
+
+int32_t Start(IServices& services, ServiceHandle service, uint32_t state) {
+    if (state == kServiceRunning) return ServiceDone;
+    if (!services.Start(service)) return ServiceStartRefused;
+    return WaitForState(services, service, kServiceRunning) ? ServiceDone : ServiceNotRunning;
+}
+
+int32_t Request(IServices& services, ServiceHandle service, int32_t request) {
+    uint32_t state = 0;
+    if (!services.QueryState(service, state)) return ServiceStatusUnreadable;
+    if (request == ServiceStopRequest) return Stop(services, service, state);
+    if (request == ServiceStartRequest) return Start(services, service, state);
+    services.Control(service, static_cast<uint32_t>(request)); // the outcome does not count
+    return ServiceDone;
+}
+
+} // namespace
+
+int32_t ControlServiceByName(const Platform& platform, std::u16string_view serviceName, int32_t request) {
+    IServices& services = *platform.services;
+    const ServiceHandle manager = services.OpenManager(kScManagerAllAccess);
+    if (manager == kNoService) return ServiceManagerNotOpened;
+    const ServiceHandle service =
+        services.OpenNamedService(manager, std::u16string(serviceName), kServiceAllAccess);
+    int32_t result = ServiceNotOpened;
+    if (service != kNoService) {
+        result = Request(services, service, request);
+        services.Close(service);
+    }
+    services.Close(manager);
+    return result;
 }
 
 } // namespace tonvel
