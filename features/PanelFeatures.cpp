@@ -16,9 +16,17 @@ CPanelFeatures::CPanelFeatures(FEATURE_CONTEXT& context)
 
 // The one place where the features' operations meet the window's sequences.
 void CPanelFeatures::ComposeSteps() {
-    FEATURE_STEPS& s = m_Steps;
     ComposeEqualizerAnd3DSteps();
-    s.InitEffect = [this] { m_Effects.Init(); };
+    ComposeEffectAndSpeakerSteps();
+    ComposeMicrophoneAndLedSteps();
+    // The arrival's driver reset: state query, speakers off with sixteen zeros, general request.
+    m_Steps.ResetFilterDriver = [this] { ResetFilterDriver(*m_Context.Plat.controlDevice); };
+}
+
+// The microphone's endpoint, capture and level meter at start-up, page switch, arrival and removal; the LED's
+// state at an arrival.
+void CPanelFeatures::ComposeMicrophoneAndLedSteps() {
+    FEATURE_STEPS& s = m_Steps;
     s.InitMicrophone = [this] { m_Microphone.Init(); };
     s.StartLevelMeter = [this] { m_Microphone.StartLevelMeter(); };
     s.StopLevelMeter = [this] { m_Microphone.StopLevelMeter(); };
@@ -30,21 +38,21 @@ void CPanelFeatures::ComposeSteps() {
     // Removal stops the meter properly: the capture is stopped and closed, its buffers freed.
     s.StopLevelMeterQueuing = [this] { m_Microphone.StopLevelMeter(); };
     s.SendLedState = [this] { m_Led.SendState(); };
-    s.ResetFilterDriver = [this] { ResetFilterDriver(*m_Context.Plat.controlDevice); };
-    s.SelectNoEffect = [this] { m_Effects.SelectNoEffect(); };
-    s.SwitchVirtualSpeakersOff = [this] { m_VirtualSpeakers.SwitchOff(); };
-    ComposeEffectAndSpeakerSteps();
 }
 
-// The environment effect and the virtual 7.1 speakers at start-up, arrival, skin switch and on the timer.
+// The environment effect and the virtual 7.1 speakers at start-up, arrival, skin switch, on the timer and in
+// the shutdown's neutral state.
 void CPanelFeatures::ComposeEffectAndSpeakerSteps() {
     FEATURE_STEPS& s = m_Steps;
+    s.InitEffect = [this] { m_Effects.Init(); };
     s.InitVirtualSpeakers = [this] { m_VirtualSpeakers.Init(); };
     s.ResetVirtualSpeakers = [this] { m_VirtualSpeakers.ResetVirtualSpeakers(); };
     s.SendCurrentEffect = [this] { m_Effects.SendCurrentEffect(); };
     s.SendVirtualSpeakers = [this] { m_VirtualSpeakers.SendVirtualSpeakers(); };
     s.PlaceSpeakerIcons = [this](double ratio) { m_VirtualSpeakers.PlaceSpeakerIcons(ratio); };
     s.RotateSpeakers = [this] { m_VirtualSpeakers.RotateVirtualSpeakers(); };
+    s.SelectNoEffect = [this] { m_Effects.SelectNoEffect(); };
+    s.SwitchVirtualSpeakersOff = [this] { m_VirtualSpeakers.SwitchOff(); };
 }
 
 // The switches are sent again at a page switch and an arrival; shutdown resets both and switches them off.

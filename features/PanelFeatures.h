@@ -39,6 +39,7 @@ private:
     void ComposeSteps();
     void ComposeEqualizerAnd3DSteps();
     void ComposeEffectAndSpeakerSteps();
+    void ComposeMicrophoneAndLedSteps();
 
     FEATURE_CONTEXT& m_Context;
     CEqualizer m_Equalizer;
