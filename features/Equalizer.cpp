@@ -134,9 +134,7 @@ void CEqualizer::PlaceBandThumb(int32_t index, int32_t band) {
 void CEqualizer::ShowEnablePicture() {
     if (m_EnableShown == (m_Enabled ? 1 : 0)) return;
     m_EnableShown = m_Enabled ? 1 : 0;
-    if (ui::CImage* image = m_Context.Window.Image(kEnableImage))
-        m_Context.Window.ShowSkinImage(
-            m_Enabled ? SKIN_IMAGE::EQ_EQEQENImageDown : SKIN_IMAGE::EQ_EQEQENImageUp, *image);
+    ShowSwitchPicture(kEnableImage, m_Enabled, SKIN_IMAGE::EQ_EQEQENImageDown, SKIN_IMAGE::EQ_EQEQENImageUp);
 }
 
 void CEqualizer::ShowPresetButtons() {

@@ -39,6 +39,12 @@ public:
     virtual void ShowState(SKIN_FEATURE_STATE&) const {}
 
 protected:
+    // A switch's picture: the skin's Down entry while it is on, its Up entry while it is off.
+    void ShowSwitchPicture(std::u16string_view image, bool on, SKIN_IMAGE down, SKIN_IMAGE up) {
+        if (ui::CImage* target = m_Context.Window.Image(image))
+            m_Context.Window.ShowSkinImage(on ? down : up, *target);
+    }
+
     FEATURE_CONTEXT& m_Context;
 };
 

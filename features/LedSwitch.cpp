@@ -19,9 +19,7 @@ int32_t CLedSwitch::ApplyLed(bool on) {
 }
 
 void CLedSwitch::ShowPicture() {
-    if (ui::CImage* image = m_Context.Window.Image(u"LEDImage"))
-        m_Context.Window.ShowSkinImage(m_On ? SKIN_IMAGE::Main_LedImageDown : SKIN_IMAGE::Main_LedImageUp,
-                                       *image);
+    ShowSwitchPicture(u"LEDImage", m_On, SKIN_IMAGE::Main_LedImageDown, SKIN_IMAGE::Main_LedImageUp);
 }
 
 void CLedSwitch::SetState(bool on) {

@@ -96,12 +96,9 @@ void CMicrophone::Refresh() {
 }
 
 void CMicrophone::ShowButtons() {
-    if (ui::CImage* image = m_Context.Window.Image(kBoostImage))
-        m_Context.Window.ShowSkinImage(
-            m_Boost ? SKIN_IMAGE::Mic_MicBoostImageDown : SKIN_IMAGE::Mic_MicBoostImageUp, *image);
-    if (ui::CImage* image = m_Context.Window.Image(kMuteImage))
-        m_Context.Window.ShowSkinImage(
-            m_Mute ? SKIN_IMAGE::Mic_MicMuteImageDown : SKIN_IMAGE::Mic_MicMuteImageUp, *image);
+    ShowSwitchPicture(kBoostImage, m_Boost, SKIN_IMAGE::Mic_MicBoostImageDown,
+                      SKIN_IMAGE::Mic_MicBoostImageUp);
+    ShowSwitchPicture(kMuteImage, m_Mute, SKIN_IMAGE::Mic_MicMuteImageDown, SKIN_IMAGE::Mic_MicMuteImageUp);
     m_Context.Window.RestyleLabels();
 }
 

@@ -105,9 +105,7 @@ void CSound3D::Show3D() {
     for (size_t i = 0; i < kThumbs.size(); ++i)
         if (ui::CImage* thumb = m_Context.Window.Image(kThumbs[i]))
             thumb->SetTop(Sound3DValueToTop(values[i], Travel()));
-    if (ui::CImage* fbm = m_Context.Window.Image(kFbmImage))
-        m_Context.Window.ShowSkinImage(m_FbmOn ? SKIN_IMAGE::D3_D3FBMImageDown : SKIN_IMAGE::D3_D3FBMImageUp,
-                                       *fbm);
+    ShowSwitchPicture(kFbmImage, m_FbmOn, SKIN_IMAGE::D3_D3FBMImageDown, SKIN_IMAGE::D3_D3FBMImageUp);
     ShowValueLabels();
 }
 
@@ -150,12 +148,8 @@ void CSound3D::ShowResetPicture(bool down) {
 // The 3D effect needs processing on as well; while the equalizer is on, processing already is.
 void CSound3D::FlipEnable() {
     m_Enabled = !m_Enabled;
-    if (ui::CImage* image = m_Context.Window.Image(kEqPageSwitch))
-        m_Context.Window.ShowSkinImage(
-            m_Enabled ? SKIN_IMAGE::EQ_EQ3DENImageDown : SKIN_IMAGE::EQ_EQ3DENImageUp, *image);
-    if (ui::CImage* image = m_Context.Window.Image(k3DPageSwitch))
-        m_Context.Window.ShowSkinImage(
-            m_Enabled ? SKIN_IMAGE::D3_D33DENImageDown : SKIN_IMAGE::D3_D33DENImageUp, *image);
+    ShowSwitchPicture(kEqPageSwitch, m_Enabled, SKIN_IMAGE::EQ_EQ3DENImageDown, SKIN_IMAGE::EQ_EQ3DENImageUp);
+    ShowSwitchPicture(k3DPageSwitch, m_Enabled, SKIN_IMAGE::D3_D33DENImageDown, SKIN_IMAGE::D3_D33DENImageUp);
     m_Context.Window.RestyleLabels();
     if (!m_Equalizer.Enabled()) m_Equalizer.ApplyProcessingEnable(m_Enabled);
     Apply3DEnable(m_Enabled);
@@ -165,9 +159,7 @@ void CSound3D::FlipEnable() {
 // Written whatever the synchronisation flag.
 void CSound3D::FlipFbm() {
     m_FbmOn = !m_FbmOn;
-    if (ui::CImage* image = m_Context.Window.Image(kFbmImage))
-        m_Context.Window.ShowSkinImage(m_FbmOn ? SKIN_IMAGE::D3_D3FBMImageDown : SKIN_IMAGE::D3_D3FBMImageUp,
-                                       *image);
+    ShowSwitchPicture(kFbmImage, m_FbmOn, SKIN_IMAGE::D3_D3FBMImageDown, SKIN_IMAGE::D3_D3FBMImageUp);
     SetFbm(m_FbmOn);
 }
 
