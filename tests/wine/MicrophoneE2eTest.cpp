@@ -6,7 +6,6 @@
 #include "tests/wine/E2eSupport.h"
 
 #include <set>
-#include <sstream>
 
 namespace {
 
@@ -15,17 +14,10 @@ using namespace e2e;
 const std::wstring kDemo = WinePath(TONVEL_DEMO_EXE);
 const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\microphone";
 
-// "left,top,width,height|caption" of a report line: the bounds.
+// A component's bounds in the window's client area, from the screen report.
 RECT BoundsOf(const SCREEN& screen, const std::string& name) {
-    RECT r{};
     auto it = screen.labels.find(name);
-    if (it == screen.labels.end()) return r;
-    std::istringstream in(it->second.caption);
-    char comma = 0;
-    long left = 0, top = 0, width = 0, height = 0;
-    in >> left >> comma >> top >> comma >> width >> comma >> height;
-    r = {left, top, left + width, top + height};
-    return r;
+    return it == screen.labels.end() ? RECT{} : it->second.bounds;
 }
 
 bool Visible(const SCREEN& screen, const std::string& name) {
