@@ -3,22 +3,13 @@
 namespace tonvel {
 namespace {
 
-// Polls until the service shows stopped: true, or false when the polls run out.
-bool WaitStopped(IServices& services, ServiceHandle service) {
-    for (std::uint32_t poll = 0; poll < ServiceStopPolls; ++poll) {
-        std::uint32_t state = 0;
-        if (services.QueryState(service, state) && state == kServiceStopped) return true;
-        services.Sleep(ServiceStopPollMs);
-    }
-    return false;
-}
-
 std::int32_t Restart(IServices& services, ServiceHandle service) {
     std::uint32_t state = 0;
     // A status that cannot be read counts as not running: the start then tells.
     if (services.QueryState(service, state) && state == kServiceRunning) {
         if (!services.Control(service, kServiceControlStop)) return AudioServiceStopRefused;
-        if (!WaitStopped(services, service)) return AudioServiceStopTimedOut;
+        if (!WaitForServiceState(services, service, kServiceStopped, ServiceStopPolls, ServiceStopPollMs))
+            return AudioServiceStopTimedOut;
     }
     return services.Start(service) ? AudioServiceRestarted : AudioServiceStartFailed;
 }

@@ -44,4 +44,16 @@ public:
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 };
 
+// Polls the service's state up to `polls` times, `pollMs` apart, until it is `wanted`: true, or false when
+// the polls run out. A status that cannot be read counts as not there yet.
+inline bool WaitForServiceState(IServices& services, ServiceHandle service, std::uint32_t wanted,
+                                std::uint32_t polls, std::uint32_t pollMs) {
+    for (std::uint32_t poll = 0; poll < polls; ++poll) {
+        std::uint32_t state = 0;
+        if (services.QueryState(service, state) && state == wanted) return true;
+        services.Sleep(pollMs);
+    }
+    return false;
+}
+
 } // namespace tonvel

@@ -7,26 +7,20 @@
 namespace tonvel {
 namespace {
 
-// Polls until the service is in `wanted`: true, or false when the polls run out.
-bool WaitForState(IServices& services, ServiceHandle service, uint32_t wanted) {
-    for (uint32_t poll = 0; poll < ServicePolls; ++poll) {
-        uint32_t state = 0;
-        if (services.QueryState(service, state) && state == wanted) return true;
-        services.Sleep(ServicePollMs);
-    }
-    return false;
-}
-
 int32_t Stop(IServices& services, ServiceHandle service, uint32_t state) {
     if (state == kServiceStopped) return ServiceDone;
     if (!services.Control(service, kServiceControlStop)) return ServiceStopRefused;
-    return WaitForState(services, service, kServiceStopped) ? ServiceDone : ServiceNotStopped;
+    return WaitForServiceState(services, service, kServiceStopped, ServicePolls, ServicePollMs)
+               ? ServiceDone
+               : ServiceNotStopped;
 }
 
 int32_t Start(IServices& services, ServiceHandle service, uint32_t state) {
     if (state == kServiceRunning) return ServiceDone;
     if (!services.Start(service)) return ServiceStartRefused;
-    return WaitForState(services, service, kServiceRunning) ? ServiceDone : ServiceNotRunning;
+    return WaitForServiceState(services, service, kServiceRunning, ServicePolls, ServicePollMs)
+               ? ServiceDone
+               : ServiceNotRunning;
 }
 
 int32_t Request(IServices& services, ServiceHandle service, int32_t request) {
