@@ -34,6 +34,15 @@ public:
     int32_t Delete(const std::u16string& path) override {
         return m_Files.erase(path) != 0 ? FileOk : FileNotFound;
     }
+    int32_t Move(const std::u16string& from, const std::u16string& to, uint32_t flags) override {
+        const auto found = m_Files.find(from);
+        if (found == m_Files.end()) return FileNotFound;
+        if ((flags & MoveReplaceExisting) == 0 && m_Files.count(to) != 0) return FileAlreadyExists;
+        auto bytes = std::move(found->second);
+        m_Files.erase(found);
+        m_Files[to] = std::move(bytes);
+        return FileOk;
+    }
     int32_t ListFolders(const std::u16string&, std::vector<std::u16string>& names) override {
         names.clear();
         return FileOk;

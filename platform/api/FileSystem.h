@@ -30,6 +30,11 @@ inline constexpr int32_t FileDirectoryInvalid = 267; // ERROR_DIRECTORY (a file 
 inline constexpr int32_t FileWriteFault = 29;        // ERROR_WRITE_FAULT
 inline constexpr int32_t FileReadFault = 30;         // ERROR_READ_FAULT
 
+// MoveFileExW flags.
+inline constexpr uint32_t MoveReplaceExisting = 0x1; // MOVEFILE_REPLACE_EXISTING
+inline constexpr uint32_t MoveDelayUntilReboot = 0x4; // MOVEFILE_DELAY_UNTIL_REBOOT
+inline constexpr uint32_t MoveWriteThrough = 0x8;    // MOVEFILE_WRITE_THROUGH
+
 class IFileSystem {
 public:
     virtual ~IFileSystem() = default;
@@ -48,6 +53,10 @@ public:
     virtual int32_t Copy(const std::u16string& from, const std::u16string& to, bool failIfExists) = 0;
     // DeleteFileW.
     virtual int32_t Delete(const std::u16string& path) = 0;
+    // MoveFileExW: renames a file or folder in one step; with MoveReplaceExisting an existing target file
+    // is replaced, otherwise it is FileAlreadyExists. With MoveDelayUntilReboot nothing moves now: the move
+    // (an empty `to`: the deletion) is registered for the next start of Windows.
+    virtual int32_t Move(const std::u16string& from, const std::u16string& to, uint32_t flags) = 0;
     // The names (not paths) of the sub-folders of a folder as FindFirstFileW / FindNextFileW give them: in
     // the volume's order (name order on NTFS, the order they were made on FAT), with "." and ".." except at
     // a drive's root. Callers that show or pick names sort them and drop the dot entries themselves.

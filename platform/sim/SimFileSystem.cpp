@@ -226,6 +226,34 @@ int32_t CSimFileSystem::Delete(const std::u16string& path) {
     return FileOk;
 }
 
+int32_t CSimFileSystem::Move(const std::u16string& from, const std::u16string& to, uint32_t flags) {
+    if ((flags & MoveDelayUntilReboot) != 0) {
+        m_PendingMoves.push_back({from, to});
+        return FileOk;
+    }
+    fs::path source;
+    fs::path target;
+    bool sourceParent = false;
+    bool targetParent = false;
+    if (!Resolve(from, source, sourceParent) || !sourceParent) return FilePathNotFound;
+    if (!Resolve(to, target, targetParent) || !targetParent) return FilePathNotFound;
+    std::error_code error;
+    if (!fs::exists(source, error)) return FileNotFound;
+    const auto failed = m_FailedWrites.find(UpperPath(to));
+    if (failed != m_FailedWrites.end()) return failed->second;
+    if (fs::exists(target, error)) {
+        if ((flags & MoveReplaceExisting) == 0) return FileAlreadyExists;
+        if (fs::is_directory(target, error) || fs::is_directory(source, error)) return FileAccessDenied;
+        fs::remove(target, error);
+        Removed(target);
+    }
+    fs::rename(source, target, error);
+    if (error) return FileAccessDenied;
+    Removed(source);
+    Made(target);
+    return FileOk;
+}
+
 int32_t CSimFileSystem::List(const std::u16string& folder, bool folders, std::vector<std::u16string>& names) {
     names.clear();
     fs::path host;

@@ -31,6 +31,7 @@ public:
     int32_t WriteAll(const std::u16string& path, const void* data, size_t size) override;
     int32_t Copy(const std::u16string& from, const std::u16string& to, bool failIfExists) override;
     int32_t Delete(const std::u16string& path) override;
+    int32_t Move(const std::u16string& from, const std::u16string& to, uint32_t flags) override;
     int32_t ListFolders(const std::u16string& folder, std::vector<std::u16string>& names) override;
     int32_t ListFiles(const std::u16string& folder, std::vector<std::u16string>& names) override;
     std::u16string ModuleFileName() override { return m_ModuleFileName; }
@@ -55,6 +56,12 @@ public:
         m_FailedWrites.clear();
         m_FailedFolders.clear();
     }
+    // The moves and deletions registered for the next start of Windows, in order (`to` empty: delete).
+    struct PENDING_MOVE {
+        std::u16string from;
+        std::u16string to;
+    };
+    const std::vector<PENDING_MOVE>& PendingMoves() const { return m_PendingMoves; }
     // Fault injection: every later CreateFolder of this path (any letter case) fails with `error`.
     void FailCreateFolder(const std::u16string& path, int32_t error = FileAccessDenied);
 
@@ -76,6 +83,7 @@ private:
     std::map<std::u16string, int32_t> m_FailedFolders; // upper-cased path -> error
     std::map<std::filesystem::path, uint64_t> m_Made;  // host path -> when the simulation made it
     uint64_t m_MadeCount = 0;
+    std::vector<PENDING_MOVE> m_PendingMoves;
 };
 
 } // namespace tonvel::sim

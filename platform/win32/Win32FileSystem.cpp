@@ -73,6 +73,10 @@ int32_t CWin32FileSystem::Delete(const std::u16string& path) {
     return Result(DeleteFileW(Wide(path)));
 }
 
+int32_t CWin32FileSystem::Move(const std::u16string& from, const std::u16string& to, uint32_t flags) {
+    return Result(MoveFileExW(Wide(from), to.empty() ? nullptr : Wide(to), flags));
+}
+
 int32_t CWin32FileSystem::List(const std::u16string& folder, bool folders,
                                std::vector<std::u16string>& names) {
     names.clear();

@@ -14,6 +14,7 @@ public:
     int32_t WriteAll(const std::u16string& path, const void* data, size_t size) override;
     int32_t Copy(const std::u16string& from, const std::u16string& to, bool failIfExists) override;
     int32_t Delete(const std::u16string& path) override;
+    int32_t Move(const std::u16string& from, const std::u16string& to, uint32_t flags) override;
     int32_t ListFolders(const std::u16string& folder, std::vector<std::u16string>& names) override;
     int32_t ListFiles(const std::u16string& folder, std::vector<std::u16string>& names) override;
     std::u16string ModuleFileName() override;

@@ -40,6 +40,7 @@ public:
     int32_t WriteAll(const std::u16string&, const void*, size_t) override { return FileWriteFault; }
     int32_t Copy(const std::u16string&, const std::u16string&, bool) override { return FileOk; }
     int32_t Delete(const std::u16string&) override { return FileOk; }
+    int32_t Move(const std::u16string&, const std::u16string&, uint32_t) override { return FileOk; }
     int32_t ListFolders(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
     int32_t ListFiles(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
     std::u16string ModuleFileName() override { return {}; }

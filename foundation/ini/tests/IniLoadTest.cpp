@@ -65,6 +65,9 @@ public:
         return FileAccessDenied;
     }
     std::int32_t Delete(const std::u16string&) override { return FileAccessDenied; }
+    std::int32_t Move(const std::u16string&, const std::u16string&, std::uint32_t) override {
+        return FileAccessDenied;
+    }
     std::int32_t ListFolders(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
     std::int32_t ListFiles(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
     std::u16string ModuleFileName() override { return {}; }

@@ -107,6 +107,26 @@ TEST(SimFileSystemTest, ListsFoldersAndFilesApartInTheOrderMadeWithDotEntries) {
     EXPECT_EQ(FileDirectoryInvalid, sim.Files().ListFolders(u"C:\\Skins\\a.txt", names));
 }
 
+TEST(SimFileSystemTest, MoveReplacesOnlyWhenAskedAndDefersWhatWaitsForARestart) {
+    CSimWindows sim;
+    auto& files = sim.Files();
+    ASSERT_TRUE(files.PutFile(u"C:\\d\\new.tmp", "new"));
+    ASSERT_TRUE(files.PutFile(u"C:\\d\\old.ini", "old"));
+    EXPECT_EQ(FileAlreadyExists, files.Move(u"C:\\d\\new.tmp", u"C:\\d\\old.ini", 0));
+    EXPECT_EQ(FileOk, files.Move(u"C:\\d\\new.tmp", u"C:\\d\\old.ini", MoveReplaceExisting | MoveWriteThrough));
+    std::vector<uint8_t> bytes;
+    ASSERT_EQ(FileOk, files.ReadAll(u"C:\\d\\old.ini", bytes));
+    EXPECT_EQ("new", std::string(bytes.begin(), bytes.end()));
+    EXPECT_FALSE(files.Exists(u"C:\\d\\new.tmp"));
+    EXPECT_EQ(FileNotFound, files.Move(u"C:\\d\\new.tmp", u"C:\\d\\x.ini", 0));
+
+    EXPECT_EQ(FileOk, files.Move(u"C:\\d\\old.ini", u"", MoveDelayUntilReboot));
+    EXPECT_TRUE(files.Exists(u"C:\\d\\old.ini"));
+    ASSERT_EQ(1u, files.PendingMoves().size());
+    EXPECT_EQ(u"C:\\d\\old.ini", files.PendingMoves()[0].from);
+    EXPECT_TRUE(files.PendingMoves()[0].to.empty());
+}
+
 TEST(SimFileSystemTest, ModuleFileNameIsConfigurable) {
     CSimWindows sim;
     sim.Files().SetModuleFileName(u"C:\\Setup\\TonvelSetup.exe");
