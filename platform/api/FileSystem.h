@@ -31,9 +31,9 @@ inline constexpr int32_t FileWriteFault = 29;        // ERROR_WRITE_FAULT
 inline constexpr int32_t FileReadFault = 30;         // ERROR_READ_FAULT
 
 // MoveFileExW flags.
-inline constexpr uint32_t MoveReplaceExisting = 0x1; // MOVEFILE_REPLACE_EXISTING
+inline constexpr uint32_t MoveReplaceExisting = 0x1;  // MOVEFILE_REPLACE_EXISTING
 inline constexpr uint32_t MoveDelayUntilReboot = 0x4; // MOVEFILE_DELAY_UNTIL_REBOOT
-inline constexpr uint32_t MoveWriteThrough = 0x8;    // MOVEFILE_WRITE_THROUGH
+inline constexpr uint32_t MoveWriteThrough = 0x8;     // MOVEFILE_WRITE_THROUGH
 
 class IFileSystem {
 public:

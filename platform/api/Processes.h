@@ -1,5 +1,6 @@
 #pragma once
-// Starting programs through the shell, waiting for them, and pumping the calling thread's window messages.
+// Starting programs (through the shell or directly), waiting for them, and pumping the calling thread's
+// window messages.
 
 #include <cstdint>
 #include <string>
@@ -14,6 +15,8 @@ constexpr uint32_t WAIT_INFINITE = 0xFFFFFFFF;
 constexpr uint32_t WAIT_OBJECT_0_RESULT = 0x00000000;
 constexpr uint32_t WAIT_TIMEOUT_RESULT = 0x00000102;
 constexpr uint32_t WAIT_FAILED_RESULT = 0xFFFFFFFF;
+constexpr uint32_t HIGH_PRIORITY_CLASS_FLAG = 0x00000080;
+constexpr uint32_t STILL_ACTIVE_CODE = 259;
 
 // The fields of SHELLEXECUTEINFOW that our callers set; empty texts are passed as null pointers.
 struct SHELL_EXECUTE_INFO {
@@ -39,6 +42,12 @@ public:
     virtual void PumpMessages(uint32_t maxWaitMilliseconds) = 0;
     // CloseHandle on a process handle.
     virtual bool CloseProcess(PROCESS_HANDLE process) = 0;
+    // CreateProcessW with no application name (the program is the command line's first item), no
+    // security attributes, no inherited handles, these creation flags, the caller's environment and
+    // current folder and an empty start-up record. The process handle, or null when nothing started.
+    virtual PROCESS_HANDLE StartProcess(const std::u16string& commandLine, uint32_t creationFlags) = 0;
+    // GetExitCodeProcess; STILL_ACTIVE (259) while the process runs.
+    virtual bool GetExitCode(PROCESS_HANDLE process, uint32_t& code) = 0;
 };
 
 } // namespace tonvel

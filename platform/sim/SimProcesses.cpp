@@ -7,13 +7,15 @@
 
 namespace tonvel::sim {
 
-void CSimProcesses::AddProgram(const std::u16string& file, uint32_t durationMilliseconds) {
-    m_Programs[AsciiUpper(file)] = durationMilliseconds;
+void CSimProcesses::AddProgram(const std::u16string& file, uint32_t durationMilliseconds, uint32_t exitCode,
+                               PROGRAM_START onStart) {
+    m_Programs[AsciiUpper(file)] = SIM_PROGRAM{durationMilliseconds, exitCode, std::move(onStart)};
 }
 
 size_t CSimProcesses::OpenHandles() const {
-    return static_cast<size_t>(std::count_if(m_Processes.begin(), m_Processes.end(),
-                                             [](const auto& process) { return process && process->open; }));
+    const auto open = [](const auto& process) { return process && process->open; };
+    return static_cast<size_t>(std::count_if(m_Processes.begin(), m_Processes.end(), open) +
+                               std::count_if(m_DirectProcesses.begin(), m_DirectProcesses.end(), open));
 }
 
 bool CSimProcesses::HasEnded(size_t start) const {
@@ -30,7 +32,8 @@ bool CSimProcesses::RunShellExecuteEx(SHELL_EXECUTE_INFO& info) {
     const auto program = m_Programs.find(AsciiUpper(info.file));
     std::unique_ptr<SIM_PROCESS> process;
     if (program != m_Programs.end()) {
-        process = std::make_unique<SIM_PROCESS>(SIM_PROCESS{m_Clock.GetTickCount(), program->second});
+        process = std::make_unique<SIM_PROCESS>(
+            SIM_PROCESS{m_Clock.GetTickCount(), program->second.duration, program->second.exitCode});
         if (info.mask & SEE_MASK_NOCLOSEPROCESS_FLAG)
             info.process = process.get();
         else
@@ -41,19 +44,24 @@ bool CSimProcesses::RunShellExecuteEx(SHELL_EXECUTE_INFO& info) {
     return program != m_Programs.end();
 }
 
+CSimProcesses::SIM_PROCESS* CSimProcesses::OpenProcess(PROCESS_HANDLE handle) const {
+    for (const auto* processes : {&m_Processes, &m_DirectProcesses})
+        for (const auto& process : *processes)
+            if (process && process.get() == handle && process->open) return process.get();
+    return nullptr;
+}
+
 uint32_t CSimProcesses::WaitForProcess(PROCESS_HANDLE handle, uint32_t milliseconds) {
-    for (const auto& process : m_Processes) {
-        if (!process || process.get() != handle || !process->open) continue;
-        const uint32_t remaining = Remaining(*process);
-        if (remaining == 0) return WAIT_OBJECT_0_RESULT;
-        if (milliseconds == WAIT_INFINITE || milliseconds >= remaining) {
-            m_Clock.AdvanceTicks(remaining);
-            return WAIT_OBJECT_0_RESULT;
-        }
-        m_Clock.AdvanceTicks(milliseconds);
-        return WAIT_TIMEOUT_RESULT;
+    const SIM_PROCESS* process = OpenProcess(handle);
+    if (process == nullptr) return WAIT_FAILED_RESULT;
+    const uint32_t remaining = Remaining(*process);
+    if (remaining == 0) return WAIT_OBJECT_0_RESULT;
+    if (milliseconds == WAIT_INFINITE || milliseconds >= remaining) {
+        m_Clock.AdvanceTicks(remaining);
+        return WAIT_OBJECT_0_RESULT;
     }
-    return WAIT_FAILED_RESULT;
+    m_Clock.AdvanceTicks(milliseconds);
+    return WAIT_TIMEOUT_RESULT;
 }
 
 void CSimProcesses::PumpMessages(uint32_t maxWaitMilliseconds) {
@@ -65,13 +73,50 @@ void CSimProcesses::PumpMessages(uint32_t maxWaitMilliseconds) {
 }
 
 bool CSimProcesses::CloseProcess(PROCESS_HANDLE handle) {
-    for (const auto& process : m_Processes) {
-        if (process && process.get() == handle && process->open) {
-            process->open = false;
-            return true;
+    SIM_PROCESS* process = OpenProcess(handle);
+    if (process == nullptr) return false;
+    process->open = false;
+    return true;
+}
+
+const CSimProcesses::SIM_PROGRAM* CSimProcesses::ProgramOf(const std::u16string& commandLine) const {
+    const std::u16string upper = AsciiUpper(commandLine);
+    if (!upper.empty() && upper[0] == u'"') {
+        const size_t close = upper.find(u'"', 1);
+        if (close == std::u16string::npos) return nullptr;
+        const auto found = m_Programs.find(upper.substr(1, close - 1));
+        return found == m_Programs.end() ? nullptr : &found->second;
+    }
+    const SIM_PROGRAM* best = nullptr;
+    size_t bestLength = 0;
+    for (const auto& [path, program] : m_Programs) {
+        const bool begins = upper.compare(0, path.size(), path) == 0;
+        const bool whole = upper.size() == path.size() || (begins && upper[path.size()] == u' ');
+        if (begins && whole && path.size() > bestLength) {
+            best = &program;
+            bestLength = path.size();
         }
     }
-    return false;
+    return best;
+}
+
+PROCESS_HANDLE CSimProcesses::StartProcess(const std::u16string& commandLine, uint32_t) {
+    m_CommandLines.push_back(commandLine);
+    const SIM_PROGRAM* program = ProgramOf(commandLine);
+    if (program == nullptr) return nullptr;
+    auto process = std::make_unique<SIM_PROCESS>(
+        SIM_PROCESS{m_Clock.GetTickCount(), program->duration, program->exitCode});
+    PROCESS_HANDLE handle = process.get();
+    m_DirectProcesses.push_back(std::move(process));
+    if (program->onStart) program->onStart(commandLine);
+    return handle;
+}
+
+bool CSimProcesses::GetExitCode(PROCESS_HANDLE handle, uint32_t& code) {
+    const SIM_PROCESS* process = OpenProcess(handle);
+    if (process == nullptr) return false;
+    code = Remaining(*process) == 0 ? process->exitCode : STILL_ACTIVE_CODE;
+    return true;
 }
 
 } // namespace tonvel::sim

@@ -17,8 +17,14 @@ class CSimProcesses : public IProcesses {
 public:
     explicit CSimProcesses(CSimSystemInfo& clock) : m_Clock(clock) {}
 
-    // A file the shell can open; its process runs for the given time. Paths compare without case.
-    void AddProgram(const std::u16string& file, uint32_t durationMilliseconds);
+    // What a simulated program does when it starts, given its whole command line.
+    using PROGRAM_START = std::function<void(const std::u16string& commandLine)>;
+    // A program that can be started (by the shell or directly); its process runs for the given time and
+    // ends with the exit code. Paths compare without case.
+    void AddProgram(const std::u16string& file, uint32_t durationMilliseconds, uint32_t exitCode = 0,
+                    PROGRAM_START onStart = {});
+    // Every StartProcess command line, also those that started nothing.
+    const std::vector<std::u16string>& CommandLines() const { return m_CommandLines; }
 
     // Every ShellExecuteEx call as it was asked (also those that failed).
     const std::vector<SHELL_EXECUTE_INFO>& Starts() const { return m_Starts; }
@@ -37,19 +43,33 @@ public:
     uint32_t WaitForProcess(PROCESS_HANDLE process, uint32_t milliseconds) override;
     void PumpMessages(uint32_t maxWaitMilliseconds) override;
     bool CloseProcess(PROCESS_HANDLE process) override;
+    PROCESS_HANDLE StartProcess(const std::u16string& commandLine, uint32_t creationFlags) override;
+    bool GetExitCode(PROCESS_HANDLE process, uint32_t& code) override;
 
 private:
+    struct SIM_PROGRAM {
+        uint32_t duration = 0;
+        uint32_t exitCode = 0;
+        PROGRAM_START onStart;
+    };
     struct SIM_PROCESS {
         uint32_t start;
         uint32_t duration;
+        uint32_t exitCode = 0;
         bool open = true;
     };
     uint32_t Remaining(const SIM_PROCESS& process) const;
+    SIM_PROCESS* OpenProcess(PROCESS_HANDLE handle) const;
+    // The program a command line names: its quoted first item, or the longest known program path the
+    // line begins with (followed by a space or the end).
+    const SIM_PROGRAM* ProgramOf(const std::u16string& commandLine) const;
 
     CSimSystemInfo& m_Clock;
-    std::map<std::u16string, uint32_t> m_Programs; // upper-cased path -> duration
+    std::map<std::u16string, SIM_PROGRAM> m_Programs; // upper-cased path
     std::vector<SHELL_EXECUTE_INFO> m_Starts;
-    std::vector<std::unique_ptr<SIM_PROCESS>> m_Processes; // by start, null when none was started
+    std::vector<std::u16string> m_CommandLines;
+    std::vector<std::unique_ptr<SIM_PROCESS>> m_Processes;       // by shell start, null when none was started
+    std::vector<std::unique_ptr<SIM_PROCESS>> m_DirectProcesses; // by StartProcess
     std::function<void()> m_OnMessage;
     uint32_t m_MessageInterval = 0;
     size_t m_PumpCalls = 0;

@@ -45,4 +45,23 @@ bool CWin32Processes::CloseProcess(PROCESS_HANDLE process) {
     return ::CloseHandle(process) != FALSE;
 }
 
+PROCESS_HANDLE CWin32Processes::StartProcess(const std::u16string& commandLine, uint32_t creationFlags) {
+    std::wstring command(commandLine.begin(), commandLine.end()); // CreateProcessW may write into it
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, creationFlags, nullptr, nullptr,
+                          &startup, &started))
+        return nullptr;
+    ::CloseHandle(started.hThread); // only the process is waited for
+    return started.hProcess;
+}
+
+bool CWin32Processes::GetExitCode(PROCESS_HANDLE process, uint32_t& code) {
+    DWORD exitCode = 0;
+    if (!::GetExitCodeProcess(process, &exitCode)) return false;
+    code = exitCode;
+    return true;
+}
+
 } // namespace tonvel::win32

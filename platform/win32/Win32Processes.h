@@ -1,5 +1,5 @@
 #pragma once
-// ShellExecuteExW, process waits and the calling thread's message pump.
+// ShellExecuteExW, CreateProcessW, process waits and the calling thread's message pump.
 
 #include "platform/api/Processes.h"
 
@@ -11,6 +11,8 @@ public:
     uint32_t WaitForProcess(PROCESS_HANDLE process, uint32_t milliseconds) override;
     void PumpMessages(uint32_t maxWaitMilliseconds) override;
     bool CloseProcess(PROCESS_HANDLE process) override;
+    PROCESS_HANDLE StartProcess(const std::u16string& commandLine, uint32_t creationFlags) override;
+    bool GetExitCode(PROCESS_HANDLE process, uint32_t& code) override;
 };
 
 } // namespace tonvel::win32
