@@ -67,20 +67,9 @@ protected:
         return false;
     }
 
-    // Wine's service control manager can answer a moment late for a service another process just created.
-    SC_HANDLE WaitForCastorel() const {
-        for (int i = 0; i < kStatePolls; ++i) {
-            if (SC_HANDLE service = OpenCastorel()) {
-                return service;
-            }
-            Sleep(kStatePollMs);
-        }
-        return nullptr;
-    }
-
     // The registration as the service control manager holds it.
     void ExpectRegisteredFor(const std::wstring& program) {
-        SC_HANDLE service = WaitForCastorel();
+        SC_HANDLE service = OpenCastorel();
         ASSERT_NE(service, nullptr) << "service not registered: " << GetLastError();
         DWORD needed = 0;
         QueryServiceConfigW(service, nullptr, 0, &needed);
