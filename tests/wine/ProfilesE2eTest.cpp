@@ -31,7 +31,8 @@ POINT Centre(const RECT& window, const RECT& client) {
 
 bool ClickOn(const CDemo& demo, const std::string& name) {
     RECT rect{};
-    const LABEL_SHOWN* shown = Find(demo.Screen(), name);
+    const SCREEN screen = demo.Screen();
+    const LABEL_SHOWN* shown = Find(screen, name);
     if (!shown || !GetWindowRect(demo.MainWindow(), &rect)) return false;
     const POINT at = Centre(rect, shown->bounds);
     ClickAt(at.x, at.y);
@@ -39,8 +40,15 @@ bool ClickOn(const CDemo& demo, const std::string& name) {
 }
 
 bool Shows(const CDemo& demo, const std::string& name, const std::string& caption) {
-    const LABEL_SHOWN* shown = Find(demo.Screen(), name);
+    const SCREEN screen = demo.Screen();
+    const LABEL_SHOWN* shown = Find(screen, name);
     return shown && shown->caption == caption;
+}
+
+bool Visible(const CDemo& demo, const std::string& name) {
+    const SCREEN screen = demo.Screen();
+    const LABEL_SHOWN* shown = Find(screen, name);
+    return shown && shown->visible;
 }
 
 void Key(WORD virtualKey, wchar_t unit = 0) {
@@ -72,8 +80,10 @@ bool TypeIntoFileDialog(const CDemo& demo, const std::wstring& name, HWND& dialo
     return WaitUntil([&] { return !IsWindow(dialog); }, 20000);
 }
 
-bool LogHas(const std::vector<std::string>& log, const std::string& line) {
-    return std::find(log.begin(), log.end(), line) != log.end();
+bool LogHas(const std::vector<std::string>& log, const std::string& start) {
+    for (const std::string& line : log)
+        if (line.rfind(start, 0) == 0) return true;
+    return false;
 }
 
 // A register write as the log shows it: the set-address report, then the write-data report.
@@ -121,8 +131,7 @@ TEST(ProfilesE2e, TheSettingsAtExitComeBackAndASavedProfileLoadsThroughTheDialog
         DragFromTo(thumb, {thumb.x, thumb.y - 100});
         Sleep(300);
         ASSERT_TRUE(ClickOn(run.Demo(), "PageEffectLabel"));
-        ASSERT_TRUE(
-            WaitUntil([&] { return Find(run.Demo().Screen(), "EffectButtonTheaterImage")->visible; }, 10000));
+        ASSERT_TRUE(WaitUntil([&] { return Visible(run.Demo(), "EffectButtonTheaterImage"); }, 10000));
         ASSERT_TRUE(ClickOn(run.Demo(), "EffectButtonTheaterImage"));
         ASSERT_TRUE(ClickOn(run.Demo(), "LEDImage"));
         ASSERT_TRUE(WaitUntil([&] { return Shows(run.Demo(), "LEDImage", "Led_Off.png"); }, 10000));
@@ -144,6 +153,9 @@ TEST(ProfilesE2e, TheSettingsAtExitComeBackAndASavedProfileLoadsThroughTheDialog
     EXPECT_TRUE(Shows(run.Demo(), "LEDImage", "Led_Off.png"));
     EXPECT_TRUE(Shows(run.Demo(), "EffectButtonTheaterImage", "EffectButton_Down.png"));
     EXPECT_TRUE(Shows(run.Demo(), "EffectButtonNonImage", "EffectButton_Up.png"));
+    ASSERT_TRUE(ClickOn(run.Demo(), "PageEffectLabel"));
+    ASSERT_TRUE(WaitUntil([&] { return Visible(run.Demo(), "EffectButtonTheaterImage"); }, 10000));
+    CaptureScreen().Save(kFolder + L"\\second-run-effect-page.bmp");
 
     // Saved under a name typed without ".ini", then loaded back after choosing "Nothing".
     ASSERT_TRUE(ClickOn(run.Demo(), "Menu1Label"));
