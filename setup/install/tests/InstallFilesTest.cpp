@@ -189,17 +189,24 @@ TEST(InstallManual, TheManualOfTheChosenLanguageAndItsShortcut) {
     EXPECT_EQ(machine.sim.Shell().Shortcuts()[0].target, kInstall + u"Manual\\English\\UserManual.html");
 }
 
-// A manual folder without a file of its own (only a sub-folder), or none at all: no manual, no shortcut.
+// A manual folder without a file of its own (only a sub-folder), none at all, or no chosen language: no
+// manual, no shortcut.
 TEST(InstallManual, NoManualFile) {
-    for (const bool subFolderOnly : {true, false}) {
+    enum CASE { SUB_FOLDER_ONLY, NO_FOLDER, NO_LANGUAGE };
+    for (const CASE c : {SUB_FOLDER_ONLY, NO_FOLDER, NO_LANGUAGE}) {
         STEPS_MACHINE machine;
         machine.sim.Files().CreateFolders(kInstall);
-        if (subFolderOnly)
+        if (c == SUB_FOLDER_ONLY)
             machine.sim.Files().PutFile(kSetupFolder + u"Manual\\English\\images\\cover.png", "c");
+        if (c == NO_LANGUAGE) {
+            machine.sim.Files().PutFile(kSetupFolder + u"Manual\\UserManual.html", "manual");
+            machine.sim.Profile().WriteString(u"Language", u"DefaultLanguage", u"",
+                                              kSetupFolder + u"AudioConfig.cfg");
+        }
         EXPECT_EQ(Install_Manual(machine.Context()), InstallOk);
-        EXPECT_FALSE(machine.sim.Files().Exists(kInstall + u"Manual")) << subFolderOnly;
-        EXPECT_TRUE(machine.sim.Shell().Shortcuts().empty()) << subFolderOnly;
-        EXPECT_TRUE(machine.Trace().empty()) << subFolderOnly;
+        EXPECT_FALSE(machine.sim.Files().Exists(kInstall + u"Manual")) << c;
+        EXPECT_TRUE(machine.sim.Shell().Shortcuts().empty()) << c;
+        EXPECT_TRUE(machine.Trace().empty()) << c;
     }
 }
 
