@@ -33,7 +33,7 @@ bool CSimProcesses::RunShellExecuteEx(SHELL_EXECUTE_INFO& info) {
     std::unique_ptr<SIM_PROCESS> process;
     if (program != m_Programs.end()) {
         process = std::make_unique<SIM_PROCESS>(
-            SIM_PROCESS{m_Clock.GetTickCount(), program->second.duration, program->second.exitCode});
+            SIM_PROCESS{m_Clock.GetTickCount(), program->second.duration, program->second.exitCode, true, {}});
         if (info.mask & SEE_MASK_NOCLOSEPROCESS_FLAG)
             info.process = process.get();
         else
