@@ -69,9 +69,15 @@ std::u16string CopyCommandLine(const std::u16string& copyPath, const std::u16str
     return line;
 }
 
-std::u16string TemporaryCopyPath(const Platform& platform) {
+std::u16string TemporaryFolder(const Platform& platform) {
     std::u16string temp;
-    if (!platform.environment->Variable(TemporaryFolderVariable, temp) || temp.empty()) return {};
+    if (!platform.environment->Variable(TemporaryFolderVariable, temp)) temp.clear();
+    return temp;
+}
+
+std::u16string TemporaryCopyPath(const Platform& platform) {
+    const std::u16string temp = TemporaryFolder(platform);
+    if (temp.empty()) return {};
     const std::u16string program = platform.files->ModuleFileName();
     return WithBackslash(temp) + u"~" + BaseNameOf(program) + u"-" + Hex(platform.system->GetTickCount()) +
            u".exe";

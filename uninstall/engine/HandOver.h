@@ -28,6 +28,9 @@ struct UNINSTALL_COMMAND {
 // "/from" followed by a path (quoted when it holds blanks). Anything else is ignored.
 UNINSTALL_COMMAND ParseUninstallCommand(std::u16string_view arguments);
 
+// The temporary folder ("TEMP"); empty when it is not set.
+std::u16string TemporaryFolder(const Platform& platform);
+
 // The copy's command line: its quoted path, "/from" and the quoted installed path, and "/quiet".
 std::u16string CopyCommandLine(const std::u16string& copyPath, const std::u16string& originalProgram,
                                bool quiet);

@@ -3,6 +3,7 @@
 #include "base/text/Utf.h"
 #include "platform/api/Environment.h"
 #include "platform/api/FileSystem.h"
+#include "uninstall/engine/HandOver.h"
 #include "uninstall/engine/RemoveFile.h"
 
 #include <string>
@@ -12,7 +13,6 @@ namespace tonvel {
 namespace {
 
 inline constexpr char16_t LocalMachinePrefix[] = u"HKEY_LOCAL_MACHINE\\";
-inline constexpr char16_t TempVariable[] = u"TEMP";
 inline constexpr char16_t LineEnd[] = u"\r\n";
 
 std::u16string Number(int32_t value) {
@@ -71,15 +71,14 @@ std::u16string FinalMessage(const UNINSTALL_LIST& list, const UNINSTALL_TEXTS& t
 }
 
 std::u16string UninstallLogPath(const Platform& platform) {
-    std::u16string temp;
-    if (!platform.environment->Variable(TempVariable, temp) || temp.empty()) return {};
-    return WithBackslash(temp) + UninstallLogFileName;
+    const std::u16string temp = TemporaryFolder(platform);
+    return temp.empty() ? temp : WithBackslash(temp) + UninstallLogFileName;
 }
 
-int32_t WriteUninstallLog(const Platform& platform, const std::u16string& path, const UNINSTALL_LIST& list,
-                          const UNINSTALL_TEXTS& texts, int32_t exitCode) {
-    const std::u16string text = texts.Caption + u" (exit code " + Number(exitCode) + u")" + LineEnd +
-                                FinalMessage(list, texts) + LineEnd;
+int32_t WriteUninstallLog(const Platform& platform, const std::u16string& path, const UNINSTALL_TEXTS& texts,
+                          int32_t exitCode, const std::u16string& message) {
+    const std::u16string text =
+        texts.Caption + u" (exit code " + Number(exitCode) + u")" + LineEnd + message + LineEnd;
     const std::string bytes = "\xEF\xBB\xBF" + Utf16ToUtf8(text);
     return platform.files->WriteAll(path, bytes.data(), bytes.size());
 }

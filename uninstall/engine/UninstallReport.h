@@ -26,9 +26,9 @@ std::u16string FinalMessage(const UNINSTALL_LIST& list, const UNINSTALL_TEXTS& t
 // The log file's path: the temporary folder ("TEMP") + UninstallLogFileName; empty without one.
 std::u16string UninstallLogPath(const Platform& platform);
 
-// Writes the final message with the exit code to the log file (UTF-8 with its byte-order mark, CRLF
-// lines). A Win32 error number, 0 when written.
-int32_t WriteUninstallLog(const Platform& platform, const std::u16string& path, const UNINSTALL_LIST& list,
-                          const UNINSTALL_TEXTS& texts, int32_t exitCode);
+// Writes the caption with the exit code and the message (FinalMessage, or why nothing was removed) to the
+// log file (UTF-8 with its byte-order mark, CRLF lines). A Win32 error number, 0 when written.
+int32_t WriteUninstallLog(const Platform& platform, const std::u16string& path, const UNINSTALL_TEXTS& texts,
+                          int32_t exitCode, const std::u16string& message);
 
 } // namespace tonvel
