@@ -64,8 +64,10 @@ UNINSTALL_COMMAND ParseUninstallCommand(std::u16string_view arguments) {
 
 std::u16string CopyCommandLine(const std::u16string& copyPath, const std::u16string& originalProgram,
                                bool quiet) {
-    std::u16string line = u"\"" + copyPath + u"\" " + FromSwitch + u" \"" + originalProgram + u"\"";
-    if (quiet) line += u" " + std::u16string(QuietSwitch);
+    std::u16string line;
+    line.append(u"\"").append(copyPath).append(u"\" ").append(FromSwitch);
+    line.append(u" \"").append(originalProgram).append(u"\"");
+    if (quiet) line.append(u" ").append(QuietSwitch);
     return line;
 }
 
