@@ -98,6 +98,16 @@ void InstallSystemParts(const PLACES& places) {
     ASSERT_NE(service, nullptr) << GetLastError();
     CloseServiceHandle(service);
     CloseServiceHandle(manager);
+    // Wine's service manager may not show a new service to other handles at once: wait until it does.
+    EXPECT_TRUE(e2e::WaitUntil(
+        [] {
+            const SC_HANDLE again = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
+            const SC_HANDLE found = OpenServiceW(again, kService, SERVICE_QUERY_STATUS);
+            if (found) CloseServiceHandle(found);
+            CloseServiceHandle(again);
+            return found != nullptr;
+        },
+        5000));
 }
 
 // What the setup writes, by hand (the setup's own steps arrive with the install and payload modules).
