@@ -33,7 +33,9 @@ else
 fi
 wine_env
 "$WINESERVER" -p >/dev/null 2>&1 </dev/null
-"$WINE64" wineboot -i >"$STATE/wineboot.log" 2>&1 </dev/null
+# Plain wineboot: the loader initialises a new prefix by itself, and "wineboot -i" on top of that starts
+# a second services.exe, whose service database the programs would then see only half of the time.
+"$WINE64" wineboot >"$STATE/wineboot.log" 2>&1 </dev/null
 rc=$?
 "$WINESERVER" -w >/dev/null 2>&1 </dev/null &
 echo "wine prefix $WINEPREFIX on display $DISPLAY (wineboot $rc)"

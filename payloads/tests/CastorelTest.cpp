@@ -1,0 +1,122 @@
+// Castorel.exe with wine's service control manager: registered by its /Service run, started, sent the
+// setup's control 128, stopped, registered again; the service is deleted at the end so the prefix stays
+// clean for the other tests.
+#include "RunProgram.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kServiceName[] = L"Castorel";
+constexpr DWORD kControlReleaseDevices = 128;
+constexpr int kStatePolls = 100;
+constexpr DWORD kStatePollMs = 100;
+
+class CastorelTest : public testing::Test {
+protected:
+    void SetUp() override {
+        m_manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+        ASSERT_NE(m_manager, nullptr);
+    }
+    void TearDown() override {
+        RemoveCastorel();
+        if (m_manager != nullptr) {
+            CloseServiceHandle(m_manager);
+        }
+    }
+
+    SC_HANDLE OpenCastorel() const { return OpenServiceW(m_manager, kServiceName, SERVICE_ALL_ACCESS); }
+
+    void RemoveCastorel() {
+        if (m_manager == nullptr) {
+            return;
+        }
+        SC_HANDLE service = OpenCastorel();
+        if (service == nullptr) {
+            return;
+        }
+        SERVICE_STATUS status{};
+        ControlService(service, SERVICE_CONTROL_STOP, &status);
+        WaitForState(service, SERVICE_STOPPED);
+        ::DeleteService(service);
+        CloseServiceHandle(service);
+        // The service control manager removes a deleted service once nothing uses it any more.
+        for (int i = 0; i < kStatePolls; ++i) {
+            SC_HANDLE left = OpenCastorel();
+            if (left == nullptr) {
+                return;
+            }
+            CloseServiceHandle(left);
+            Sleep(kStatePollMs);
+        }
+        ADD_FAILURE() << "the service \"Castorel\" was not removed";
+    }
+
+    static bool WaitForState(SC_HANDLE service, DWORD state) {
+        SERVICE_STATUS status{};
+        for (int i = 0; i < kStatePolls; ++i) {
+            if (QueryServiceStatus(service, &status) && status.dwCurrentState == state) {
+                return true;
+            }
+            Sleep(kStatePollMs);
+        }
+        return false;
+    }
+
+    // The registration as the service control manager holds it.
+    void ExpectRegisteredFor(const std::wstring& program) {
+        SC_HANDLE service = OpenCastorel();
+        ASSERT_NE(service, nullptr) << "service not registered: " << GetLastError();
+        DWORD needed = 0;
+        QueryServiceConfigW(service, nullptr, 0, &needed);
+        std::vector<unsigned char> buffer(needed);
+        auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGW*>(buffer.data());
+        ASSERT_TRUE(QueryServiceConfigW(service, config, needed, &needed));
+        EXPECT_EQ(std::wstring(config->lpBinaryPathName), L"\"" + program + L"\"");
+        EXPECT_EQ(config->dwServiceType & SERVICE_WIN32_OWN_PROCESS, DWORD{SERVICE_WIN32_OWN_PROCESS});
+        EXPECT_EQ(config->dwStartType, DWORD{SERVICE_AUTO_START});
+        EXPECT_STREQ(config->lpDisplayName, L"Tonvel Audio Helper");
+        CloseServiceHandle(service);
+    }
+
+    SC_HANDLE m_manager = nullptr;
+};
+
+TEST_F(CastorelTest, RegistersRunsAnswersAndStops) {
+    const std::wstring program = payloads_test::WinePath(TONVEL_CASTOREL_EXE);
+    ASSERT_EQ(payloads_test::RunProgram(program, L"/Service"), 0);
+    ExpectRegisteredFor(program);
+
+    SC_HANDLE service = OpenCastorel();
+    ASSERT_NE(service, nullptr);
+    ASSERT_TRUE(StartServiceW(service, 0, nullptr)) << GetLastError();
+    EXPECT_TRUE(WaitForState(service, SERVICE_RUNNING));
+
+    SERVICE_STATUS status{};
+    EXPECT_TRUE(ControlService(service, kControlReleaseDevices, &status)) << GetLastError();
+    EXPECT_TRUE(ControlService(service, SERVICE_CONTROL_INTERROGATE, &status)) << GetLastError();
+    EXPECT_EQ(status.dwCurrentState, DWORD{SERVICE_RUNNING});
+
+    EXPECT_TRUE(ControlService(service, SERVICE_CONTROL_STOP, &status)) << GetLastError();
+    EXPECT_TRUE(WaitForState(service, SERVICE_STOPPED));
+    CloseServiceHandle(service);
+
+    // A second registration run updates the one service.
+    EXPECT_EQ(payloads_test::RunProgram(program, L"/sErViCe"), 0);
+    ExpectRegisteredFor(program);
+}
+
+TEST_F(CastorelTest, StartedByHandOrWithOtherArgumentsEndsWithAnError) {
+    const std::wstring program = payloads_test::WinePath(TONVEL_CASTOREL_EXE);
+    for (const wchar_t* arguments : {L"", L"/Other", L"/Service extra"}) {
+        const int64_t exitCode = payloads_test::RunProgram(program, arguments);
+        EXPECT_NE(exitCode, 0) << "arguments: " << arguments;
+        EXPECT_NE(exitCode, payloads_test::kNotRun) << "arguments: " << arguments;
+    }
+}
+
+} // namespace
