@@ -2,20 +2,22 @@
 // The removal steps, in the order the uninstaller runs them; each appends what it took back (or could not)
 // to the list.
 
+// The names the setup writes under: the Run key, the service program's and the update package's file
+// names, the program suffix.
+#include "setup/install/InstallPayload.h"
+#include "setup/install/InstallService.h"
+#include "setup/install/Registration.h"
+#include "setup/install/WindowsUpdate.h"
 #include "uninstall/engine/UninstallContext.h"
 
 namespace tonvel {
 
 class IRegistry;
 
-inline constexpr char16_t RunKeyPath[] = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr char16_t UsbGroupKeyPath[] = u"SOFTWARE\\ORV USB DeviceId Group";
 inline constexpr char16_t HidGroupKeyPath[] = u"SOFTWARE\\ORV HID DeviceId Group";
 inline constexpr char16_t DriverServiceKeyPath[] = u"SYSTEM\\CurrentControlSet\\Services\\Pelix";
-inline constexpr char16_t DriverFileName[] = u"drivers\\Pelix.sys";   // in the native system folder
-inline constexpr char16_t ServiceProgramFileName[] = u"Castorel.exe"; // in the native system folder
-inline constexpr char16_t UpdatePackageFileName[] = u"Windows6.1-KB3033929-x64.msu"; // in SystemFolder
-inline constexpr char16_t ExeSuffix[] = u".exe";
+inline constexpr char16_t DriverFileName[] = u"drivers\\Pelix.sys"; // in the native system folder
 inline constexpr char16_t LinkSuffix[] = u".lnk";
 
 // A key under HKEY_LOCAL_MACHINE with everything below it, in the program's own registry view.

@@ -1,5 +1,8 @@
 #include "uninstall/engine/tests/UninstallFixture.h"
 
+#include "foundation/config/ApplicationConfig.h"
+#include "setup/install/InstallPayload.h"
+#include "setup/install/InstallSequence.h"
 #include "setup/install/RegUninstallInfo.h"
 #include "uninstall/engine/UninstallSteps.h"
 #include "uninstall/engine/Uninstaller.h"
@@ -15,6 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kAssets = TONVEL_ASSETS_DIR;
+constexpr uint16_t kDriverPayload32 = 102;
+constexpr uint16_t kDriverPayload64 = 103;
+const std::u16string kSetupFolder = u"C:\\Users\\Setup\\TonvelSetup\\";
 
 std::string Read(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -40,9 +46,10 @@ void SetString(IRegistry& registry, const std::u16string& keyPath, const std::u1
     registry.CloseKey(key);
 }
 
-void AddService(CSimServices& services, const std::u16string& name) {
+void AddService(CSimServices& services, const std::u16string& name, uint32_t state = kServiceRunning) {
     SIM_SERVICE service;
     service.Name = name;
+    service.State = state;
     services.Add(service);
 }
 
@@ -65,56 +72,66 @@ UNINSTALL_MACHINE::UNINSTALL_MACHINE(SIM_SITUATION situation) {
     AddService(sim.Services(), u"audiosrv");
     installFolder = (IsWindows64(situation) ? u"C:\\Program Files (x86)\\" : u"C:\\Program Files\\") +
                     std::u16string(u"Tonvel\\");
+    sim.FilterDriver().SetPresent(false); // no old driver running
+    PrepareSetup();
 }
 
 std::u16string UNINSTALL_MACHINE::NativeSystem() const {
     return sim.Situation() == SIM_SITUATION::Wow64 ? u"C:\\Windows\\Sysnative\\" : u"C:\\Windows\\System32\\";
 }
 
-void UNINSTALL_MACHINE::Install() {
+// The setup's source folder as the build lays it out, its payloads as resources, the service program's
+// registration run, and the wizard's configuration record.
+void UNINSTALL_MACHINE::PrepareSetup() {
     CSimFileSystem& files = sim.Files();
+    files.PutFile(kSetupFolder + u"AudioConfig.cfg", Read(kAssets / "AudioConfig.cfg"));
+    files.PutFile(kSetupFolder + u"Tonvel.ico", Read(kAssets / "Tonvel.ico"));
+    for (const char* tree : {"Skin", "Language", "Manual"})
+        CopyTree(files, kAssets / tree, kSetupFolder + fs::path(tree).u16string() + u"\\");
+    const std::pair<uint16_t, const char16_t*> payloads[] = {
+        {kDriverPayload32, u"DRIVER"},  {kDriverPayload64, u"DRIVER"}, {ServicePayload32, u"SERVICE"},
+        {ServicePayload64, u"SERVICE"}, {AppPayload, u"APP"},          {UninstallPayload, u"UNINSTALL"},
+        {UpdatePayload, u"WINDOWPATCH"}};
+    for (const auto& [id, type] : payloads)
+        sim.Resources().AddResource(id, type, std::vector<uint8_t>{'p', static_cast<uint8_t>(id)});
+    LoadApplicationConfig(sim.platform(), CONFIG_PROGRAM::Setup, u"AudioConfig.cfg",
+                          kSetupFolder + u"TonvelSetup.exe", setup);
+    setupUsb.Load(files, kSetupFolder + u"AudioConfig.cfg", u"USB_VID_PID");
+    setupHid.Load(files, kSetupFolder + u"AudioConfig.cfg", u"HID_VID_PID");
+    sim.Processes().AddProgram(
+        setup.NativeSystemFolder + ServiceProgramFileName, 3000, 0,
+        [this](const std::u16string&) { AddService(sim.Services(), u"Castorel", kServiceStopped); });
+}
+
+// The driver's key and file as install step 1 writes them, where the step does not write them yet.
+void UNINSTALL_MACHINE::WriteDriverIfMissing() {
     IRegistry& registry = sim.Registry();
-    // Before step 1: the device-ID groups.
-    SetString(registry, UsbGroupKeyPath, u"1", u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_03,token");
-    SetString(registry, HidGroupKeyPath, u"1", u"HID\\VID_7F1C&PID_72XX&REV_0100&MI_03,token");
-    // Step 1: the driver.
     RegKey key = 0;
+    if (registry.OpenKey(RegLocalMachine, DriverServiceKeyPath, RegRead, key) == RegOk) {
+        registry.CloseKey(key);
+        return;
+    }
     registry.CreateKey(RegLocalMachine, DriverServiceKeyPath, RegAllAccess, key);
     registry.SetDword(key, u"ErrorControl", 1);
     registry.SetDword(key, u"Start", 3);
     registry.SetDword(key, u"Type", 1);
     registry.SetString(key, u"ImagePath", u"System32\\DRIVERS\\Pelix.sys", RegTypeExpandSz);
     registry.CloseKey(key);
-    files.PutFile(NativeSystem() + u"drivers\\Pelix.sys", "driver");
-    // Step 2: the service program, registered by itself, running.
-    files.PutFile(NativeSystem() + u"Castorel.exe", "service");
-    AddService(sim.Services(), u"Castorel");
-    // Steps 3 to 6: the program files, configuration, skins, languages, manual, icon.
-    files.PutFile(Installed(u"Tonvel.exe"), "panel");
-    files.PutFile(Installed(u"TonvelUninstall.exe"), "uninstaller");
-    files.PutFile(Installed(u"Tonvel.ico"), Read(kAssets / "Tonvel.ico"));
-    const std::string config = Read(kAssets / "AudioConfig.cfg");
-    files.PutFile(Installed(u"AudioConfig.cfg"), config);
-    files.PutFile(UserFolder() + u"\\AudioConfig.cfg", config);
-    CopyTree(files, kAssets / "Skin", Installed(u"Skin\\"));
-    CopyTree(files, kAssets / "Language", Installed(u"Language\\"));
-    CopyTree(files, kAssets / "Manual" / "English", Installed(u"Manual\\English\\"));
-    const std::u16string windowsSystem =
-        IsWindows64(sim.Situation()) ? u"C:\\Windows\\SysWOW64\\" : u"C:\\Windows\\System32\\";
-    files.PutFile(windowsSystem + UpdatePackageFileName, "update");
-    // Registration.
-    SetString(registry, RunKeyPath, u"Tonvel", u"\"" + Installed(u"Tonvel.exe") + u"\"");
-    for (const auto& [name, value] :
-         {std::pair<std::u16string, std::u16string>{u"DisplayName", u"Tonvel 7.1 Audio"},
-          {u"UninstallString", u"\"" + Installed(u"TonvelUninstall.exe") + u"\""},
-          {u"DisplayIcon", Installed(u"TonvelUninstall.exe")},
-          {u"DisplayVersion", u"1.0.0.0"},
-          {u"Publisher", u"Tonvel Audio"}})
-        SetString(registry, UninstallKeyPath, name, value);
-    const std::u16string links =
-        u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Tonvel 7.1 Audio\\";
-    for (const auto* name : {u"Tonvel Control Panel", u"Uninstall Tonvel", u"Tonvel User Manual"})
-        files.PutFile(links + name + u".lnk", "link");
+    sim.Files().PutFile(NativeSystem() + u"drivers\\Pelix.sys", "driver");
+}
+
+void UNINSTALL_MACHINE::Install() {
+    // The wizard writes the device-ID groups when it is first shown, then runs the install sequence.
+    setupUsb.SaveToRegistry(sim.Registry(), u"ORV USB DeviceId Group");
+    setupHid.SaveToRegistry(sim.Registry(), u"ORV HID DeviceId Group");
+    const std::u16string uninstaller = setup.InstallFolderFullPath + setup.UninstallFileName + ExeSuffix;
+    const _REG_UNINSTALL_INFO uninstall{
+        UninstallKeyPath, setup.UninstallDisplayName, uninstaller, uninstaller, u"1.0.0.0", setup.Publisher};
+    const INSTALL_WARNINGS warnings;
+    INSTALL_CONTEXT context{sim.platform(), setup, uninstall, setupUsb, setupHid, warnings};
+    context.wow64 = sim.Situation() == SIM_SITUATION::Wow64;
+    installResult = CInstallSequence(context, DefaultInstallSteps()).Run();
+    WriteDriverIfMissing();
 }
 
 int32_t UNINSTALL_MACHINE::Uninstall(bool keepUserSettings) {

@@ -19,10 +19,11 @@ struct UNINSTALL_MACHINE {
 
     explicit UNINSTALL_MACHINE(SIM_SITUATION situation = SIM_SITUATION::Wow64);
 
-    // Writes what the setup writes: driver key and file, service and its program, the install folder with
-    // the shipped files, the per-user configuration, Run value, Uninstall key, shortcuts, device-ID groups,
-    // the update package.
+    // Installs with the setup's own install sequence from a setup folder laid out from the assets, with
+    // small simulated payloads (the setup folder itself is made before the first picture: it is where the
+    // user unpacked the setup, not part of the installation).
     void Install();
+    int32_t installResult = -1;
     // Loads the installed configuration and runs the uninstaller; the exit code.
     int32_t Uninstall(bool keepUserSettings);
 
@@ -31,6 +32,12 @@ struct UNINSTALL_MACHINE {
     std::u16string TempFolder() const { return u"C:\\Users\\User\\AppData\\Local\\Temp"; }
     // The native system folder as every process reaches it.
     std::u16string NativeSystem() const;
+    // The setup's folder where the user unpacked it (there before the installation), its payloads and
+    // configuration record, and the service program's registration run.
+    void PrepareSetup();
+    _APPLICATION_FOLDER_PATH setup;
+    CDeviceIdMgr setupUsb, setupHid;
+    void WriteDriverIfMissing();
     // The first item of the list with this target (letter case as written); null when there is none.
     const UNINSTALL_ITEM* Item(const std::u16string& target) const;
 };

@@ -1,5 +1,6 @@
 #include "uninstall/engine/UninstallProgram.h"
 
+#include "base/text/Utf.h"
 #include "uninstall/engine/HandOver.h"
 #include "uninstall/engine/Uninstaller.h"
 #include "uninstall/engine/tests/UninstallFixture.h"
@@ -53,7 +54,8 @@ TEST(UninstallProgram, QuietlyTheTemporaryCopyRemovesEverythingWhileTheInstalled
     // Left: the kept settings, and the copy and the installed program in the temporary folder until the
     // next restart.
     EXPECT_THAT(Differences(before, TakeSnapshot(machine.sim)),
-                ElementsAre("+ file c/Users/User/AppData/Local/Temp/~TonvelUninstall-000003E8.exe",
+                ElementsAre("+ file c/Users/User/AppData/Local/Temp/" +
+                                Utf16ToUtf8(copy.substr(copy.rfind(u'\\') + 1)),
                             "+ file c/Users/User/AppData/Local/Temp/~TonvelUninstall.exe",
                             "+ file c/Users/User/AppData/Roaming/Tonvel",
                             "+ file c/Users/User/AppData/Roaming/Tonvel/AudioConfig.cfg", "~ pending moves"));
