@@ -110,7 +110,7 @@ void InstallSystemParts(const PLACES& places) {
         5000));
 }
 
-// What the setup writes, by hand (the setup's own steps arrive with the install and payload modules).
+// What the setup writes, written here by hand (a test of its own, apart from driving the wizard).
 void InstallLikeTheSetup(const PLACES& places) {
     SetString(L"SOFTWARE\\ORV USB DeviceId Group", L"1", L"USB\\VID_7F1C&PID_72XX&REV_0100&MI_03,token");
     SetString(L"SOFTWARE\\ORV HID DeviceId Group", L"1", L"HID\\VID_7F1C&PID_72XX&REV_0100&MI_03,token");
@@ -162,6 +162,13 @@ DWORD RunQuietly(const std::wstring& program) {
     return code;
 }
 
+// An installation left by an earlier test of the run (the setup's own) is removed first, with its own
+// uninstaller, so that the first picture shows a machine without the product.
+void RemoveEarlierInstallation(const PLACES& places) {
+    const std::wstring uninstaller = places.install + L"TonvelUninstall.exe";
+    if (GetFileAttributesW(uninstaller.c_str()) != INVALID_FILE_ATTRIBUTES) RunQuietly(uninstaller);
+}
+
 bool StartsWith(const std::wstring& text, const std::wstring& start) {
     return text.size() >= start.size() &&
            CompareStringOrdinal(text.c_str(), static_cast<int>(start.size()), start.c_str(),
@@ -189,6 +196,7 @@ void Print(const char* title, const std::vector<std::wstring>& lines) {
 
 TEST(UninstallE2e, AQuietRemovalLeavesNothingOfOursAndChangesNothingElse) {
     const PLACES places;
+    RemoveEarlierInstallation(places);
     const e2e::MACHINE_PICTURE before = e2e::TakePicture();
     std::printf("before: %u registry entries, %u files and folders\n",
                 static_cast<unsigned>(before.Registry.size()), static_cast<unsigned>(before.Files.size()));
