@@ -180,6 +180,7 @@ bool StartsWith(const std::wstring& text, const std::wstring& start) {
 bool Expected(const std::wstring& line, const PLACES& places) {
     return StartsWith(line, L"+ file " + places.user) ||
            StartsWith(line, L"+ file " + places.temp + L"\\~TonvelUninstall") ||
+           StartsWith(line, L"~ file " + places.temp + L"\\~TonvelUninstall") || // one of an earlier run
            line.find(L"Session Manager|PendingFileRenameOperations") != std::wstring::npos;
 }
 
