@@ -43,6 +43,8 @@ struct Install {
                                    host / "AudioConfig.cfg");
         usb.Load(sim.Files(), kSource + u"AudioConfig.cfg", u"USB_VID_PID");
         sim.FilterDriver().SetPresent(false); // a clean system: no filter driver running
+        // The steps have their own tests; here they only post their progress.
+        steps.FilterDriver = Posting({10, 20});
         steps.Service = Posting({30, 40, 50, 60});
         steps.App = Posting({70});
         steps.Uninstall = Posting({80});

@@ -1,6 +1,7 @@
 // The whole installation on a simulated 64-bit Windows, run by the 32-bit setup, with every payload a small
 // simulated resource.
 
+#include "setup/install/InstallFilterDriver.h"
 #include "setup/install/InstallSequence.h"
 #include "setup/install/InstallService.h"
 #include "setup/install/Registration.h"
@@ -23,6 +24,8 @@ TEST(InstallWhole, AFirstInstallationOnWow64) {
     files.PutFile(kSetupFolder + u"Language\\English\\Texts.ini", "english");
     files.PutFile(kSetupFolder + u"Tonvel.ico", "icon");
     files.PutFile(kSetupFolder + u"Manual\\English\\UserManual.html", "manual");
+    machine.AddPayload(DriverResource32, u"DRIVER", "driver 32");
+    machine.AddPayload(DriverResource64, u"DRIVER", "driver 64");
     machine.AddPayload(ServicePayload32, u"SERVICE", "service 32");
     machine.AddPayload(ServicePayload64, u"SERVICE", "service 64");
     machine.AddPayload(AppPayload, u"APP", "panel");
@@ -44,6 +47,7 @@ TEST(InstallWhole, AFirstInstallationOnWow64) {
         std::u16string path;
         std::string text;
     } expected[] = {
+        {u"C:\\Windows\\Sysnative\\drivers\\Pelix.sys", "driver 64"},
         {u"C:\\Windows\\Sysnative\\Castorel.exe", "service 64"},
         {install + u"Tonvel.exe", "panel"},
         {install + u"TonvelUninstall.exe", "uninstaller"},
@@ -61,7 +65,9 @@ TEST(InstallWhole, AFirstInstallationOnWow64) {
     };
     for (const auto& file : expected)
         EXPECT_EQ(machine.FileText(file.path), file.text) << std::string(file.path.begin(), file.path.end());
-    EXPECT_EQ(machine.sim.Services().Find(HelperServiceName)->State, kServiceRunning);
+    const auto* service = machine.sim.Services().Find(HelperServiceName);
+    ASSERT_NE(service, nullptr);
+    EXPECT_EQ(service->State, kServiceRunning);
 
     // The SOFTWARE keys land in the 32-bit view.
     IRegistry& registry = machine.sim.Registry();
