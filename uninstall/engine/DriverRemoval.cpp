@@ -9,13 +9,20 @@ namespace tonvel {
 namespace {
 
 // The filter detached with the setup's own device functions, which read the USB group from the context.
-void DetachFilter(const UNINSTALL_CONTEXT& context) {
+// A device that could not be restarted keeps the old filter loaded until Windows restarts.
+UNINSTALL_ITEM DetachFilter(const UNINSTALL_CONTEXT& context) {
     const _REG_UNINSTALL_INFO noUninstallInfo;
     const CDeviceIdMgr noHidGroup;
     const INSTALL_WARNINGS noWarnings;
     const INSTALL_CONTEXT install{context.platform, context.folders, noUninstallInfo, context.usbGroup,
                                   noHidGroup,       noWarnings,      context.wow64};
     DetachFilterAndRestart(install);
+    UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::DeviceFilter, FilterDriverName);
+    if (install.restartNeeded) {
+        item.Status = ITEM_STATUS::RemovedAtRestart;
+        item.Reason = ITEM_REASON::InUse;
+    }
+    return item;
 }
 
 } // namespace
@@ -33,8 +40,7 @@ UNINSTALL_ITEM RemoveRegistryKey(IRegistry& registry, const std::u16string& keyP
 }
 
 void RemoveFilterDriver(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
-    DetachFilter(context);
-    list.push_back(ItemOf(UNINSTALL_KIND::DeviceFilter, FilterDriverName));
+    list.push_back(DetachFilter(context));
     list.push_back(RemoveRegistryKey(*context.platform.registry, DriverServiceKeyPath));
     CNativeSystemAccess native(context.platform, context.wow64);
     list.push_back(RemoveInstalledFile(context, context.folders.NativeSystemFolder + DriverFileName,

@@ -103,23 +103,6 @@ void UNINSTALL_MACHINE::PrepareSetup() {
         [this](const std::u16string&) { AddService(sim.Services(), u"Castorel", kServiceStopped); });
 }
 
-// The driver's key and file as install step 1 writes them, where the step does not write them yet.
-void UNINSTALL_MACHINE::WriteDriverIfMissing() {
-    IRegistry& registry = sim.Registry();
-    RegKey key = 0;
-    if (registry.OpenKey(RegLocalMachine, DriverServiceKeyPath, RegRead, key) == RegOk) {
-        registry.CloseKey(key);
-        return;
-    }
-    registry.CreateKey(RegLocalMachine, DriverServiceKeyPath, RegAllAccess, key);
-    registry.SetDword(key, u"ErrorControl", 1);
-    registry.SetDword(key, u"Start", 3);
-    registry.SetDword(key, u"Type", 1);
-    registry.SetString(key, u"ImagePath", u"System32\\DRIVERS\\Pelix.sys", RegTypeExpandSz);
-    registry.CloseKey(key);
-    sim.Files().PutFile(NativeSystem() + u"drivers\\Pelix.sys", "driver");
-}
-
 void UNINSTALL_MACHINE::Install() {
     // The wizard writes the device-ID groups when it is first shown, then runs the install sequence.
     setupUsb.SaveToRegistry(sim.Registry(), u"ORV USB DeviceId Group");
@@ -131,7 +114,6 @@ void UNINSTALL_MACHINE::Install() {
     INSTALL_CONTEXT context{sim.platform(), setup, uninstall, setupUsb, setupHid, warnings};
     context.wow64 = sim.Situation() == SIM_SITUATION::Wow64;
     installResult = CInstallSequence(context, DefaultInstallSteps()).Run();
-    WriteDriverIfMissing();
 }
 
 int32_t UNINSTALL_MACHINE::Uninstall(bool keepUserSettings) {

@@ -37,7 +37,6 @@ struct UNINSTALL_MACHINE {
     void PrepareSetup();
     _APPLICATION_FOLDER_PATH setup;
     CDeviceIdMgr setupUsb, setupHid;
-    void WriteDriverIfMissing();
     // The first item of the list with this target (letter case as written); null when there is none.
     const UNINSTALL_ITEM* Item(const std::u16string& target) const;
 };

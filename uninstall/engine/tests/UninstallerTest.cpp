@@ -173,3 +173,29 @@ TEST(Uninstall, TheInstalledUninstallerWaitingForItsCopyIsMovedOutOfItsFolder) {
 
 } // namespace
 } // namespace tonvel::sim
+
+namespace tonvel::sim {
+namespace {
+
+// The plugged headset loses the filter; a 32-bit uninstaller on 64-bit Windows restarts it through the
+// native helper program, which this uninstaller does not carry: the restart is left to Windows.
+TEST(Uninstall, TheFilterLeavesThePluggedHeadset) {
+    for (const SIM_SITUATION situation : {SIM_SITUATION::Windows32, SIM_SITUATION::Wow64}) {
+        SCOPED_TRACE(SituationName(situation));
+        UNINSTALL_MACHINE machine(situation);
+        machine.Install();
+        CSimHeadset& headset = machine.sim.Headset();
+        machine.sim.Devices().Plug(headset);
+        headset.Nodes()[1].UpperFilters = std::vector<std::u16string>{u"Pelix"};
+        const bool native = situation == SIM_SITUATION::Windows32;
+        EXPECT_EQ(machine.Uninstall(true), native ? UninstallDone : UninstallRestartNeeded);
+        EXPECT_FALSE(headset.Nodes()[1].UpperFilters.has_value());
+        EXPECT_EQ(headset.Nodes()[1].StateChanges.size(), native ? 2u : 0u);
+        EXPECT_EQ(machine.Item(u"Pelix")->Status,
+                  native ? ITEM_STATUS::Removed : ITEM_STATUS::RemovedAtRestart);
+        machine.sim.Devices().Unplug(headset);
+    }
+}
+
+} // namespace
+} // namespace tonvel::sim
