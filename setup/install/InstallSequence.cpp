@@ -6,7 +6,9 @@
 #include "platform/api/ControlDevice.h"
 #include "platform/api/Machine.h"
 #include "platform/api/WindowSystem.h"
+#include "setup/install/InstallPayload.h"
 #include "setup/install/InstallSteps.h"
+#include "setup/install/PanelClose.h"
 #include "setup/install/ServiceControl.h"
 
 #include <string>
@@ -68,9 +70,8 @@ int32_t CInstallSequence::Run() const {
 // filter is detached; an old driver whose channel still opens stops the installation, unless its device
 // could not be restarted: then the old driver goes with the Windows restart that finishes the installation.
 bool CInstallSequence::Prepare() const {
-    const Platform& platform = m_Context.platform;
-    const uint32_t exitMessage = platform.windowSystem->RegisterMessage(AppExitMessageName);
-    platform.windowSystem->Broadcast(exitMessage, 0, 0, AppExitBroadcastTimeoutMs);
+    const _APPLICATION_FOLDER_PATH& folders = m_Context.folders;
+    CloseRunningPanels(m_Context.platform, folders.InstallFolderFullPath + folders.APPFileName + ExeSuffix);
     for (const int32_t request : {ServiceStartRequest, ServiceResetControl, ServiceStopRequest})
         m_Steps.ControlService(m_Context, request);
     m_Steps.DetachFilter(m_Context);

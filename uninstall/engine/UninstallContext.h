@@ -5,6 +5,7 @@
 #include "foundation/config/ApplicationFolderPath.h"
 #include "foundation/devid/DeviceIdMgr.h"
 #include "platform/api/Platform.h"
+#include "setup/install/PanelClose.h"
 #include "uninstall/engine/UninstallItem.h"
 
 #include <cstdint>
@@ -14,7 +15,6 @@
 namespace tonvel {
 
 // How long a running control panel is given to end after the exit broadcast.
-inline constexpr uint32_t PanelExitWaitMs = 10000;
 
 struct UNINSTALL_OPTIONS {
     bool KeepUserSettings = true;

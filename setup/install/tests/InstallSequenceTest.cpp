@@ -2,6 +2,7 @@
 
 #include "platform/sim/SimWindows.h"
 #include "setup/install/InstallSteps.h"
+#include "setup/install/PanelClose.h"
 #include "setup/install/tests/StandInSteps.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,31 @@ TEST(InstallSequence, CleanInstallRunsEveryStepInOrderAndEndsDone) {
     EXPECT_EQ(install.serviceRequests, (std::vector<int32_t>{0, 128, 1}));
     EXPECT_EQ(install.sim.Machine().Sleeps(), (std::vector<uint32_t>{1000}));
     EXPECT_EQ(install.sim.Machine().Beeps(), (std::vector<std::pair<uint32_t, uint32_t>>{{500, 100}}));
+}
+
+// A panel asked to quit takes its time to end; its file is written only after it has ended.
+TEST(InstallSequence, APanelStillRunningIsWaitedForBeforeAnyStep) {
+    struct PANEL_CASE {
+        uint32_t runsFor;
+        uint32_t waited;
+    };
+    for (const PANEL_CASE c :
+         {PANEL_CASE{2000, 2000}, PANEL_CASE{sim::CSimProcesses::kForeverMs, PanelExitWaitMs}}) {
+        Install install;
+        install.folders.InstallFolderFullPath = u"C:\\Program Files (x86)\\Tonvel\\";
+        install.folders.APPFileName = u"Tonvel";
+        const std::u16string panel = install.folders.InstallFolderFullPath + u"Tonvel.exe";
+        install.sim.Processes().AddRunning(panel, c.runsFor);
+        const uint32_t start = install.sim.SystemInfo().GetTickCount();
+        uint32_t atFirstStep = 0;
+        install.steps.FilterDriver = [&](const INSTALL_CONTEXT&) {
+            atFirstStep = install.sim.SystemInfo().GetTickCount();
+            return InstallOk;
+        };
+        EXPECT_EQ(install.Run(), InstallDone);
+        EXPECT_EQ(atFirstStep - start, c.waited);
+        EXPECT_EQ(install.sim.Processes().OpenHandles(), 0u);
+    }
 }
 
 TEST(InstallSequence, AnOldFilterChannelStillOpenStopsBeforeAnyStep) {
