@@ -83,6 +83,9 @@ public:
 
     // SetupDiEnumDeviceInfo; false at the end of the list.
     virtual bool EnumDeviceInfo(DeviceListHandle list, std::uint32_t index, DEVICE_INFO_DATA& data) = 0;
+    // SetupDiGetDeviceInstanceIdW: the device instance ID ("USB\VID_...\5&1A2B&0&3").
+    virtual bool GetDeviceInstanceId(DeviceListHandle list, const DEVICE_INFO_DATA& data,
+                                     std::u16string& id) = 0;
     // SetupDiGetDeviceRegistryPropertyW into `buffer` of `bufferSize` bytes (a null buffer with size 0 asks
     // for the size).
     virtual DEVICE_PROPERTY_RESULT GetDeviceRegistryProperty(DeviceListHandle list,

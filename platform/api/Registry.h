@@ -57,6 +57,8 @@ public:
                               bool* created = nullptr) = 0;
     // RegOpenKeyExW.
     virtual int32_t OpenKey(RegKey parent, const std::u16string& subKey, uint32_t access, RegKey& key) = 0;
+    // RegFlushKey: the key's values written to disk before the call returns.
+    virtual int32_t FlushKey(RegKey key) = 0;
     // RegCloseKey; the predefined hives are not closed.
     virtual int32_t CloseKey(RegKey key) = 0;
     // RegSetValueExW with raw bytes (strings include their terminator, as Windows stores them).

@@ -188,6 +188,14 @@ SIM_DEVICE_NODE* CSimDeviceTree::Node(DeviceListHandle list, const DEVICE_INFO_D
     return &ref.Device->Nodes()[ref.Node];
 }
 
+bool CSimDeviceTree::GetDeviceInstanceId(DeviceListHandle list, const DEVICE_INFO_DATA& data,
+                                         std::u16string& id) {
+    const SIM_DEVICE_NODE* node = Node(list, data);
+    if (node == nullptr || node->InstanceId.empty()) return false;
+    id = node->InstanceId;
+    return true;
+}
+
 DEVICE_PROPERTY_RESULT CSimDeviceTree::GetDeviceRegistryProperty(DeviceListHandle list,
                                                                  const DEVICE_INFO_DATA& data,
                                                                  std::uint32_t property, std::uint8_t* buffer,

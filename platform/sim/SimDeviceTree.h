@@ -42,6 +42,8 @@ public:
     bool GetDeviceInterfacePath(DeviceListHandle list, const DEVICE_INTERFACE_DATA& data,
                                 std::u16string& path) override;
     bool EnumDeviceInfo(DeviceListHandle list, std::uint32_t index, DEVICE_INFO_DATA& data) override;
+    bool GetDeviceInstanceId(DeviceListHandle list, const DEVICE_INFO_DATA& data,
+                             std::u16string& id) override;
     DEVICE_PROPERTY_RESULT GetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data,
                                                      std::uint32_t property, std::uint8_t* buffer,
                                                      std::uint32_t bufferSize) override;

@@ -37,6 +37,7 @@ CSimHeadset::CSimHeadset(std::uint16_t productId, std::uint16_t vendorId, std::u
     SIM_DEVICE_NODE audio;
     audio.SetupClass = std::u16string(kMediaSetupClass);
     audio.HardwareIds = {u"USB\\" + ids + u"&REV_0100&MI_00", u"USB\\" + ids + u"&MI_00"};
+    audio.InstanceId = u"USB\\" + ids + u"&MI_00\\6&1B2C3D4E&0&0000";
     audio.Interfaces.push_back(
         {std::u16string(kKsCategoryAudio), u"\\\\?\\USB#" + ids +
                                                u"&MI_00#6&1b2c3d4e&0&0000#"
@@ -46,11 +47,13 @@ CSimHeadset::CSimHeadset(std::uint16_t productId, std::uint16_t vendorId, std::u
     SIM_DEVICE_NODE usbHid;
     usbHid.SetupClass = std::u16string(kUsbSetupClass);
     usbHid.HardwareIds = {u"USB\\" + ids + u"&REV_0100&MI_03", u"USB\\" + ids + u"&MI_03"};
+    usbHid.InstanceId = u"USB\\" + ids + u"&MI_03\\6&1B2C3D4E&0&0003";
     m_Nodes.push_back(std::move(usbHid));
 
     SIM_DEVICE_NODE hid;
     hid.SetupClass = std::u16string(kHidSetupClass);
     hid.HardwareIds = {u"HID\\" + ids + u"&REV_0100&MI_03", u"HID\\" + ids + u"&MI_03"};
+    hid.InstanceId = u"HID\\" + ids + u"&MI_03\\7&2A3B4C5D&0&0000";
     m_Nodes.push_back(std::move(hid));
     m_HidNode = m_Nodes.size() - 1;
 

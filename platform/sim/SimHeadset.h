@@ -23,6 +23,7 @@ struct SIM_DEVICE_INTERFACE {
 struct SIM_DEVICE_NODE {
     std::u16string SetupClass;
     std::vector<std::u16string> HardwareIds; // the multi-string; the first one is the device's own
+    std::u16string InstanceId;               // the device instance ID; empty: it cannot be read
     bool HardwareIdReadable = true;
     std::vector<SIM_DEVICE_INTERFACE> Interfaces;
     std::optional<std::vector<std::u16string>> UpperFilters;

@@ -191,6 +191,13 @@ int32_t CSimRegistry::OpenKey(RegKey parent, const std::u16string& subKey, uint3
     return RegOk;
 }
 
+int32_t CSimRegistry::FlushKey(RegKey key) {
+    NODE* node = nullptr;
+    const int32_t status = NodeOf(key, 0, node);
+    if (status == RegOk) ++m_Flushes;
+    return status;
+}
+
 int32_t CSimRegistry::CloseKey(RegKey key) {
     if (m_Hives.count(key) != 0) return RegOk;
     return m_Handles.erase(key) != 0 ? RegOk : RegInvalidHandle;

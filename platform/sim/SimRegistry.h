@@ -24,6 +24,7 @@ public:
     int32_t CreateKey(RegKey parent, const std::u16string& subKey, uint32_t access, RegKey& key,
                       bool* created = nullptr) override;
     int32_t OpenKey(RegKey parent, const std::u16string& subKey, uint32_t access, RegKey& key) override;
+    int32_t FlushKey(RegKey key) override;
     int32_t CloseKey(RegKey key) override;
     int32_t SetValue(RegKey key, const std::u16string& name, uint32_t type, const void* data,
                      uint32_t size) override;
@@ -43,6 +44,8 @@ public:
     bool Process64() const { return m_Process64; }
     // Whether HKLM may be written (the process runs elevated); reads always work.
     void SetLocalMachineWritable(bool writable) { m_LocalMachineWritable = writable; }
+    // Successful RegFlushKey calls.
+    uint32_t Flushes() const { return m_Flushes; }
     // Handles not closed yet (to check that callers close what they open).
     size_t OpenHandleCount() const { return m_Handles.size(); }
 
@@ -70,6 +73,7 @@ private:
     bool m_Windows64 = true;
     bool m_Process64 = false;
     bool m_LocalMachineWritable = true;
+    uint32_t m_Flushes = 0;
 };
 
 } // namespace tonvel::sim

@@ -30,6 +30,7 @@ public:
     int32_t OpenKey(RegKey parent, const std::u16string& subKey, uint32_t access, RegKey& key) override {
         return m_Inner.OpenKey(parent, subKey, access, key);
     }
+    int32_t FlushKey(RegKey key) override { return m_Inner.FlushKey(key); }
     int32_t CloseKey(RegKey key) override { return m_Inner.CloseKey(key); }
     int32_t SetValue(RegKey key, const std::u16string& name, uint32_t type, const void* data,
                      uint32_t size) override {

@@ -8,6 +8,7 @@
 #include <setupapi.h>
 
 #include <cstddef>
+#include <cwchar>
 #include <vector>
 
 namespace tonvel::win32 {
@@ -130,6 +131,20 @@ DEVICE_PROPERTY_RESULT CWin32DeviceInstall::GetDeviceRegistryProperty(DeviceList
     result.RequiredSize = required;
     result.ValueType = type;
     return result;
+}
+
+bool CWin32DeviceInstall::GetDeviceInstanceId(DeviceListHandle list, const DEVICE_INFO_DATA& data,
+                                              std::u16string& id) {
+    SP_DEVINFO_DATA record;
+    if (!DeviceRecord(list, data, record)) return false;
+    DWORD required = 0;
+    if (::SetupDiGetDeviceInstanceIdW(List(list), &record, nullptr, 0, &required) ||
+        ::GetLastError() != ERROR_INSUFFICIENT_BUFFER || required == 0)
+        return false;
+    std::vector<wchar_t> buffer(required + 1, L'\0');
+    if (!::SetupDiGetDeviceInstanceIdW(List(list), &record, buffer.data(), required, nullptr)) return false;
+    id = FromWide(buffer.data(), std::wcslen(buffer.data()));
+    return true;
 }
 
 bool CWin32DeviceInstall::SetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data,

@@ -41,6 +41,10 @@ int32_t CWin32Registry::OpenKey(RegKey parent, const std::u16string& subKey, uin
     return status;
 }
 
+int32_t CWin32Registry::FlushKey(RegKey key) {
+    return RegFlushKey(Handle(key));
+}
+
 int32_t CWin32Registry::CloseKey(RegKey key) {
     if (IsHive(key)) return RegOk;
     return RegCloseKey(Handle(key));

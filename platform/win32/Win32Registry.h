@@ -10,6 +10,7 @@ public:
     int32_t CreateKey(RegKey parent, const std::u16string& subKey, uint32_t access, RegKey& key,
                       bool* created = nullptr) override;
     int32_t OpenKey(RegKey parent, const std::u16string& subKey, uint32_t access, RegKey& key) override;
+    int32_t FlushKey(RegKey key) override;
     int32_t CloseKey(RegKey key) override;
     int32_t SetValue(RegKey key, const std::u16string& name, uint32_t type, const void* data,
                      uint32_t size) override;

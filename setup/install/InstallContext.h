@@ -38,6 +38,8 @@ struct INSTALL_CONTEXT {
     int32_t version = 0;
     int32_t servicePack = 0;
     INSTALL_REPORTS reports = {};
+    // Set by the device handling when a device could not be restarted: Windows must restart to finish.
+    mutable bool restartNeeded = false;
 
     void Progress(int32_t percent) const {
         if (reports.Progress) reports.Progress(percent);
@@ -45,6 +47,7 @@ struct INSTALL_CONTEXT {
     void Message(const std::u16string& text) const {
         if (reports.Message) reports.Message(text);
     }
+    void NeedWindowsRestart() const { restartNeeded = true; }
 };
 
 } // namespace tonvel

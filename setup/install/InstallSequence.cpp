@@ -65,7 +65,8 @@ int32_t CInstallSequence::Run() const {
 }
 
 // Running control panels are asked to quit, the helper service is brought into a known state and the old
-// filter is detached; an old driver whose channel still opens stops the installation.
+// filter is detached; an old driver whose channel still opens stops the installation, unless its device
+// could not be restarted: then the old driver goes with the Windows restart that finishes the installation.
 bool CInstallSequence::Prepare() const {
     const Platform& platform = m_Context.platform;
     const uint32_t exitMessage = platform.windowSystem->RegisterMessage(AppExitMessageName);
@@ -73,7 +74,7 @@ bool CInstallSequence::Prepare() const {
     for (const int32_t request : {ServiceStartRequest, ServiceResetControl, ServiceStopRequest})
         m_Steps.ControlService(m_Context, request);
     m_Steps.DetachFilter(m_Context);
-    if (!FilterChannelOpens()) return true;
+    if (!FilterChannelOpens() || m_Context.restartNeeded) return true;
     m_Context.Message(m_Context.warnings.OldDriverActive);
     return false;
 }
@@ -89,11 +90,13 @@ bool CInstallSequence::RunCounted(int32_t number, const INSTALL_STEP_FUNCTION& s
 }
 
 // Step 7: the devices restarted with the new filter; a present device whose channel does not open gets a
-// warning, and the installation goes on.
+// warning, and the installation goes on. A device that waits for the Windows restart gets no warning: its
+// channel opens only after that restart.
 void CInstallSequence::CheckChannelAfterRestart() const {
     const Platform& platform = m_Context.platform;
     platform.machine->Sleep(DeviceSettleMs);
     m_Steps.RestartDevices(m_Context);
+    if (m_Context.restartNeeded) return;
     const CDeviceIdMgr& group = m_Context.usbGroup;
     const int32_t found = FindMatchingDevice(
         *platform.deviceInstall, kHidSetupClass, SetupHardwareIdPattern,

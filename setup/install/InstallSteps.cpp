@@ -5,12 +5,6 @@
 
 namespace tonvel {
 
-int32_t Install_FilterDriver(const INSTALL_CONTEXT& context) {
-    context.Progress(10);
-    context.Progress(20);
-    return InstallOk;
-}
-
 int32_t Install_Service(const INSTALL_CONTEXT& context) {
     for (const int32_t percent : {30, 40, 50, 60})
         context.Progress(percent);
@@ -37,12 +31,6 @@ int32_t Install_Manual(const INSTALL_CONTEXT&) {
 }
 
 int32_t Install_KB3033929(const INSTALL_CONTEXT&) {
-    return InstallOk;
-}
-
-void DetachFilterAndRestart(const INSTALL_CONTEXT&) {}
-
-int32_t RestartMatchingDevices(const INSTALL_CONTEXT&) {
     return InstallOk;
 }
 

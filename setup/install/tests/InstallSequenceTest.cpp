@@ -34,6 +34,12 @@ struct Install {
                                    host / "AudioConfig.cfg");
         usb.Load(sim.Files(), kSource + u"AudioConfig.cfg", u"USB_VID_PID");
         sim.FilterDriver().SetPresent(false); // a clean system: no filter driver running
+        // The driver step has its own tests; here it only posts its progress.
+        steps.FilterDriver = [](const INSTALL_CONTEXT& context) {
+            context.Progress(10);
+            context.Progress(20);
+            return InstallOk;
+        };
         steps.ControlService = [this](const INSTALL_CONTEXT&, int32_t request) {
             serviceRequests.push_back(request);
             return 1;

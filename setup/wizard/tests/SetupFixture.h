@@ -35,6 +35,10 @@ struct SetupRun {
                                   std::filesystem::copy_options::overwrite_existing);
         sim.Files().SetModuleFileName(source + u"TonvelSetup.exe");
         sim.FilterDriver().SetPresent(false);
+        // The driver payloads the setup carries, and the system folders they are written to.
+        sim.CreateSystemFolders();
+        sim.Resources().AddResource(102, u"DRIVER", {'3', '2'});
+        sim.Resources().AddResource(103, u"DRIVER", {'6', '4'});
     }
     std::u16string Config() const { return source + u"AudioConfig.cfg"; }
     void SetConfig(const std::u16string& section, const std::u16string& key, const std::u16string& value) {

@@ -1,0 +1,35 @@
+#include "setup/install/DriverServiceKey.h"
+
+#include "platform/api/Registry.h"
+
+#include <string>
+
+namespace tonvel {
+
+namespace {
+
+int32_t WriteServiceValues(IRegistry& registry, RegKey key, const std::u16string& name) {
+    int32_t status = registry.SetDword(key, u"ErrorControl", DriverErrorNormal);
+    if (status == RegOk) status = registry.SetDword(key, u"Start", DriverDemandStart);
+    if (status == RegOk) status = registry.SetDword(key, u"Type", DriverKernelService);
+    if (status == RegOk)
+        status = registry.SetString(key, u"ImagePath", DriverImageFolder + name + DriverFileExtension,
+                                    RegTypeExpandSz);
+    if (status == RegOk) status = registry.FlushKey(key);
+    return status;
+}
+
+} // namespace
+
+int32_t CreateDriverServiceKey(IRegistry& registry, std::u16string_view serviceName) {
+    const std::u16string name(serviceName);
+    const std::u16string path = DriverServicesKey + name;
+    if (name.empty() || path.size() > RegistryKeyNameUnits) return DriverKeyNotWritten;
+    RegKey key = 0;
+    if (registry.CreateKey(RegLocalMachine, path, RegAllAccess, key) != RegOk) return DriverKeyNotWritten;
+    const int32_t status = WriteServiceValues(registry, key, name);
+    registry.CloseKey(key);
+    return status == RegOk ? DriverKeyWritten : DriverKeyNotWritten;
+}
+
+} // namespace tonvel
