@@ -558,6 +558,9 @@ TEST_F(SetupInstall, InstallsUnderWow64AndInstallsAgainOverARunningInstallation)
 
     // The old panel ended before its file was written anew.
     EXPECT_EQ(WaitForSingleObject(oldPanel, 0), WAIT_OBJECT_0) << "the running panel was not closed";
+    DWORD panelExit = STILL_ACTIVE;
+    GetExitCodeProcess(oldPanel, &panelExit);
+    EXPECT_EQ(panelExit, 0u) << "the panel did not end on its own";
     FILETIME created{}, exited{}, kernel{}, user{};
     const ULONGLONG panelRewritten = LastWritten(InstallFolder() + L"\\Tonvel.exe");
     EXPECT_GT(panelRewritten, panelWritten) << "the panel was not written again";
