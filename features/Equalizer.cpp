@@ -210,6 +210,17 @@ void CEqualizer::SwitchOff() {
     ApplyProcessingEnable(false);
 }
 
+void CEqualizer::RestorePreset(int32_t preset, const std::array<uint16_t, BandCount>& gains, bool enabled) {
+    m_Record.Gain = gains;
+    StorePreset(preset - 1);
+    m_Enabled = enabled;
+    for (const int32_t shown : {preset, m_Preset}) {
+        LoadPreset(shown);
+        ShowPreset(shown - 1);
+        ApplyEqBypass(m_Enabled);
+    }
+}
+
 void CEqualizer::ShowState(SKIN_FEATURE_STATE& state) const {
     state.EqEnabled = m_Enabled;
     state.Preset = m_Preset;

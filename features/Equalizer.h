@@ -65,6 +65,9 @@ public:
     void FlipSynchronisation();
     // Shutdown: the EQ switch off, bypassed, processing off.
     void SwitchOff();
+    // A profile's preset line: the gains go into preset 1-4 and the EQ switch takes the line's state; that
+    // preset is loaded and shown with its bypass sent, then the current preset again.
+    void RestorePreset(int32_t preset, const std::array<uint16_t, BandCount>& gains, bool enabled);
 
     // The band thumbs' range of Top from the skin: the highest gain at the smallest Top.
     int32_t ThumbMin() const;

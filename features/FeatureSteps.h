@@ -17,7 +17,7 @@ struct FEATURE_STEPS {
     std::function<void()> InitVirtualSpeakers;  // parameters from the icons, driver query, enable 0
     std::function<void()> InitMicrophone;       // flags, level bar, endpoint, capture, refresh
     std::function<void()> ResetVirtualSpeakers; // icons on the circle, parameters sent
-    std::function<void()> LoadLastProfile;      // only called when the file exists
+    std::function<int32_t()> LoadLastProfile;   // 0 loaded; 1 none there; 2 damaged, set aside
 
     // Page switch, device arrival and removal.
     std::function<void()> StopLevelMeter;

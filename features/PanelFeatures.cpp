@@ -7,8 +7,8 @@ namespace tonvel {
 CPanelFeatures::CPanelFeatures(FEATURE_CONTEXT& context)
     : m_Context(context), m_Equalizer(context), m_Sound3D(context, m_Equalizer), m_Effects(context),
       m_Microphone(context), m_VirtualSpeakers(context), m_Led(context),
-      m_Profiles(context), m_All{&m_Equalizer,       &m_Sound3D, &m_Effects, &m_Microphone,
-                                 &m_VirtualSpeakers, &m_Led,     &m_Profiles} {
+      m_Profiles(context, {m_Equalizer, m_Sound3D, m_Effects, m_VirtualSpeakers, m_Led}),
+      m_All{&m_Equalizer, &m_Sound3D, &m_Effects, &m_Microphone, &m_VirtualSpeakers, &m_Led, &m_Profiles} {
     m_Equalizer.Link3D(
         {[this] { return m_Sound3D.Enabled(); }, [this] { m_Sound3D.Apply3DEnable(m_Sound3D.Enabled()); }});
     ComposeSteps();
@@ -19,6 +19,7 @@ void CPanelFeatures::ComposeSteps() {
     ComposeEqualizerAnd3DSteps();
     ComposeEffectAndSpeakerSteps();
     ComposeMicrophoneAndLedSteps();
+    ComposeProfileSteps();
     // The arrival's driver reset: state query, speakers off with sixteen zeros, general request.
     m_Steps.ResetFilterDriver = [this] { ResetFilterDriver(*m_Context.Plat.controlDevice); };
 }
@@ -38,6 +39,12 @@ void CPanelFeatures::ComposeMicrophoneAndLedSteps() {
     // Removal stops the meter properly: the capture is stopped and closed, its buffers freed.
     s.StopLevelMeterQueuing = [this] { m_Microphone.StopLevelMeter(); };
     s.SendLedState = [this] { m_Led.SendState(); };
+}
+
+// The settings at exit saved first thing at shutdown, and loaded at the end of start-up.
+void CPanelFeatures::ComposeProfileSteps() {
+    m_Steps.LoadLastProfile = [this] { return m_Profiles.LoadLastProfile(); };
+    m_Steps.SaveLastProfile = [this] { m_Profiles.SaveLastProfile(); };
 }
 
 // The environment effect and the virtual 7.1 speakers at start-up, arrival, skin switch, on the timer and in

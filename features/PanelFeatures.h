@@ -40,6 +40,7 @@ private:
     void ComposeEqualizerAnd3DSteps();
     void ComposeEffectAndSpeakerSteps();
     void ComposeMicrophoneAndLedSteps();
+    void ComposeProfileSteps();
 
     FEATURE_CONTEXT& m_Context;
     CEqualizer m_Equalizer;

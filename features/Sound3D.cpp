@@ -173,6 +173,21 @@ void CSound3D::NextConnection(int32_t tag) {
                                            kConnectionFolder, *image);
 }
 
+void CSound3D::Restore(const Sound3DRegisterSet& channels, bool fbm, bool on) {
+    m_Record.LeftAlpha = channels.LeftAlpha;
+    m_Record.LeftBeta = channels.LeftBeta;
+    m_Record.RightAlpha = channels.RightAlpha;
+    m_Record.RightBeta = channels.RightBeta;
+    m_FbmOn = fbm;
+    m_Enabled = on;
+    m_Equalizer.Apply3DFlag(m_Enabled);
+    if (!m_Equalizer.Enabled()) m_Equalizer.ApplyProcessingEnable(m_Enabled);
+    Apply3DEnable(m_Enabled);
+    ShowSwitchPicture(kEqPageSwitch, m_Enabled, SKIN_IMAGE::EQ_EQ3DENImageDown, SKIN_IMAGE::EQ_EQ3DENImageUp);
+    ShowSwitchPicture(k3DPageSwitch, m_Enabled, SKIN_IMAGE::D3_D33DENImageDown, SKIN_IMAGE::D3_D33DENImageUp);
+    Show3D();
+}
+
 void CSound3D::ResetForShutdown() {
     Reset3D();
     SetFbm(true);

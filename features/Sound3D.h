@@ -53,6 +53,10 @@ public:
     int32_t Reset3D();
     // The thumbs, the FBM picture and the value labels from the record.
     void Show3D();
+    // A profile's 3D settings: the channel values, the FBM switch (its register bit follows at the next
+    // press of FBM) and the 3D switch, which is sent with the equalizer's 3D bit and, while the equalizer
+    // is off, the processing enable; then the pictures, thumbs and value labels.
+    void Restore(const Sound3DRegisterSet& channels, bool fbm, bool on);
     // Shutdown: the channels reset with FBM on, then the 3D switch off.
     void ResetForShutdown();
     void SwitchOff();

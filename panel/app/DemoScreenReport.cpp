@@ -42,13 +42,22 @@ void ReportLabels(const ui::CComponent& parent, std::string& text) {
     }
 }
 
-// The images whose bounds tell what the window shows: the level bar (its width is the live level) and the
-// LED button. Their lines have the labels' form with an empty caption.
+// The images whose bounds and pictures tell what the window shows: the level bar (its width is the live
+// level), the LED button, the save and load buttons, the equalizer's thumbs and the effect buttons. Their
+// lines have the labels' form with the picture's file name in place of a caption.
 void ReportImages(ui::CForm& form, std::string& text) {
-    for (const char16_t* name : {u"MicProgressImage", u"LEDImage"}) {
+    for (const char16_t* name :
+         {u"MicProgressImage", u"LEDImage", u"Menu1Image", u"Menu2Image", u"EQ60HzSliderImage",
+          u"EQ300HzSliderImage", u"EQ1200HzSliderImage", u"EQ3600HzSliderImage", u"EQ12000HzSliderImage",
+          u"EffectButtonNonImage", u"EffectButtonTheaterImage", u"EffectButtonStoneGalleryImage",
+          u"EffectButtonLivingroomImage", u"EffectButtonBathroomImage"}) {
         const ui::CComponent* image = form.Find(name);
-        if (!image) continue;
-        text += Utf16ToUtf8(image->Name()) + (Showing(*image) ? "|1|" : "|0|") + Bounds(*image) + "|\n";
+        if (!image || image->Kind() != ui::ComponentKind::Image) continue;
+        const std::u16string& path = static_cast<const ui::CImage*>(image)->Picture().Path();
+        const size_t slash = path.find_last_of(u"\\/");
+        const std::u16string file = slash == std::u16string::npos ? path : path.substr(slash + 1);
+        text += Utf16ToUtf8(image->Name()) + (Showing(*image) ? "|1|" : "|0|") + Bounds(*image) + "|" +
+                Utf16ToUtf8(file) + "\n";
     }
 }
 

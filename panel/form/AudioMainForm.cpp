@@ -104,10 +104,6 @@ std::u16string TAudioMainForm::UserConfigFile() const {
     return UserConfigPath(Cut(appData, kAppDataMax), m_DataFolderName);
 }
 
-std::u16string TAudioMainForm::LastProfileFile() const {
-    return UserDataFolder() + u"\\" + LastProfileFileName;
-}
-
 PANEL_STATUS TAudioMainForm::StartUp() {
     RememberProgram();
     Step(u"1 program folder, exit message, OS generation");
@@ -117,6 +113,7 @@ PANEL_STATUS TAudioMainForm::StartUp() {
     SetInitialState();
     Step(u"3 initial state");
     m_DataFolderName = Cut(m_Config.InstallFolderName, kAppDataMax);
+    m_Features->Profiles().Setup({m_DataFolderName, ProgramConfigFile(), m_SaveDialog, m_OpenDialog});
     Step(u"4 data folder");
     ReadRememberedChoices();
     Step(u"5 remembered choices");
@@ -229,11 +226,20 @@ void TAudioMainForm::RunFeatureStartUp() {
     RunTracedStep(steps.ResetVirtualSpeakers, u"15 virtual speakers reset");
     m_Device->RegisterNotifications();
     Step(u"16 device notifications");
-    if (m_Platform.files->Exists(LastProfileFile()))
-        RunTracedStep(steps.LoadLastProfile, u"17 last profile");
+    LoadLastProfile();
+    RunTracedStep(steps.DropMicEndpoint, u"18 drop endpoint and group");
+}
+
+// A damaged file does not end the start: its error has been shown and the file set aside.
+void TAudioMainForm::LoadLastProfile() {
+    const auto& load = m_Features->Steps().LoadLastProfile;
+    const int32_t status = load ? load() : LastProfileMissing;
+    if (status == LastProfileLoaded)
+        Step(u"17 last profile");
+    else if (status == LastProfileSetAside)
+        Step(u"17 last profile damaged, set aside");
     else
         Step(u"17 no last profile");
-    RunTracedStep(steps.DropMicEndpoint, u"18 drop endpoint and group");
 }
 
 void TAudioMainForm::WireDeviceEvents() {

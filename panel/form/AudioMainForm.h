@@ -26,7 +26,6 @@ class TAboutForm;
 inline constexpr char16_t ExitMessageName[] = u"WM_ORV72xxAPP_EXIT";
 inline constexpr char16_t ApplicationWindowClass[] = u"TApplication";
 inline constexpr char16_t ConfigFileName[] = u"AudioConfig.cfg";
-inline constexpr char16_t LastProfileFileName[] = u"LastProfile.ini";
 inline constexpr size_t TitleMax = 31; // the tray hint and the title pass through 32-unit buffers
 
 struct PANEL_OPTIONS {
@@ -107,6 +106,7 @@ private:
     PANEL_STATUS LoadLanguagesAndSkins();
     void DiscoverDevice();
     void RunFeatureStartUp();
+    void LoadLastProfile();
 
     // Device arrival and removal, on the device link's events.
     void WireDeviceEvents();
@@ -145,7 +145,6 @@ private:
     std::u16string ProgramConfigFile() const { return m_ProgramFolder + ConfigFileName; }
     std::u16string UserDataFolder() const;
     std::u16string UserConfigFile() const;
-    std::u16string LastProfileFile() const;
 
     // IFeatureWindow.
     PANEL_PAGE ShownPage() const override { return PageShown(); }

@@ -175,8 +175,8 @@ int32_t CSimFileSystem::ReadAll(const std::u16string& path, std::vector<uint8_t>
     return ReadHostFile(host, bytes) ? FileOk : FileAccessDenied;
 }
 
-void CSimFileSystem::FailWrite(const std::u16string& path, int32_t error) {
-    m_FailedWrites[UpperPath(path)] = error;
+void CSimFileSystem::FailWrite(const std::u16string& path, int32_t error, uint32_t afterWrites) {
+    m_FailedWrites[UpperPath(path)] = {error, afterWrites};
 }
 
 void CSimFileSystem::FailCreateFolder(const std::u16string& path, int32_t error) {
@@ -186,7 +186,10 @@ void CSimFileSystem::FailCreateFolder(const std::u16string& path, int32_t error)
 int32_t CSimFileSystem::WriteAll(const std::u16string& path, const void* data, size_t size) {
     if (!m_FailedWrites.empty()) {
         const auto failed = m_FailedWrites.find(UpperPath(path));
-        if (failed != m_FailedWrites.end()) return failed->second;
+        if (failed != m_FailedWrites.end()) {
+            if (failed->second.WritesLeft == 0) return failed->second.Error;
+            --failed->second.WritesLeft;
+        }
     }
     fs::path host;
     bool parentExists = false;
@@ -240,7 +243,7 @@ int32_t CSimFileSystem::Move(const std::u16string& from, const std::u16string& t
     std::error_code error;
     if (!fs::exists(source, error)) return FileNotFound;
     const auto failed = m_FailedWrites.find(UpperPath(to));
-    if (failed != m_FailedWrites.end()) return failed->second;
+    if (failed != m_FailedWrites.end() && failed->second.WritesLeft == 0) return failed->second.Error;
     if (fs::exists(target, error)) {
         if ((flags & MoveReplaceExisting) == 0) return FileAlreadyExists;
         if (fs::is_directory(target, error) || fs::is_directory(source, error)) return FileAccessDenied;

@@ -50,8 +50,9 @@ public:
     // as for a 64-bit process or on 32-bit Windows (the default).
     void SetRedirection(const CSimSystemInfo* system) { m_System = system; }
     // Fault injection: every later WriteAll of this path (any letter case) fails with `error` and leaves the
-    // file as it was; ClearWriteFailures lets them through again.
-    void FailWrite(const std::u16string& path, int32_t error = FileWriteFault);
+    // file as it was, once `afterWrites` writes of it have gone through (a disk that fills up midway);
+    // ClearWriteFailures lets them through again.
+    void FailWrite(const std::u16string& path, int32_t error = FileWriteFault, uint32_t afterWrites = 0);
     void ClearWriteFailures() {
         m_FailedWrites.clear();
         m_FailedFolders.clear();
@@ -79,9 +80,13 @@ private:
     const CSimSystemInfo* m_System = nullptr;
     std::u16string m_ModuleFileName = u"C:\\Program Files\\Tonvel\\Tonvel.exe";
     std::u16string m_CurrentFolder = u"C:\\";
-    std::map<std::u16string, int32_t> m_FailedWrites;  // upper-cased path -> error
-    std::map<std::u16string, int32_t> m_FailedFolders; // upper-cased path -> error
-    std::map<std::filesystem::path, uint64_t> m_Made;  // host path -> when the simulation made it
+    struct FAILED_WRITE {
+        int32_t Error = FileWriteFault;
+        uint32_t WritesLeft = 0; // writes that still go through
+    };
+    std::map<std::u16string, FAILED_WRITE> m_FailedWrites; // upper-cased path
+    std::map<std::u16string, int32_t> m_FailedFolders;     // upper-cased path -> error
+    std::map<std::filesystem::path, uint64_t> m_Made;      // host path -> when the simulation made it
     uint64_t m_MadeCount = 0;
     std::vector<PENDING_MOVE> m_PendingMoves;
 };

@@ -245,7 +245,7 @@ void TMainForm::InstallDoneMessage() {
     WaitForWorker();
     m_Installing = false;
     m_Notebook->SetActivePageIndex(FinishPage);
-    if (m_InstallStatus == InstallDone) m_Reboot->SetChecked(true);
+    if (m_InstallStatus == InstallDone || m_RestartNeeded) m_Reboot->SetChecked(true);
     for (ui::CButton* button : {m_Back, m_Next, m_Cancel})
         button->SetEnabled(false);
     m_Finish->SetEnabled(true);

@@ -113,7 +113,8 @@ private:
     int32_t m_Version = 0;
     int32_t m_ServicePack = 0;
     std::atomic<int32_t> m_InstallStatus{InstallNotDone};
-    bool m_Installing = false; // from Next until the completion message
+    std::atomic<bool> m_RestartNeeded{false}; // a device could be restarted only with Windows
+    bool m_Installing = false;                // from Next until the completion message
     std::thread m_Worker;
 
     ui::CButton* m_Back = nullptr;

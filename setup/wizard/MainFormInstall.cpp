@@ -19,6 +19,7 @@ void TMainForm::Install() {
         App().Backend().MessageBox(this, text, InstallMessageCaption, ui::UiMbOk);
     };
     m_InstallStatus = CInstallSequence(context, m_Steps).Run();
+    m_RestartNeeded = context.restartNeeded;
 }
 
 void TMainForm::RunWorker() {

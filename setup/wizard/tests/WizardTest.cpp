@@ -230,6 +230,17 @@ TEST(Wizard, ARunThatStopsOnAnErrorEndsOnTheFinishPageWithoutRestart) {
     EXPECT_TRUE(setup.app->Terminated());
 }
 
+// A device that could not be restarted needs Windows restarted, even when a later step failed.
+TEST(Wizard, ADeviceLeftForAWindowsRestartPreselectsTheRestartAfterAFailedStep) {
+    SetupRun setup;
+    setup.Start();
+    setup.wizard->Steps().DetachFilter = [](const INSTALL_CONTEXT& context) { context.NeedWindowsRestart(); };
+    setup.wizard->Steps().App = [](const INSTALL_CONTEXT&) { return AppPayloadMissing; };
+    setup.InstallToEnd();
+    EXPECT_EQ(setup.wizard->InstallStatus(), InstallNotDone);
+    EXPECT_TRUE(setup.wizard->RebootRadioButton().Checked());
+}
+
 // While the worker runs, Next does nothing and the wizard does not close: the worker reads the wizard's
 // data until it has posted its completion.
 TEST(Wizard, WhileInstallingNextDoesNothingAndTheWizardStays) {

@@ -1,0 +1,208 @@
+#include "features/ProfileFile.h"
+
+#include "panel/model/ValueSyntax.h"
+
+#include <cstdio>
+
+namespace tonvel {
+namespace {
+
+constexpr char16_t kEqSection[] = u"EQ";
+constexpr char16_t k3DSection[] = u"3D";
+constexpr char16_t kEffectSection[] = u"Effect";
+constexpr char16_t kVirtualSection[] = u"Virtual7ch1";
+constexpr char16_t kLedSection[] = u"LED";
+constexpr const char16_t* kPresetKeys[ProfilePresetCount] = {u"S1", u"S2", u"S3", u"S4"};
+constexpr char16_t kLeftAlpha[] = u"LeftAlpha";
+constexpr char16_t kLeftBeta[] = u"LeftBeta";
+constexpr char16_t kRightAlpha[] = u"RightAlpha";
+constexpr char16_t kRightBeta[] = u"RightBeta";
+constexpr char16_t kFbm[] = u"FBM";
+constexpr char16_t k3DEnable[] = u"3DEN";
+constexpr char16_t kCurrentEffect[] = u"CurrentEffect";
+constexpr char16_t kVirtualEnable[] = u"7ch1EN";
+constexpr char16_t kLedOn[] = u"LEDON";
+constexpr char16_t kTemporarySuffix[] = u".tmp";
+// The speakers' keys by speaker index, and the order they are written in.
+constexpr const char16_t* kSpeakerKeys[SpeakerCount] = {u"L", u"R", u"C", u"SUB", u"LS", u"RS", u"LB", u"RB"};
+constexpr size_t kSpeakerWriteOrder[SpeakerCount] = {2, 0, 4, 6, 7, 5, 3, 1};
+constexpr size_t kPresetFields = ProfileBandCount + 1;
+
+std::u16string Text(const char* text) {
+    return std::u16string(text, text + std::char_traits<char>::length(text));
+}
+
+std::u16string Decimal(int32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
+    return Text(text);
+}
+
+std::u16string PresetLine(const PROFILE_PRESET& preset) {
+    char text[64];
+    const auto& g = preset.Gains;
+    std::snprintf(text, sizeof text, "0x%X,0x%X,0x%X,0x%X,0x%X,%d", unsigned{g[0]}, unsigned{g[1]},
+                  unsigned{g[2]}, unsigned{g[3]}, unsigned{g[4]}, preset.EqEnabled ? 1 : 0);
+    return Text(text);
+}
+
+std::u16string PositionText(SPEAKER_POSITION position) {
+    return Decimal(position.Left) + u"," + Decimal(position.Top);
+}
+
+// Reads the keys of one part in turn; the first value that is not a whole number ends it.
+class CPartReader {
+public:
+    CPartReader(IProfileStrings& profile, const std::u16string& path, PROFILE_READ& read)
+        : m_Profile(profile), m_Path(path), m_Read(read) {}
+
+    std::u16string Value(const char16_t* section, const char16_t* key) {
+        std::u16string value;
+        m_Profile.GetString(section, key, u"", value, ProfileValueBuffer, m_Path);
+        return value;
+    }
+    bool Integer(const std::u16string& text, int32_t& value) {
+        return ParseInteger(text, value) || Fail(text);
+    }
+    bool Fail(const std::u16string& text) {
+        m_Read.BadText = text;
+        return false;
+    }
+    bool Integer(const char16_t* section, const char16_t* key, int32_t& value) {
+        return Integer(Value(section, key), value);
+    }
+    bool Switch(const char16_t* section, const char16_t* key, bool& on) {
+        int32_t value = 0;
+        if (!Integer(section, key, value)) return false;
+        on = value != 0;
+        return true;
+    }
+
+private:
+    IProfileStrings& m_Profile;
+    const std::u16string& m_Path;
+    PROFILE_READ& m_Read;
+};
+
+// An S line's fields; those it lacks come from the line before (`fields` holds them on entry).
+bool ReadPresetLine(CPartReader& reader, int32_t index, std::array<int32_t, kPresetFields>& fields) {
+    const std::u16string line = reader.Value(kEqSection, kPresetKeys[index]);
+    const std::vector<std::u16string> items = SplitValue(line, kPresetFields);
+    // A missing line, or a first line short of fields: the missing field is what is not a whole number.
+    if (items.empty() || (index == 0 && items.size() < kPresetFields)) return reader.Fail(std::u16string());
+    for (size_t i = 0; i < items.size(); ++i)
+        if (!reader.Integer(items[i], fields[i])) return false;
+    return true;
+}
+
+bool ReadPresets(CPartReader& reader, PROFILE_READ& read) {
+    std::array<int32_t, kPresetFields> fields{};
+    for (int32_t index = 0; index < ProfilePresetCount; ++index) {
+        if (!ReadPresetLine(reader, index, fields)) return false;
+        PROFILE_PRESET& preset = read.Values.Presets[static_cast<size_t>(index)];
+        for (size_t band = 0; band < ProfileBandCount; ++band)
+            preset.Gains[band] = static_cast<uint16_t>(fields[band]);
+        preset.EqEnabled = fields[ProfileBandCount] != 0;
+        ++read.Parts;
+    }
+    return true;
+}
+
+bool Read3D(CPartReader& reader, PROFILE_VALUES& values) {
+    int32_t v[4] = {};
+    const char16_t* keys[4] = {kLeftAlpha, kLeftBeta, kRightAlpha, kRightBeta};
+    for (size_t i = 0; i < 4; ++i)
+        if (!reader.Integer(k3DSection, keys[i], v[i])) return false;
+    if (!reader.Switch(k3DSection, kFbm, values.Fbm) ||
+        !reader.Switch(k3DSection, k3DEnable, values.Sound3DOn))
+        return false;
+    values.LeftAlpha = static_cast<uint8_t>(v[0]);
+    values.LeftBeta = static_cast<uint8_t>(v[1]);
+    values.RightAlpha = static_cast<uint8_t>(v[2]);
+    values.RightBeta = static_cast<uint8_t>(v[3]);
+    return true;
+}
+
+// "Left,Top": both numbers must be there; anything after them is ignored.
+bool ReadPosition(CPartReader& reader, const char16_t* key, SPEAKER_POSITION& position) {
+    const std::vector<std::u16string> items = SplitValue(reader.Value(kVirtualSection, key), 2);
+    const std::u16string left = items.empty() ? std::u16string() : items[0];
+    const std::u16string top = items.size() < 2 ? std::u16string() : items[1];
+    return reader.Integer(left, position.Left) && reader.Integer(top, position.Top);
+}
+
+bool ReadVirtual(CPartReader& reader, PROFILE_VALUES& values) {
+    if (!reader.Switch(kVirtualSection, kVirtualEnable, values.VirtualEnabled)) return false;
+    for (size_t i = 0; i < SpeakerCount; ++i)
+        if (!ReadPosition(reader, kSpeakerKeys[i], values.Positions[i])) return false;
+    return true;
+}
+
+bool ReadLed(CPartReader& reader, PROFILE_VALUES& values) {
+    const std::u16string text = reader.Value(kLedSection, kLedOn);
+    values.HasLed = !text.empty();
+    if (!values.HasLed) return true;
+    int32_t value = 0;
+    if (!reader.Integer(text, value)) return false;
+    values.LedOn = value != 0;
+    return true;
+}
+
+} // namespace
+
+std::vector<PROFILE_ENTRY> ProfileEntries(const PROFILE_VALUES& values) {
+    std::vector<PROFILE_ENTRY> entries;
+    for (int32_t i = 0; i < ProfilePresetCount; ++i)
+        entries.push_back({kEqSection, kPresetKeys[i], PresetLine(values.Presets[static_cast<size_t>(i)])});
+    entries.push_back({k3DSection, kLeftAlpha, Decimal(values.LeftAlpha)});
+    entries.push_back({k3DSection, kLeftBeta, Decimal(values.LeftBeta)});
+    entries.push_back({k3DSection, kRightAlpha, Decimal(values.RightAlpha)});
+    entries.push_back({k3DSection, kRightBeta, Decimal(values.RightBeta)});
+    entries.push_back({k3DSection, kFbm, Decimal(values.Fbm ? 1 : 0)});
+    entries.push_back({k3DSection, k3DEnable, Decimal(values.Sound3DOn ? 1 : 0)});
+    entries.push_back({kEffectSection, kCurrentEffect, Decimal(values.Effect)});
+    for (const size_t index : kSpeakerWriteOrder)
+        entries.push_back({kVirtualSection, kSpeakerKeys[index], PositionText(values.Positions[index])});
+    entries.push_back({kVirtualSection, kVirtualEnable, Decimal(values.VirtualEnabled ? 1 : 0)});
+    entries.push_back({kLedSection, kLedOn, Decimal(values.LedOn ? 1 : 0)});
+    return entries;
+}
+
+std::u16string ProfileTemporaryPath(const std::u16string& path) {
+    return path + kTemporarySuffix;
+}
+
+int32_t WriteProfileFile(IProfileStrings& profile, IFileSystem& files, const std::u16string& path,
+                         const PROFILE_VALUES& values) {
+    const std::u16string temporary = ProfileTemporaryPath(path);
+    files.Delete(temporary); // what a save cut off before may have left
+    for (const PROFILE_ENTRY& entry : ProfileEntries(values)) {
+        if (!profile.WriteString(entry.Section, entry.Key, entry.Value, temporary)) {
+            files.Delete(temporary);
+            return ProfileWriteFailed;
+        }
+    }
+    if (files.Move(temporary, path, MoveReplaceExisting | MoveWriteThrough) != FileOk) {
+        files.Delete(temporary);
+        return ProfileReplaceFailed;
+    }
+    return ProfileSaved;
+}
+
+PROFILE_READ ReadProfileFile(IProfileStrings& profile, const std::u16string& path) {
+    PROFILE_READ read;
+    CPartReader reader(profile, path, read);
+    PROFILE_VALUES& values = read.Values;
+    if (!ReadPresets(reader, read)) return read;
+    if (!Read3D(reader, values)) return read;
+    read.Parts = ProfilePartSound3D;
+    if (!reader.Integer(kEffectSection, kCurrentEffect, values.Effect)) return read;
+    read.Parts = ProfilePartEffect;
+    if (!ReadVirtual(reader, values)) return read;
+    read.Parts = ProfilePartVirtual;
+    if (!ReadLed(reader, values)) return read;
+    read.Parts = ProfilePartLed;
+    return read;
+}
+
+} // namespace tonvel

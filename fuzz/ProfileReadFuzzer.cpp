@@ -1,0 +1,69 @@
+// Any profile file through ReadProfile on the control panel: the main window started once on the simulated
+// Windows with the virtual headset plugged in and the headless UI, the file read and applied with its device
+// writes. Loading either takes the whole file or stops at the first value that is not a whole number with
+// exactly one error box naming it; nothing else is shown.
+//
+// Input: the file's bytes.
+
+#include "fuzz/FuzzSupport.h"
+#include "panel/form/AudioMainForm.h"
+#include "platform/sim/SimWindows.h"
+#include "ui/headless/HeadlessBackend.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+using namespace tonvel;
+
+const std::u16string kProgramFolder = u"C:\\Program Files\\Tonvel\\";
+const std::u16string kProfile = u"C:\\Users\\Fuzz\\Tonvel\\Fuzzed.ini";
+constexpr char16_t kConvertErrorEnd[] = u"' is not a valid integer value.";
+
+struct PANEL {
+    sim::CSimWindows sim;
+    ui::CHeadlessBackend backend;
+    std::unique_ptr<ui::CApplication> app;
+    std::unique_ptr<TAudioMainForm> form;
+
+    PANEL() {
+        sim.Files().CreateFolders(kProgramFolder);
+        std::filesystem::path host;
+        sim.Files().HostPath(kProgramFolder, host);
+        std::filesystem::copy(TONVEL_ASSETS_DIR, host, std::filesystem::copy_options::recursive);
+        sim.Files().SetModuleFileName(kProgramFolder + u"Tonvel.exe");
+        sim.Files().CreateFolders(u"C:\\Users\\Fuzz\\Tonvel");
+        sim.Devices().Plug(sim.Headset());
+        app = std::make_unique<ui::CApplication>(backend, &sim.Files());
+        form = std::make_unique<TAudioMainForm>(*app, sim.platform());
+        TONVEL_FUZZ_CHECK(form->StartUp().Ok());
+        form->Show();
+    }
+};
+
+bool EndsWith(const std::u16string& text, std::u16string_view end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    static PANEL panel;
+    panel.sim.Files().PutFile(kProfile, std::string_view(reinterpret_cast<const char*>(data), size));
+    panel.backend.ClearMessageBoxes();
+    panel.sim.Headset().ClearReports();
+    panel.sim.FilterDriver().ClearRequests();
+
+    const int32_t status = panel.form->Features().Profiles().ReadProfile(kProfile);
+    TONVEL_FUZZ_CHECK(status == 0 || status == 1);
+    const auto& boxes = panel.backend.MessageBoxes();
+    TONVEL_FUZZ_CHECK(boxes.size() == (status == 0 ? 0u : 1u));
+    if (status == 1) TONVEL_FUZZ_CHECK(EndsWith(boxes[0].text, kConvertErrorEnd));
+    const int32_t effect = panel.form->Features().Effects().Current();
+    TONVEL_FUZZ_CHECK(effect >= 1 && effect <= 5);
+    return 0;
+}

@@ -1,0 +1,54 @@
+// Step 5: skins, languages, the configuration file (beside the control panel and in the user's folder), the
+// icon and the update package file. Each action is independent of the others; the step never fails.
+
+#include "setup/install/InstallConfig.h"
+
+#include "platform/api/Environment.h"
+#include "platform/api/FileSystem.h"
+#include "setup/install/CopyFolderTree.h"
+#include "setup/install/InstallSteps.h"
+#include "setup/install/WindowsUpdate.h"
+
+namespace tonvel {
+
+namespace {
+
+// A file path built in a MAX_PATH buffer: 259 units and the terminator.
+constexpr size_t kFilePathLimit = 259;
+
+void CopyFile(const Platform& platform, const std::u16string& from, const std::u16string& to) {
+    platform.files->Copy(from, to, false);
+}
+
+// The user's folder of the product, made one level below "APPDATA"; empty when the variable is not set or
+// the folder's path would not fit.
+std::u16string MakeUserFolder(const INSTALL_CONTEXT& context) {
+    std::u16string appData;
+    if (!context.platform.environment->Variable(UserFolderVariable, appData)) return {};
+    if (appData.empty() || appData.size() >= UserFolderUnits) return {};
+    const std::u16string folder = appData + u'\\' + context.folders.InstallFolderName;
+    if (folder.size() + 1 + std::u16string_view(InstallConfigFileName).size() > kFilePathLimit) return {};
+    context.platform.files->CreateFolder(folder);
+    return folder;
+}
+
+} // namespace
+
+int32_t Install_Config(const INSTALL_CONTEXT& context) {
+    const Platform& platform = context.platform;
+    const _APPLICATION_FOLDER_PATH& folders = context.folders;
+    const std::u16string& source = folders.SourceFolderFullPath;
+    const std::u16string& target = folders.InstallFolderFullPath;
+    CopyFolderTree(platform, source + folders.SkinFolderName + u'\\', target);
+    CopyFolderTree(platform, source + folders.LanguageFolderName + u'\\', target);
+    CopyFile(platform, source + InstallConfigFileName, target + InstallConfigFileName);
+    const std::u16string userFolder = MakeUserFolder(context);
+    if (!userFolder.empty())
+        CopyFile(platform, source + InstallConfigFileName, userFolder + u'\\' + InstallConfigFileName);
+    CopyFile(platform, source + folders.InstallIconFileName, target + folders.InstallIconFileName);
+    Copy_KB3033929(context); // its result does not change the step's
+    context.Progress(90);
+    return InstallOk;
+}
+
+} // namespace tonvel
