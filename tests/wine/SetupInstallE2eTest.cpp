@@ -380,7 +380,7 @@ void RemoveEarlierInstallation() {
 }
 
 // One run of the setup from the copied source folder: Next on the language page, then on the finish page
-// "No, reboot later" and Finish. Returns the failure, empty when the run went through.
+// "No, reboot later" and Finish; a message box of a failed step or a missing finish page fails the test.
 class CSetupRun {
 public:
     explicit CSetupRun(const std::wstring& name)
