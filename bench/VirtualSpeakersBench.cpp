@@ -4,7 +4,7 @@
 // a call's CPU time of 200 us would be 1 % of a core.
 
 #include "features/SpeakerGeometry.h"
-#include "panel/form/AudioMainForm.h"
+#include "panel/form/tests/ShellFixture.h"
 #include "panel/model/ComponentTags.h"
 #include "platform/sim/SimWindows.h"
 #include "ui/headless/HeadlessBackend.h"
@@ -17,30 +17,11 @@
 namespace tonvel::bench {
 namespace {
 
-const std::u16string kProgram = u"C:\\Program Files\\Tonvel\\";
 constexpr int64_t kClearEvery = 1024; // the simulated driver keeps every request; it is emptied now and then
 
 // The panel as the user has it: shipped assets, the headset plugged in, the window started.
-struct PANEL {
-    sim::CSimWindows sim;
-    ui::CHeadlessBackend backend;
-    std::unique_ptr<ui::CApplication> app;
-    std::unique_ptr<TAudioMainForm> form;
-
-    PANEL() {
-        sim.Files().CreateFolders(kProgram);
-        std::filesystem::path host;
-        sim.Files().HostPath(kProgram, host);
-        std::filesystem::copy(TONVEL_ASSETS_DIR, host, std::filesystem::copy_options::recursive);
-        sim.Files().SetModuleFileName(kProgram + u"Tonvel.exe");
-        std::u16string appData;
-        sim.Environment().Variable(u"APPDATA", appData);
-        sim.Files().CreateFolders(appData);
-        sim.Devices().Plug(sim.Headset());
-        app = std::make_unique<ui::CApplication>(backend, &sim.Files());
-        form = std::make_unique<TAudioMainForm>(*app, sim.platform());
-        form->StartUp();
-    }
+struct PANEL : Shell {
+    PANEL() : Shell(true, false) { Start(false); }
     CVirtualSpeakers& Speakers() { return form->Features().VirtualSpeakers(); }
 };
 

@@ -6,9 +6,7 @@
 // Input: the file's bytes.
 
 #include "fuzz/FuzzSupport.h"
-#include "panel/form/AudioMainForm.h"
-#include "platform/sim/SimWindows.h"
-#include "ui/headless/HeadlessBackend.h"
+#include "panel/form/tests/ShellFixture.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,27 +18,14 @@ namespace {
 
 using namespace tonvel;
 
-const std::u16string kProgramFolder = u"C:\\Program Files\\Tonvel\\";
 const std::u16string kProfile = u"C:\\Users\\Fuzz\\Tonvel\\Fuzzed.ini";
 constexpr char16_t kConvertErrorEnd[] = u"' is not a valid integer value.";
 
-struct PANEL {
-    sim::CSimWindows sim;
-    ui::CHeadlessBackend backend;
-    std::unique_ptr<ui::CApplication> app;
-    std::unique_ptr<TAudioMainForm> form;
-
-    PANEL() {
-        sim.Files().CreateFolders(kProgramFolder);
-        std::filesystem::path host;
-        sim.Files().HostPath(kProgramFolder, host);
-        std::filesystem::copy(TONVEL_ASSETS_DIR, host, std::filesystem::copy_options::recursive);
-        sim.Files().SetModuleFileName(kProgramFolder + u"Tonvel.exe");
+// The panel started once, without a configuration of the user's own.
+struct PANEL : Shell {
+    PANEL() : Shell(true, false) {
         sim.Files().CreateFolders(u"C:\\Users\\Fuzz\\Tonvel");
-        sim.Devices().Plug(sim.Headset());
-        app = std::make_unique<ui::CApplication>(backend, &sim.Files());
-        form = std::make_unique<TAudioMainForm>(*app, sim.platform());
-        TONVEL_FUZZ_CHECK(form->StartUp().Ok());
+        TONVEL_FUZZ_CHECK(Start(false).Ok());
         form->Show();
     }
 };

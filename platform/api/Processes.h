@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tonvel {
 
@@ -48,6 +49,10 @@ public:
     virtual PROCESS_HANDLE StartProcess(const std::u16string& commandLine, uint32_t creationFlags) = 0;
     // GetExitCodeProcess; STILL_ACTIVE (259) while the process runs.
     virtual bool GetExitCode(PROCESS_HANDLE process, uint32_t& code) = 0;
+    // The other running processes whose program file is `imagePath` (letter case ignored), each opened for
+    // waiting (CreateToolhelp32Snapshot, OpenProcess with SYNCHRONIZE and the right to read the image
+    // name, QueryFullProcessImageNameW). The caller closes each with CloseProcess.
+    virtual std::vector<PROCESS_HANDLE> OpenProcessesOf(const std::u16string& imagePath) = 0;
 };
 
 } // namespace tonvel

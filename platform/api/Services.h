@@ -38,6 +38,9 @@ public:
     virtual bool Control(ServiceHandle service, std::uint32_t control) = 0;
     // StartServiceW without arguments.
     virtual bool Start(ServiceHandle service) = 0;
+    // DeleteService: the service is marked for deletion and leaves the manager once it has stopped and its
+    // last handle is closed. False when the manager refused.
+    virtual bool Delete(ServiceHandle service) = 0;
     // CloseServiceHandle.
     virtual void Close(ServiceHandle handle) = 0;
     // Sleep: the wait between two status polls.

@@ -40,6 +40,9 @@ public:
     // is opaque: whatever the disable call stored, handed back unchanged to the revert call.
     virtual CALL_RESULT Wow64DisableWow64FsRedirection(void*& oldValue) = 0;
     virtual CALL_RESULT Wow64RevertWow64FsRedirection(void* oldValue) = 0;
+    // Whether the process runs with the rights of the Administrators group (CheckTokenMembership on the
+    // group's well-known SID: under UAC a filtered token has it for deny only, so this is "elevated").
+    virtual bool RunsAsAdministrator() = 0;
     // GetTickCount: milliseconds since start, wrapping at 2^32.
     virtual uint32_t GetTickCount() = 0;
 };

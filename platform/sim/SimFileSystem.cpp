@@ -175,6 +175,13 @@ int32_t CSimFileSystem::ReadAll(const std::u16string& path, std::vector<uint8_t>
     return ReadHostFile(host, bytes) ? FileOk : FileAccessDenied;
 }
 
+void CSimFileSystem::SetInUse(const std::u16string& path, int32_t error) {
+    if (error == FileOk)
+        m_InUse.erase(UpperPath(path));
+    else
+        m_InUse[UpperPath(path)] = error;
+}
+
 void CSimFileSystem::FailWrite(const std::u16string& path, int32_t error, uint32_t afterWrites) {
     m_FailedWrites[UpperPath(path)] = {error, afterWrites};
 }
@@ -224,6 +231,8 @@ int32_t CSimFileSystem::Delete(const std::u16string& path) {
     std::error_code error;
     if (!fs::exists(host, error)) return FileNotFound;
     if (fs::is_directory(host, error)) return FileAccessDenied;
+    const auto inUse = m_InUse.find(UpperPath(path));
+    if (inUse != m_InUse.end()) return inUse->second;
     if (!fs::remove(host, error)) return FileAccessDenied;
     Removed(host);
     return FileOk;

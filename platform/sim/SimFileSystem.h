@@ -63,6 +63,9 @@ public:
         std::u16string to;
     };
     const std::vector<PENDING_MOVE>& PendingMoves() const { return m_PendingMoves; }
+    // A file in use as a running program or a loaded driver is: deleting it fails with `error` (renaming it
+    // and deleting it at the next restart still work). FileOk lets it go again.
+    void SetInUse(const std::u16string& path, int32_t error = FileAccessDenied);
     // Fault injection: every later CreateFolder of this path (any letter case) fails with `error`.
     void FailCreateFolder(const std::u16string& path, int32_t error = FileAccessDenied);
 
@@ -86,6 +89,7 @@ private:
     };
     std::map<std::u16string, FAILED_WRITE> m_FailedWrites; // upper-cased path
     std::map<std::u16string, int32_t> m_FailedFolders;     // upper-cased path -> error
+    std::map<std::u16string, int32_t> m_InUse;             // upper-cased path -> error of a deletion
     std::map<std::filesystem::path, uint64_t> m_Made;      // host path -> when the simulation made it
     uint64_t m_MadeCount = 0;
     std::vector<PENDING_MOVE> m_PendingMoves;

@@ -33,7 +33,7 @@ bool CSimProcesses::RunShellExecuteEx(SHELL_EXECUTE_INFO& info) {
     std::unique_ptr<SIM_PROCESS> process;
     if (program != m_Programs.end()) {
         process = std::make_unique<SIM_PROCESS>(
-            SIM_PROCESS{m_Clock.GetTickCount(), program->second.duration, program->second.exitCode});
+            SIM_PROCESS{m_Clock.GetTickCount(), program->second.duration, program->second.exitCode, true, {}});
         if (info.mask & SEE_MASK_NOCLOSEPROCESS_FLAG)
             info.process = process.get();
         else
@@ -79,12 +79,14 @@ bool CSimProcesses::CloseProcess(PROCESS_HANDLE handle) {
     return true;
 }
 
-const CSimProcesses::SIM_PROGRAM* CSimProcesses::ProgramOf(const std::u16string& commandLine) const {
+const CSimProcesses::SIM_PROGRAM* CSimProcesses::ProgramOf(const std::u16string& commandLine,
+                                                           std::u16string& image) const {
     const std::u16string upper = AsciiUpper(commandLine);
     if (!upper.empty() && upper[0] == u'"') {
         const size_t close = upper.find(u'"', 1);
         if (close == std::u16string::npos) return nullptr;
-        const auto found = m_Programs.find(upper.substr(1, close - 1));
+        image = upper.substr(1, close - 1);
+        const auto found = m_Programs.find(image);
         return found == m_Programs.end() ? nullptr : &found->second;
     }
     const SIM_PROGRAM* best = nullptr;
@@ -95,6 +97,7 @@ const CSimProcesses::SIM_PROGRAM* CSimProcesses::ProgramOf(const std::u16string&
         if (begins && whole && path.size() > bestLength) {
             best = &program;
             bestLength = path.size();
+            image = path;
         }
     }
     return best;
@@ -102,10 +105,11 @@ const CSimProcesses::SIM_PROGRAM* CSimProcesses::ProgramOf(const std::u16string&
 
 PROCESS_HANDLE CSimProcesses::StartProcess(const std::u16string& commandLine, uint32_t) {
     m_CommandLines.push_back(commandLine);
-    const SIM_PROGRAM* program = ProgramOf(commandLine);
+    std::u16string image;
+    const SIM_PROGRAM* program = ProgramOf(commandLine, image);
     if (program == nullptr) return nullptr;
     auto process = std::make_unique<SIM_PROCESS>(
-        SIM_PROCESS{m_Clock.GetTickCount(), program->duration, program->exitCode});
+        SIM_PROCESS{m_Clock.GetTickCount(), program->duration, program->exitCode, true, image});
     PROCESS_HANDLE handle = process.get();
     m_DirectProcesses.push_back(std::move(process));
     if (program->onStart) program->onStart(commandLine);
@@ -117,6 +121,33 @@ bool CSimProcesses::GetExitCode(PROCESS_HANDLE handle, uint32_t& code) {
     if (process == nullptr) return false;
     code = Remaining(*process) == 0 ? process->exitCode : STILL_ACTIVE_CODE;
     return true;
+}
+
+void CSimProcesses::AddRunning(const std::u16string& file, uint32_t durationMilliseconds) {
+    m_DirectProcesses.push_back(std::make_unique<SIM_PROCESS>(
+        SIM_PROCESS{m_Clock.GetTickCount(), durationMilliseconds, 0, false, AsciiUpper(file)}));
+}
+
+void CSimProcesses::EndProcessesOf(const std::u16string& file) {
+    for (auto& process : m_DirectProcesses)
+        if (process->image == AsciiUpper(file) && Remaining(*process) > 0)
+            process->duration = m_Clock.GetTickCount() - process->start;
+}
+
+bool CSimProcesses::Runs(const std::u16string& file) const {
+    for (const auto& process : m_DirectProcesses)
+        if (process->image == AsciiUpper(file) && Remaining(*process) > 0) return true;
+    return false;
+}
+
+std::vector<PROCESS_HANDLE> CSimProcesses::OpenProcessesOf(const std::u16string& imagePath) {
+    std::vector<PROCESS_HANDLE> processes;
+    for (auto& process : m_DirectProcesses) {
+        if (process->image != AsciiUpper(imagePath) || Remaining(*process) == 0) continue;
+        process->open = true;
+        processes.push_back(process.get());
+    }
+    return processes;
 }
 
 } // namespace tonvel::sim

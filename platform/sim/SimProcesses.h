@@ -23,6 +23,14 @@ public:
     // ends with the exit code. Paths compare without case.
     void AddProgram(const std::u16string& file, uint32_t durationMilliseconds, uint32_t exitCode = 0,
                     PROGRAM_START onStart = {});
+    // A program already running from this file (letter case ignored) for the given time (kForeverMs:
+    // until EndProcessesOf), as another program started it.
+    static constexpr uint32_t kForeverMs = 0xFFFFFFFF;
+    void AddRunning(const std::u16string& file, uint32_t durationMilliseconds = kForeverMs);
+    // Every process of this program file ends now.
+    void EndProcessesOf(const std::u16string& file);
+    // Whether a process of this program file still runs.
+    bool Runs(const std::u16string& file) const;
     // Every StartProcess command line, also those that started nothing.
     const std::vector<std::u16string>& CommandLines() const { return m_CommandLines; }
 
@@ -45,6 +53,7 @@ public:
     bool CloseProcess(PROCESS_HANDLE process) override;
     PROCESS_HANDLE StartProcess(const std::u16string& commandLine, uint32_t creationFlags) override;
     bool GetExitCode(PROCESS_HANDLE process, uint32_t& code) override;
+    std::vector<PROCESS_HANDLE> OpenProcessesOf(const std::u16string& imagePath) override;
 
 private:
     struct SIM_PROGRAM {
@@ -57,12 +66,13 @@ private:
         uint32_t duration;
         uint32_t exitCode = 0;
         bool open = true;
+        std::u16string image; // upper-cased program file (direct starts and running programs)
     };
     uint32_t Remaining(const SIM_PROCESS& process) const;
     SIM_PROCESS* OpenProcess(PROCESS_HANDLE handle) const;
     // The program a command line names: its quoted first item, or the longest known program path the
     // line begins with (followed by a space or the end).
-    const SIM_PROGRAM* ProgramOf(const std::u16string& commandLine) const;
+    const SIM_PROGRAM* ProgramOf(const std::u16string& commandLine, std::u16string& image) const;
 
     CSimSystemInfo& m_Clock;
     std::map<std::u16string, SIM_PROGRAM> m_Programs; // upper-cased path

@@ -28,8 +28,15 @@ SIM_SERVICE& CSimServices::Add(SIM_SERVICE service) {
 
 SIM_SERVICE* CSimServices::Find(const std::u16string& name) {
     for (SIM_SERVICE& s : m_Services)
-        if (SameName(s.Name, name)) return &s;
+        if (!s.Deleted && SameName(s.Name, name)) return &s;
     return nullptr;
+}
+
+std::vector<const SIM_SERVICE*> CSimServices::Installed() const {
+    std::vector<const SIM_SERVICE*> installed;
+    for (const SIM_SERVICE& s : m_Services)
+        if (!s.Deleted) installed.push_back(&s);
+    return installed;
 }
 
 ServiceHandle CSimServices::OpenManager(std::uint32_t) {
@@ -60,6 +67,7 @@ void CSimServices::Settle(SIM_SERVICE& service) {
     if (service.State == kServiceStopPending && service.StopMs != kSimNever && due)
         service.State = kServiceStopped;
     if (service.State == kServiceStartPending && due) service.State = kServiceRunning;
+    if (service.MarkedForDeletion && service.State == kServiceStopped) service.Deleted = true;
 }
 
 bool CSimServices::QueryState(ServiceHandle handle, std::uint32_t& state) {
@@ -89,6 +97,16 @@ bool CSimServices::Start(ServiceHandle handle) {
     if (service->StartFails || service->State != kServiceStopped) return false;
     service->State = kServiceStartPending;
     service->PendingUntil = m_Clock.GetTickCount() + service->StartMs;
+    Settle(*service);
+    return true;
+}
+
+bool CSimServices::Delete(ServiceHandle handle) {
+    SIM_SERVICE* service = Of(handle);
+    if (!service) return false;
+    service->Calls.push_back(u"delete");
+    if (service->DeleteRefused) return false;
+    service->MarkedForDeletion = true;
     Settle(*service);
     return true;
 }

@@ -23,7 +23,11 @@ struct SIM_SERVICE {
     std::uint32_t StopMs = 0;  // kSimNever: it never stops
     std::uint32_t StartMs = 0; // time in the start-pending state
     bool StartFails = false;
-    // What happened to it: "stop", "start" in order.
+    bool DeleteRefused = false;
+    // Deleted while it ran: it leaves the manager once it has stopped.
+    bool MarkedForDeletion = false;
+    bool Deleted = false; // gone: neither found nor opened any more
+    // What happened to it: "stop", "start", "delete" in order.
     std::vector<std::u16string> Calls;
     std::uint32_t PendingUntil = 0;
 };
@@ -35,6 +39,8 @@ public:
     // Adds (or replaces) a service by name, letter case ignored.
     SIM_SERVICE& Add(SIM_SERVICE service);
     SIM_SERVICE* Find(const std::u16string& name);
+    // The installed services (those not deleted), in the order they were added.
+    std::vector<const SIM_SERVICE*> Installed() const;
     // The manager refuses to open (a user without the rights).
     void SetAccessDenied(bool denied) { m_AccessDenied = denied; }
 
@@ -48,6 +54,7 @@ public:
     bool QueryState(ServiceHandle service, std::uint32_t& state) override;
     bool Control(ServiceHandle service, std::uint32_t control) override;
     bool Start(ServiceHandle service) override;
+    bool Delete(ServiceHandle service) override;
     void Close(ServiceHandle handle) override;
     void Sleep(std::uint32_t milliseconds) override;
 

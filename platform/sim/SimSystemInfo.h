@@ -49,6 +49,9 @@ public:
     CALL_RESULT Wow64DisableWow64FsRedirection(void*& oldValue) override;
     CALL_RESULT Wow64RevertWow64FsRedirection(void* oldValue) override;
     uint32_t GetTickCount() override { return m_Ticks; }
+    // The process runs elevated (at first) or as a user without administrator rights.
+    void SetAdministrator(bool administrator) { m_Administrator = administrator; }
+    bool RunsAsAdministrator() override { return m_Administrator; }
 
 private:
     OS_VERSION_RECORD m_Version{10, 0, 19045, 2, 0, 0, 0x100, 1};
@@ -61,6 +64,7 @@ private:
     bool m_RedirectionDisabled = false;
     std::vector<REDIRECTION_CALL> m_RedirectionCalls;
     uint32_t m_Ticks = 1000;
+    bool m_Administrator = true;
 };
 
 } // namespace tonvel::sim

@@ -1,8 +1,11 @@
 #include "platform/win32/Win32Processes.h"
 
+#include "platform/win32/Win32Text.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 namespace tonvel::win32 {
 
@@ -57,11 +60,40 @@ PROCESS_HANDLE CWin32Processes::StartProcess(const std::u16string& commandLine, 
     return started.hProcess;
 }
 
+// Opens a process for waiting when its program file is `image`; null otherwise.
+HANDLE OpenIfImage(DWORD processId, const std::u16string& image) {
+    HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr) return nullptr;
+    wchar_t path[MAX_PATH * 2] = {};
+    DWORD size = MAX_PATH * 2;
+    const bool same = ::QueryFullProcessImageNameW(process, 0, path, &size) &&
+                      ::CompareStringOrdinal(path, static_cast<int>(size), Wide(image),
+                                             static_cast<int>(image.size()), TRUE) == CSTR_EQUAL;
+    if (same) return process;
+    ::CloseHandle(process);
+    return nullptr;
+}
+
 bool CWin32Processes::GetExitCode(PROCESS_HANDLE process, uint32_t& code) {
     DWORD exitCode = 0;
     if (!::GetExitCodeProcess(process, &exitCode)) return false;
     code = exitCode;
     return true;
+}
+
+std::vector<PROCESS_HANDLE> CWin32Processes::OpenProcessesOf(const std::u16string& imagePath) {
+    std::vector<PROCESS_HANDLE> processes;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return processes;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    const DWORD self = ::GetCurrentProcessId();
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID == self || entry.th32ProcessID == 0) continue;
+        if (HANDLE process = OpenIfImage(entry.th32ProcessID, imagePath)) processes.push_back(process);
+    }
+    ::CloseHandle(snapshot);
+    return processes;
 }
 
 } // namespace tonvel::win32

@@ -13,6 +13,7 @@ public:
     bool CloseProcess(PROCESS_HANDLE process) override;
     PROCESS_HANDLE StartProcess(const std::u16string& commandLine, uint32_t creationFlags) override;
     bool GetExitCode(PROCESS_HANDLE process, uint32_t& code) override;
+    std::vector<PROCESS_HANDLE> OpenProcessesOf(const std::u16string& imagePath) override;
 };
 
 } // namespace tonvel::win32

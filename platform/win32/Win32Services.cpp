@@ -44,6 +44,10 @@ bool CWin32Services::Start(ServiceHandle service) {
     return service != kNoService && ::StartServiceW(Of(service), 0, nullptr) != FALSE;
 }
 
+bool CWin32Services::Delete(ServiceHandle service) {
+    return service != kNoService && ::DeleteService(Of(service)) != FALSE;
+}
+
 void CWin32Services::Close(ServiceHandle handle) {
     if (handle != kNoService) ::CloseServiceHandle(Of(handle));
 }

@@ -13,6 +13,7 @@ public:
     bool QueryState(ServiceHandle service, std::uint32_t& state) override;
     bool Control(ServiceHandle service, std::uint32_t control) override;
     bool Start(ServiceHandle service) override;
+    bool Delete(ServiceHandle service) override;
     void Close(ServiceHandle handle) override;
     void Sleep(std::uint32_t milliseconds) override;
 };

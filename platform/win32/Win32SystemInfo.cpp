@@ -62,6 +62,18 @@ CALL_RESULT CWin32SystemInfo::Wow64RevertWow64FsRedirection(void* oldValue) {
     return proc(oldValue) ? CALL_OK : CALL_FAILED;
 }
 
+bool CWin32SystemInfo::RunsAsAdministrator() {
+    SID_IDENTIFIER_AUTHORITY authority = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    if (!::AllocateAndInitializeSid(&authority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0,
+                                    0, 0, 0, 0, &administrators))
+        return false;
+    BOOL member = FALSE;
+    if (!::CheckTokenMembership(nullptr, administrators, &member)) member = FALSE;
+    ::FreeSid(administrators);
+    return member != FALSE;
+}
+
 uint32_t CWin32SystemInfo::GetTickCount() {
     return ::GetTickCount();
 }

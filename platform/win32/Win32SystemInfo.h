@@ -12,6 +12,7 @@ public:
     CALL_RESULT IsWow64Process(bool& wow64) override;
     CALL_RESULT Wow64DisableWow64FsRedirection(void*& oldValue) override;
     CALL_RESULT Wow64RevertWow64FsRedirection(void* oldValue) override;
+    bool RunsAsAdministrator() override;
     uint32_t GetTickCount() override;
 };
 

@@ -37,6 +37,9 @@ wine_env
 # a second services.exe, whose service database the programs would then see only half of the time.
 "$WINE64" wineboot >"$STATE/wineboot.log" 2>&1 </dev/null
 rc=$?
+# The test machine is a Windows 10 machine: wine's default, Windows 7 with a service pack, is the one
+# system on which the setup starts the Windows update it carries, a stand-in that no installer can open.
+"$WINE64" reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win10 /f >>"$STATE/wineboot.log" 2>&1 </dev/null
 "$WINESERVER" -w >/dev/null 2>&1 </dev/null &
 echo "wine prefix $WINEPREFIX on display $DISPLAY (wineboot $rc)"
 exit $rc

@@ -2,6 +2,7 @@
 
 #include "platform/sim/SimWindows.h"
 #include "setup/install/InstallSteps.h"
+#include "setup/install/tests/StandInSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -14,15 +15,6 @@ const std::u16string kSource = u"C:\\Users\\Setup\\TonvelSetup\\";
 constexpr char16_t kWarning1[] = u"old driver";
 constexpr char16_t kWarning2[] = u"Install failed ";
 constexpr char16_t kWarning3[] = u"channel closed";
-
-// A step that only posts its progress values and succeeds: what the steps install is tested with each step.
-INSTALL_STEP_FUNCTION Posting(std::vector<int32_t> percents) {
-    return [percents](const INSTALL_CONTEXT& context) {
-        for (const int32_t percent : percents)
-            context.Progress(percent);
-        return InstallOk;
-    };
-}
 
 struct Install {
     sim::CSimWindows sim;
@@ -45,12 +37,7 @@ struct Install {
         sim.FilterDriver().SetPresent(false); // a clean system: no filter driver running
         // The steps have their own tests; here they only post their progress.
         steps.FilterDriver = Posting({10, 20});
-        steps.Service = Posting({30, 40, 50, 60});
-        steps.App = Posting({70});
-        steps.Uninstall = Posting({80});
-        steps.Config = Posting({90});
-        steps.Manual = Posting({});
-        steps.KB3033929 = Posting({});
+        UsePostingSteps(steps);
         steps.ControlService = [this](const INSTALL_CONTEXT&, int32_t request) {
             serviceRequests.push_back(request);
             return 1;

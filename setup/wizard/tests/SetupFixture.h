@@ -4,6 +4,7 @@
 
 #include "platform/sim/SimWindows.h"
 #include "setup/install/InstallSteps.h"
+#include "setup/install/tests/StandInSteps.h"
 #include "setup/wizard/BackgroundForm.h"
 #include "setup/wizard/MainForm.h"
 #include "ui/headless/HeadlessBackend.h"
@@ -67,24 +68,8 @@ struct SetupRun {
         background = std::make_unique<TBackgroundForm>(*app, sim.platform());
         wizard = std::make_unique<TMainForm>(*app, sim.platform(), *background);
         background->ShowWizard = [this] { wizard->Show(); };
-        UseStandInSteps(wizard->Steps());
+        UsePostingSteps(wizard->Steps()); // what the steps install is tested with them
         return wizard->Create(nullptr) == ui::UiOk;
-    }
-    // Steps 2 to 6 and 8 only post their progress and succeed: what they install is tested with the steps.
-    static void UseStandInSteps(INSTALL_STEPS& steps) {
-        const auto posting = [](std::vector<int32_t> percents) {
-            return [percents](const INSTALL_CONTEXT& context) {
-                for (const int32_t percent : percents)
-                    context.Progress(percent);
-                return InstallOk;
-            };
-        };
-        steps.Service = posting({30, 40, 50, 60});
-        steps.App = posting({70});
-        steps.Uninstall = posting({80});
-        steps.Config = posting({90});
-        steps.Manual = posting({});
-        steps.KB3033929 = posting({});
     }
     // Creates and shows the windows as the message loop's start does.
     void Start() {

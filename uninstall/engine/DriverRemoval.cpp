@@ -1,0 +1,50 @@
+#include "platform/api/Registry.h"
+#include "setup/install/InstallSteps.h"
+#include "uninstall/engine/NativeSystemAccess.h"
+#include "uninstall/engine/RemoveFile.h"
+#include "uninstall/engine/UninstallSteps.h"
+
+namespace tonvel {
+
+namespace {
+
+// The filter detached with the setup's own device functions, which read the USB group from the context.
+// A device that could not be restarted keeps the old filter loaded until Windows restarts.
+UNINSTALL_ITEM DetachFilter(const UNINSTALL_CONTEXT& context) {
+    const _REG_UNINSTALL_INFO noUninstallInfo;
+    const CDeviceIdMgr noHidGroup;
+    const INSTALL_WARNINGS noWarnings;
+    const INSTALL_CONTEXT install{context.platform, context.folders, noUninstallInfo, context.usbGroup,
+                                  noHidGroup,       noWarnings,      context.wow64};
+    DetachFilterAndRestart(install);
+    UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::DeviceFilter, FilterDriverName);
+    if (install.restartNeeded) {
+        item.Status = ITEM_STATUS::RemovedAtRestart;
+        item.Reason = ITEM_REASON::InUse;
+    }
+    return item;
+}
+
+} // namespace
+
+UNINSTALL_ITEM RemoveRegistryKey(IRegistry& registry, const std::u16string& keyPath) {
+    UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::RegistryKey, keyPath);
+    const int32_t status = registry.DeleteTree(RegLocalMachine, keyPath, 0);
+    if (status == RegNotFound) item.Status = ITEM_STATUS::NotPresent;
+    if (status != RegOk && status != RegNotFound) {
+        item.Status = ITEM_STATUS::Failed;
+        item.Reason = ITEM_REASON::Error;
+        item.Error = status;
+    }
+    return item;
+}
+
+void RemoveFilterDriver(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
+    list.push_back(DetachFilter(context));
+    list.push_back(RemoveRegistryKey(*context.platform.registry, DriverServiceKeyPath));
+    CNativeSystemAccess native(context.platform, context.wow64);
+    list.push_back(RemoveInstalledFile(context, context.folders.NativeSystemFolder + DriverFileName,
+                                       IN_USE_FILE::DeleteInPlace));
+}
+
+} // namespace tonvel

@@ -1,0 +1,42 @@
+#pragma once
+// What the removal steps read: the platform, the installed configuration (the names the setup used), the
+// device-ID group of the supported hardware, the user's choices and the ways to report progress.
+
+#include "foundation/config/ApplicationFolderPath.h"
+#include "foundation/devid/DeviceIdMgr.h"
+#include "platform/api/Platform.h"
+#include "uninstall/engine/UninstallItem.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace tonvel {
+
+// How long a running control panel is given to end after the exit broadcast.
+inline constexpr uint32_t PanelExitWaitMs = 10000;
+
+struct UNINSTALL_OPTIONS {
+    bool KeepUserSettings = true;
+    // The uninstaller's own file in the install folder when this run is its temporary copy (empty
+    // otherwise): it is removed with the other files; in use, it is moved out of the way.
+    std::u16string OriginalProgram;
+    // Where a file in use is moved so that its folder can go (the temporary folder); empty: files in use
+    // are deleted in place at the next restart.
+    std::u16string ParkingFolder;
+};
+
+struct UNINSTALL_CONTEXT {
+    const Platform& platform;
+    const _APPLICATION_FOLDER_PATH& folders;
+    const CDeviceIdMgr& usbGroup;
+    UNINSTALL_OPTIONS options = {};
+    std::function<void(int32_t percent)> progress = {};
+    bool wow64 = false;
+
+    void Progress(int32_t percent) const {
+        if (progress) progress(percent);
+    }
+};
+
+} // namespace tonvel

@@ -1,0 +1,43 @@
+#pragma once
+// The removal steps, in the order the uninstaller runs them; each appends what it took back (or could not)
+// to the list.
+
+// The names the setup writes under: the Run key, the service program's and the update package's file
+// names, the program suffix.
+#include "setup/install/InstallPayload.h"
+#include "setup/install/InstallService.h"
+#include "setup/install/Registration.h"
+#include "setup/install/WindowsUpdate.h"
+#include "uninstall/engine/UninstallContext.h"
+
+namespace tonvel {
+
+class IRegistry;
+
+inline constexpr char16_t UsbGroupKeyPath[] = u"SOFTWARE\\ORV USB DeviceId Group";
+inline constexpr char16_t HidGroupKeyPath[] = u"SOFTWARE\\ORV HID DeviceId Group";
+inline constexpr char16_t DriverServiceKeyPath[] = u"SYSTEM\\CurrentControlSet\\Services\\Pelix";
+inline constexpr char16_t DriverFileName[] = u"drivers\\Pelix.sys"; // in the native system folder
+inline constexpr char16_t LinkSuffix[] = u".lnk";
+
+// A key under HKEY_LOCAL_MACHINE with everything below it, in the program's own registry view.
+UNINSTALL_ITEM RemoveRegistryKey(IRegistry& registry, const std::u16string& keyPath);
+
+// The exit broadcast to running control panels, then a bounded wait for their processes to end.
+void ClosePanel(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
+// The helper service stopped and deleted, and its program file.
+void RemoveHelperService(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
+// The filter detached from the matching devices (restarted), the driver's services key and its file.
+void RemoveFilterDriver(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
+// The Run value, the Uninstall key and the device-ID group keys.
+void RemoveRegistration(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
+// The Start-menu shortcuts and their folder.
+void RemoveShortcuts(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
+// The shipped files of the install folder, then its folders when they are empty.
+void RemoveInstalledFiles(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
+// The per-user folder (configuration and profiles), kept or removed as the user chose.
+void RemoveUserData(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
+// The Windows update package file the setup wrote into the system folder.
+void RemoveUpdatePackage(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
+
+} // namespace tonvel
