@@ -294,4 +294,47 @@ inline void DragFromTo(POINT from, POINT to, int steps = 8) {
     MouseTo(to.x, to.y, MOUSEEVENTF_LEFTUP);
 }
 
+// The first child window of `parent` of this class (and with this text, when one is given).
+inline HWND FindChild(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
+    HWND found = nullptr;
+    struct SEARCH {
+        const wchar_t* className;
+        const wchar_t* text;
+        HWND* found;
+    } search{className, text, &found};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) CALLBACK -> BOOL {
+            auto* s = reinterpret_cast<SEARCH*>(data);
+            wchar_t name[64] = {}, text[256] = {};
+            GetClassNameW(child, name, 64);
+            GetWindowTextW(child, text, 256);
+            if (_wcsicmp(name, s->className) != 0 || (s->text && wcscmp(text, s->text) != 0)) return TRUE;
+            *s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return found;
+}
+
+// A click in the middle of a window, with the real mouse.
+inline void ClickWindow(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+// A folder copied file by file, so that a run changes only its own copy.
+inline void CopyFolder(const std::wstring& from, const std::wstring& to) {
+    namespace fs = std::filesystem;
+    fs::create_directories(fs::path(to));
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(fs::path(from))) {
+        const fs::path target = fs::path(to) / fs::relative(entry.path(), fs::path(from));
+        if (entry.is_directory())
+            fs::create_directories(target);
+        else
+            fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
+    }
+}
+
 } // namespace e2e

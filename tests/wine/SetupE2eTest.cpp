@@ -14,51 +14,10 @@ using namespace e2e;
 const std::wstring kSetupSource = WinePath(TONVEL_SETUP_DIR);
 const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\setup";
 
-HWND FindChild(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
-    HWND found = nullptr;
-    struct SEARCH {
-        const wchar_t* className;
-        const wchar_t* text;
-        HWND* found;
-    } search{className, text, &found};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) CALLBACK -> BOOL {
-            auto* s = reinterpret_cast<SEARCH*>(data);
-            wchar_t name[64] = {}, text[256] = {};
-            GetClassNameW(child, name, 64);
-            GetWindowTextW(child, text, 256);
-            if (_wcsicmp(name, s->className) != 0 || (s->text && wcscmp(text, s->text) != 0)) return TRUE;
-            *s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return found;
-}
-
 std::wstring Text(HWND window) {
     wchar_t text[256] = {};
     GetWindowTextW(window, text, 256);
     return text;
-}
-
-void ClickWindow(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
-// The setup's source folder copied file by file, so that the run changes only its own copy.
-void CopyFolder(const std::wstring& from, const std::wstring& to) {
-    namespace fs = std::filesystem;
-    fs::create_directories(fs::path(to));
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(fs::path(from))) {
-        const fs::path target = fs::path(to) / fs::relative(entry.path(), fs::path(from));
-        if (entry.is_directory())
-            fs::create_directories(target);
-        else
-            fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
-    }
 }
 
 // The process's top-level windows as "class 'caption'" lines, for a failure message.

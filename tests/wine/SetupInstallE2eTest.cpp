@@ -180,28 +180,6 @@ std::wstring ShortcutTarget(const std::wstring& link) {
     return target;
 }
 
-HWND FindChild(HWND parent, const wchar_t* className, const wchar_t* text = nullptr) {
-    HWND found = nullptr;
-    struct SEARCH {
-        const wchar_t* className;
-        const wchar_t* text;
-        HWND* found;
-    } search{className, text, &found};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) CALLBACK -> BOOL {
-            auto* s = reinterpret_cast<SEARCH*>(data);
-            wchar_t name[64] = {}, text[256] = {};
-            GetClassNameW(child, name, 64);
-            GetWindowTextW(child, text, 256);
-            if (_wcsicmp(name, s->className) != 0 || (s->text && wcscmp(text, s->text) != 0)) return TRUE;
-            *s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return found;
-}
-
 // The texts of a message box the process shows (its static texts), empty when it shows none.
 std::wstring MessageBoxText(DWORD processId) {
     const HWND box = FindProcessWindow(processId, L"#32770");
@@ -219,23 +197,6 @@ std::wstring MessageBoxText(DWORD processId) {
         },
         reinterpret_cast<LPARAM>(&text));
     return text.empty() ? L"(a message box)" : text;
-}
-
-void ClickWindow(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
-void CopyFolder(const std::wstring& from, const std::wstring& to) {
-    fs::create_directories(fs::path(to));
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(fs::path(from))) {
-        const fs::path target = fs::path(to) / fs::relative(entry.path(), fs::path(from));
-        if (entry.is_directory())
-            fs::create_directories(target);
-        else
-            fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
-    }
 }
 
 HWND PanelWindow() {

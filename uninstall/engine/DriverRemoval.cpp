@@ -27,15 +27,19 @@ UNINSTALL_ITEM DetachFilter(const UNINSTALL_CONTEXT& context) {
 
 } // namespace
 
-UNINSTALL_ITEM RemoveRegistryKey(IRegistry& registry, const std::u16string& keyPath) {
-    UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::RegistryKey, keyPath);
-    const int32_t status = registry.DeleteTree(RegLocalMachine, keyPath, 0);
+void TakeRegistryStatus(UNINSTALL_ITEM& item, int32_t status) {
     if (status == RegNotFound) item.Status = ITEM_STATUS::NotPresent;
     if (status != RegOk && status != RegNotFound) {
         item.Status = ITEM_STATUS::Failed;
         item.Reason = ITEM_REASON::Error;
         item.Error = status;
     }
+}
+
+UNINSTALL_ITEM RemoveRegistryKey(IRegistry& registry, const std::u16string& keyPath) {
+    UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::RegistryKey, keyPath);
+    const int32_t status = registry.DeleteTree(RegLocalMachine, keyPath, 0);
+    TakeRegistryStatus(item, status);
     return item;
 }
 

@@ -16,12 +16,7 @@ UNINSTALL_ITEM RemoveRunValue(IRegistry& registry, const std::u16string& name) {
         status = registry.DeleteValue(key, name);
         registry.CloseKey(key);
     }
-    if (status == RegNotFound) item.Status = ITEM_STATUS::NotPresent;
-    if (status != RegOk && status != RegNotFound) {
-        item.Status = ITEM_STATUS::Failed;
-        item.Reason = ITEM_REASON::Error;
-        item.Error = status;
-    }
+    TakeRegistryStatus(item, status);
     return item;
 }
 

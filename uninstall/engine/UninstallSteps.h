@@ -22,6 +22,8 @@ inline constexpr char16_t LinkSuffix[] = u".lnk";
 
 // A key under HKEY_LOCAL_MACHINE with everything below it, in the program's own registry view.
 UNINSTALL_ITEM RemoveRegistryKey(IRegistry& registry, const std::u16string& keyPath);
+// A registry call's outcome on its item: not there, or failed with the error.
+void TakeRegistryStatus(UNINSTALL_ITEM& item, int32_t status);
 
 // The exit broadcast to running control panels, then a bounded wait for their processes to end.
 void ClosePanel(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
