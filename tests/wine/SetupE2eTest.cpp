@@ -78,7 +78,15 @@ TEST(Setup, InstallsInTheChosenLanguageAndStartsTheControlPanelAtFinish) {
     PostMessageW(list, WM_KEYDOWN, VK_UP, 0);
     PostMessageW(list, WM_KEYUP, VK_UP, 0);
     EXPECT_TRUE(WaitUntil([&] { return Text(next) == L"Weiter >"; }, 10000)) << "the texts did not change";
-    EXPECT_EQ(ReadProfile(kFolder + L"\\AudioConfig.cfg", L"Language", L"DefaultLanguage"), L"Deutsch");
+    // The wizard shows the new texts before it stores the choice: wait for the file, not for the texts.
+    std::wstring stored;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            stored = ReadProfile(kFolder + L"\\AudioConfig.cfg", L"Language", L"DefaultLanguage");
+            return stored == L"Deutsch";
+        },
+        10000))
+        << "DefaultLanguage stayed \"" << stored << "\"";
 
     // Next runs the installation to the finish page.
     ClickWindow(next);
