@@ -62,7 +62,7 @@ INSTALLED_NAMES UninstallEntry(const INSTALLATION_PLACES&) {
             Value(UninstallKeyPath, PublisherValue)};
 }
 
-constexpr INSTALLATION_ENTRY kTable[] = {
+constexpr INSTALLATION_ENTRY InstallationEntries[] = {
     {"device-ID groups' keys", INSTALL_STEP::DeviceGroups, REMOVAL_STEP::Registration,
      [](const INSTALLATION_PLACES&) -> INSTALLED_NAMES {
          return {Key(DeviceIdGroupKeyPath(UsbGroupName)), Key(DeviceIdGroupKeyPath(HidGroupName))};
@@ -121,7 +121,7 @@ constexpr INSTALLATION_ENTRY kTable[] = {
 } // namespace
 
 std::span<const INSTALLATION_ENTRY> InstallationTable() {
-    return kTable;
+    return InstallationEntries;
 }
 
 } // namespace tonvel

@@ -31,8 +31,8 @@ TEST_P(InstallationPaths, AreComposedAsWindowsKeepsThem) {
     EXPECT_EQ(GetParam().path, GetParam().expected) << GetParam().what;
 }
 
-const _APPLICATION_FOLDER_PATH kFolders = Record();
-const std::u16string kPrograms = u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs";
+const _APPLICATION_FOLDER_PATH ShippedRecord = Record();
+const std::u16string StartMenuPrograms = u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, InstallationPaths,
@@ -40,27 +40,28 @@ INSTANTIATE_TEST_SUITE_P(
         PATH_CASE{"driver key", DriverServiceKeyPath(u"Pelix"),
                   u"SYSTEM\\CurrentControlSet\\Services\\Pelix"},
         PATH_CASE{"driver image", DriverImagePath(u"Pelix"), u"System32\\DRIVERS\\Pelix.sys"},
-        PATH_CASE{"driver file", DriverFilePath(kFolders), u"C:\\Windows\\System32\\drivers\\Pelix.sys"},
-        PATH_CASE{"service program", ServiceProgramPath(kFolders), u"C:\\Windows\\System32\\Castorel.exe"},
+        PATH_CASE{"driver file", DriverFilePath(ShippedRecord), u"C:\\Windows\\System32\\drivers\\Pelix.sys"},
+        PATH_CASE{"service program", ServiceProgramPath(ShippedRecord),
+                  u"C:\\Windows\\System32\\Castorel.exe"},
         PATH_CASE{"group key", DeviceIdGroupKeyPath(u"ORV USB DeviceId Group"),
                   u"SOFTWARE\\ORV USB DeviceId Group"},
-        PATH_CASE{"panel", PanelProgramPath(kFolders), u"C:\\Program Files (x86)\\Tonvel\\Tonvel.exe"},
-        PATH_CASE{"uninstaller", UninstallProgramPath(kFolders),
+        PATH_CASE{"panel", PanelProgramPath(ShippedRecord), u"C:\\Program Files (x86)\\Tonvel\\Tonvel.exe"},
+        PATH_CASE{"uninstaller", UninstallProgramPath(ShippedRecord),
                   u"C:\\Program Files (x86)\\Tonvel\\TonvelUninstall.exe"},
-        PATH_CASE{"configuration", InstalledConfigPath(kFolders),
+        PATH_CASE{"configuration", InstalledConfigPath(ShippedRecord),
                   u"C:\\Program Files (x86)\\Tonvel\\AudioConfig.cfg"},
-        PATH_CASE{"manual folder", InstalledManualFolder(kFolders),
+        PATH_CASE{"manual folder", InstalledManualFolder(ShippedRecord),
                   u"C:\\Program Files (x86)\\Tonvel\\Manual\\"},
-        PATH_CASE{"update package", UpdatePackagePath(kFolders),
+        PATH_CASE{"update package", UpdatePackagePath(ShippedRecord),
                   u"C:\\Windows\\SysWOW64\\Windows6.1-KB3033929-x64.msu"},
-        PATH_CASE{"shortcut", ShortcutPath(kPrograms, kFolders, u"Uninstall"),
-                  kPrograms + u"\\Tonvel\\Uninstall.lnk"},
+        PATH_CASE{"shortcut", ShortcutPath(StartMenuPrograms, ShippedRecord, u"Uninstall"),
+                  StartMenuPrograms + u"\\Tonvel\\Uninstall.lnk"},
         PATH_CASE{"shortcut below a programs folder with its backslash",
-                  ShortcutPath(kPrograms + u"\\", kFolders, u"Uninstall"),
-                  kPrograms + u"\\Tonvel\\Uninstall.lnk"},
-        PATH_CASE{"user folder", UserFolderPath(u"C:\\Users\\u\\AppData\\Roaming", kFolders),
+                  ShortcutPath(StartMenuPrograms + u"\\", ShippedRecord, u"Uninstall"),
+                  StartMenuPrograms + u"\\Tonvel\\Uninstall.lnk"},
+        PATH_CASE{"user folder", UserFolderPath(u"C:\\Users\\u\\AppData\\Roaming", ShippedRecord),
                   u"C:\\Users\\u\\AppData\\Roaming\\Tonvel"},
-        PATH_CASE{"user configuration", UserConfigPath(u"C:\\Users\\u\\AppData\\Roaming\\", kFolders),
+        PATH_CASE{"user configuration", UserConfigPath(u"C:\\Users\\u\\AppData\\Roaming\\", ShippedRecord),
                   u"C:\\Users\\u\\AppData\\Roaming\\Tonvel\\AudioConfig.cfg"},
         PATH_CASE{"one trailing backslash", WithBackslash(u"C:\\Temp\\\\"), u"C:\\Temp\\"}));
 
