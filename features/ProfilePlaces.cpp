@@ -32,7 +32,7 @@ bool LastProfilePlace(IEnvironment& environment, const std::u16string& dataFolde
 }
 
 bool UserConfigPlace(IEnvironment& environment, const std::u16string& dataFolderName, PROFILE_PLACE& place) {
-    return Place(environment, u"APPDATA", dataFolderName, UserConfigFileName, place);
+    return Place(environment, u"APPDATA", dataFolderName, ConfigFileName, place);
 }
 
 bool DefaultProfileFolder(IEnvironment& environment, const std::u16string& dataFolderName,

@@ -5,6 +5,7 @@
 // An environment variable that is not set or does not fit its 256-unit buffer, and a joined path longer
 // than a Windows path may be, give no place: nothing is saved or loaded there.
 
+#include "foundation/config/ProductNames.h"
 #include "platform/api/Environment.h"
 
 #include <cstddef>
@@ -13,7 +14,6 @@
 namespace tonvel {
 
 inline constexpr char16_t LastProfileFileName[] = u"LastProfile.ini";
-inline constexpr char16_t UserConfigFileName[] = u"AudioConfig.cfg";
 // The environment variables are read into 256-unit buffers.
 inline constexpr size_t ProfileVariableMax = 255;
 // A path, as MAX_PATH holds it with its terminator.

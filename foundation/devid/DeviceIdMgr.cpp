@@ -51,7 +51,8 @@ bool CDeviceIdMgr::Match(const std::u16string& hardwareId) const {
 
 std::int32_t CDeviceIdMgr::SaveToRegistry(IRegistry& registry, const std::u16string& groupName) const {
     RegKey key = 0;
-    if (registry.CreateKey(RegLocalMachine, u"SOFTWARE\\" + groupName, RegAllAccess, key) != RegOk) return 0;
+    if (registry.CreateKey(RegLocalMachine, DeviceIdGroupKeyRoot + groupName, RegAllAccess, key) != RegOk)
+        return 0;
     int number = 1;
     for (const auto& [pattern, token] : m_DeviceMap) {
         registry.SetString(key, AsciiToUtf16(std::to_string(number++)), pattern + u"," + token);

@@ -14,6 +14,9 @@ namespace tonvel {
 class IFileSystem;
 class IRegistry;
 
+// A group's registry key lies below this key of HKEY_LOCAL_MACHINE: <root><group name>.
+inline constexpr char16_t DeviceIdGroupKeyRoot[] = u"SOFTWARE\\";
+
 // Results of CDeviceIdMgr::Load.
 enum DeviceIdLoadResult : std::int32_t {
     kDeviceIdLoaded = 0,

@@ -22,7 +22,7 @@ void SaveLink(const Platform& platform, COM_OBJECT persistFile, const std::u16st
     platform.files->CreateFolder(path); // an existing folder is fine
     path += u'\\';
     path += shortcutName;
-    path += u".lnk";
+    path += LinkSuffix;
     if (path.size() > kPathLimit) return;
     platform.shell->SaveFile(persistFile, path, true);
 }

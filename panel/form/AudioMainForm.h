@@ -6,6 +6,7 @@
 #include "device/DeviceLink.h"
 #include "features/PanelFeatures.h"
 #include "foundation/config/ApplicationFolderPath.h"
+#include "foundation/config/ProductNames.h"
 #include "panel/form/MainFormLayout.h"
 #include "panel/model/Language.h"
 #include "panel/model/PanelStatus.h"
@@ -23,9 +24,7 @@ namespace tonvel {
 
 class TAboutForm;
 
-inline constexpr char16_t ExitMessageName[] = u"WM_ORV72xxAPP_EXIT";
 inline constexpr char16_t ApplicationWindowClass[] = u"TApplication";
-inline constexpr char16_t ConfigFileName[] = u"AudioConfig.cfg";
 inline constexpr size_t TitleMax = 31; // the tray hint and the title pass through 32-unit buffers
 
 struct PANEL_OPTIONS {

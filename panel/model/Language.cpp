@@ -1,5 +1,6 @@
 #include "panel/model/Language.h"
 
+#include "foundation/config/ProductNames.h"
 #include "panel/model/ComponentTags.h"
 
 namespace tonvel {
@@ -188,7 +189,7 @@ std::u16string LanguageFilePath(const std::u16string& programFolder, const std::
 }
 
 std::u16string UserConfigPath(const std::u16string& appData, const std::u16string& installFolderName) {
-    return appData + u"\\" + installFolderName + u"\\AudioConfig.cfg";
+    return appData + u"\\" + installFolderName + u"\\" + ConfigFileName;
 }
 
 } // namespace tonvel

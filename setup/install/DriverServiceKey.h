@@ -9,9 +9,6 @@ namespace tonvel {
 
 class IRegistry;
 
-inline constexpr char16_t DriverServicesKey[] = u"SYSTEM\\CurrentControlSet\\Services\\";
-inline constexpr char16_t DriverImageFolder[] = u"System32\\DRIVERS\\";
-inline constexpr char16_t DriverFileExtension[] = u".sys";
 inline constexpr uint32_t DriverErrorNormal = 1;    // SERVICE_ERROR_NORMAL
 inline constexpr uint32_t DriverDemandStart = 3;    // SERVICE_DEMAND_START
 inline constexpr uint32_t DriverKernelService = 1;  // SERVICE_KERNEL_DRIVER

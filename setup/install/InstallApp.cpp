@@ -1,6 +1,7 @@
 // Step 3: the control panel's file in the install folder, its Run value and its program shortcut.
 
 #include "foundation/helpers/Shortcut.h"
+#include "installation/InstallationPaths.h"
 #include "platform/api/FileSystem.h"
 #include "setup/install/InstallPayload.h"
 #include "setup/install/InstallSteps.h"
@@ -11,7 +12,7 @@ namespace tonvel {
 int32_t Install_App(const INSTALL_CONTEXT& context) {
     const Platform& platform = context.platform;
     const _APPLICATION_FOLDER_PATH& folders = context.folders;
-    const std::u16string program = folders.InstallFolderFullPath + folders.APPFileName + ExeSuffix;
+    const std::u16string program = PanelProgramPath(folders);
     platform.files->CreateFolder(folders.InstallFolderFullPath); // an existing folder is fine
     const int32_t written = WritePayload(platform, AppPayload, AppPayloadType, program);
     if (written == WRITE_PAYLOAD_MISSING) return AppPayloadMissing;

@@ -3,6 +3,9 @@
 
 #include "setup/install/InstallConfig.h"
 
+#include "foundation/config/ProductNames.h"
+#include "installation/InstallationNames.h"
+#include "installation/InstallationPaths.h"
 #include "platform/api/Environment.h"
 #include "platform/api/FileSystem.h"
 #include "setup/install/CopyFolderTree.h"
@@ -20,16 +23,16 @@ void CopyFile(const Platform& platform, const std::u16string& from, const std::u
     platform.files->Copy(from, to, false);
 }
 
-// The user's folder of the product, made one level below "APPDATA"; empty when the variable is not set or
-// the folder's path would not fit.
+// The user's folder of the product, made one level below "APPDATA"; the variable's value, or empty when it
+// is not set or the configuration's path in that folder would not fit.
 std::u16string MakeUserFolder(const INSTALL_CONTEXT& context) {
     std::u16string appData;
     if (!context.platform.environment->Variable(UserFolderVariable, appData)) return {};
     if (appData.empty() || appData.size() >= UserFolderUnits) return {};
-    const std::u16string folder = appData + u'\\' + context.folders.InstallFolderName;
-    if (folder.size() + 1 + std::u16string_view(InstallConfigFileName).size() > kFilePathLimit) return {};
+    const std::u16string folder = UserFolderPath(appData, context.folders);
+    if (UserConfigPath(appData, context.folders).size() > kFilePathLimit) return {};
     context.platform.files->CreateFolder(folder);
-    return folder;
+    return appData;
 }
 
 } // namespace
@@ -41,11 +44,10 @@ int32_t Install_Config(const INSTALL_CONTEXT& context) {
     const std::u16string& target = folders.InstallFolderFullPath;
     CopyFolderTree(platform, source + folders.SkinFolderName + u'\\', target);
     CopyFolderTree(platform, source + folders.LanguageFolderName + u'\\', target);
-    CopyFile(platform, source + InstallConfigFileName, target + InstallConfigFileName);
-    const std::u16string userFolder = MakeUserFolder(context);
-    if (!userFolder.empty())
-        CopyFile(platform, source + InstallConfigFileName, userFolder + u'\\' + InstallConfigFileName);
-    CopyFile(platform, source + folders.InstallIconFileName, target + folders.InstallIconFileName);
+    CopyFile(platform, source + ConfigFileName, InstalledConfigPath(folders));
+    const std::u16string appData = MakeUserFolder(context);
+    if (!appData.empty()) CopyFile(platform, source + ConfigFileName, UserConfigPath(appData, folders));
+    CopyFile(platform, source + folders.InstallIconFileName, InstalledIconPath(folders));
     Copy_KB3033929(context); // its result does not change the step's
     context.Progress(90);
     return InstallOk;

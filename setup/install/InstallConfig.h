@@ -1,12 +1,11 @@
 #pragma once
-// Step 5's names: the configuration file copied beside the control panel and into the user's folder.
+// Step 5's limits: the configuration file is copied beside the control panel and into the user's folder
+// (their names are in InstallationPaths.h).
 
 #include <cstddef>
 
 namespace tonvel {
 
-inline constexpr char16_t InstallConfigFileName[] = u"AudioConfig.cfg";
-inline constexpr char16_t UserFolderVariable[] = u"APPDATA";
 // The user's application-data folder is read into a buffer of this many units (terminator included).
 inline constexpr size_t UserFolderUnits = 256;
 

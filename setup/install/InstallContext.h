@@ -4,8 +4,8 @@
 
 #include "foundation/config/ApplicationFolderPath.h"
 #include "foundation/devid/DeviceIdMgr.h"
+#include "installation/RegUninstallInfo.h"
 #include "platform/api/Platform.h"
-#include "setup/install/RegUninstallInfo.h"
 
 #include <cstdint>
 #include <functional>

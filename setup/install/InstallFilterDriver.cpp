@@ -3,9 +3,9 @@
 #include "foundation/helpers/BinaryFile.h"
 #include "foundation/helpers/DebugTrace.h"
 #include "foundation/helpers/ResourceBytes.h"
-#include "foundation/helpers/Wow64.h"
-#include "setup/install/DeviceFilter.h"
-#include "setup/install/DeviceRestart.h"
+#include "installation/DeviceRestart.h"
+#include "installation/InstallationPaths.h"
+#include "installation/NativeSystemAccess.h"
 #include "setup/install/DriverServiceKey.h"
 #include "setup/install/InstallSteps.h"
 
@@ -22,8 +22,7 @@ int32_t WriteDriverFile(const INSTALL_CONTEXT& context) {
     const uint16_t id = context.wow64 ? DriverResource64 : DriverResource32;
     const uint8_t* bytes = LoadResourceBytes(*platform.resources, id, DriverResourceType, size);
     if (bytes == nullptr) return DriverPayloadMissing;
-    const std::u16string path =
-        context.folders.NativeSystemFolder + DriversFolder + FilterDriverName + DriverFileExtension;
+    const std::u16string path = DriverFilePath(context.folders);
     if (path.size() >= FilePathUnits) return DriverFileFailed;
     return WriteBinaryFile(*platform.files, path, bytes, size) == WRITE_BINARY_FILE_OK ? InstallOk
                                                                                        : DriverFileFailed;
@@ -38,19 +37,29 @@ int32_t Install_FilterDriver(const INSTALL_CONTEXT& context) {
         return DriverKeyFailed;
     context.Progress(10);
     // Under WOW64 the native system folder is reached only with the thread's redirection off.
-    void* saved = nullptr;
-    const bool redirectionOff = context.wow64 && DisableFsRedirection(*platform.system, saved);
-    const int32_t result = WriteDriverFile(context);
-    if (redirectionOff) RevertFsRedirection(*platform.system, saved);
+    int32_t result = InstallOk;
+    {
+        const CNativeSystemAccess native(platform, context.wow64);
+        result = WriteDriverFile(context);
+    }
     if (result != InstallOk) return result;
     context.Progress(20);
     return InstallOk;
 }
 
 void DetachFilterAndRestart(const INSTALL_CONTEXT& context) {
-    if (RemoveUpperFilter(*context.platform.deviceInstall, kHidSetupClass, SetupHardwareIdPattern,
-                          context.usbGroup, FilterDriverName) == DevicePassDone)
-        RestartMatchingDevices(context);
+    bool restartNeeded = false;
+    DetachFilterAndRestart(MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64},
+                           restartNeeded);
+    if (restartNeeded) context.NeedWindowsRestart();
+}
+
+int32_t RestartMatchingDevices(const INSTALL_CONTEXT& context) {
+    bool restartNeeded = false;
+    const int32_t pass = RestartMatchingDevices(
+        MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64}, restartNeeded);
+    if (restartNeeded) context.NeedWindowsRestart();
+    return pass;
 }
 
 } // namespace tonvel

@@ -10,6 +10,5 @@ namespace tonvel {
 inline constexpr char16_t DriverResourceType[] = u"DRIVER";
 inline constexpr uint16_t DriverResource32 = 102;
 inline constexpr uint16_t DriverResource64 = 103;
-inline constexpr char16_t DriversFolder[] = u"drivers\\";
 
 } // namespace tonvel

@@ -2,10 +2,12 @@
 // shortcut. No manual for that language means no manual and no shortcut; the step never fails.
 
 #include "foundation/config/IniString.h"
+#include "foundation/config/ProductNames.h"
 #include "foundation/helpers/Shortcut.h"
+#include "installation/InstallationNames.h"
+#include "installation/InstallationPaths.h"
 #include "platform/api/FileSystem.h"
 #include "setup/install/CopyFolderTree.h"
-#include "setup/install/InstallConfig.h"
 #include "setup/install/InstallSteps.h"
 
 #include <vector>
@@ -13,8 +15,6 @@
 namespace tonvel {
 
 namespace {
-
-constexpr char16_t kManualFolder[] = u"Manual\\";
 
 // The first file of the folder, in the order the file system lists them, whose name does not begin with
 // "."; empty when there is none.
@@ -32,11 +32,11 @@ int32_t Install_Manual(const INSTALL_CONTEXT& context) {
     const Platform& platform = context.platform;
     const _APPLICATION_FOLDER_PATH& folders = context.folders;
     std::u16string language;
-    ReadIniString(*platform.profile, folders.SourceFolderFullPath + InstallConfigFileName, u"Language",
+    ReadIniString(*platform.profile, folders.SourceFolderFullPath + ConfigFileName, u"Language",
                   u"DefaultLanguage", language);
     if (language.empty()) return InstallOk; // no language chosen: no manual folder to name
-    const std::u16string source = folders.SourceFolderFullPath + kManualFolder + language + u'\\';
-    const std::u16string target = folders.InstallFolderFullPath + kManualFolder;
+    const std::u16string source = folders.SourceFolderFullPath + ManualFolderName + u'\\' + language + u'\\';
+    const std::u16string target = InstalledManualFolder(folders);
     const std::u16string manual = FirstManualFile(*platform.files, source);
     if (manual.empty()) return InstallOk;
     platform.files->CreateFolder(target);

@@ -20,8 +20,6 @@ inline constexpr uint16_t UninstallPayload = 108;
 inline constexpr char16_t UpdatePayloadType[] = u"WindowPatch";
 inline constexpr uint16_t UpdatePayload = 110;
 
-inline constexpr char16_t ExeSuffix[] = u".exe";
-
 enum WRITE_PAYLOAD_RESULT : int32_t {
     WRITE_PAYLOAD_OK = 0,
     WRITE_PAYLOAD_MISSING = 1,     // the setup does not carry it

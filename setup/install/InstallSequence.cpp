@@ -3,13 +3,14 @@
 #include "device/DeviceSearch.h"
 #include "device/FilterChannel.h"
 #include "foundation/helpers/DebugTrace.h"
+#include "installation/InstallationPaths.h"
+#include "installation/PanelClose.h"
+#include "installation/ServiceControl.h"
 #include "platform/api/ControlDevice.h"
 #include "platform/api/Machine.h"
 #include "platform/api/WindowSystem.h"
 #include "setup/install/InstallPayload.h"
 #include "setup/install/InstallSteps.h"
-#include "setup/install/PanelClose.h"
-#include "setup/install/ServiceControl.h"
 
 #include <string>
 
@@ -70,8 +71,7 @@ int32_t CInstallSequence::Run() const {
 // filter is detached; an old driver whose channel still opens stops the installation, unless its device
 // could not be restarted: then the old driver goes with the Windows restart that finishes the installation.
 bool CInstallSequence::Prepare() const {
-    const _APPLICATION_FOLDER_PATH& folders = m_Context.folders;
-    CloseRunningPanels(m_Context.platform, folders.InstallFolderFullPath + folders.APPFileName + ExeSuffix);
+    CloseRunningPanels(m_Context.platform, PanelProgramPath(m_Context.folders));
     for (const int32_t request : {ServiceStartRequest, ServiceResetControl, ServiceStopRequest})
         m_Steps.ControlService(m_Context, request);
     m_Steps.DetachFilter(m_Context);

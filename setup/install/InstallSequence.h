@@ -12,8 +12,6 @@
 
 namespace tonvel {
 
-inline constexpr char16_t AppExitMessageName[] = u"WM_ORV72xxAPP_EXIT";
-inline constexpr uint32_t AppExitBroadcastTimeoutMs = 100;
 inline constexpr uint32_t DeviceSettleMs = 1000; // before step 7 restarts the devices
 inline constexpr uint32_t DoneBeepHz = 500;
 inline constexpr uint32_t DoneBeepMs = 100;

@@ -3,36 +3,20 @@
 
 #include "setup/install/InstallService.h"
 
-#include "foundation/helpers/Wow64.h"
+#include "foundation/config/ProductNames.h"
+#include "installation/InstallationPaths.h"
+#include "installation/NativeSystemAccess.h"
+#include "installation/PanelClose.h"
+#include "installation/ServiceControl.h"
 #include "platform/api/Processes.h"
 #include "platform/api/WindowSystem.h"
 #include "setup/install/InstallPayload.h"
 #include "setup/install/InstallSequence.h"
 #include "setup/install/InstallSteps.h"
-#include "setup/install/ServiceControl.h"
 
 namespace tonvel {
 
 namespace {
-
-// File-system redirection of the calling thread switched off under WOW64 while it lives, so that the native
-// system folder is reached (also for the program image of the registration run).
-class CNativeSystemFolder {
-public:
-    explicit CNativeSystemFolder(const INSTALL_CONTEXT& context) : m_System(*context.platform.system) {
-        if (context.wow64) m_Disabled = DisableFsRedirection(m_System, m_SavedState);
-    }
-    ~CNativeSystemFolder() {
-        if (m_Disabled) RevertFsRedirection(m_System, m_SavedState);
-    }
-    CNativeSystemFolder(const CNativeSystemFolder&) = delete;
-    CNativeSystemFolder& operator=(const CNativeSystemFolder&) = delete;
-
-private:
-    ISystemInfo& m_System;
-    void* m_SavedState = nullptr;
-    bool m_Disabled = false;
-};
 
 // The service program runs with " /Service" and has 100 s to register the service.
 int32_t RunRegistration(const Platform& platform, const std::u16string& program) {
@@ -47,8 +31,10 @@ int32_t RunRegistration(const Platform& platform, const std::u16string& program)
 
 int32_t DeployService(const INSTALL_CONTEXT& context) {
     const Platform& platform = context.platform;
-    const CNativeSystemFolder native(context);
-    const std::u16string program = context.folders.NativeSystemFolder + ServiceProgramFileName;
+    // Under WOW64 the native system folder is reached (also for the registration run's program image) only
+    // with the thread's redirection off.
+    const CNativeSystemAccess native(platform, context.wow64);
+    const std::u16string program = ServiceProgramPath(context.folders);
     const uint16_t payload = context.wow64 ? ServicePayload64 : ServicePayload32;
     const int32_t written = WritePayload(platform, payload, ServicePayloadType, program);
     if (written == WRITE_PAYLOAD_MISSING) return ServicePayloadMissing;
@@ -62,7 +48,7 @@ int32_t DeployService(const INSTALL_CONTEXT& context) {
 int32_t Install_Service(const INSTALL_CONTEXT& context) {
     const Platform& platform = context.platform;
     ControlServiceByName(platform, HelperServiceName, ServiceStopRequest);
-    const uint32_t exitMessage = platform.windowSystem->RegisterMessage(AppExitMessageName);
+    const uint32_t exitMessage = platform.windowSystem->RegisterMessage(ExitMessageName);
     platform.windowSystem->Broadcast(exitMessage, 0, 0, AppExitBroadcastTimeoutMs);
     context.Progress(30);
     const int32_t deployed = DeployService(context);

@@ -1,11 +1,12 @@
 #pragma once
-// Step 2's constants: the service program's file and its registration run.
+// Step 2's constants: the service program's registration run (its file is named in InstallationNames.h).
+
+#include "installation/InstallationNames.h"
 
 #include <cstdint>
 
 namespace tonvel {
 
-inline constexpr char16_t ServiceProgramFileName[] = u"Castorel.exe";
 // The service program, run with this argument, registers the service and ends.
 inline constexpr char16_t ServiceRegistrationArgument[] = u" /Service";
 inline constexpr uint32_t ServiceRegistrationMs = 100000;

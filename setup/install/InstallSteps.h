@@ -2,6 +2,7 @@
 // The numbered install steps and the device handling around them. Each returns 0 or its own result code
 // (0x8000SSNN: step SS, reason NN); steps 5 and 6 always succeed. The steps post their own progress.
 
+#include "installation/InstallationNames.h"
 #include "setup/install/InstallContext.h"
 
 #include <cstdint>
@@ -27,9 +28,6 @@ inline constexpr int32_t RunValueFailed = StepResult(0x80000303);
 inline constexpr int32_t UninstallPayloadMissing = StepResult(0x80000401);
 inline constexpr int32_t UninstallFileFailed = StepResult(0x80000402);
 inline constexpr int32_t UpdateStartFailed = StepResult(0x80000601);
-inline constexpr char16_t FilterDriverName[] = u"Pelix";
-// The hardware-ID pattern the setup hands to the device functions: only its length (36) counts.
-inline constexpr std::u16string_view SetupHardwareIdPattern = u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_03";
 
 // Step 1: the driver's service key and file (0x800001NN).
 int32_t Install_FilterDriver(const INSTALL_CONTEXT& context);

@@ -1,6 +1,7 @@
 // Step 4: the uninstaller's file in the install folder, its shortcut and the Uninstall entry.
 
 #include "foundation/helpers/Shortcut.h"
+#include "installation/InstallationPaths.h"
 #include "setup/install/InstallPayload.h"
 #include "setup/install/InstallSteps.h"
 #include "setup/install/Registration.h"
@@ -10,7 +11,7 @@ namespace tonvel {
 int32_t Install_Uninstall(const INSTALL_CONTEXT& context) {
     const Platform& platform = context.platform;
     const _APPLICATION_FOLDER_PATH& folders = context.folders;
-    const std::u16string program = folders.InstallFolderFullPath + folders.UninstallFileName + ExeSuffix;
+    const std::u16string program = UninstallProgramPath(folders);
     const int32_t written = WritePayload(platform, UninstallPayload, UninstallPayloadType, program);
     if (written == WRITE_PAYLOAD_MISSING) return UninstallPayloadMissing;
     if (written != WRITE_PAYLOAD_OK) return UninstallFileFailed;

@@ -20,11 +20,11 @@ bool WriteUninstallInfo(IRegistry& registry, const _REG_UNINSTALL_INFO& info) {
     if (registry.OpenKey(RegLocalMachine, info.KeyPath, RegAllAccess, key) != RegOk &&
         registry.CreateKey(RegLocalMachine, info.KeyPath, RegAllAccess, key) != RegOk)
         return false;
-    registry.SetString(key, u"DisplayName", info.DisplayName);
-    registry.SetString(key, u"UninstallString", QuotedPath(info.UninstallString));
-    registry.SetString(key, u"DisplayIcon", info.DisplayIcon);
-    registry.SetString(key, u"DisplayVersion", info.DisplayVersion);
-    registry.SetString(key, u"Publisher", info.Publisher);
+    registry.SetString(key, DisplayNameValue, info.DisplayName);
+    registry.SetString(key, UninstallStringValue, QuotedPath(info.UninstallString));
+    registry.SetString(key, DisplayIconValue, info.DisplayIcon);
+    registry.SetString(key, DisplayVersionValue, info.DisplayVersion);
+    registry.SetString(key, PublisherValue, info.Publisher);
     registry.CloseKey(key);
     return true;
 }

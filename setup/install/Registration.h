@@ -3,15 +3,14 @@
 // Both keys are opened in the setup's default registry view (the 32-bit view on 64-bit Windows). Program
 // paths are written in quotes, so that a path with spaces names one program only.
 
+#include "installation/InstallationNames.h"
+#include "installation/RegUninstallInfo.h"
 #include "platform/api/Registry.h"
-#include "setup/install/RegUninstallInfo.h"
 
 #include <cstdint>
 #include <string>
 
 namespace tonvel {
-
-inline constexpr char16_t RunKeyPath[] = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 enum WRITE_RUN_VALUE_RESULT : int32_t {
     WRITE_RUN_VALUE_OK = 0,

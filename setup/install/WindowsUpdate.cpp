@@ -3,6 +3,7 @@
 #include "foundation/helpers/DebugTrace.h"
 #include "foundation/helpers/RunProgram.h"
 #include "foundation/helpers/WindowsPackages.h"
+#include "installation/InstallationPaths.h"
 #include "setup/install/InstallPayload.h"
 #include "setup/install/InstallSteps.h"
 
@@ -25,7 +26,7 @@ void TraceFailure(const Platform& platform, std::u16string_view method, std::u16
 }
 
 std::u16string PackagePath(const INSTALL_CONTEXT& context) {
-    return context.folders.SystemFolder + UpdatePackageFileName;
+    return UpdatePackagePath(context.folders);
 }
 
 // Whether this Windows needs the update: 64-bit Windows 7 with a service pack, each other case traced.

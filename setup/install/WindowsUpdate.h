@@ -2,14 +2,13 @@
 // The Windows update KB3033929 that the product needs on 64-bit Windows 7 with a service pack: its package
 // file written in step 5 on every system, and installed in step 8 where it is needed and missing.
 
+#include "installation/InstallationNames.h"
 #include "setup/install/InstallContext.h"
 
 #include <cstdint>
 
 namespace tonvel {
 
-inline constexpr char16_t UpdateName[] = u"KB3033929";
-inline constexpr char16_t UpdatePackageFileName[] = u"Windows6.1-KB3033929-x64.msu";
 inline constexpr int32_t UpdateWindows7Family = 4;
 
 // Results of writing the package file (0 otherwise; a file that could not be written is only traced).

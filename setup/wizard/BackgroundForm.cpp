@@ -54,7 +54,7 @@ TBackgroundForm::TBackgroundForm(ui::CApplication& app, const Platform& platform
 
 std::u16string TBackgroundForm::ConfigValue(const std::u16string& key) const {
     std::u16string value;
-    ReadIniString(*m_Platform.profile, m_ProgramFolder + SetupConfigFileName, InstallSection, key, value);
+    ReadIniString(*m_Platform.profile, m_ProgramFolder + ConfigFileName, InstallSection, key, value);
     return value;
 }
 

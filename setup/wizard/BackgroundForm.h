@@ -3,6 +3,7 @@
 // primary screen, or the configured width and height at the screen's top-left corner. Created first, it is
 // the application's main window; when first shown it shows the wizard.
 
+#include "foundation/config/ProductNames.h"
 #include "platform/api/Platform.h"
 #include "ui/core/Ui.h"
 
@@ -11,7 +12,6 @@
 
 namespace tonvel {
 
-inline constexpr char16_t SetupConfigFileName[] = u"AudioConfig.cfg";
 inline constexpr char16_t InstallSection[] = u"Install";
 inline constexpr int32_t BackgroundDesignWidth = 651;
 inline constexpr int32_t BackgroundDesignHeight = 338;

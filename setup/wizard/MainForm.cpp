@@ -5,6 +5,7 @@
 #include "foundation/helpers/FileVersion.h"
 #include "foundation/helpers/WindowsVersion.h"
 #include "foundation/helpers/Wow64.h"
+#include "installation/InstallationPaths.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/Machine.h"
 #include "platform/api/Processes.h"
@@ -23,7 +24,6 @@ constexpr int32_t kButtonWidth = 75;
 constexpr int32_t kButtonHeight = 25;
 constexpr int32_t kLabelFontHeight = 13;
 constexpr char16_t kFontName[] = u"Tahoma";
-constexpr char16_t kExeSuffix[] = u".exe";
 
 } // namespace
 
@@ -142,7 +142,7 @@ int32_t TMainForm::Create(ui::CUiError* error) {
     m_Family = 2;
     if (GetWindowsVersion(*m_Platform.system, &m_Family, &m_Version, &m_ServicePack) != WINDOWS_VERSION_OK)
         Trace(m_Platform, u"***** Get Windows Version FAIL! *****\n");
-    LoadApplicationConfig(m_Platform, CONFIG_PROGRAM::Setup, SetupConfigFileName, program, m_Folders);
+    LoadApplicationConfig(m_Platform, CONFIG_PROGRAM::Setup, ConfigFileName, program, m_Folders);
     ui::CPicture icon;
     const int32_t status =
         App().LoadPicture(m_Folders.SourceFolderFullPath + m_Folders.InstallIconFileName, icon, error);
@@ -150,8 +150,7 @@ int32_t TMainForm::Create(ui::CUiError* error) {
     App().SetIcon(icon);
     SetIcon(icon);
     App().SetTitle(m_Folders.InstallAppTitle);
-    const std::u16string uninstaller =
-        m_Folders.InstallFolderFullPath + m_Folders.UninstallFileName + kExeSuffix;
+    const std::u16string uninstaller = UninstallProgramPath(m_Folders);
     m_Uninstall = {UninstallKeyPath, m_Folders.UninstallDisplayName,
                    uninstaller,      uninstaller,
                    m_FileVersion,    m_Folders.Publisher};
@@ -162,8 +161,8 @@ int32_t TMainForm::Create(ui::CUiError* error) {
 void TMainForm::FormShow() {
     TraceEnter(m_Platform, u"TMainForm::FormShow");
     m_Background.MoveToRectangle();
-    if (!LoadDeviceGroup(m_UsbGroup, UsbGroupSection, UsbGroupName)) return;
-    if (!LoadDeviceGroup(m_HidGroup, HidGroupSection, HidGroupName)) return;
+    if (!LoadDeviceGroup(m_UsbGroup, UsbDeviceIdSection, UsbGroupName)) return;
+    if (!LoadDeviceGroup(m_HidGroup, HidDeviceIdSection, HidGroupName)) return;
     m_Notebook->SetActivePageIndex(LanguagePage);
     const std::u16string current = ReadCurrentLanguage();
     FillLanguageList(current);
@@ -179,7 +178,7 @@ void TMainForm::FormShow() {
 
 // A group that cannot be loaded ends the program before the user can act (nothing is installed).
 bool TMainForm::LoadDeviceGroup(CDeviceIdMgr& group, const char16_t* section, const char16_t* name) {
-    if (group.Load(*m_Platform.files, m_Folders.SourceFolderFullPath + SetupConfigFileName, section) !=
+    if (group.Load(*m_Platform.files, m_Folders.SourceFolderFullPath + ConfigFileName, section) !=
         kDeviceIdLoaded) {
         App().Terminate();
         return false;
@@ -219,7 +218,7 @@ void TMainForm::FinishBitBtnClick() {
     } else {
         SHELL_EXECUTE_INFO info;
         info.mask = SEE_MASK_NOCLOSEPROCESS_FLAG | SEE_MASK_FLAG_NO_UI_FLAG;
-        info.file = m_Folders.InstallFolderFullPath + m_Folders.APPFileName + kExeSuffix;
+        info.file = PanelProgramPath(m_Folders);
         info.parameters = info.file;
         m_Platform.processes->RunShellExecuteEx(info);
     }

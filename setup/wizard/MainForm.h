@@ -6,9 +6,10 @@
 
 #include "foundation/config/ApplicationFolderPath.h"
 #include "foundation/devid/DeviceIdMgr.h"
+#include "installation/InstallationNames.h"
+#include "installation/RegUninstallInfo.h"
 #include "platform/api/Platform.h"
 #include "setup/install/InstallSequence.h"
-#include "setup/install/RegUninstallInfo.h"
 #include "setup/wizard/SetupLanguage.h"
 #include "ui/core/Ui.h"
 
@@ -23,10 +24,6 @@ class TBackgroundForm;
 inline constexpr uint32_t WmInstallProgress = ui::UiWmUser + 32; // wParam: 0-100
 inline constexpr uint32_t WmInstallDone = ui::UiWmUser + 33;
 inline constexpr uint32_t WorkerEndDelayMs = 500; // before the worker posts its completion
-inline constexpr char16_t UsbGroupSection[] = u"USB_VID_PID";
-inline constexpr char16_t UsbGroupName[] = u"ORV USB DeviceId Group";
-inline constexpr char16_t HidGroupSection[] = u"HID_VID_PID";
-inline constexpr char16_t HidGroupName[] = u"ORV HID DeviceId Group";
 inline constexpr char16_t WizardCaption[] = u"ORV 7.1 USB Audio Setup";
 inline constexpr size_t FileVersionMax = 31;
 

@@ -22,7 +22,7 @@ std::u16string TMainForm::LanguageRoot() const {
 
 std::u16string TMainForm::ReadCurrentLanguage() const {
     std::u16string language;
-    ReadIniString(*m_Platform.profile, m_Folders.SourceFolderFullPath + SetupConfigFileName, kLanguageSection,
+    ReadIniString(*m_Platform.profile, m_Folders.SourceFolderFullPath + ConfigFileName, kLanguageSection,
                   kDefaultLanguageKey, language);
     return language;
 }
@@ -32,9 +32,8 @@ int32_t TMainForm::FillLanguageList(const std::u16string& current) {
     m_Combo->ClearItems();
     m_OriginalCombo->ClearItems();
     m_DirectoryList->SetDirectory(LanguageRoot());
-    const std::vector<LANGUAGE_CHOICE> offered =
-        OfferedLanguages(*m_Platform.profile, m_Folders.SourceFolderFullPath + SetupConfigFileName,
-                         m_DirectoryList->SubFolders());
+    const std::vector<LANGUAGE_CHOICE> offered = OfferedLanguages(
+        *m_Platform.profile, m_Folders.SourceFolderFullPath + ConfigFileName, m_DirectoryList->SubFolders());
     for (const LANGUAGE_CHOICE& choice : offered) {
         const int32_t index = m_OriginalCombo->AddItem(choice.Folder);
         m_Combo->AddItem(choice.DisplayName);
@@ -88,8 +87,8 @@ void TMainForm::ApplyLabelEntry(SETUP_LABEL entry, ui::CLabel& label) {
 }
 
 void TMainForm::StoreCurrentLanguage(const std::u16string& language) {
-    WriteIniString(*m_Platform.profile, m_Folders.SourceFolderFullPath + SetupConfigFileName,
-                   kLanguageSection, kDefaultLanguageKey, language);
+    WriteIniString(*m_Platform.profile, m_Folders.SourceFolderFullPath + ConfigFileName, kLanguageSection,
+                   kDefaultLanguageKey, language);
 }
 
 void TMainForm::ComboBoxChange() {

@@ -1,12 +1,11 @@
-#include "setup/install/PanelClose.h"
+#include "installation/PanelClose.h"
 #include "uninstall/engine/UninstallSteps.h"
 
 namespace tonvel {
 
 void ClosePanel(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     const Platform& platform = context.platform;
-    const std::u16string panel =
-        context.folders.InstallFolderFullPath + context.folders.APPFileName + ExeSuffix;
+    const std::u16string panel = PanelProgramPath(context.folders);
     const PANELS_CLOSED closed = CloseRunningPanels(platform, panel);
     if (closed == PANELS_CLOSED::NoneRan) return;
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::Program, panel);

@@ -1,6 +1,6 @@
+#include "installation/DeviceRestart.h"
+#include "installation/NativeSystemAccess.h"
 #include "platform/api/Registry.h"
-#include "setup/install/InstallSteps.h"
-#include "uninstall/engine/NativeSystemAccess.h"
 #include "uninstall/engine/RemoveFile.h"
 #include "uninstall/engine/UninstallSteps.h"
 
@@ -8,17 +8,14 @@ namespace tonvel {
 
 namespace {
 
-// The filter detached with the setup's own device functions, which read the USB group from the context.
-// A device that could not be restarted keeps the old filter loaded until Windows restarts.
+// The filter detached with the device functions the setup uses too. A device that could not be restarted
+// keeps the old filter loaded until Windows restarts.
 UNINSTALL_ITEM DetachFilter(const UNINSTALL_CONTEXT& context) {
-    const _REG_UNINSTALL_INFO noUninstallInfo;
-    const CDeviceIdMgr noHidGroup;
-    const INSTALL_WARNINGS noWarnings;
-    const INSTALL_CONTEXT install{context.platform, context.folders, noUninstallInfo, context.usbGroup,
-                                  noHidGroup,       noWarnings,      context.wow64};
-    DetachFilterAndRestart(install);
+    bool restartNeeded = false;
+    DetachFilterAndRestart(MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64},
+                           restartNeeded);
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::DeviceFilter, FilterDriverName);
-    if (install.restartNeeded) {
+    if (restartNeeded) {
         item.Status = ITEM_STATUS::RemovedAtRestart;
         item.Reason = ITEM_REASON::InUse;
     }
@@ -45,10 +42,9 @@ UNINSTALL_ITEM RemoveRegistryKey(IRegistry& registry, const std::u16string& keyP
 
 void RemoveFilterDriver(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     list.push_back(DetachFilter(context));
-    list.push_back(RemoveRegistryKey(*context.platform.registry, DriverServiceKeyPath));
+    list.push_back(RemoveRegistryKey(*context.platform.registry, DriverServiceKeyPath(FilterDriverName)));
     CNativeSystemAccess native(context.platform, context.wow64);
-    list.push_back(RemoveInstalledFile(context, context.folders.NativeSystemFolder + DriverFileName,
-                                       IN_USE_FILE::DeleteInPlace));
+    list.push_back(RemoveInstalledFile(context, DriverFilePath(context.folders), IN_USE_FILE::DeleteInPlace));
 }
 
 } // namespace tonvel

@@ -1,6 +1,5 @@
 #include "platform/api/Environment.h"
 #include "platform/api/Registry.h"
-#include "setup/install/RegUninstallInfo.h"
 #include "uninstall/engine/RemoveFile.h"
 #include "uninstall/engine/UninstallSteps.h"
 
@@ -26,7 +25,8 @@ void RemoveRegistration(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) 
     IRegistry& registry = *context.platform.registry;
     if (!context.folders.APPFileName.empty())
         list.push_back(RemoveRunValue(registry, context.folders.APPFileName));
-    for (const char16_t* key : {UninstallKeyPath, UsbGroupKeyPath, HidGroupKeyPath})
+    for (const std::u16string& key : {std::u16string(UninstallKeyPath), DeviceIdGroupKeyPath(UsbGroupName),
+                                      DeviceIdGroupKeyPath(HidGroupName)})
         list.push_back(RemoveRegistryKey(registry, key));
 }
 
@@ -34,12 +34,12 @@ void RemoveShortcuts(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     const _APPLICATION_FOLDER_PATH& folders = context.folders;
     std::u16string programs;
     if (context.platform.environment->FolderPath(FolderCommonPrograms, programs) != FolderOk) return;
-    const std::u16string folder = WithBackslash(programs) + folders.ShortcutFolderName;
+    const std::u16string folder = ShortcutFolderPath(programs, folders);
     for (const std::u16string* name :
          {&folders.AppShortcutName, &folders.UninstallShortcutName, &folders.UserManualShortcutName}) {
         if (name->empty()) continue;
-        list.push_back(RemoveInstalledFile(context, WithBackslash(folder) + *name + LinkSuffix,
-                                           IN_USE_FILE::DeleteInPlace));
+        list.push_back(
+            RemoveInstalledFile(context, ShortcutPath(programs, folders, *name), IN_USE_FILE::DeleteInPlace));
     }
     // Without a folder name the links lie in the programs folder itself, which is not ours.
     if (!folders.ShortcutFolderName.empty()) list.push_back(RemoveInstalledFolder(context, folder, list));

@@ -70,12 +70,6 @@ bool GoesAtRestart(const UNINSTALL_LIST& done, const std::u16string& path) {
 
 } // namespace
 
-std::u16string WithBackslash(std::u16string folder) {
-    folder = WithoutBackslash(std::move(folder));
-    folder.push_back(u'\\');
-    return folder;
-}
-
 UNINSTALL_ITEM RemoveInstalledFile(const UNINSTALL_CONTEXT& context, const std::u16string& path,
                                    IN_USE_FILE inUse) {
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::File, path);

@@ -3,6 +3,7 @@
 // in use (a running program, a loaded driver) is deleted when Windows restarts: when it lies in a folder
 // that should go, it is first moved into the parking folder so that the folder can be removed now.
 
+#include "installation/InstallationPaths.h"
 #include "uninstall/engine/UninstallContext.h"
 
 #include <string>
@@ -24,8 +25,5 @@ UNINSTALL_ITEM RemoveInstalledFile(const UNINSTALL_CONTEXT& context, const std::
 // registered for deletion at the next restart after them.
 UNINSTALL_ITEM RemoveInstalledFolder(const UNINSTALL_CONTEXT& context, const std::u16string& folder,
                                      const UNINSTALL_LIST& done);
-
-// A folder path with exactly one trailing backslash.
-std::u16string WithBackslash(std::u16string folder);
 
 } // namespace tonvel

@@ -1,7 +1,7 @@
+#include "installation/NativeSystemAccess.h"
+#include "installation/ServiceControl.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/Services.h"
-#include "setup/install/ServiceControl.h"
-#include "uninstall/engine/NativeSystemAccess.h"
 #include "uninstall/engine/RemoveFile.h"
 #include "uninstall/engine/UninstallSteps.h"
 
@@ -43,8 +43,8 @@ UNINSTALL_ITEM RemoveService(const Platform& platform) {
 void RemoveHelperService(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     list.push_back(RemoveService(context.platform));
     CNativeSystemAccess native(context.platform, context.wow64);
-    list.push_back(RemoveInstalledFile(context, context.folders.NativeSystemFolder + ServiceProgramFileName,
-                                       IN_USE_FILE::DeleteInPlace));
+    list.push_back(
+        RemoveInstalledFile(context, ServiceProgramPath(context.folders), IN_USE_FILE::DeleteInPlace));
 }
 
 } // namespace tonvel

@@ -5,7 +5,6 @@
 #include "foundation/config/ApplicationFolderPath.h"
 #include "foundation/devid/DeviceIdMgr.h"
 #include "platform/api/Platform.h"
-#include "setup/install/PanelClose.h"
 #include "uninstall/engine/UninstallItem.h"
 
 #include <cstdint>
@@ -13,8 +12,6 @@
 #include <string>
 
 namespace tonvel {
-
-// How long a running control panel is given to end after the exit broadcast.
 
 struct UNINSTALL_OPTIONS {
     bool KeepUserSettings = true;

@@ -2,23 +2,14 @@
 // The removal steps, in the order the uninstaller runs them; each appends what it took back (or could not)
 // to the list.
 
-// The names the setup writes under: the Run key, the service program's and the update package's file
-// names, the program suffix.
-#include "setup/install/InstallPayload.h"
-#include "setup/install/InstallService.h"
-#include "setup/install/Registration.h"
-#include "setup/install/WindowsUpdate.h"
+// The names and places the setup writes to.
+#include "installation/InstallationNames.h"
+#include "installation/InstallationPaths.h"
 #include "uninstall/engine/UninstallContext.h"
 
 namespace tonvel {
 
 class IRegistry;
-
-inline constexpr char16_t UsbGroupKeyPath[] = u"SOFTWARE\\ORV USB DeviceId Group";
-inline constexpr char16_t HidGroupKeyPath[] = u"SOFTWARE\\ORV HID DeviceId Group";
-inline constexpr char16_t DriverServiceKeyPath[] = u"SYSTEM\\CurrentControlSet\\Services\\Pelix";
-inline constexpr char16_t DriverFileName[] = u"drivers\\Pelix.sys"; // in the native system folder
-inline constexpr char16_t LinkSuffix[] = u".lnk";
 
 // A key under HKEY_LOCAL_MACHINE with everything below it, in the program's own registry view.
 UNINSTALL_ITEM RemoveRegistryKey(IRegistry& registry, const std::u16string& keyPath);

@@ -1,7 +1,7 @@
 #include "uninstall/engine/UninstallTexts.h"
 
 #include "foundation/config/IniString.h"
-#include "uninstall/engine/ShippedFiles.h"
+#include "installation/InstallationPaths.h"
 
 namespace tonvel {
 
@@ -40,8 +40,8 @@ UNINSTALL_TEXTS DefaultUninstallTexts() {
 
 std::u16string InstalledLanguageFile(IProfileStrings& profile, const _APPLICATION_FOLDER_PATH& folders) {
     std::u16string language;
-    if (ReadIniString(profile, folders.InstallFolderFullPath + InstalledConfigFileName, LanguageSection,
-                      DefaultLanguageKey, language) != 0 ||
+    if (ReadIniString(profile, InstalledConfigPath(folders), LanguageSection, DefaultLanguageKey, language) !=
+            0 ||
         folders.LanguageFolderName.empty())
         return {};
     return folders.InstallFolderFullPath + folders.LanguageFolderName + u"\\" + language + u"\\" +
@@ -50,8 +50,7 @@ std::u16string InstalledLanguageFile(IProfileStrings& profile, const _APPLICATIO
 
 UNINSTALL_TEXTS LoadUninstallTexts(IProfileStrings& profile, const _APPLICATION_FOLDER_PATH& folders) {
     UNINSTALL_TEXTS texts = DefaultUninstallTexts();
-    ReadIniString(profile, folders.InstallFolderFullPath + InstalledConfigFileName, UninstallSection,
-                  UninstallTitleKey, texts.Caption);
+    ReadIniString(profile, InstalledConfigPath(folders), UninstallSection, UninstallTitleKey, texts.Caption);
     const std::u16string file = InstalledLanguageFile(profile, folders);
     if (file.empty()) return texts;
     for (size_t i = 0; i < UninstallTextCount; ++i)

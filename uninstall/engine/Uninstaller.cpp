@@ -1,34 +1,33 @@
 #include "uninstall/engine/Uninstaller.h"
 
 #include "foundation/config/ApplicationConfig.h"
+#include "foundation/config/ProductNames.h"
 #include "platform/api/SystemInfo.h"
-#include "uninstall/engine/ShippedFiles.h"
 #include "uninstall/engine/UninstallSteps.h"
 
 namespace tonvel {
 
 namespace {
 
-inline constexpr char16_t UsbGroupSection[] = u"USB_VID_PID";
-
-using UNINSTALL_STEP = void (*)(const UNINSTALL_CONTEXT&, UNINSTALL_LIST&);
-
-// The steps in their order with the progress posted after each.
-struct STEP_ENTRY {
-    UNINSTALL_STEP Step;
-    int32_t Progress;
-};
-constexpr STEP_ENTRY kSteps[] = {
-    {ClosePanel, 10},      {RemoveHelperService, 25},  {RemoveFilterDriver, 40}, {RemoveRegistration, 55},
-    {RemoveShortcuts, 65}, {RemoveInstalledFiles, 85}, {RemoveUserData, 95},     {RemoveUpdatePackage, 100}};
+constexpr REMOVAL_STEP_ENTRY kSteps[] = {{REMOVAL_STEP::ClosePanel, ClosePanel, 10},
+                                         {REMOVAL_STEP::HelperService, RemoveHelperService, 25},
+                                         {REMOVAL_STEP::FilterDriver, RemoveFilterDriver, 40},
+                                         {REMOVAL_STEP::Registration, RemoveRegistration, 55},
+                                         {REMOVAL_STEP::Shortcuts, RemoveShortcuts, 65},
+                                         {REMOVAL_STEP::InstalledFiles, RemoveInstalledFiles, 85},
+                                         {REMOVAL_STEP::UserData, RemoveUserData, 95},
+                                         {REMOVAL_STEP::UpdatePackage, RemoveUpdatePackage, 100}};
 
 } // namespace
 
+std::span<const REMOVAL_STEP_ENTRY> RemovalSteps() {
+    return kSteps;
+}
+
 bool LoadInstalledConfiguration(const Platform& platform, const std::u16string& installedProgram,
                                 _APPLICATION_FOLDER_PATH& folders, CDeviceIdMgr& usbGroup) {
-    LoadApplicationConfig(platform, CONFIG_PROGRAM::Setup, InstalledConfigFileName, installedProgram,
-                          folders);
-    usbGroup.Load(*platform.files, folders.SourceFolderFullPath + InstalledConfigFileName, UsbGroupSection);
+    LoadApplicationConfig(platform, CONFIG_PROGRAM::Setup, ConfigFileName, installedProgram, folders);
+    usbGroup.Load(*platform.files, folders.SourceFolderFullPath + ConfigFileName, UsbDeviceIdSection);
     // Without these names the install folder would be Program Files itself: nothing may be touched.
     return !folders.InstallFolderName.empty() && !folders.APPFileName.empty() &&
            !folders.UninstallFileName.empty();
@@ -40,8 +39,8 @@ bool MayUninstall(const Platform& platform) {
 
 int32_t RunUninstall(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     if (!MayUninstall(context.platform)) return UninstallNotAdministrator;
-    for (const STEP_ENTRY& entry : kSteps) {
-        entry.Step(context, list);
+    for (const REMOVAL_STEP_ENTRY& entry : kSteps) {
+        entry.Run(context, list);
         context.Progress(entry.Progress);
     }
     return UninstallResultOf(list);

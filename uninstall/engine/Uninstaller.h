@@ -4,9 +4,11 @@
 // rest goes at the next restart of Windows, 1 when something stays (the list tells what and why), 740
 // without administrator rights and 2 without the installed configuration (nothing touched in these two).
 
+#include "installation/InstallationTable.h"
 #include "uninstall/engine/UninstallContext.h"
 
 #include <cstdint>
+#include <span>
 
 namespace tonvel {
 
@@ -16,6 +18,17 @@ inline constexpr int32_t UninstallNoConfiguration = 2;    // ERROR_FILE_NOT_FOUN
 inline constexpr int32_t UninstallNotAdministrator = 740; // ERROR_ELEVATION_REQUIRED
 inline constexpr int32_t UninstallCancelled = 1602;       // ERROR_INSTALL_USEREXIT
 inline constexpr int32_t UninstallRestartNeeded = 3010;   // ERROR_SUCCESS_REBOOT_REQUIRED
+
+using UNINSTALL_STEP = void (*)(const UNINSTALL_CONTEXT&, UNINSTALL_LIST&);
+
+// The removal steps in their order, each with its place in the installation table and the progress posted
+// after it.
+struct REMOVAL_STEP_ENTRY {
+    REMOVAL_STEP Step;
+    UNINSTALL_STEP Run;
+    int32_t Progress;
+};
+std::span<const REMOVAL_STEP_ENTRY> RemovalSteps();
 
 // The names the setup used, from the AudioConfig.cfg beside the installed uninstaller, and the USB
 // device-ID group of that file. False when the file does not give the install folder and program names.

@@ -9,8 +9,6 @@ namespace tonvel {
 
 namespace {
 
-inline constexpr char16_t AppDataVariable[] = u"APPDATA";
-
 // The folder with everything in it; what cannot go is listed.
 void RemoveTree(const UNINSTALL_CONTEXT& context, const std::u16string& folder, UNINSTALL_LIST& list) {
     IFileSystem& files = *context.platform.files;
@@ -32,9 +30,9 @@ void RemoveTree(const UNINSTALL_CONTEXT& context, const std::u16string& folder, 
 void RemoveUserData(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     std::u16string appData;
     if (context.folders.InstallFolderName.empty() ||
-        !context.platform.environment->Variable(AppDataVariable, appData) || appData.empty())
+        !context.platform.environment->Variable(UserFolderVariable, appData) || appData.empty())
         return;
-    const std::u16string folder = WithBackslash(appData) + context.folders.InstallFolderName;
+    const std::u16string folder = UserFolderPath(appData, context.folders);
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::UserData, folder);
     if (!context.platform.files->IsFolder(folder)) {
         item.Status = ITEM_STATUS::NotPresent;

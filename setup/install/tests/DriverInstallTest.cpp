@@ -1,6 +1,6 @@
+#include "installation/DeviceFilter.h"
+#include "installation/DeviceRestart.h"
 #include "platform/sim/SimWindows.h"
-#include "setup/install/DeviceFilter.h"
-#include "setup/install/DeviceRestart.h"
 #include "setup/install/DriverServiceKey.h"
 #include "setup/install/InstallFilterDriver.h"
 #include "setup/install/InstallSequence.h"

@@ -1,8 +1,8 @@
 #include "setup/install/InstallSequence.h"
 
+#include "installation/PanelClose.h"
 #include "platform/sim/SimWindows.h"
 #include "setup/install/InstallSteps.h"
-#include "setup/install/PanelClose.h"
 #include "setup/install/tests/StandInSteps.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "setup/install/InstallService.h"
 
+#include "installation/ServiceControl.h"
 #include "setup/install/InstallSteps.h"
-#include "setup/install/ServiceControl.h"
 #include "setup/install/tests/StepsMachine.h"
 
 #include <gtest/gtest.h>

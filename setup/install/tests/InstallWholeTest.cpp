@@ -1,11 +1,11 @@
 // The whole installation on a simulated 64-bit Windows, run by the 32-bit setup, with every payload a small
 // simulated resource.
 
+#include "installation/ServiceControl.h"
 #include "setup/install/InstallFilterDriver.h"
 #include "setup/install/InstallSequence.h"
 #include "setup/install/InstallService.h"
 #include "setup/install/Registration.h"
-#include "setup/install/ServiceControl.h"
 #include "setup/install/tests/StepsMachine.h"
 
 #include <gtest/gtest.h>

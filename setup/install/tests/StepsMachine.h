@@ -3,6 +3,7 @@
 // setup's configuration record read from it as the wizard reads it, and what the steps report.
 
 #include "foundation/config/ApplicationConfig.h"
+#include "installation/InstallationNames.h"
 #include "platform/sim/SimWindows.h"
 #include "setup/install/InstallContext.h"
 #include "setup/install/InstallPayload.h"

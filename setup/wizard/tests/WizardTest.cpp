@@ -53,7 +53,7 @@ TEST(Wizard, StartShowsBackgroundAndTheLanguagePageInTheStoredLanguage) {
 }
 
 TEST(Wizard, AMissingDeviceIdGroupEndsTheProgramBeforeTheUserCanAct) {
-    for (const char16_t* section : {UsbGroupSection, HidGroupSection}) {
+    for (const char16_t* section : {UsbDeviceIdSection, HidDeviceIdSection}) {
         SetupRun setup;
         setup.RemoveConfigLine(u"[" + std::u16string(section) + u"]"); // its entries join the section before
         setup.Start();

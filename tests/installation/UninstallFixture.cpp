@@ -1,9 +1,11 @@
-#include "uninstall/engine/tests/UninstallFixture.h"
+#include "tests/installation/UninstallFixture.h"
 
 #include "foundation/config/ApplicationConfig.h"
+#include "installation/InstallationNames.h"
+#include "installation/InstallationPaths.h"
+#include "installation/RegUninstallInfo.h"
 #include "setup/install/InstallPayload.h"
 #include "setup/install/InstallSequence.h"
-#include "setup/install/RegUninstallInfo.h"
 #include "uninstall/engine/UninstallSteps.h"
 #include "uninstall/engine/Uninstaller.h"
 
@@ -105,15 +107,23 @@ void UNINSTALL_MACHINE::PrepareSetup() {
 
 void UNINSTALL_MACHINE::Install() {
     // The wizard writes the device-ID groups when it is first shown, then runs the install sequence.
-    setupUsb.SaveToRegistry(sim.Registry(), u"ORV USB DeviceId Group");
-    setupHid.SaveToRegistry(sim.Registry(), u"ORV HID DeviceId Group");
-    const std::u16string uninstaller = setup.InstallFolderFullPath + setup.UninstallFileName + ExeSuffix;
+    SaveDeviceGroups();
+    RunInstallSequence(DefaultInstallSteps());
+}
+
+void UNINSTALL_MACHINE::SaveDeviceGroups() {
+    setupUsb.SaveToRegistry(sim.Registry(), UsbGroupName);
+    setupHid.SaveToRegistry(sim.Registry(), HidGroupName);
+}
+
+void UNINSTALL_MACHINE::RunInstallSequence(INSTALL_STEPS steps) {
+    const std::u16string uninstaller = UninstallProgramPath(setup);
     const _REG_UNINSTALL_INFO uninstall{
         UninstallKeyPath, setup.UninstallDisplayName, uninstaller, uninstaller, u"1.0.0.0", setup.Publisher};
     const INSTALL_WARNINGS warnings;
     INSTALL_CONTEXT context{sim.platform(), setup, uninstall, setupUsb, setupHid, warnings};
     context.wow64 = sim.Situation() == SIM_SITUATION::Wow64;
-    installResult = CInstallSequence(context, DefaultInstallSteps()).Run();
+    installResult = CInstallSequence(context, std::move(steps)).Run();
 }
 
 int32_t UNINSTALL_MACHINE::Uninstall(bool keepUserSettings) {

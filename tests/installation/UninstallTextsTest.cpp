@@ -1,6 +1,6 @@
 #include "uninstall/engine/UninstallTexts.h"
 
-#include "uninstall/engine/tests/UninstallFixture.h"
+#include "tests/installation/UninstallFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "setup/install/DeviceFilter.h"
+#include "installation/DeviceFilter.h"
 
-#include "setup/install/DeviceProperties.h"
+#include "installation/DeviceProperties.h"
 
 #include <string>
 #include <vector>

@@ -1,13 +1,13 @@
-#include "setup/install/DeviceRestart.h"
+#include "installation/DeviceRestart.h"
 
 #include "foundation/helpers/BinaryFile.h"
 #include "foundation/helpers/ResourceBytes.h"
+#include "installation/DeviceFilter.h"
+#include "installation/InstallationNames.h"
 #include "platform/api/Environment.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/Processes.h"
 #include "platform/api/SystemInfo.h"
-#include "setup/install/DeviceFilter.h"
-#include "setup/install/InstallSteps.h"
 
 namespace tonvel {
 
@@ -59,10 +59,6 @@ int32_t RunHelperFile(const Platform& platform, const std::u16string& commandLin
     return result;
 }
 
-void RestartDirectly(const INSTALL_CONTEXT& context, DeviceListHandle list, const DEVICE_INFO_DATA& device) {
-    if (!RestartDevice(*context.platform.deviceInstall, list, device)) context.NeedWindowsRestart();
-}
-
 } // namespace
 
 bool RestartDevice(IDeviceInstall& install, DeviceListHandle list, const DEVICE_INFO_DATA& device) {
@@ -99,23 +95,32 @@ int32_t RunDeviceRestartHelper(const Platform& platform, const std::vector<std::
     return result;
 }
 
-int32_t RestartMatchingDevices(const INSTALL_CONTEXT& context) {
-    IDeviceInstall& install = *context.platform.deviceInstall;
+int32_t RestartMatchingDevices(const MATCHING_DEVICES& devices, bool& restartNeeded) {
+    IDeviceInstall& install = *devices.platform.deviceInstall;
     std::vector<std::u16string> instanceIds;
     const int32_t pass = ForEachMatchingDevice(install, kHidSetupClass, SetupHardwareIdPattern,
-                                               context.usbGroup, kDigcfAllClasses | kDigcfPresent,
+                                               devices.usbGroup, kDigcfAllClasses | kDigcfPresent,
                                                [&](DeviceListHandle list, const DEVICE_INFO_DATA& device) {
-                                                   if (!context.wow64)
-                                                       return RestartDirectly(context, list, device);
+                                                   if (!devices.wow64) {
+                                                       if (!RestartDevice(install, list, device))
+                                                           restartNeeded = true;
+                                                       return;
+                                                   }
                                                    std::u16string id;
                                                    if (install.GetDeviceInstanceId(list, device, id))
                                                        instanceIds.push_back(std::move(id));
                                                    else
-                                                       context.NeedWindowsRestart();
+                                                       restartNeeded = true;
                                                });
-    if (!instanceIds.empty() && RunDeviceRestartHelper(context.platform, instanceIds) != HelperRestarted)
-        context.NeedWindowsRestart();
+    if (!instanceIds.empty() && RunDeviceRestartHelper(devices.platform, instanceIds) != HelperRestarted)
+        restartNeeded = true;
     return pass;
+}
+
+void DetachFilterAndRestart(const MATCHING_DEVICES& devices, bool& restartNeeded) {
+    if (RemoveUpperFilter(*devices.platform.deviceInstall, kHidSetupClass, SetupHardwareIdPattern,
+                          devices.usbGroup, FilterDriverName) == DevicePassDone)
+        RestartMatchingDevices(devices, restartNeeded);
 }
 
 } // namespace tonvel

@@ -1,8 +1,10 @@
 #include "uninstall/engine/Uninstaller.h"
 
+#include "foundation/config/ProductNames.h"
+#include "installation/PanelClose.h"
 #include "setup/install/InstallSequence.h"
+#include "tests/installation/UninstallFixture.h"
 #include "uninstall/engine/UninstallReport.h"
-#include "uninstall/engine/tests/UninstallFixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -77,7 +79,7 @@ TEST(Uninstall, ARunningPanelIsAskedToQuitAndWaitedFor) {
     const std::u16string panel = machine.Installed(u"Tonvel.exe");
     machine.sim.Processes().AddRunning(panel);
     CSimWindows& sim = machine.sim;
-    const uint32_t exitMessage = sim.WindowSystem().RegisterMessage(AppExitMessageName);
+    const uint32_t exitMessage = sim.WindowSystem().RegisterMessage(ExitMessageName);
     sim.WindowSystem().AddReceiver([&](uint32_t message, uint64_t, int64_t) {
         if (message == exitMessage) sim.Processes().EndProcessesOf(panel);
     });

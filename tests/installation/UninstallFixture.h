@@ -3,8 +3,9 @@
 // and service), what the setup writes into it, and the uninstaller run against it.
 
 #include "platform/sim/SimWindows.h"
+#include "setup/install/InstallSequence.h"
+#include "tests/installation/SimSnapshot.h"
 #include "uninstall/engine/UninstallContext.h"
-#include "uninstall/engine/tests/SimSnapshot.h"
 
 #include <string>
 
@@ -24,6 +25,9 @@ struct UNINSTALL_MACHINE {
     // user unpacked the setup, not part of the installation).
     void Install();
     int32_t installResult = -1;
+    // The two parts of Install: the wizard's device-ID groups, and the install sequence with these steps.
+    void SaveDeviceGroups();
+    void RunInstallSequence(INSTALL_STEPS steps);
     // Loads the installed configuration and runs the uninstaller; the exit code.
     int32_t Uninstall(bool keepUserSettings);
 

@@ -1,13 +1,10 @@
 #pragma once
 // The six strings of the product's Uninstall entry, filled when the wizard is created and written by
-// install step 4.
+// install step 4 (the key and the value names are in InstallationNames.h).
 
 #include <string>
 
 namespace tonvel {
-
-inline constexpr char16_t UninstallKeyPath[] =
-    u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ORV72xxAudioExt";
 
 struct _REG_UNINSTALL_INFO {
     std::u16string KeyPath;         // under HKEY_LOCAL_MACHINE

@@ -12,6 +12,8 @@
 
 namespace tonvel {
 
+class CDeviceIdMgr;
+
 // The helper program: resource "DEVRESTART" 111, run from a folder of its own under %TEMP% with the
 // device instance IDs as its arguments.
 inline constexpr char16_t DeviceRestartResourceType[] = u"DEVRESTART";
@@ -41,5 +43,19 @@ std::u16string DeviceRestartCommandLine(const std::u16string& program,
 // DeviceRestartWaitMs, and deletes the file and its folder. The helper's exit code or HelperNotRun /
 // HelperTimedOut.
 int32_t RunDeviceRestartHelper(const Platform& platform, const std::vector<std::u16string>& instanceIds);
+
+// The product's devices as the setup and the uninstaller handle them: the USB group that names them, and
+// whether the program runs under WOW64 (then the helper restarts them).
+struct MATCHING_DEVICES {
+    const Platform& platform;
+    const CDeviceIdMgr& usbGroup;
+    bool wow64 = false;
+};
+
+// Every present device of the USB group restarted: 0 after a full pass, 1 when the device list cannot be
+// had. `restartNeeded` is set when a device can be restarted only with Windows.
+int32_t RestartMatchingDevices(const MATCHING_DEVICES& devices, bool& restartNeeded);
+// The "Pelix" upper filter removed from every device of the USB group, which are then restarted.
+void DetachFilterAndRestart(const MATCHING_DEVICES& devices, bool& restartNeeded);
 
 } // namespace tonvel

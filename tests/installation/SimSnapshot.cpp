@@ -1,4 +1,4 @@
-#include "uninstall/engine/tests/SimSnapshot.h"
+#include "tests/installation/SimSnapshot.h"
 
 #include "base/text/Utf.h"
 

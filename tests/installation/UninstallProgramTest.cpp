@@ -1,9 +1,9 @@
 #include "uninstall/engine/UninstallProgram.h"
 
 #include "base/text/Utf.h"
+#include "tests/installation/UninstallFixture.h"
 #include "uninstall/engine/HandOver.h"
 #include "uninstall/engine/Uninstaller.h"
-#include "uninstall/engine/tests/UninstallFixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "uninstall/engine/NativeSystemAccess.h"
+#include "installation/NativeSystemAccess.h"
 
 #include "foundation/helpers/Wow64.h"
 

@@ -4,15 +4,20 @@
 // deletes exactly these (and the fixed files it knows by name), so that a file someone else put into the
 // install folder stays.
 
+#include "foundation/config/ApplicationFolderPath.h"
+#include "installation/InstallationNames.h"
+
 #include <cstdint>
 #include <span>
+#include <string>
+#include <vector>
 
 namespace tonvel {
 
 enum class SHIPPED_ROOT : int32_t {
     Skin,     // below InstallFolderFullPath + SkinFolderName
     Language, // below InstallFolderFullPath + LanguageFolderName
-    Manual,   // below InstallFolderFullPath + "Manual"
+    Manual,   // below InstallFolderFullPath + ManualFolderName
 };
 
 struct SHIPPED_FILE {
@@ -20,9 +25,13 @@ struct SHIPPED_FILE {
     const char16_t* Path; // relative to the root folder, with backslashes
 };
 
-inline constexpr char16_t ManualFolderName[] = u"Manual";
-inline constexpr char16_t InstalledConfigFileName[] = u"AudioConfig.cfg";
-
 std::span<const SHIPPED_FILE> ShippedFiles();
+
+// The shipped file's path in the install folder; empty when the configuration names no folder for its root.
+std::u16string ShippedFilePath(const _APPLICATION_FOLDER_PATH& folders, const SHIPPED_FILE& shipped);
+// Adds each folder between `base` (with its trailing backslash) and the file `path` below it that the list
+// does not hold yet, outermost first.
+void AddHoldingFolders(const std::u16string& base, const std::u16string& path,
+                       std::vector<std::u16string>& folders);
 
 } // namespace tonvel

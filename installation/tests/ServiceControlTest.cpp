@@ -1,4 +1,4 @@
-#include "setup/install/ServiceControl.h"
+#include "installation/ServiceControl.h"
 
 #include "platform/sim/SimWindows.h"
 

@@ -9,7 +9,8 @@
 
 namespace tonvel {
 
-inline constexpr uint32_t PanelExitWaitMs = 10000; // how long the panels get to end, all together
+inline constexpr uint32_t AppExitBroadcastTimeoutMs = 100; // each window gets this long for the message
+inline constexpr uint32_t PanelExitWaitMs = 10000;         // how long the panels get to end, all together
 
 // What became of the panels running from the panel's file.
 enum class PANELS_CLOSED { NoneRan, Ended, StillRunning };

@@ -1,4 +1,4 @@
-#include "setup/install/DeviceProperties.h"
+#include "installation/DeviceProperties.h"
 
 #include "foundation/devid/DeviceIdMgr.h"
 

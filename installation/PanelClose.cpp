@@ -1,9 +1,9 @@
-#include "setup/install/PanelClose.h"
+#include "installation/PanelClose.h"
 
+#include "foundation/config/ProductNames.h"
 #include "platform/api/Processes.h"
 #include "platform/api/SystemInfo.h"
 #include "platform/api/WindowSystem.h"
-#include "setup/install/InstallSequence.h"
 
 #include <vector>
 
@@ -27,7 +27,7 @@ bool AllEnded(const Platform& platform, const std::vector<PROCESS_HANDLE>& proce
 
 PANELS_CLOSED CloseRunningPanels(const Platform& platform, const std::u16string& panelFile) {
     const std::vector<PROCESS_HANDLE> processes = platform.processes->OpenProcessesOf(panelFile);
-    const uint32_t exitMessage = platform.windowSystem->RegisterMessage(AppExitMessageName);
+    const uint32_t exitMessage = platform.windowSystem->RegisterMessage(ExitMessageName);
     platform.windowSystem->Broadcast(exitMessage, 0, 0, AppExitBroadcastTimeoutMs);
     if (processes.empty()) return PANELS_CLOSED::NoneRan;
     const bool ended = AllEnded(platform, processes);

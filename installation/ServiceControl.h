@@ -2,6 +2,7 @@
 // The helper service through the service control manager: start it and wait until it runs, stop it and
 // wait until it has stopped, or send it a control code.
 
+#include "installation/InstallationNames.h"
 #include "platform/api/Platform.h"
 
 #include <cstdint>
@@ -9,7 +10,6 @@
 
 namespace tonvel {
 
-inline constexpr char16_t HelperServiceName[] = u"Castorel";
 inline constexpr int32_t ServiceStartRequest = 0; // other codes than these two are sent as control codes
 inline constexpr int32_t ServiceStopRequest = 1;
 inline constexpr int32_t ServiceResetControl = 128;
