@@ -1,7 +1,7 @@
 #include "features/Effects.h"
 
 #include "device/FilterChannel.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 

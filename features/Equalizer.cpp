@@ -3,7 +3,7 @@
 #include "features/NameList.h"
 #include "features/Thumb.h"
 #include "features/ThumbScale.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 #include <algorithm>
 #include <cstdio>

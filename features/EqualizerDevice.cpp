@@ -6,7 +6,7 @@
 #include "features/EqBandWrite.h"
 #include "features/Equalizer.h"
 #include "features/RegisterBits.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 

@@ -4,7 +4,7 @@
 // the buttons whose tag it owns; the window's sequences call its steps through the feature-step table.
 
 #include "features/FeatureContext.h"
-#include "panel/model/SkinApply.h"
+#include "skin/SkinApply.h"
 
 #include <cstdint>
 

@@ -4,12 +4,12 @@
 // metrics, the language's label styles, and the flags the features share.
 
 #include "device/DeviceLink.h"
-#include "panel/model/Language.h"
-#include "panel/model/PanelPage.h"
-#include "panel/model/PanelStatus.h"
-#include "panel/model/SkinSetting.h"
 #include "platform/api/Platform.h"
 #include "platform/api/WaveIn.h"
+#include "skin/Language.h"
+#include "skin/PanelPage.h"
+#include "skin/PanelStatus.h"
+#include "skin/SkinSetting.h"
 #include "ui/core/Ui.h"
 
 #include <string_view>

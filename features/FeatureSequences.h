@@ -3,7 +3,7 @@
 // steps.
 
 #include "features/FeatureSteps.h"
-#include "panel/model/PanelPage.h"
+#include "skin/PanelPage.h"
 
 #include <cstdint>
 #include <functional>

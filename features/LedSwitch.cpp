@@ -2,7 +2,7 @@
 
 #include "device/AudioService.h"
 #include "device/HidRegisterAccess.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 

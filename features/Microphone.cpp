@@ -1,7 +1,7 @@
 #include "features/Microphone.h"
 
 #include "features/Thumb.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,9 +1,9 @@
 #include "features/Profiles.h"
 
 #include "features/ProfilePlaces.h"
-#include "panel/model/ComponentTags.h"
-#include "panel/model/PanelStatus.h"
 #include "platform/api/Hid.h"
+#include "skin/ComponentTags.h"
+#include "skin/PanelStatus.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "features/NameList.h"
 #include "features/Thumb.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 #include <string>
 

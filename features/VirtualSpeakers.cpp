@@ -1,7 +1,7 @@
 #include "features/VirtualSpeakers.h"
 
 #include "features/NameList.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 namespace {

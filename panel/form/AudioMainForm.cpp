@@ -6,12 +6,12 @@
 #include "foundation/config/ApplicationConfig.h"
 #include "foundation/devid/DeviceIdMgr.h"
 #include "panel/form/AboutForm.h"
-#include "panel/model/ComponentTags.h"
 #include "platform/api/Environment.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/ProfileStrings.h"
 #include "platform/api/SystemInfo.h"
 #include "platform/api/WindowSystem.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 namespace {

@@ -7,11 +7,11 @@
 #include "features/PanelFeatures.h"
 #include "foundation/config/ApplicationFolderPath.h"
 #include "panel/form/MainFormLayout.h"
-#include "panel/model/Language.h"
-#include "panel/model/PanelStatus.h"
-#include "panel/model/SkinApply.h"
-#include "panel/model/SkinSetting.h"
 #include "platform/api/Platform.h"
+#include "skin/Language.h"
+#include "skin/PanelStatus.h"
+#include "skin/SkinApply.h"
+#include "skin/SkinSetting.h"
 #include "ui/core/Ui.h"
 
 #include <map>

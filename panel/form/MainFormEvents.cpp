@@ -4,7 +4,7 @@
 #include "features/FeatureSequences.h"
 #include "panel/form/AboutForm.h"
 #include "panel/form/AudioMainForm.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 namespace {

@@ -3,9 +3,9 @@
 
 #include "panel/form/AudioMainForm.h"
 #include "panel/form/SortedFolders.h"
-#include "panel/model/TabLayout.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/ProfileStrings.h"
+#include "skin/TabLayout.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // parent, tag and design defaults, created in z-order (first = bottom). Skin and language files refer to
 // these names; the mouse handlers dispatch on the tags.
 
-#include "panel/model/PanelPage.h"
+#include "skin/PanelPage.h"
 #include "ui/core/Ui.h"
 
 #include <cstdint>

@@ -3,8 +3,8 @@
 
 #include "panel/form/AudioMainForm.h"
 #include "panel/form/SortedFolders.h"
-#include "panel/model/RegionFile.h"
 #include "platform/api/FileSystem.h"
+#include "skin/RegionFile.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 #include "panel/form/MainFormLayout.h"
 #include "base/text/Utf.h"
 #include "panel/form/AboutForm.h"
-#include "panel/model/Language.h"
-#include "panel/model/SkinSetting.h"
+#include "skin/Language.h"
+#include "skin/SkinSetting.h"
 #include "ui/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "panel/model/Language.h"
+#include "skin/Language.h"
 
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 
