@@ -1,7 +1,6 @@
 #include "panel/form/AudioMainForm.h"
 
 #include "device/DeviceIdGroupMatcher.h"
-#include "device/HidRegisterAccess.h"
 #include "features/FeatureSequences.h"
 #include "foundation/config/ApplicationConfig.h"
 #include "foundation/devid/DeviceIdMgr.h"
@@ -16,8 +15,6 @@
 namespace tonvel {
 namespace {
 
-// The register whose processing bits the neutral device state clears.
-constexpr uint16_t kProcessingRegister = 0x100;
 constexpr size_t kAppDataMax = 255;
 constexpr uint32_t kTimerMs = 20;
 constexpr size_t kChoiceBuffer = 128; // the remembered skin and language names are read into 128 units
@@ -79,9 +76,9 @@ PANEL_PAGE TAudioMainForm::PageShown() const {
     return PageAt(m_Parts.Notebook->ActivePageIndex());
 }
 
-void TAudioMainForm::RunTracedStep(const std::function<void()>& step, const char16_t* what) {
+void TAudioMainForm::RunTracedStep(void (IFeatureSteps::*step)(), const char16_t* what) {
     Step(what);
-    RunStep(step);
+    (m_Features->Steps().*step)();
 }
 
 PANEL_STATUS TAudioMainForm::Fail(PANEL_STATUS status) {
@@ -217,23 +214,21 @@ void TAudioMainForm::DiscoverDevice() {
 }
 
 void TAudioMainForm::RunFeatureStartUp() {
-    const FEATURE_STEPS& steps = m_Features->Steps();
-    RunTracedStep(steps.InitEqualizer, u"10 equalizer");
-    RunTracedStep(steps.Init3D, u"11 3D");
-    RunTracedStep(steps.InitEffect, u"12 effect");
-    RunTracedStep(steps.InitVirtualSpeakers, u"13 virtual speaker parameters");
-    RunTracedStep(steps.InitMicrophone, u"14 microphone");
-    RunTracedStep(steps.ResetVirtualSpeakers, u"15 virtual speakers reset");
+    RunTracedStep(&IFeatureSteps::InitEqualizer, u"10 equalizer");
+    RunTracedStep(&IFeatureSteps::Init3D, u"11 3D");
+    RunTracedStep(&IFeatureSteps::InitEffect, u"12 effect");
+    RunTracedStep(&IFeatureSteps::InitVirtualSpeakers, u"13 virtual speaker parameters");
+    RunTracedStep(&IFeatureSteps::InitMicrophone, u"14 microphone");
+    RunTracedStep(&IFeatureSteps::ResetVirtualSpeakers, u"15 virtual speakers reset");
     m_Device->RegisterNotifications();
     Step(u"16 device notifications");
     LoadLastProfile();
-    RunTracedStep(steps.DropMicEndpoint, u"18 drop endpoint and group");
+    RunTracedStep(&IFeatureSteps::DropMicEndpoint, u"18 drop endpoint and group");
 }
 
 // A damaged file does not end the start: its error has been shown and the file set aside.
 void TAudioMainForm::LoadLastProfile() {
-    const auto& load = m_Features->Steps().LoadLastProfile;
-    const int32_t status = load ? load() : LastProfileMissing;
+    const int32_t status = m_Features->Steps().LoadLastProfile();
     if (status == LastProfileLoaded)
         Step(u"17 last profile");
     else if (status == LastProfileSetAside)
@@ -304,35 +299,30 @@ PANEL_STATUS TAudioMainForm::ShowSkinImageFrom(SKIN_IMAGE entry, std::u16string_
 }
 
 void TAudioMainForm::TimerTimer() {
-    RunStep(m_Features->Steps().RotateSpeakers);
+    m_Features->Steps().RotateSpeakers();
 }
 
 void TAudioMainForm::FormDestroy() {
     if (!m_Features) return; // construction never got to the state
-    const FEATURE_STEPS& steps = m_Features->Steps();
-    RunTracedStep(steps.SaveLastProfile, u"shutdown 1 save last profile");
-    RunTracedStep(steps.ResetEqualizer, u"shutdown 2 reset equalizer");
-    RunTracedStep(steps.EqualizerSwitchOff, u"shutdown 3 equalizer off");
-    RunTracedStep(steps.Reset3D, u"shutdown 4 reset 3D");
-    RunTracedStep(steps.Switch3DOff, u"shutdown 5 3D off");
+    RunTracedStep(&IFeatureSteps::SaveLastProfile, u"shutdown 1 save last profile");
+    RunTracedStep(&IFeatureSteps::ResetEqualizer, u"shutdown 2 reset equalizer");
+    RunTracedStep(&IFeatureSteps::EqualizerSwitchOff, u"shutdown 3 equalizer off");
+    RunTracedStep(&IFeatureSteps::Reset3D, u"shutdown 4 reset 3D");
+    RunTracedStep(&IFeatureSteps::Switch3DOff, u"shutdown 5 3D off");
     m_Device->UnregisterNotifications();
     ReturnDeviceToNeutral();
 }
 
-// Register 0x100 cleared, the driver's effect 0, the virtual speakers off, the idle report; then the device
-// and the presence handle are closed. Without a device nothing is sent.
+// The features' neutral state on the opened device; then the device and the presence handle are closed.
+// Without a device nothing is sent.
 void TAudioMainForm::ReturnDeviceToNeutral() {
     const HidHandle device = m_Device->OpenDevice();
     if (device == kNoHidHandle) {
         Step(u"shutdown 6 no device");
         return;
     }
-    IHid& hid = *m_Platform.hid;
-    HidWriteRegister(hid, device, kProcessingRegister, 0x00);
-    RunStep(m_Features->Steps().SelectNoEffect);
-    RunStep(m_Features->Steps().SwitchVirtualSpeakersOff);
-    HidSendIdleReport(hid, device);
-    hid.Close(device);
+    m_Features->Steps().ReturnDeviceToNeutral(device);
+    m_Platform.hid->Close(device);
     m_Device->ClosePresence();
     Step(u"shutdown 6 neutral device state");
 }

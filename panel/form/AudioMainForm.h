@@ -156,7 +156,7 @@ private:
     WAVE_NOTIFY_WINDOW CaptureWindow() override;
 
     void Step(const std::u16string& what) { m_Trace.push_back(what); }
-    void RunTracedStep(const std::function<void()>& step, const char16_t* what);
+    void RunTracedStep(void (IFeatureSteps::*step)(), const char16_t* what);
     PANEL_STATUS Fail(PANEL_STATUS status);
     void SwitchPage(PANEL_PAGE page);
     void SetTabColours();

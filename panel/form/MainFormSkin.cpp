@@ -139,9 +139,8 @@ PANEL_STATUS TAudioMainForm::SkinMenuClick(ui::CMenuItem& item) {
     for (int32_t i = 0; i < m_SkinMenu->Count(); ++i)
         m_SkinMenu->Item(i)->SetChecked(m_SkinMenu->Item(i) == &item);
     ApplyAllLabelStyles();
-    RunStep(m_Features->Steps().PlaceEqThumbs);
-    if (m_Features->Steps().PlaceSpeakerIcons)
-        m_Features->Steps().PlaceSpeakerIcons(m_Skin.Metrics().SpeakerRatio());
+    m_Features->Steps().PlaceEqThumbs();
+    m_Features->Steps().PlaceSpeakerIcons(m_Skin.Metrics().SpeakerRatio());
     PersistChoices();
     return status;
 }
