@@ -17,7 +17,6 @@ namespace {
 
 constexpr size_t kAppDataMax = 255;
 constexpr uint32_t kTimerMs = 20;
-constexpr size_t kChoiceBuffer = 128; // the remembered skin and language names are read into 128 units
 
 std::u16string Cut(std::u16string text, size_t max) {
     if (text.size() > max) text.resize(max);
@@ -45,8 +44,10 @@ TAudioMainForm::TAudioMainForm(ui::CApplication& app, const Platform& platform, 
     m_Parts = CreateMainFormComponents(*this);
 
     m_Tray = Add<ui::CTrayIcon>(u"CTrayIcon");
-    m_LanguageMenu = m_Tray->PopupMenu().Add(u"Language", u"LanguageMenu");
-    m_SkinMenu = m_Tray->PopupMenu().Add(u"Skin", u"SkinMenu");
+    ui::CMenuItem* languageMenu = m_Tray->PopupMenu().Add(u"Language", u"LanguageMenu");
+    ui::CMenuItem* skinMenu = m_Tray->PopupMenu().Add(u"Skin", u"SkinMenu");
+    ILookWindow& window = *this;
+    m_Look = std::make_unique<CPanelLook>(*this, window, m_Platform, m_Parts, *languageMenu, *skinMenu);
     m_CloseMenu = m_Tray->PopupMenu().Add(u"Close", u"CloseMenu");
     m_SaveDialog = Add<ui::CSaveDialog>(u"SaveDialog");
     m_SaveDialog->FileName = u"AudioSetting.ini";
@@ -81,14 +82,6 @@ void TAudioMainForm::RunTracedStep(void (IFeatureSteps::*step)(), const char16_t
     (m_Features->Steps().*step)();
 }
 
-PANEL_STATUS TAudioMainForm::Fail(PANEL_STATUS status) {
-    ui::CUiError error;
-    error.code = status.Code == PanelInvalidInteger ? ui::UiConvertError : ui::UiFileError;
-    error.message = status.Message;
-    App().ShowError(error);
-    return status;
-}
-
 std::u16string TAudioMainForm::UserDataFolder() const {
     std::u16string appData;
     m_Platform.environment->Variable(u"APPDATA", appData);
@@ -118,8 +111,8 @@ PANEL_STATUS TAudioMainForm::StartUp() {
     Step(u"6 icon");
     SetTrayHintAndTitle();
     Step(u"7 tray hint and title");
-    const PANEL_STATUS status = LoadLanguagesAndSkins();
-    if (!status.Ok()) return Fail(status);
+    const PANEL_STATUS status = m_Look->LoadLanguagesAndSkins();
+    if (!status.Ok()) return ShowPanelError(App(), status);
     Step(u"8 languages and skins");
     DiscoverDevice();
     Step(u"9 device discovery");
@@ -140,12 +133,12 @@ void TAudioMainForm::RememberProgram() {
 // nothing connected, LED on, preset 1, no 3D connection chosen, no drag.
 void TAudioMainForm::SetInitialState() {
     m_Drag = PANEL_DRAG{};
-    m_Skin.Metrics().PreviousSpeakerRadius = 1;
+    m_Look->Skin().Metrics().PreviousSpeakerRadius = 1;
     m_Features.reset();
     m_FeatureContext.reset();
     m_Device = std::make_unique<CDeviceLink>(m_Platform);
-    m_FeatureContext = std::make_unique<FEATURE_CONTEXT>(
-        FEATURE_CONTEXT{m_Platform, App(), *this, *m_Device, m_Skin, m_Language, m_FeatureFlags});
+    m_FeatureContext = std::make_unique<FEATURE_CONTEXT>(FEATURE_CONTEXT{
+        m_Platform, App(), *this, *m_Device, m_Look->Skin(), m_Look->Language(), m_FeatureFlags});
     m_Features = std::make_unique<CPanelFeatures>(*m_FeatureContext);
     WireDeviceEvents();
 }
@@ -160,14 +153,9 @@ void TAudioMainForm::ReadRememberedChoices() {
         m_Platform.files->CreateFolder(UserDataFolder());
         m_Platform.files->Copy(ProgramConfigFile(), user, true);
     }
-    IProfileStrings& profile = *m_Platform.profile;
-    if (m_Platform.files->Exists(user)) {
-        profile.GetString(u"Language", u"DefaultLanguage", u"", m_LanguageName, kChoiceBuffer, user);
-        profile.GetString(u"Skin", u"DefaultSkin", u"", m_SkinName, kChoiceBuffer, user);
-    }
-    profile.GetString(u"Language", u"DefaultLanguage", u"", m_DefaultLanguage, kChoiceBuffer,
-                      ProgramConfigFile());
-    profile.GetString(u"Skin", u"DefaultSkin", u"", m_DefaultSkin, kChoiceBuffer, ProgramConfigFile());
+    m_Look->SetPlaces({m_ProgramFolder, m_Config.SkinFolderName, m_Config.LanguageFolderName,
+                       ProgramConfigFile(), user, m_OsGeneration});
+    m_Look->ReadRememberedChoices();
 }
 
 // The application's icon, and a second copy in the image list for the tray.
@@ -186,24 +174,6 @@ void TAudioMainForm::SetTrayHintAndTitle() {
     m_Tray->SetHint(Cut(hint, TitleMax));
     App().SetTitle(Cut(m_Config.InstallAppTitle, TitleMax));
     SetCaption(App().Title());
-}
-
-// Language menu, skin list, language labels, label overrides and styles, outline, the skin's pictures and
-// metrics, outline again, label overrides and styles again.
-PANEL_STATUS TAudioMainForm::LoadLanguagesAndSkins() {
-    if (ListLanguages() <= 0) return FileErrorStatus(LanguageRoot(), FilePathNotFound);
-    if (ListSkins() <= 0) return FileErrorStatus(SkinRoot(), FilePathNotFound);
-    PANEL_STATUS status = LoadLanguage(m_LanguageName, m_Language);
-    if (status.Ok()) status = ReadLabelOverrides();
-    if (!status.Ok()) return status;
-    ApplyAllLabelStyles();
-    status = ApplyWindowOutline();
-    if (status.Ok()) status = LoadSkin();
-    if (status.Ok()) status = ApplySkin();
-    if (status.Ok()) status = ReadLabelOverrides();
-    if (!status.Ok()) return status;
-    ApplyAllLabelStyles();
-    return status;
 }
 
 void TAudioMainForm::DiscoverDevice() {
@@ -239,7 +209,7 @@ void TAudioMainForm::LoadLastProfile() {
 
 void TAudioMainForm::WireDeviceEvents() {
     DEVICE_LINK_EVENTS& events = m_Device->Events();
-    events.PresenceChanged = [this] { ApplyAllLabelStyles(); };
+    events.PresenceChanged = [this] { m_Look->ApplyAllLabelStyles(); };
     events.Arrived = [this] { OnDeviceArrived(); };
     events.Removed = [this] { RunRemovalSteps(m_Features->Steps()); };
     events.Settled = [this] { App().ProcessMessages(); };
@@ -285,17 +255,17 @@ void TAudioMainForm::FormActivate() {
 }
 
 void TAudioMainForm::ShowNoDeviceWarning() {
-    const WARNING_BOX box = NoDeviceWarning(m_Language, m_Config.InstallAppTitle);
+    const WARNING_BOX box = NoDeviceWarning(m_Look->Language(), m_Config.InstallAppTitle);
     App().MessageBox(box.Text, box.Caption, box.Flags);
 }
 
 PANEL_STATUS TAudioMainForm::ShowSkinImage(SKIN_IMAGE entry, ui::CImage& image) {
-    return ApplyImageEntry(m_Skin.Image(entry), image, u"");
+    return m_Look->ShowSkinImage(entry, image);
 }
 
 PANEL_STATUS TAudioMainForm::ShowSkinImageFrom(SKIN_IMAGE entry, std::u16string_view subFolder,
                                                ui::CImage& image) {
-    return ApplyImageEntry(m_Skin.Image(entry), image, std::u16string(subFolder));
+    return m_Look->ShowSkinImage(entry, image, subFolder);
 }
 
 void TAudioMainForm::TimerTimer() {
