@@ -2,9 +2,10 @@
 
 namespace tonvel {
 
-CPanelFeatures::CPanelFeatures(FEATURE_CONTEXT& context)
-    : m_Context(context), m_Equalizer(context), m_Sound3D(context, m_Equalizer), m_Effects(context),
-      m_Microphone(context), m_VirtualSpeakers(context), m_Led(context),
+CPanelFeatures::CPanelFeatures(FEATURE_CONTEXT& context, const FEATURE_PARTS& parts)
+    : m_Context(context), m_Equalizer(context, parts.Equalizer),
+      m_Sound3D(context, parts.Sound3D, m_Equalizer), m_Effects(context),
+      m_Microphone(context, parts.Microphone), m_VirtualSpeakers(context), m_Led(context),
       m_Profiles(context, {m_Equalizer, m_Sound3D, m_Effects, m_VirtualSpeakers, m_Led}),
       m_All{&m_Equalizer, &m_Sound3D, &m_Effects, &m_Microphone, &m_VirtualSpeakers, &m_Led, &m_Profiles} {
     m_Equalizer.Link3D(

@@ -18,7 +18,7 @@ namespace tonvel {
 
 class CPanelFeatures : private IFeatureSteps {
 public:
-    explicit CPanelFeatures(FEATURE_CONTEXT& context);
+    CPanelFeatures(FEATURE_CONTEXT& context, const FEATURE_PARTS& parts);
 
     CEqualizer& Equalizer() { return m_Equalizer; }
     CSound3D& Sound3D() { return m_Sound3D; }

@@ -139,7 +139,7 @@ void TAudioMainForm::SetInitialState() {
     m_Device = std::make_unique<CDeviceLink>(m_Platform);
     m_FeatureContext = std::make_unique<FEATURE_CONTEXT>(FEATURE_CONTEXT{
         m_Platform, App(), *this, *m_Device, m_Look->Skin(), m_Look->Language(), m_FeatureFlags});
-    m_Features = std::make_unique<CPanelFeatures>(*m_FeatureContext);
+    m_Features = std::make_unique<CPanelFeatures>(*m_FeatureContext, m_Parts.Features);
     WireDeviceEvents();
 }
 
