@@ -40,9 +40,6 @@ public:
 
 protected:
     // A switch's picture: the skin's Down entry while it is on, its Up entry while it is off.
-    void ShowSwitchPicture(std::u16string_view image, bool on, SKIN_IMAGE down, SKIN_IMAGE up) {
-        if (ui::CImage* target = m_Context.Window.Image(image)) ShowSwitchPicture(*target, on, down, up);
-    }
     void ShowSwitchPicture(ui::CImage& image, bool on, SKIN_IMAGE down, SKIN_IMAGE up) {
         m_Context.Window.ShowSkinImage(on ? down : up, image);
     }

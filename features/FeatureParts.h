@@ -11,6 +11,8 @@ namespace tonvel {
 inline constexpr size_t EqBandParts = 5;
 inline constexpr size_t EqPresetParts = 4;
 inline constexpr size_t Sound3DThumbParts = 4;
+inline constexpr size_t EffectButtonParts = 5;
+inline constexpr size_t SpeakerIconParts = 8;
 
 struct EQUALIZER_PARTS {
     std::array<ui::CImage*, EqBandParts> Thumbs{}; // 60 Hz ... 12000 Hz, by tag 29-33
@@ -42,10 +44,36 @@ struct MICROPHONE_PARTS {
     ui::CImage* Mute = nullptr;
 };
 
+struct EFFECTS_PARTS {
+    std::array<ui::CImage*, EffectButtonParts> Buttons{}; // effect 1-5, by tag 16-20
+    ui::CImage* Picture = nullptr;
+};
+
+struct VIRTUAL_SPEAKERS_PARTS {
+    std::array<ui::CImage*, SpeakerIconParts> Icons{}; // by speaker index: L, R, C, SUB, LS, RS, LB, RB
+    ui::CImage* Listener = nullptr;                    // its margins hold a dragged icon
+    ui::CImage* Enable = nullptr;
+    ui::CImage* Clockwise = nullptr;
+    ui::CImage* Counterclockwise = nullptr;
+};
+
+struct LED_PARTS {
+    ui::CImage* Switch = nullptr;
+};
+
+struct PROFILES_PARTS {
+    ui::CImage* SaveButton = nullptr;
+    ui::CImage* LoadButton = nullptr;
+};
+
 struct FEATURE_PARTS {
     EQUALIZER_PARTS Equalizer;
     SOUND3D_PARTS Sound3D;
     MICROPHONE_PARTS Microphone;
+    EFFECTS_PARTS Effects;
+    VIRTUAL_SPEAKERS_PARTS VirtualSpeakers;
+    LED_PARTS Led;
+    PROFILES_PARTS Profiles;
 };
 
 } // namespace tonvel

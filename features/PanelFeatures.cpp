@@ -4,9 +4,10 @@ namespace tonvel {
 
 CPanelFeatures::CPanelFeatures(FEATURE_CONTEXT& context, const FEATURE_PARTS& parts)
     : m_Context(context), m_Equalizer(context, parts.Equalizer),
-      m_Sound3D(context, parts.Sound3D, m_Equalizer), m_Effects(context),
-      m_Microphone(context, parts.Microphone), m_VirtualSpeakers(context), m_Led(context),
-      m_Profiles(context, {m_Equalizer, m_Sound3D, m_Effects, m_VirtualSpeakers, m_Led}),
+      m_Sound3D(context, parts.Sound3D, m_Equalizer), m_Effects(context, parts.Effects),
+      m_Microphone(context, parts.Microphone), m_VirtualSpeakers(context, parts.VirtualSpeakers),
+      m_Led(context, parts.Led),
+      m_Profiles(context, parts.Profiles, {m_Equalizer, m_Sound3D, m_Effects, m_VirtualSpeakers, m_Led}),
       m_All{&m_Equalizer, &m_Sound3D, &m_Effects, &m_Microphone, &m_VirtualSpeakers, &m_Led, &m_Profiles} {
     m_Equalizer.Link3D(
         {[this] { return m_Sound3D.Enabled(); }, [this] { m_Sound3D.Apply3DEnable(m_Sound3D.Enabled()); }});

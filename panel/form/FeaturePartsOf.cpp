@@ -1,5 +1,7 @@
 #include "panel/form/FeaturePartsOf.h"
 
+#include "skin/SkinApply.h"
+
 #include <array>
 #include <string_view>
 
@@ -70,6 +72,26 @@ MICROPHONE_PARTS MicrophoneParts(ui::CForm& form) {
     return p;
 }
 
+EFFECTS_PARTS EffectsParts(ui::CForm& form) {
+    EFFECTS_PARTS p;
+    for (size_t i = 0; i < EffectButtonParts; ++i)
+        p.Buttons[i] = Image(form, EffectButtonComponent(static_cast<int32_t>(i) + 1));
+    p.Picture = Image(form, u"EffectPicImage");
+    return p;
+}
+
+VIRTUAL_SPEAKERS_PARTS VirtualSpeakersParts(ui::CForm& form) {
+    VIRTUAL_SPEAKERS_PARTS p;
+    Fill(p.Icons, Image, form,
+         {u"VirtualLImage", u"VirtualRImage", u"VirtualCImage", u"VirtualSUBImage", u"VirtualLSImage",
+          u"VirtualRSImage", u"VirtualLBImage", u"VirtualRBImage"});
+    p.Listener = Image(form, u"VirtualPicImage");
+    p.Enable = Image(form, u"VirtualEnableImage");
+    p.Clockwise = Image(form, u"VirtualClockwiseImage");
+    p.Counterclockwise = Image(form, u"VirtualCounterclockwiseImage");
+    return p;
+}
+
 template <typename T, size_t N>
 void Append(std::vector<const ui::CComponent*>& all, const std::array<T*, N>& parts) {
     all.insert(all.end(), parts.begin(), parts.end());
@@ -78,7 +100,13 @@ void Append(std::vector<const ui::CComponent*>& all, const std::array<T*, N>& pa
 } // namespace
 
 FEATURE_PARTS FeaturePartsOf(ui::CForm& form) {
-    return FEATURE_PARTS{EqualizerParts(form), Sound3DParts(form), MicrophoneParts(form)};
+    FEATURE_PARTS parts{EqualizerParts(form), Sound3DParts(form),         MicrophoneParts(form),
+                        EffectsParts(form),   VirtualSpeakersParts(form), LED_PARTS{},
+                        PROFILES_PARTS{}};
+    parts.Led.Switch = Image(form, u"LEDImage");
+    parts.Profiles.SaveButton = Image(form, u"Menu1Image");
+    parts.Profiles.LoadButton = Image(form, u"Menu2Image");
+    return parts;
 }
 
 std::vector<const ui::CComponent*> AllFeatureParts(const FEATURE_PARTS& parts) {
@@ -96,6 +124,12 @@ std::vector<const ui::CComponent*> AllFeatureParts(const FEATURE_PARTS& parts) {
                            d3.Sound3DPageSwitch});
     const MICROPHONE_PARTS& mic = parts.Microphone;
     all.insert(all.end(), {mic.Thumb, mic.Bar, mic.LevelBar, mic.ValueLabel, mic.Boost, mic.Mute});
+    Append(all, parts.Effects.Buttons);
+    all.push_back(parts.Effects.Picture);
+    const VIRTUAL_SPEAKERS_PARTS& virt = parts.VirtualSpeakers;
+    Append(all, virt.Icons);
+    all.insert(all.end(), {virt.Listener, virt.Enable, virt.Clockwise, virt.Counterclockwise});
+    all.insert(all.end(), {parts.Led.Switch, parts.Profiles.SaveButton, parts.Profiles.LoadButton});
     return all;
 }
 

@@ -143,7 +143,7 @@ TEST_F(LayoutFixture, EverySkinAndLanguageKeyHasItsComponent) {
 // without looking them up or checking them.
 TEST_F(LayoutFixture, EveryFeaturePartIsInTheTree) {
     const std::vector<const ui::CComponent*> all = AllFeatureParts(parts.Features);
-    EXPECT_EQ(all.size(), 42u);
+    EXPECT_EQ(all.size(), 63u);
     std::set<const ui::CComponent*> distinct;
     for (size_t i = 0; i < all.size(); ++i) {
         EXPECT_NE(all[i], nullptr) << "part " << i;
