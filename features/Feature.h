@@ -1,7 +1,7 @@
 #pragma once
 // One sound feature of the control panel: it owns its state, its buttons and the drags and bar jumps of
 // its controls. The window's mouse handling hands it the components it grabbed on the feature's page and
-// the buttons whose tag it owns; the window's sequences call its steps through the feature-step table.
+// the buttons whose tag it owns; the window's sequences call its steps through IFeatureSteps.
 
 #include "features/FeatureContext.h"
 #include "skin/SkinApply.h"

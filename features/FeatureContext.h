@@ -16,12 +16,10 @@
 
 namespace tonvel {
 
-// The main window as its features see it.
+// The main window as its features see it (their components are handed to them: FeatureParts.h).
 class IFeatureWindow {
 public:
     virtual ~IFeatureWindow() = default;
-    virtual ui::CImage* Image(std::u16string_view name) = 0;
-    virtual ui::CLabel* Label(std::u16string_view name) = 0;
     virtual PANEL_PAGE ShownPage() const = 0;
     // The language's warning that no device is connected.
     virtual void ShowNoDeviceWarning() = 0;

@@ -59,8 +59,8 @@ public:
     PANEL_STATUS LanguageMenuClick(ui::CMenuItem& item) { return m_Look->LanguageMenuClick(item); }
 
     // What the window shows and holds.
-    ui::CImage* Image(std::u16string_view name) override;
-    ui::CLabel* Label(std::u16string_view name) override;
+    ui::CImage* Image(std::u16string_view name);
+    ui::CLabel* Label(std::u16string_view name);
     PANEL_PAGE PageShown() const;
     int32_t OsGeneration() const override { return m_OsGeneration; }
     const std::u16string& CurrentSkin() const { return m_Look->SkinName(); }
