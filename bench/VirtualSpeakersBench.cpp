@@ -5,8 +5,8 @@
 
 #include "features/SpeakerGeometry.h"
 #include "panel/form/tests/ShellFixture.h"
-#include "panel/model/ComponentTags.h"
 #include "platform/sim/SimWindows.h"
+#include "skin/ComponentTags.h"
 #include "ui/headless/HeadlessBackend.h"
 
 #include <benchmark/benchmark.h>

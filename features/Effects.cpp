@@ -1,7 +1,7 @@
 #include "features/Effects.h"
 
 #include "device/FilterChannel.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 
@@ -41,11 +41,10 @@ void CEffects::SelectNoEffect() {
 void CEffects::ShowEffect() {
     const int32_t effect = ValidEffect(m_Current);
     for (int32_t i = EffectNothing; i <= EffectCount; ++i)
-        if (ui::CImage* button = m_Context.Window.Image(EffectButtonComponent(i)))
-            m_Context.Window.ShowSkinImage(EffectButtonImage(i, i == effect), *button);
+        m_Context.Window.ShowSkinImage(EffectButtonImage(i, i == effect),
+                                       *m_Parts.Buttons[static_cast<size_t>(i - EffectNothing)]);
     m_Context.Window.RestyleLabels();
-    if (ui::CImage* picture = m_Context.Window.Image(u"EffectPicImage"))
-        m_Context.Window.ShowSkinImage(EffectPictureImage(effect), *picture);
+    m_Context.Window.ShowSkinImage(EffectPictureImage(effect), *m_Parts.Picture);
 }
 
 void CEffects::ShowState(SKIN_FEATURE_STATE& state) const {

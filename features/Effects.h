@@ -3,6 +3,7 @@
 // driver is told (effect 1 "Nothing" is the driver's index 0, effects 2 to 5 its four rooms 1 to 4).
 
 #include "features/Feature.h"
+#include "features/FeatureParts.h"
 
 namespace tonvel {
 
@@ -11,7 +12,7 @@ public:
     static constexpr int32_t EffectNothing = 1;
     static constexpr int32_t EffectCount = 5;
 
-    explicit CEffects(FEATURE_CONTEXT& context) : CFeature(context) {}
+    CEffects(FEATURE_CONTEXT& context, const EFFECTS_PARTS& parts) : CFeature(context), m_Parts(parts) {}
 
     PANEL_PAGE Page() const override { return PANEL_PAGE::Effect; }
     bool OwnsTag(int32_t tag) const override;
@@ -35,6 +36,7 @@ public:
     static int32_t ValidEffect(int32_t effect);
 
 private:
+    const EFFECTS_PARTS& m_Parts;
     int32_t m_Current = EffectNothing;
 };
 

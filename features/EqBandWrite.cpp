@@ -2,6 +2,7 @@
 
 #include "device/HidRegisterAccess.h"
 #include "device/RegisterMap.h"
+#include "features/DeviceWriteStatus.h"
 
 namespace tonvel {
 namespace {
@@ -13,14 +14,15 @@ constexpr uint8_t kSwitchBits = 0xF0; // 0x129 bits 7-4
 
 int32_t WriteEqBandGain(IHid& hid, HidHandle handle, int32_t band, uint16_t gain) {
     const auto low = static_cast<uint16_t>(kRegEqBandBase + 2 * band);
-    if (HidWriteRegister(hid, handle, low, static_cast<uint8_t>(gain & 0xFF)) != 0) return 2;
+    if (HidWriteRegister(hid, handle, low, static_cast<uint8_t>(gain & 0xFF)) != 0) return BandLowWriteFailed;
     uint8_t upper = 0;
     if (band == kSharedHighBand) {
-        if (HidReadRegister(hid, handle, kRegEqBand5High, upper) != 0) return 3;
+        if (HidReadRegister(hid, handle, kRegEqBand5High, upper) != 0) return BandHighReadFailed;
         upper &= kSwitchBits;
     }
     const auto high = static_cast<uint8_t>(upper | ((gain >> 8) & 0x0F));
-    return HidWriteRegister(hid, handle, static_cast<uint16_t>(low + 1), high) == 0 ? 0 : 4;
+    return HidWriteRegister(hid, handle, static_cast<uint16_t>(low + 1), high) == 0 ? WriteSent
+                                                                                    : BandHighWriteFailed;
 }
 
 } // namespace tonvel

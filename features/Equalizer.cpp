@@ -3,27 +3,14 @@
 #include "features/NameList.h"
 #include "features/Thumb.h"
 #include "features/ThumbScale.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace tonvel {
 namespace {
-
-constexpr NAME_LIST<CEqualizer::BandCount> kThumbs = {u"EQ60HzSliderImage", u"EQ300HzSliderImage",
-                                                      u"EQ1200HzSliderImage", u"EQ3600HzSliderImage",
-                                                      u"EQ12000HzSliderImage"};
-constexpr NAME_LIST<CEqualizer::BandCount> kBars = {
-    u"EQ60HzBarImage", u"EQ300HzBarImage", u"EQ1200HzBarImage", u"EQ3600HzBarImage", u"EQ12000HzBarImage"};
-constexpr NAME_LIST<CEqualizer::BandCount> kValueLabels = {u"EQ60HzValueLabel", u"EQ300HzValueLabel",
-                                                           u"EQ1200HzValueLabel", u"EQ3600HzValueLabel",
-                                                           u"EQ12000HzValueLabel"};
-constexpr NAME_LIST<CEqualizer::PresetCount> kPresetButtons = {u"EQS1Image", u"EQS2Image", u"EQS3Image",
-                                                               u"EQS4Image"};
-constexpr char16_t kEnableImage[] = u"EQEQENImage";
-constexpr char16_t kResetImage[] = u"EQResetImage";
-constexpr char16_t kSyncImage[] = u"SyncImage";
 
 // The gain as the value labels show it: lower-case hexadecimal.
 std::u16string GainText(uint16_t gain) {
@@ -56,16 +43,15 @@ int32_t CEqualizer::ThumbOffset(int32_t index, int32_t band) const {
 }
 
 GRAB_KIND CEqualizer::Grab(const ui::CComponent& component) const {
-    if (IsOneOf(component.Name(), kThumbs)) return GRAB_KIND::Drag;
-    if (IsOneOf(component.Name(), kBars)) return GRAB_KIND::Jump;
+    if (IsOneOf(component, m_Parts.Thumbs)) return GRAB_KIND::Drag;
+    if (IsOneOf(component, m_Parts.Bars)) return GRAB_KIND::Jump;
     return GRAB_KIND::None;
 }
 
 void CEqualizer::Jump(ui::CComponent& bar, int32_t cursorY) {
     const int32_t thumbTag = bar.Tag() - TagBarOffset;
-    for (std::u16string_view name : kThumbs) {
-        ui::CImage* thumb = m_Context.Window.Image(name);
-        if (!thumb || thumb->Tag() != thumbTag) continue;
+    for (ui::CImage* thumb : m_Parts.Thumbs) {
+        if (thumb->Tag() != thumbTag) continue;
         JumpThumb(*thumb, cursorY, ThumbMin(), ThumbMax());
         BandMoved(*thumb);
         return;
@@ -89,8 +75,8 @@ void CEqualizer::BandMoved(ui::CComponent& thumb) {
 int32_t CEqualizer::ApplyEqBand(int32_t tag, bool writeThrough) {
     const int32_t band = tag - TagEqThumbFirst;
     if (band < 0 || band >= BandCount) return 0;
-    if (const ui::CImage* thumb = m_Context.Window.Image(kThumbs[static_cast<size_t>(band)]))
-        m_Record.Gain[static_cast<size_t>(band)] = EqThumbToGain(thumb->Top(), ThumbMin(), Travel());
+    const ui::CImage* thumb = m_Parts.Thumbs[static_cast<size_t>(band)];
+    m_Record.Gain[static_cast<size_t>(band)] = EqThumbToGain(thumb->Top(), ThumbMin(), Travel());
     return WriteBand(band, writeThrough);
 }
 
@@ -125,8 +111,8 @@ void CEqualizer::PlaceBandThumb(int32_t index, int32_t band) {
     const uint16_t gain = m_Record.Gain[b];
     const int32_t offset = EqGainToOffset(gain, Travel());
     m_Offsets[static_cast<size_t>(index)][b] = offset;
-    if (ui::CImage* thumb = m_Context.Window.Image(kThumbs[b])) thumb->SetTop(offset + ThumbMin());
-    if (ui::CLabel* label = m_Context.Window.Label(kValueLabels[b])) label->SetCaption(GainText(gain));
+    m_Parts.Thumbs[b]->SetTop(offset + ThumbMin());
+    m_Parts.ValueLabels[b]->SetCaption(GainText(gain));
 }
 
 // The picture is loaded only when the switch's state differs from the one shown: a thumb drag shows its
@@ -134,13 +120,14 @@ void CEqualizer::PlaceBandThumb(int32_t index, int32_t band) {
 void CEqualizer::ShowEnablePicture() {
     if (m_EnableShown == (m_Enabled ? 1 : 0)) return;
     m_EnableShown = m_Enabled ? 1 : 0;
-    ShowSwitchPicture(kEnableImage, m_Enabled, SKIN_IMAGE::EQ_EQEQENImageDown, SKIN_IMAGE::EQ_EQEQENImageUp);
+    ShowSwitchPicture(*m_Parts.Enable, m_Enabled, SKIN_IMAGE::EQ_EQEQENImageDown,
+                      SKIN_IMAGE::EQ_EQEQENImageUp);
 }
 
 void CEqualizer::ShowPresetButtons() {
     for (int32_t preset = 1; preset <= PresetCount; ++preset)
-        if (ui::CImage* button = m_Context.Window.Image(kPresetButtons[static_cast<size_t>(preset - 1)]))
-            m_Context.Window.ShowSkinImage(PresetButtonImage(preset, preset == m_Preset), *button);
+        m_Context.Window.ShowSkinImage(PresetButtonImage(preset, preset == m_Preset),
+                                       *m_Parts.PresetButtons[static_cast<size_t>(preset - 1)]);
     m_Context.Window.RestyleLabels(); // the preset labels' colours and SXLabel's text
 }
 
@@ -168,8 +155,7 @@ void CEqualizer::ButtonUp(int32_t tag, ui::CComponent&) {
 
 // A pressed button shows its Down picture only when the skin names one.
 void CEqualizer::ShowResetPicture(bool down) {
-    ui::CImage* image = m_Context.Window.Image(kResetImage);
-    if (!image) return;
+    ui::CImage* image = m_Parts.Reset;
     const SKIN_IMAGE entry = down ? SKIN_IMAGE::EQ_EQResetImageDown : SKIN_IMAGE::EQ_EQResetImageUp;
     if (down && m_Context.Skin.Image(entry).FileName.empty()) return;
     m_Context.Window.ShowSkinImage(entry, *image);
@@ -199,7 +185,7 @@ void CEqualizer::FlipSynchronisation() {
     const PANEL_PAGE page = m_Context.Window.ShownPage();
     if (!m_Context.DeviceConnected() || (page != PANEL_PAGE::Eq && page != PANEL_PAGE::Sound3D)) return;
     m_Context.Device.SetSynchronisation(m_Context.Synchronising() ? 0 : 1);
-    if (ui::CImage* image = m_Context.Window.Image(kSyncImage)) image->SetVisible(m_Context.Synchronising());
+    m_Parts.Sync->SetVisible(m_Context.Synchronising());
     ApplyProcessingEnable(m_Enabled);
     if (page == PANEL_PAGE::Sound3D && m_3D.Reapply) m_3D.Reapply();
 }

@@ -7,6 +7,7 @@
 #include "device/RegisterBlocks.h"
 #include "features/EqPresetStore.h"
 #include "features/Feature.h"
+#include "features/FeatureParts.h"
 
 #include <array>
 #include <functional>
@@ -18,7 +19,7 @@ public:
     static constexpr int32_t BandCount = 5;
     static constexpr int32_t PresetCount = EqPresetCount;
 
-    explicit CEqualizer(FEATURE_CONTEXT& context) : CFeature(context) {}
+    CEqualizer(FEATURE_CONTEXT& context, const EQUALIZER_PARTS& parts) : CFeature(context), m_Parts(parts) {}
 
     // The 3D switch, which the EQ switch, the presets, Reset and the synchronisation switch follow.
     struct SOUND3D_LINK {
@@ -91,6 +92,7 @@ private:
     void FlipEnable();
     void ShowResetPicture(bool down);
 
+    const EQUALIZER_PARTS& m_Parts;
     EqRegisterSet m_Record = DefaultEqRecord();
     CEqPresetStore m_Store;
     std::array<std::array<int32_t, BandCount>, PresetCount> m_Offsets{};

@@ -3,38 +3,42 @@
 
 #include "device/HidTransaction.h"
 #include "device/RegisterMap.h"
+#include "features/DeviceWriteStatus.h"
 #include "features/EqBandWrite.h"
 #include "features/Equalizer.h"
 #include "features/RegisterBits.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 
 int32_t CEqualizer::WriteBand(int32_t band, bool writeThrough) {
     const uint16_t gain = m_Record.Gain[static_cast<size_t>(band)];
-    return m_Context.Device.RunTransaction(1, 5, [&](IHid& hid, HidHandle handle) -> int32_t {
-        if (!writeThrough) return 0;
-        ApplyEqBypass(m_Enabled);
-        return WriteEqBandGain(hid, handle, band, gain);
-    });
+    return m_Context.Device.RunTransaction(BandNoDevice, BandIdleFailed,
+                                           [&](IHid& hid, HidHandle handle) -> int32_t {
+                                               if (!writeThrough) return WriteSent;
+                                               ApplyEqBypass(m_Enabled);
+                                               return WriteEqBandGain(hid, handle, band, gain);
+                                           });
 }
 
 void CEqualizer::ApplyEqBypass(bool enable) {
     m_Record.Bypass = enable ? 0 : 1;
     const bool bypass = m_Record.Bypass != 0;
     const bool synchronising = m_Context.Synchronising();
-    m_Context.Device.RunTransaction(0, 0, [&](IHid& hid, HidHandle handle) {
-        if (!synchronising) return 0;
-        return ChangeRegisterBits(hid, handle, kRegEqBand5High, kEqHighBypassBit, bypass, 1, 2);
+    m_Context.Device.RunTransaction(FlagUnreported, FlagUnreported, [&](IHid& hid, HidHandle handle) {
+        if (!synchronising) return WriteSent;
+        return ChangeRegisterBits(hid, handle, kRegEqBand5High, kEqHighBypassBit, bypass, FlagReadFailed,
+                                  FlagWriteFailed);
     });
 }
 
 void CEqualizer::Apply3DFlag(bool on) {
     m_Record.Sound3DOn = on ? 1 : 0;
     const bool synchronising = m_Context.Synchronising();
-    m_Context.Device.RunTransaction(0, 0, [&](IHid& hid, HidHandle handle) {
-        if (!synchronising) return 0;
-        return ChangeRegisterBits(hid, handle, kRegEqBand5High, kEqHigh3DOnBit, on, 1, 2);
+    m_Context.Device.RunTransaction(FlagUnreported, FlagUnreported, [&](IHid& hid, HidHandle handle) {
+        if (!synchronising) return WriteSent;
+        return ChangeRegisterBits(hid, handle, kRegEqBand5High, kEqHigh3DOnBit, on, FlagReadFailed,
+                                  FlagWriteFailed);
     });
 }
 
@@ -42,24 +46,29 @@ void CEqualizer::Apply3DFlag(bool on) {
 // to switch off.
 int32_t CEqualizer::ApplyProcessingEnable(bool on) {
     const bool present = m_Context.Device.HasPresenceHandle();
-    return m_Context.Device.RunTransaction(1, 7, [&](IHid& hid, HidHandle handle) -> int32_t {
-        if (on) {
-            if (const int32_t status =
-                    ChangeRegisterBits(hid, handle, kRegProcessing, kProcessingEnableBit, true, 2, 3))
-                return status;
-            return WriteEqRegisters(hid, handle, m_Record) == 0 ? 0 : 4;
-        }
-        if (!present) return 0;
-        return ChangeRegisterBits(hid, handle, kRegProcessing, kProcessingEnableBit, false, 5, 6);
-    });
+    return m_Context.Device.RunTransaction(
+        SwitchNoDevice, SwitchIdleFailed, [&](IHid& hid, HidHandle handle) -> int32_t {
+            if (on) {
+                if (const int32_t status =
+                        ChangeRegisterBits(hid, handle, kRegProcessing, kProcessingEnableBit, true,
+                                           SwitchOnReadFailed, SwitchOnWriteFailed))
+                    return status;
+                return WriteEqRegisters(hid, handle, m_Record) == 0 ? WriteSent : SwitchBlockFailed;
+            }
+            if (!present) return WriteSent;
+            return ChangeRegisterBits(hid, handle, kRegProcessing, kProcessingEnableBit, false,
+                                      SwitchOffReadFailed, SwitchOffWriteFailed);
+        });
 }
 
 int32_t CEqualizer::LoadPreset(int32_t preset) {
     m_Record = m_Store.Unpack(preset - 1);
-    if (!m_Context.Synchronising() || m_Context.Flags.Saving) return m_Context.DeviceConnected() ? 0 : 1;
-    return m_Context.Device.RunTransaction(1, 3, [this](IHid& hid, HidHandle handle) {
-        return WriteEqRegisters(hid, handle, m_Record) == 0 ? 0 : 2;
-    });
+    if (!m_Context.Synchronising() || m_Context.Flags.Saving)
+        return m_Context.DeviceConnected() ? WriteSent : PresetNoDevice;
+    return m_Context.Device.RunTransaction(
+        PresetNoDevice, PresetIdleFailed, [this](IHid& hid, HidHandle handle) {
+            return WriteEqRegisters(hid, handle, m_Record) == 0 ? WriteSent : PresetBlockFailed;
+        });
 }
 
 // Only the current preset goes back to the defaults; the EQ switch keeps its state. The band writes and
@@ -70,15 +79,15 @@ int32_t CEqualizer::ResetEqualizer() {
     ShowPreset(m_Preset - 1);
     const bool synchronising = m_Context.Synchronising();
     return m_Context.Device.RunTransaction(
-        3, 0,
+        EqResetNoDevice, NoIdleReportStatus,
         [&](IHid& hid, HidHandle handle) -> int32_t {
             if (synchronising) {
                 for (int32_t tag = TagEqThumbFirst; tag <= TagEqThumbLast; ++tag)
                     ApplyEqBand(tag, true);
-                if (WriteEqRegisters(hid, handle, m_Record) != 0) return 4;
+                if (WriteEqRegisters(hid, handle, m_Record) != 0) return EqResetBlockFailed;
             }
             Apply3DFlag(Sound3DEnabled());
-            return 0;
+            return WriteSent;
         },
         IDLE_REPORT::Never);
 }

@@ -1,10 +1,10 @@
 #pragma once
 // One sound feature of the control panel: it owns its state, its buttons and the drags and bar jumps of
 // its controls. The window's mouse handling hands it the components it grabbed on the feature's page and
-// the buttons whose tag it owns; the window's sequences call its steps through the feature-step table.
+// the buttons whose tag it owns; the window's sequences call its steps through IFeatureSteps.
 
 #include "features/FeatureContext.h"
-#include "panel/model/SkinApply.h"
+#include "skin/SkinApply.h"
 
 #include <cstdint>
 
@@ -40,9 +40,8 @@ public:
 
 protected:
     // A switch's picture: the skin's Down entry while it is on, its Up entry while it is off.
-    void ShowSwitchPicture(std::u16string_view image, bool on, SKIN_IMAGE down, SKIN_IMAGE up) {
-        if (ui::CImage* target = m_Context.Window.Image(image))
-            m_Context.Window.ShowSkinImage(on ? down : up, *target);
+    void ShowSwitchPicture(ui::CImage& image, bool on, SKIN_IMAGE down, SKIN_IMAGE up) {
+        m_Context.Window.ShowSkinImage(on ? down : up, image);
     }
 
     FEATURE_CONTEXT& m_Context;

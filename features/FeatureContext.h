@@ -4,24 +4,22 @@
 // metrics, the language's label styles, and the flags the features share.
 
 #include "device/DeviceLink.h"
-#include "panel/model/Language.h"
-#include "panel/model/PanelPage.h"
-#include "panel/model/PanelStatus.h"
-#include "panel/model/SkinSetting.h"
 #include "platform/api/Platform.h"
 #include "platform/api/WaveIn.h"
+#include "skin/Language.h"
+#include "skin/PanelPage.h"
+#include "skin/PanelStatus.h"
+#include "skin/SkinSetting.h"
 #include "ui/core/Ui.h"
 
 #include <string_view>
 
 namespace tonvel {
 
-// The main window as its features see it.
+// The main window as its features see it (their components are handed to them: FeatureParts.h).
 class IFeatureWindow {
 public:
     virtual ~IFeatureWindow() = default;
-    virtual ui::CImage* Image(std::u16string_view name) = 0;
-    virtual ui::CLabel* Label(std::u16string_view name) = 0;
     virtual PANEL_PAGE ShownPage() const = 0;
     // The language's warning that no device is connected.
     virtual void ShowNoDeviceWarning() = 0;

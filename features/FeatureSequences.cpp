@@ -6,28 +6,24 @@
 namespace tonvel {
 namespace {
 
-bool LookUp(const FEATURE_STEPS& steps) {
-    return steps.LookUpMicEndpoint ? steps.LookUpMicEndpoint() : false;
-}
-
 // Without Core Audio the legacy mixer needs no endpoint.
 bool MicStepApplies(bool endpointFound, int32_t osGeneration) {
     return endpointFound || osGeneration != OsGenerationCoreAudio;
 }
 
-void RunArrivalPageSwitches(const FEATURE_STEPS& steps, const ARRIVAL_SITUATION& situation) {
+void RunArrivalPageSwitches(IFeatureSteps& steps, const ARRIVAL_SITUATION& situation) {
     switch (situation.Shown) {
     case PANEL_PAGE::Eq:
-        RunStep(steps.ReapplyEqSwitch);
+        steps.ReapplyEqSwitch();
         break;
     case PANEL_PAGE::Sound3D:
-        RunStep(steps.ReapplyEqSwitch);
-        RunStep(steps.Reapply3DSwitch);
+        steps.ReapplyEqSwitch();
+        steps.Reapply3DSwitch();
         break;
     case PANEL_PAGE::Mic:
-        if (MicStepApplies(LookUp(steps), situation.OsGeneration)) {
-            RunStep(steps.RefreshMicrophone);
-            RunStep(steps.StartLevelMeter);
+        if (MicStepApplies(steps.LookUpMicEndpoint(), situation.OsGeneration)) {
+            steps.RefreshMicrophone();
+            steps.StartLevelMeter();
         }
         break;
     default:
@@ -37,38 +33,38 @@ void RunArrivalPageSwitches(const FEATURE_STEPS& steps, const ARRIVAL_SITUATION&
 
 } // namespace
 
-void RunArrivalSteps(const FEATURE_STEPS& steps, const ARRIVAL_SITUATION& situation) {
-    RunStep(steps.SendLedState);
+void RunArrivalSteps(IFeatureSteps& steps, const ARRIVAL_SITUATION& situation) {
+    steps.SendLedState();
     if (situation.Wait)
         situation.Wait(ArrivalSettleMs);
     else
         std::this_thread::sleep_for(std::chrono::milliseconds(ArrivalSettleMs));
-    if (MicStepApplies(LookUp(steps), situation.OsGeneration)) {
-        RunStep(steps.OpenLevelCapture);
-        RunStep(steps.RefreshMicrophone);
-        RunStep(steps.CloseLevelCapture);
+    if (MicStepApplies(steps.LookUpMicEndpoint(), situation.OsGeneration)) {
+        steps.OpenLevelCapture();
+        steps.RefreshMicrophone();
+        steps.CloseLevelCapture();
     }
     RunArrivalPageSwitches(steps, situation);
-    RunStep(steps.ResetFilterDriver);
+    steps.ResetFilterDriver();
     if (situation.Shown == PANEL_PAGE::Effect)
-        RunStep(steps.SendCurrentEffect);
+        steps.SendCurrentEffect();
     else if (situation.Shown == PANEL_PAGE::Virtual71)
-        RunStep(steps.SendVirtualSpeakers);
+        steps.SendVirtualSpeakers();
 }
 
-void RunRemovalSteps(const FEATURE_STEPS& steps) {
-    RunStep(steps.DropMicEndpoint);
-    RunStep(steps.StopLevelMeterQueuing);
+void RunRemovalSteps(IFeatureSteps& steps) {
+    steps.DropMicEndpoint();
+    steps.StopLevelMeterQueuing();
 }
 
-void RunPageSwitchSteps(const FEATURE_STEPS& steps, PANEL_PAGE page) {
+void RunPageSwitchSteps(IFeatureSteps& steps, PANEL_PAGE page) {
     if (page == PANEL_PAGE::Mic) {
-        RunStep(steps.StartLevelMeter);
+        steps.StartLevelMeter();
         return;
     }
-    RunStep(steps.StopLevelMeter);
-    if (page == PANEL_PAGE::Eq || page == PANEL_PAGE::Sound3D) RunStep(steps.ReapplyEqSwitch);
-    if (page == PANEL_PAGE::Sound3D) RunStep(steps.Reapply3DSwitch);
+    steps.StopLevelMeter();
+    if (page == PANEL_PAGE::Eq || page == PANEL_PAGE::Sound3D) steps.ReapplyEqSwitch();
+    if (page == PANEL_PAGE::Sound3D) steps.Reapply3DSwitch();
 }
 
 } // namespace tonvel

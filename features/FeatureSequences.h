@@ -3,7 +3,7 @@
 // steps.
 
 #include "features/FeatureSteps.h"
-#include "panel/model/PanelPage.h"
+#include "skin/PanelPage.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,10 +23,10 @@ struct ARRIVAL_SITUATION {
 
 // After the presence handle of an arrived device is open: the LED state, the settle wait, the microphone
 // refresh, the shown page's switches, the driver reset, the shown page's sends.
-void RunArrivalSteps(const FEATURE_STEPS& steps, const ARRIVAL_SITUATION& situation);
+void RunArrivalSteps(IFeatureSteps& steps, const ARRIVAL_SITUATION& situation);
 // After the presence handle of the removed device is closed.
-void RunRemovalSteps(const FEATURE_STEPS& steps);
+void RunRemovalSteps(IFeatureSteps& steps);
 // After the page has been shown and pending messages processed.
-void RunPageSwitchSteps(const FEATURE_STEPS& steps, PANEL_PAGE page);
+void RunPageSwitchSteps(IFeatureSteps& steps, PANEL_PAGE page);
 
 } // namespace tonvel

@@ -2,7 +2,7 @@
 
 #include "device/AudioService.h"
 #include "device/HidRegisterAccess.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 
@@ -19,7 +19,7 @@ int32_t CLedSwitch::ApplyLed(bool on) {
 }
 
 void CLedSwitch::ShowPicture() {
-    ShowSwitchPicture(u"LEDImage", m_On, SKIN_IMAGE::Main_LedImageDown, SKIN_IMAGE::Main_LedImageUp);
+    ShowSwitchPicture(*m_Parts.Switch, m_On, SKIN_IMAGE::Main_LedImageDown, SKIN_IMAGE::Main_LedImageUp);
 }
 
 void CLedSwitch::SetState(bool on) {

@@ -3,6 +3,7 @@
 // service.
 
 #include "features/Feature.h"
+#include "features/FeatureParts.h"
 
 namespace tonvel {
 
@@ -14,7 +15,7 @@ inline constexpr int32_t LedIdleFailed = 3;
 
 class CLedSwitch : public CFeature {
 public:
-    explicit CLedSwitch(FEATURE_CONTEXT& context) : CFeature(context) {}
+    CLedSwitch(FEATURE_CONTEXT& context, const LED_PARTS& parts) : CFeature(context), m_Parts(parts) {}
 
     bool OwnsTag(int32_t tag) const override;
     void ButtonDown(int32_t tag, ui::CComponent& button) override;
@@ -31,6 +32,7 @@ public:
 private:
     void ShowPicture();
 
+    const LED_PARTS& m_Parts;
     bool m_On = true;
 };
 

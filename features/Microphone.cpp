@@ -1,7 +1,7 @@
 #include "features/Microphone.h"
 
 #include "features/Thumb.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 #include <cstdio>
 #include <cstring>
@@ -10,12 +10,6 @@
 namespace tonvel {
 namespace {
 
-constexpr char16_t kThumb[] = u"MicSliderImage";
-constexpr char16_t kBar[] = u"MicBarImage";
-constexpr char16_t kLevelBar[] = u"MicProgressImage";
-constexpr char16_t kValueLabel[] = u"MicValueLabel";
-constexpr char16_t kBoostImage[] = u"MicBoostImage";
-constexpr char16_t kMuteImage[] = u"MicMuteImage";
 constexpr int32_t kPercent = 100;
 
 std::u16string Decimal(int32_t value) {
@@ -26,12 +20,13 @@ std::u16string Decimal(int32_t value) {
 
 } // namespace
 
-CMicrophone::CMicrophone(FEATURE_CONTEXT& context)
-    : CFeature(context), m_Control(context.Plat,
-                                   [&device = context.Device](uint16_t& vendorId, uint16_t& productId) {
-                                       vendorId = device.VendorId();
-                                       productId = device.ProductId();
-                                   }),
+CMicrophone::CMicrophone(FEATURE_CONTEXT& context, const MICROPHONE_PARTS& parts)
+    : CFeature(context), m_Parts(parts),
+      m_Control(context.Plat,
+                [&device = context.Device](uint16_t& vendorId, uint16_t& productId) {
+                    vendorId = device.VendorId();
+                    productId = device.ProductId();
+                }),
       m_Meter(*context.Plat.waveIn) {}
 
 int32_t CMicrophone::ThumbMin() const {
@@ -43,13 +38,13 @@ int32_t CMicrophone::ThumbMax() const {
 }
 
 GRAB_KIND CMicrophone::Grab(const ui::CComponent& component) const {
-    if (component.Name() == kThumb) return GRAB_KIND::Drag;
-    if (component.Name() == kBar) return GRAB_KIND::Jump;
+    if (&component == m_Parts.Thumb) return GRAB_KIND::Drag;
+    if (&component == m_Parts.Bar) return GRAB_KIND::Jump;
     return GRAB_KIND::None;
 }
 
 void CMicrophone::Jump(ui::CComponent&, int32_t cursorY) {
-    if (ui::CImage* thumb = m_Context.Window.Image(kThumb)) {
+    if (ui::CImage* thumb = m_Parts.Thumb) {
         JumpThumb(*thumb, cursorY, ThumbMin(), ThumbMax());
         SetGain(*thumb);
     }
@@ -79,10 +74,9 @@ void CMicrophone::ReadGain() {
 }
 
 void CMicrophone::ShowGain() {
-    if (ui::CLabel* label = m_Context.Window.Label(kValueLabel)) label->SetCaption(Decimal(m_Gain));
+    m_Parts.ValueLabel->SetCaption(Decimal(m_Gain));
     const int32_t travel = m_Context.Skin.Metrics().SliderTravel;
-    if (ui::CImage* thumb = m_Context.Window.Image(kThumb))
-        thumb->SetTop(ThumbMin() + travel - m_Gain * travel / kPercent);
+    m_Parts.Thumb->SetTop(ThumbMin() + travel - m_Gain * travel / kPercent);
 }
 
 void CMicrophone::Refresh() {
@@ -96,9 +90,10 @@ void CMicrophone::Refresh() {
 }
 
 void CMicrophone::ShowButtons() {
-    ShowSwitchPicture(kBoostImage, m_Boost, SKIN_IMAGE::Mic_MicBoostImageDown,
+    ShowSwitchPicture(*m_Parts.Boost, m_Boost, SKIN_IMAGE::Mic_MicBoostImageDown,
                       SKIN_IMAGE::Mic_MicBoostImageUp);
-    ShowSwitchPicture(kMuteImage, m_Mute, SKIN_IMAGE::Mic_MicMuteImageDown, SKIN_IMAGE::Mic_MicMuteImageUp);
+    ShowSwitchPicture(*m_Parts.Mute, m_Mute, SKIN_IMAGE::Mic_MicMuteImageDown,
+                      SKIN_IMAGE::Mic_MicMuteImageUp);
     m_Context.Window.RestyleLabels();
 }
 
@@ -127,7 +122,7 @@ bool CMicrophone::LookUpEndpoint() {
 void CMicrophone::Init() {
     m_Boost = false;
     m_Mute = false;
-    if (ui::CImage* bar = m_Context.Window.Image(kLevelBar)) bar->SetWidth(0);
+    m_Parts.LevelBar->SetWidth(0);
     if (LookUpEndpoint() || !m_Control.CoreAudio()) {
         OpenLevelCapture();
         Refresh();
@@ -158,8 +153,7 @@ void CMicrophone::OnLevelData(int64_t header) {
     if (!m_Meter.OnData(header, level, length)) return;
     m_Level = level;
     const int32_t width = LevelBarWidth(level, length);
-    if (ui::CImage* bar = m_Context.Window.Image(kLevelBar))
-        if (width >= 0) bar->SetWidth(width);
+    if (width >= 0) m_Parts.LevelBar->SetWidth(width);
 }
 
 void CMicrophone::ShowState(SKIN_FEATURE_STATE& state) const {

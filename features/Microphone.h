@@ -5,13 +5,14 @@
 
 #include "device/MicControl.h"
 #include "features/Feature.h"
+#include "features/FeatureParts.h"
 #include "features/LevelMeter.h"
 
 namespace tonvel {
 
 class CMicrophone : public CFeature {
 public:
-    explicit CMicrophone(FEATURE_CONTEXT& context);
+    CMicrophone(FEATURE_CONTEXT& context, const MICROPHONE_PARTS& parts);
 
     PANEL_PAGE Page() const override { return PANEL_PAGE::Mic; }
     GRAB_KIND Grab(const ui::CComponent& component) const override;
@@ -58,6 +59,7 @@ private:
     void ShowGain();
     void ShowButtons();
 
+    const MICROPHONE_PARTS& m_Parts;
     CMicControl m_Control;
     CLevelMeter m_Meter;
     bool m_CaptureOpenedForRefresh = false;

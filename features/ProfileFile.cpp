@@ -1,6 +1,6 @@
 #include "features/ProfileFile.h"
 
-#include "panel/model/ValueSyntax.h"
+#include "skin/ValueSyntax.h"
 
 #include <cstdio>
 

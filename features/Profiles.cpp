@@ -1,9 +1,9 @@
 #include "features/Profiles.h"
 
 #include "features/ProfilePlaces.h"
-#include "panel/model/ComponentTags.h"
-#include "panel/model/PanelStatus.h"
 #include "platform/api/Hid.h"
+#include "skin/ComponentTags.h"
+#include "skin/PanelStatus.h"
 
 #include <algorithm>
 
@@ -21,8 +21,8 @@ std::u16string FileNameOf(const std::u16string& path) {
 
 } // namespace
 
-CProfiles::CProfiles(FEATURE_CONTEXT& context, PROFILE_FEATURES features)
-    : CFeature(context), m_Features(features) {}
+CProfiles::CProfiles(FEATURE_CONTEXT& context, const PROFILES_PARTS& parts, PROFILE_FEATURES features)
+    : CFeature(context), m_Parts(parts), m_Features(features) {}
 
 bool CProfiles::OwnsTag(int32_t tag) const {
     return tag == TagSaveProfile || tag == TagLoadProfile;
@@ -43,8 +43,7 @@ void CProfiles::ButtonUp(int32_t tag, ui::CComponent&) {
 // A pressed menu button shows its Down picture only when the skin names one.
 void CProfiles::ShowMenuPicture(int32_t tag, bool down) {
     const bool save = tag == TagSaveProfile;
-    ui::CImage* image = m_Context.Window.Image(save ? u"Menu1Image" : u"Menu2Image");
-    if (!image) return;
+    ui::CImage* image = save ? m_Parts.SaveButton : m_Parts.LoadButton;
     const SKIN_IMAGE entry = save ? (down ? SKIN_IMAGE::Main_Menu1ImageDown : SKIN_IMAGE::Main_Menu1ImageUp)
                                   : (down ? SKIN_IMAGE::Main_Menu2ImageDown : SKIN_IMAGE::Main_Menu2ImageUp);
     if (down && m_Context.Skin.Image(entry).FileName.empty()) return;

@@ -44,7 +44,7 @@ public:
     // A damaged last profile is kept beside itself under this suffix (an older one is replaced).
     static constexpr char16_t SetAsideSuffix[] = u".bad";
 
-    CProfiles(FEATURE_CONTEXT& context, PROFILE_FEATURES features);
+    CProfiles(FEATURE_CONTEXT& context, const PROFILES_PARTS& parts, PROFILE_FEATURES features);
 
     void Setup(PROFILE_SETUP setup) { m_Setup = std::move(setup); }
 
@@ -80,6 +80,7 @@ private:
     void RememberSavedProfile(const std::u16string& path);
     void ShowMenuPicture(int32_t tag, bool down);
 
+    const PROFILES_PARTS& m_Parts;
     PROFILE_FEATURES m_Features;
     PROFILE_SETUP m_Setup;
 };

@@ -2,31 +2,17 @@
 
 #include "features/NameList.h"
 #include "features/Thumb.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 #include <string>
 
 namespace tonvel {
 namespace {
 
-// By tag 34-37.
-constexpr NAME_LIST<4> kThumbs = {u"D3LBetaSliderImage", u"D3LAlphaSliderImage", u"D3RBetaSliderImage",
-                                  u"D3RAlphaSliderImage"};
-constexpr NAME_LIST<4> kValueLabels = {u"D3LBetaValueLabel", u"D3LAlphaValueLabel", u"D3RBetaValueLabel",
-                                       u"D3RAlphaValueLabel"};
+// The thumbs by tag 34-37.
 constexpr int32_t kLeftBeta = 0, kLeftAlpha = 1, kRightBeta = 2, kRightAlpha = 3;
 constexpr int32_t kPartnerDistance = 2; // left and right thumbs of a kind are two tags apart
-constexpr char16_t kFbmImage[] = u"D3FBMImage";
-constexpr char16_t kResetImage[] = u"D3ResetImage";
-constexpr char16_t kAlphaImage[] = u"D3AlphaImage";
-constexpr char16_t kBetaImage[] = u"D3BetaImage";
-constexpr char16_t kEqPageSwitch[] = u"EQ3DENImage";
-constexpr char16_t k3DPageSwitch[] = u"D33DENImage";
 constexpr char16_t kConnectionFolder[] = u"3D\\";
-
-std::u16string_view ThumbName(int32_t index) {
-    return kThumbs[static_cast<size_t>(index)];
-}
 
 bool IsBeta(int32_t index) {
     return index == kLeftBeta || index == kRightBeta;
@@ -54,13 +40,12 @@ int32_t CSound3D::Travel() const {
     return m_Context.Skin.Metrics().SliderTravel;
 }
 
-int32_t CSound3D::ThumbValue(std::u16string_view name) const {
-    const ui::CImage* thumb = m_Context.Window.Image(name);
-    return thumb ? Sound3DThumbToValue(thumb->Top(), Travel()) : 0;
+int32_t CSound3D::ThumbValue(const ui::CImage& thumb) const {
+    return Sound3DThumbToValue(thumb.Top(), Travel());
 }
 
 GRAB_KIND CSound3D::Grab(const ui::CComponent& component) const {
-    return IsOneOf(component.Name(), kThumbs) ? GRAB_KIND::Drag : GRAB_KIND::None;
+    return IsOneOf(component, m_Parts.Thumbs) ? GRAB_KIND::Drag : GRAB_KIND::None;
 }
 
 void CSound3D::Drag(ui::CComponent& thumb, int32_t, int32_t top) {
@@ -74,38 +59,35 @@ void CSound3D::Drag(ui::CComponent& thumb, int32_t, int32_t top) {
 // A dependent partner takes the same Top, an inverse one the Top mirrored in the middle of the range.
 void CSound3D::MovePartner(const ui::CComponent& thumb) {
     const int32_t index = thumb.Tag() - Tag3DThumbFirst;
-    if (index < 0 || index >= static_cast<int32_t>(kThumbs.size())) return;
+    if (index < 0 || index >= static_cast<int32_t>(m_Parts.Thumbs.size())) return;
     const int32_t connection = IsBeta(index) ? m_BetaConnection : m_AlphaConnection;
     if (connection != ConnectionDependent && connection != ConnectionInverse) return;
-    ui::CImage* partner = m_Context.Window.Image(ThumbName((index + kPartnerDistance) % 4));
-    if (!partner) return;
+    ui::CImage* partner = m_Parts.Thumbs[static_cast<size_t>((index + kPartnerDistance) % 4)];
     partner->SetTop(connection == ConnectionDependent ? thumb.Top() : ThumbMin + ThumbMax - thumb.Top());
 }
 
 void CSound3D::ShowValueLabels() {
-    for (size_t i = 0; i < kThumbs.size(); ++i)
-        if (ui::CLabel* label = m_Context.Window.Label(kValueLabels[i]))
-            label->SetCaption(DecimalText(ThumbValue(kThumbs[i])));
+    for (size_t i = 0; i < m_Parts.Thumbs.size(); ++i)
+        m_Parts.ValueLabels[i]->SetCaption(DecimalText(ThumbValue(*m_Parts.Thumbs[i])));
 }
 
 int32_t CSound3D::ApplyLeft3D(bool writeThrough) {
-    m_Record.LeftBeta = static_cast<uint8_t>(ThumbValue(ThumbName(kLeftBeta)));
-    m_Record.LeftAlpha = static_cast<uint8_t>(ThumbValue(ThumbName(kLeftAlpha)));
+    m_Record.LeftBeta = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[kLeftBeta]));
+    m_Record.LeftAlpha = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[kLeftAlpha]));
     return WriteChannels(writeThrough);
 }
 
 int32_t CSound3D::ApplyRight3D(bool writeThrough) {
-    m_Record.RightBeta = static_cast<uint8_t>(ThumbValue(ThumbName(kRightBeta)));
-    m_Record.RightAlpha = static_cast<uint8_t>(ThumbValue(ThumbName(kRightAlpha)));
+    m_Record.RightBeta = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[kRightBeta]));
+    m_Record.RightAlpha = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[kRightAlpha]));
     return WriteChannels(writeThrough);
 }
 
 void CSound3D::Show3D() {
     const int32_t values[] = {m_Record.LeftBeta, m_Record.LeftAlpha, m_Record.RightBeta, m_Record.RightAlpha};
-    for (size_t i = 0; i < kThumbs.size(); ++i)
-        if (ui::CImage* thumb = m_Context.Window.Image(kThumbs[i]))
-            thumb->SetTop(Sound3DValueToTop(values[i], Travel()));
-    ShowSwitchPicture(kFbmImage, m_FbmOn, SKIN_IMAGE::D3_D3FBMImageDown, SKIN_IMAGE::D3_D3FBMImageUp);
+    for (size_t i = 0; i < m_Parts.Thumbs.size(); ++i)
+        m_Parts.Thumbs[i]->SetTop(Sound3DValueToTop(values[i], Travel()));
+    ShowSwitchPicture(*m_Parts.Fbm, m_FbmOn, SKIN_IMAGE::D3_D3FBMImageDown, SKIN_IMAGE::D3_D3FBMImageUp);
     ShowValueLabels();
 }
 
@@ -138,8 +120,7 @@ void CSound3D::ButtonUp(int32_t tag, ui::CComponent&) {
 }
 
 void CSound3D::ShowResetPicture(bool down) {
-    ui::CImage* image = m_Context.Window.Image(kResetImage);
-    if (!image) return;
+    ui::CImage* image = m_Parts.Reset;
     const SKIN_IMAGE entry = down ? SKIN_IMAGE::D3_D3ResetImageDown : SKIN_IMAGE::D3_D3ResetImageUp;
     if (down && m_Context.Skin.Image(entry).FileName.empty()) return;
     m_Context.Window.ShowSkinImage(entry, *image);
@@ -148,8 +129,10 @@ void CSound3D::ShowResetPicture(bool down) {
 // The 3D effect needs processing on as well; while the equalizer is on, processing already is.
 void CSound3D::FlipEnable() {
     m_Enabled = !m_Enabled;
-    ShowSwitchPicture(kEqPageSwitch, m_Enabled, SKIN_IMAGE::EQ_EQ3DENImageDown, SKIN_IMAGE::EQ_EQ3DENImageUp);
-    ShowSwitchPicture(k3DPageSwitch, m_Enabled, SKIN_IMAGE::D3_D33DENImageDown, SKIN_IMAGE::D3_D33DENImageUp);
+    ShowSwitchPicture(*m_Parts.EqPageSwitch, m_Enabled, SKIN_IMAGE::EQ_EQ3DENImageDown,
+                      SKIN_IMAGE::EQ_EQ3DENImageUp);
+    ShowSwitchPicture(*m_Parts.Sound3DPageSwitch, m_Enabled, SKIN_IMAGE::D3_D33DENImageDown,
+                      SKIN_IMAGE::D3_D33DENImageUp);
     m_Context.Window.RestyleLabels();
     if (!m_Equalizer.Enabled()) m_Equalizer.ApplyProcessingEnable(m_Enabled);
     Apply3DEnable(m_Enabled);
@@ -159,7 +142,7 @@ void CSound3D::FlipEnable() {
 // Written whatever the synchronisation flag.
 void CSound3D::FlipFbm() {
     m_FbmOn = !m_FbmOn;
-    ShowSwitchPicture(kFbmImage, m_FbmOn, SKIN_IMAGE::D3_D3FBMImageDown, SKIN_IMAGE::D3_D3FBMImageUp);
+    ShowSwitchPicture(*m_Parts.Fbm, m_FbmOn, SKIN_IMAGE::D3_D3FBMImageDown, SKIN_IMAGE::D3_D3FBMImageUp);
     SetFbm(m_FbmOn);
 }
 
@@ -168,7 +151,7 @@ void CSound3D::NextConnection(int32_t tag) {
     const bool alpha = tag == TagAlphaConnection;
     int32_t& state = alpha ? m_AlphaConnection : m_BetaConnection;
     state = state >= ConnectionInverse ? ConnectionIndependent : state + 1;
-    if (ui::CImage* image = m_Context.Window.Image(alpha ? kAlphaImage : kBetaImage))
+    if (ui::CImage* image = alpha ? m_Parts.AlphaConnection : m_Parts.BetaConnection)
         m_Context.Window.ShowSkinImageFrom(alpha ? AlphaConnectionImage(state) : BetaConnectionImage(state),
                                            kConnectionFolder, *image);
 }
@@ -183,8 +166,10 @@ void CSound3D::Restore(const Sound3DRegisterSet& channels, bool fbm, bool on) {
     m_Equalizer.Apply3DFlag(m_Enabled);
     if (!m_Equalizer.Enabled()) m_Equalizer.ApplyProcessingEnable(m_Enabled);
     Apply3DEnable(m_Enabled);
-    ShowSwitchPicture(kEqPageSwitch, m_Enabled, SKIN_IMAGE::EQ_EQ3DENImageDown, SKIN_IMAGE::EQ_EQ3DENImageUp);
-    ShowSwitchPicture(k3DPageSwitch, m_Enabled, SKIN_IMAGE::D3_D33DENImageDown, SKIN_IMAGE::D3_D33DENImageUp);
+    ShowSwitchPicture(*m_Parts.EqPageSwitch, m_Enabled, SKIN_IMAGE::EQ_EQ3DENImageDown,
+                      SKIN_IMAGE::EQ_EQ3DENImageUp);
+    ShowSwitchPicture(*m_Parts.Sound3DPageSwitch, m_Enabled, SKIN_IMAGE::D3_D33DENImageDown,
+                      SKIN_IMAGE::D3_D33DENImageUp);
     Show3D();
 }
 

@@ -7,6 +7,7 @@
 #include "device/RegisterBlocks.h"
 #include "features/Equalizer.h"
 #include "features/Feature.h"
+#include "features/FeatureParts.h"
 #include "features/ThumbScale.h"
 
 namespace tonvel {
@@ -27,7 +28,8 @@ public:
     static constexpr int32_t ThumbMin = Thumb3DTop;
     static constexpr int32_t ThumbMax = Thumb3DBottom;
 
-    CSound3D(FEATURE_CONTEXT& context, CEqualizer& equalizer) : CFeature(context), m_Equalizer(equalizer) {}
+    CSound3D(FEATURE_CONTEXT& context, const SOUND3D_PARTS& parts, CEqualizer& equalizer)
+        : CFeature(context), m_Parts(parts), m_Equalizer(equalizer) {}
 
     PANEL_PAGE Page() const override { return PANEL_PAGE::Sound3D; }
     GRAB_KIND Grab(const ui::CComponent& component) const override;
@@ -69,7 +71,7 @@ public:
 
 private:
     int32_t Travel() const;
-    int32_t ThumbValue(std::u16string_view thumb) const;
+    int32_t ThumbValue(const ui::CImage& thumb) const;
     int32_t WriteChannels(bool writeThrough);
     void MovePartner(const ui::CComponent& thumb);
     void ShowValueLabels();
@@ -78,6 +80,7 @@ private:
     void NextConnection(int32_t tag);
     void ShowResetPicture(bool down);
 
+    const SOUND3D_PARTS& m_Parts;
     CEqualizer& m_Equalizer;
     Sound3DRegisterSet m_Record = Default3DRecord();
     bool m_Enabled = false;

@@ -1,23 +1,17 @@
 #include "features/VirtualSpeakers.h"
 
 #include "features/NameList.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 namespace {
 
-// The speaker icons by speaker index.
-constexpr NAME_LIST<SpeakerCount> kIcons = {u"VirtualLImage",   u"VirtualRImage",  u"VirtualCImage",
-                                            u"VirtualSUBImage", u"VirtualLSImage", u"VirtualRSImage",
-                                            u"VirtualLBImage",  u"VirtualRBImage"};
 // The order Reset puts them in: C, LS, L, LB, RB, R, SUB, RS.
 constexpr std::array<std::size_t, SpeakerCount> kResetOrder = {2, 4, 0, 6, 7, 1, 3, 5};
-// The listener's picture, whose margins hold a dragged icon.
-constexpr std::u16string_view kListener = u"VirtualPicImage";
 
-std::size_t IconIndex(std::u16string_view name) {
+std::size_t IconIndex(const VIRTUAL_SPEAKERS_PARTS& parts, const ui::CComponent& icon) {
     for (std::size_t i = 0; i < SpeakerCount; ++i)
-        if (kIcons[i] == name) return i;
+        if (parts.Icons[i] == &icon) return i;
     return SpeakerCount;
 }
 
@@ -29,8 +23,7 @@ SPEAKER_CIRCLE CVirtualSpeakers::Circle() const {
 }
 
 ui::CImage* CVirtualSpeakers::Icon(std::size_t index) {
-    if (!m_Icons[index]) m_Icons[index] = m_Context.Window.Image(kIcons[index]);
-    return m_Icons[index];
+    return m_Parts.Icons[index];
 }
 
 SPEAKER_POSITIONS CVirtualSpeakers::Positions() {
@@ -47,15 +40,15 @@ void CVirtualSpeakers::Place(std::size_t index, SPEAKER_POSITION position) {
 
 // Only the eight icons move; the page's pictures and buttons stay where the skin put them.
 GRAB_KIND CVirtualSpeakers::Grab(const ui::CComponent& component) const {
-    const bool icon = component.Kind() == ui::ComponentKind::Image && IsOneOf(component.Name(), kIcons);
+    const bool icon = component.Kind() == ui::ComponentKind::Image && IsOneOf(component, m_Parts.Icons);
     return icon ? GRAB_KIND::Drag : GRAB_KIND::None;
 }
 
 void CVirtualSpeakers::Drag(ui::CComponent& icon, int32_t left, int32_t top) {
-    const std::size_t index = IconIndex(icon.Name());
+    const std::size_t index = IconIndex(m_Parts, icon);
     if (index == SpeakerCount) return;
     SPEAKER_AREA area;
-    if (const ui::CImage* listener = m_Context.Window.Image(kListener))
+    if (const ui::CImage* listener = m_Parts.Listener)
         area = {listener->Left(), listener->Top(), listener->Width(), listener->Height()};
     SPEAKER_POSITION position{icon.Left(), icon.Top()};
     if (!DraggedPosition(Circle(), area, icon.Width(), icon.Height(), {left, top}, position)) return;
@@ -93,14 +86,14 @@ void CVirtualSpeakers::SwitchRotation(ROTATION rotation) {
 void CVirtualSpeakers::ShowSwitches() {
     IFeatureWindow& window = m_Context.Window;
     using I = SKIN_IMAGE;
-    if (ui::CImage* enable = window.Image(u"VirtualEnableImage"))
+    if (ui::CImage* enable = m_Parts.Enable)
         window.ShowSkinImage(
             m_Enabled ? I::Virtual7ch1_VirtualEnableImageDown : I::Virtual7ch1_VirtualEnableImageUp, *enable);
-    if (ui::CImage* cw = window.Image(u"VirtualClockwiseImage"))
+    if (ui::CImage* cw = m_Parts.Clockwise)
         window.ShowSkinImage(m_Rotation == ROTATION::Clockwise ? I::Virtual7ch1_VirtualClockwiseDownImage
                                                                : I::Virtual7ch1_VirtualClockwiseUpImage,
                              *cw);
-    if (ui::CImage* ccw = window.Image(u"VirtualCounterclockwiseImage"))
+    if (ui::CImage* ccw = m_Parts.Counterclockwise)
         window.ShowSkinImage(m_Rotation == ROTATION::Counterclockwise
                                  ? I::Virtual7ch1_VirtualCounterclockwiseDownImage
                                  : I::Virtual7ch1_VirtualCounterclockwiseUpImage,

@@ -3,13 +3,15 @@
 // enable switch, the rotation switches, Reset, and the gains and directions the filter driver is sent.
 
 #include "features/Feature.h"
+#include "features/FeatureParts.h"
 #include "features/SpeakerGeometry.h"
 
 namespace tonvel {
 
 class CVirtualSpeakers : public CFeature {
 public:
-    explicit CVirtualSpeakers(FEATURE_CONTEXT& context) : CFeature(context) {}
+    CVirtualSpeakers(FEATURE_CONTEXT& context, const VIRTUAL_SPEAKERS_PARTS& parts)
+        : CFeature(context), m_Parts(parts) {}
 
     PANEL_PAGE Page() const override { return PANEL_PAGE::Virtual71; }
     GRAB_KIND Grab(const ui::CComponent& component) const override;
@@ -56,7 +58,7 @@ private:
     bool m_Enabled = false;
     ROTATION m_Rotation = ROTATION::None;
     SPEAKER_RECORDS m_Records{};
-    std::array<ui::CImage*, SpeakerCount> m_Icons{};
+    const VIRTUAL_SPEAKERS_PARTS& m_Parts;
 };
 
 } // namespace tonvel

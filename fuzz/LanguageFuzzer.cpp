@@ -8,11 +8,11 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/MemoryFiles.h"
-#include "panel/model/LabelStyle.h"
-#include "panel/model/Language.h"
-#include "panel/model/ProfileReader.h"
-#include "panel/model/TabLayout.h"
 #include "platform/sim/SimProfileStrings.h"
+#include "skin/LabelStyle.h"
+#include "skin/Language.h"
+#include "skin/ProfileReader.h"
+#include "skin/TabLayout.h"
 
 #include <array>
 #include <cstddef>

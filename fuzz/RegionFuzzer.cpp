@@ -4,7 +4,7 @@
 // Input: the file's bytes.
 
 #include "fuzz/FuzzSupport.h"
-#include "panel/model/RegionFile.h"
+#include "skin/RegionFile.h"
 
 #include <cstddef>
 #include <cstdint>

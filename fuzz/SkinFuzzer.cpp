@@ -9,11 +9,11 @@
 
 #include "fuzz/FuzzSupport.h"
 #include "fuzz/MemoryFiles.h"
-#include "panel/model/ProfileReader.h"
-#include "panel/model/SkinApply.h"
-#include "panel/model/SkinSetting.h"
-#include "panel/model/ValueSyntax.h"
 #include "platform/sim/SimProfileStrings.h"
+#include "skin/ProfileReader.h"
+#include "skin/SkinApply.h"
+#include "skin/SkinSetting.h"
+#include "skin/ValueSyntax.h"
 
 #include <cmath>
 #include <cstddef>

@@ -18,32 +18,48 @@ namespace {
 
 using test::kUsbGroup;
 
+// Every step an arrival, a removal or a page switch runs, recorded by name; the driver reset also resets
+// the simulated filter driver.
+class RECORDED_STEPS : public IFeatureSteps {
+public:
+    RECORDED_STEPS(std::vector<std::string>& calls, const bool& micFound, IControlDevice& driver)
+        : m_Calls(calls), m_MicFound(micFound), m_Driver(driver) {}
+
+    void SendLedState() override { Log("led"); }
+    bool LookUpMicEndpoint() override {
+        Log("lookup");
+        return m_MicFound;
+    }
+    void OpenLevelCapture() override { Log("open capture"); }
+    void RefreshMicrophone() override { Log("refresh mic"); }
+    void CloseLevelCapture() override { Log("close capture"); }
+    void ReapplyEqSwitch() override { Log("eq switch"); }
+    void Reapply3DSwitch() override { Log("3d switch"); }
+    void StartLevelMeter() override { Log("level meter"); }
+    void StopLevelMeter() override { Log("stop meter"); }
+    void SendCurrentEffect() override { Log("effect"); }
+    void SendVirtualSpeakers() override { Log("virtual"); }
+    void DropMicEndpoint() override { Log("drop endpoint"); }
+    void StopLevelMeterQueuing() override { Log("stop queuing"); }
+    void ResetFilterDriver() override {
+        Log("driver reset");
+        ::tonvel::ResetFilterDriver(m_Driver);
+    }
+
+private:
+    void Log(std::string entry) { m_Calls.push_back(std::move(entry)); }
+
+    std::vector<std::string>& m_Calls;
+    const bool& m_MicFound;
+    IControlDevice& m_Driver;
+};
+
 // The simulated machine, a link whose arrival and removal run every feature step recorded, and the
 // window's page.
 class FeatureSequencesTest : public ::testing::Test {
 protected:
-    FeatureSequencesTest() : m_Link(m_Sim.platform()) {
-        FEATURE_STEPS& s = m_Steps;
-        s.SendLedState = [this] { Log("led"); };
-        s.LookUpMicEndpoint = [this] {
-            Log("lookup");
-            return m_MicFound;
-        };
-        s.OpenLevelCapture = [this] { Log("open capture"); };
-        s.RefreshMicrophone = [this] { Log("refresh mic"); };
-        s.CloseLevelCapture = [this] { Log("close capture"); };
-        s.ReapplyEqSwitch = [this] { Log("eq switch"); };
-        s.Reapply3DSwitch = [this] { Log("3d switch"); };
-        s.StartLevelMeter = [this] { Log("level meter"); };
-        s.StopLevelMeter = [this] { Log("stop meter"); };
-        s.SendCurrentEffect = [this] { Log("effect"); };
-        s.SendVirtualSpeakers = [this] { Log("virtual"); };
-        s.DropMicEndpoint = [this] { Log("drop endpoint"); };
-        s.StopLevelMeterQueuing = [this] { Log("stop queuing"); };
-        s.ResetFilterDriver = [this] {
-            Log("driver reset");
-            ResetFilterDriver(*m_Sim.platform().controlDevice);
-        };
+    FeatureSequencesTest()
+        : m_Link(m_Sim.platform()), m_Steps(m_Calls, m_MicFound, *m_Sim.platform().controlDevice) {
         DEVICE_LINK_EVENTS& e = m_Link.Events();
         e.PresenceChanged = [this] { Log(m_Link.DeviceConnected() ? "LabelActive" : "LabelUnactive"); };
         e.Arrived = [this] {
@@ -63,9 +79,9 @@ protected:
 
     sim::CSimWindows m_Sim;
     CDeviceLink m_Link;
-    FEATURE_STEPS m_Steps;
     std::vector<std::string> m_Calls;
     bool m_MicFound = true;
+    RECORDED_STEPS m_Steps;
     int32_t m_Os = OsGenerationCoreAudio;
     PANEL_PAGE m_Page = PANEL_PAGE::Eq;
 };
@@ -155,7 +171,7 @@ TEST_F(FeatureSequencesTest, PageSwitchStopsOrStartsTheMeterAndReappliesTheSwitc
 }
 
 TEST_F(FeatureSequencesTest, EmptyStepsAreSkipped) {
-    FEATURE_STEPS none;
+    IFeatureSteps none;
     ARRIVAL_SITUATION situation;
     situation.Shown = PANEL_PAGE::Mic;
     situation.Wait = [](uint32_t) {};

@@ -1,26 +1,22 @@
 #include "panel/form/AudioMainForm.h"
 
 #include "device/DeviceIdGroupMatcher.h"
-#include "device/HidRegisterAccess.h"
 #include "features/FeatureSequences.h"
 #include "foundation/config/ApplicationConfig.h"
 #include "foundation/devid/DeviceIdMgr.h"
 #include "panel/form/AboutForm.h"
-#include "panel/model/ComponentTags.h"
 #include "platform/api/Environment.h"
 #include "platform/api/FileSystem.h"
 #include "platform/api/ProfileStrings.h"
 #include "platform/api/SystemInfo.h"
 #include "platform/api/WindowSystem.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 namespace {
 
-// The register whose processing bits the neutral device state clears.
-constexpr uint16_t kProcessingRegister = 0x100;
 constexpr size_t kAppDataMax = 255;
 constexpr uint32_t kTimerMs = 20;
-constexpr size_t kChoiceBuffer = 128; // the remembered skin and language names are read into 128 units
 
 std::u16string Cut(std::u16string text, size_t max) {
     if (text.size() > max) text.resize(max);
@@ -48,8 +44,10 @@ TAudioMainForm::TAudioMainForm(ui::CApplication& app, const Platform& platform, 
     m_Parts = CreateMainFormComponents(*this);
 
     m_Tray = Add<ui::CTrayIcon>(u"CTrayIcon");
-    m_LanguageMenu = m_Tray->PopupMenu().Add(u"Language", u"LanguageMenu");
-    m_SkinMenu = m_Tray->PopupMenu().Add(u"Skin", u"SkinMenu");
+    ui::CMenuItem* languageMenu = m_Tray->PopupMenu().Add(u"Language", u"LanguageMenu");
+    ui::CMenuItem* skinMenu = m_Tray->PopupMenu().Add(u"Skin", u"SkinMenu");
+    ILookWindow& window = *this;
+    m_Look = std::make_unique<CPanelLook>(*this, window, m_Platform, m_Parts, *languageMenu, *skinMenu);
     m_CloseMenu = m_Tray->PopupMenu().Add(u"Close", u"CloseMenu");
     m_SaveDialog = Add<ui::CSaveDialog>(u"SaveDialog");
     m_SaveDialog->FileName = u"AudioSetting.ini";
@@ -79,17 +77,9 @@ PANEL_PAGE TAudioMainForm::PageShown() const {
     return PageAt(m_Parts.Notebook->ActivePageIndex());
 }
 
-void TAudioMainForm::RunTracedStep(const std::function<void()>& step, const char16_t* what) {
+void TAudioMainForm::RunTracedStep(void (IFeatureSteps::*step)(), const char16_t* what) {
     Step(what);
-    RunStep(step);
-}
-
-PANEL_STATUS TAudioMainForm::Fail(PANEL_STATUS status) {
-    ui::CUiError error;
-    error.code = status.Code == PanelInvalidInteger ? ui::UiConvertError : ui::UiFileError;
-    error.message = status.Message;
-    App().ShowError(error);
-    return status;
+    (m_Features->Steps().*step)();
 }
 
 std::u16string TAudioMainForm::UserDataFolder() const {
@@ -121,8 +111,8 @@ PANEL_STATUS TAudioMainForm::StartUp() {
     Step(u"6 icon");
     SetTrayHintAndTitle();
     Step(u"7 tray hint and title");
-    const PANEL_STATUS status = LoadLanguagesAndSkins();
-    if (!status.Ok()) return Fail(status);
+    const PANEL_STATUS status = m_Look->LoadLanguagesAndSkins();
+    if (!status.Ok()) return ShowPanelError(App(), status);
     Step(u"8 languages and skins");
     DiscoverDevice();
     Step(u"9 device discovery");
@@ -143,13 +133,13 @@ void TAudioMainForm::RememberProgram() {
 // nothing connected, LED on, preset 1, no 3D connection chosen, no drag.
 void TAudioMainForm::SetInitialState() {
     m_Drag = PANEL_DRAG{};
-    m_Skin.Metrics().PreviousSpeakerRadius = 1;
+    m_Look->Skin().Metrics().PreviousSpeakerRadius = 1;
     m_Features.reset();
     m_FeatureContext.reset();
     m_Device = std::make_unique<CDeviceLink>(m_Platform);
-    m_FeatureContext = std::make_unique<FEATURE_CONTEXT>(
-        FEATURE_CONTEXT{m_Platform, App(), *this, *m_Device, m_Skin, m_Language, m_FeatureFlags});
-    m_Features = std::make_unique<CPanelFeatures>(*m_FeatureContext);
+    m_FeatureContext = std::make_unique<FEATURE_CONTEXT>(FEATURE_CONTEXT{
+        m_Platform, App(), *this, *m_Device, m_Look->Skin(), m_Look->Language(), m_FeatureFlags});
+    m_Features = std::make_unique<CPanelFeatures>(*m_FeatureContext, m_Parts.Features);
     WireDeviceEvents();
 }
 
@@ -163,14 +153,9 @@ void TAudioMainForm::ReadRememberedChoices() {
         m_Platform.files->CreateFolder(UserDataFolder());
         m_Platform.files->Copy(ProgramConfigFile(), user, true);
     }
-    IProfileStrings& profile = *m_Platform.profile;
-    if (m_Platform.files->Exists(user)) {
-        profile.GetString(u"Language", u"DefaultLanguage", u"", m_LanguageName, kChoiceBuffer, user);
-        profile.GetString(u"Skin", u"DefaultSkin", u"", m_SkinName, kChoiceBuffer, user);
-    }
-    profile.GetString(u"Language", u"DefaultLanguage", u"", m_DefaultLanguage, kChoiceBuffer,
-                      ProgramConfigFile());
-    profile.GetString(u"Skin", u"DefaultSkin", u"", m_DefaultSkin, kChoiceBuffer, ProgramConfigFile());
+    m_Look->SetPlaces({m_ProgramFolder, m_Config.SkinFolderName, m_Config.LanguageFolderName,
+                       ProgramConfigFile(), user, m_OsGeneration});
+    m_Look->ReadRememberedChoices();
 }
 
 // The application's icon, and a second copy in the image list for the tray.
@@ -191,24 +176,6 @@ void TAudioMainForm::SetTrayHintAndTitle() {
     SetCaption(App().Title());
 }
 
-// Language menu, skin list, language labels, label overrides and styles, outline, the skin's pictures and
-// metrics, outline again, label overrides and styles again.
-PANEL_STATUS TAudioMainForm::LoadLanguagesAndSkins() {
-    if (ListLanguages() <= 0) return FileErrorStatus(LanguageRoot(), FilePathNotFound);
-    if (ListSkins() <= 0) return FileErrorStatus(SkinRoot(), FilePathNotFound);
-    PANEL_STATUS status = LoadLanguage(m_LanguageName, m_Language);
-    if (status.Ok()) status = ReadLabelOverrides();
-    if (!status.Ok()) return status;
-    ApplyAllLabelStyles();
-    status = ApplyWindowOutline();
-    if (status.Ok()) status = LoadSkin();
-    if (status.Ok()) status = ApplySkin();
-    if (status.Ok()) status = ReadLabelOverrides();
-    if (!status.Ok()) return status;
-    ApplyAllLabelStyles();
-    return status;
-}
-
 void TAudioMainForm::DiscoverDevice() {
     CDeviceIdMgr usbGroup;
     usbGroup.Load(*m_Platform.files, ProgramConfigFile(), std::u16string(kUsbDeviceIdSection));
@@ -217,23 +184,21 @@ void TAudioMainForm::DiscoverDevice() {
 }
 
 void TAudioMainForm::RunFeatureStartUp() {
-    const FEATURE_STEPS& steps = m_Features->Steps();
-    RunTracedStep(steps.InitEqualizer, u"10 equalizer");
-    RunTracedStep(steps.Init3D, u"11 3D");
-    RunTracedStep(steps.InitEffect, u"12 effect");
-    RunTracedStep(steps.InitVirtualSpeakers, u"13 virtual speaker parameters");
-    RunTracedStep(steps.InitMicrophone, u"14 microphone");
-    RunTracedStep(steps.ResetVirtualSpeakers, u"15 virtual speakers reset");
+    RunTracedStep(&IFeatureSteps::InitEqualizer, u"10 equalizer");
+    RunTracedStep(&IFeatureSteps::Init3D, u"11 3D");
+    RunTracedStep(&IFeatureSteps::InitEffect, u"12 effect");
+    RunTracedStep(&IFeatureSteps::InitVirtualSpeakers, u"13 virtual speaker parameters");
+    RunTracedStep(&IFeatureSteps::InitMicrophone, u"14 microphone");
+    RunTracedStep(&IFeatureSteps::ResetVirtualSpeakers, u"15 virtual speakers reset");
     m_Device->RegisterNotifications();
     Step(u"16 device notifications");
     LoadLastProfile();
-    RunTracedStep(steps.DropMicEndpoint, u"18 drop endpoint and group");
+    RunTracedStep(&IFeatureSteps::DropMicEndpoint, u"18 drop endpoint and group");
 }
 
 // A damaged file does not end the start: its error has been shown and the file set aside.
 void TAudioMainForm::LoadLastProfile() {
-    const auto& load = m_Features->Steps().LoadLastProfile;
-    const int32_t status = load ? load() : LastProfileMissing;
+    const int32_t status = m_Features->Steps().LoadLastProfile();
     if (status == LastProfileLoaded)
         Step(u"17 last profile");
     else if (status == LastProfileSetAside)
@@ -244,7 +209,7 @@ void TAudioMainForm::LoadLastProfile() {
 
 void TAudioMainForm::WireDeviceEvents() {
     DEVICE_LINK_EVENTS& events = m_Device->Events();
-    events.PresenceChanged = [this] { ApplyAllLabelStyles(); };
+    events.PresenceChanged = [this] { m_Look->ApplyAllLabelStyles(); };
     events.Arrived = [this] { OnDeviceArrived(); };
     events.Removed = [this] { RunRemovalSteps(m_Features->Steps()); };
     events.Settled = [this] { App().ProcessMessages(); };
@@ -290,49 +255,44 @@ void TAudioMainForm::FormActivate() {
 }
 
 void TAudioMainForm::ShowNoDeviceWarning() {
-    const WARNING_BOX box = NoDeviceWarning(m_Language, m_Config.InstallAppTitle);
+    const WARNING_BOX box = NoDeviceWarning(m_Look->Language(), m_Config.InstallAppTitle);
     App().MessageBox(box.Text, box.Caption, box.Flags);
 }
 
 PANEL_STATUS TAudioMainForm::ShowSkinImage(SKIN_IMAGE entry, ui::CImage& image) {
-    return ApplyImageEntry(m_Skin.Image(entry), image, u"");
+    return m_Look->ShowSkinImage(entry, image);
 }
 
 PANEL_STATUS TAudioMainForm::ShowSkinImageFrom(SKIN_IMAGE entry, std::u16string_view subFolder,
                                                ui::CImage& image) {
-    return ApplyImageEntry(m_Skin.Image(entry), image, std::u16string(subFolder));
+    return m_Look->ShowSkinImage(entry, image, subFolder);
 }
 
 void TAudioMainForm::TimerTimer() {
-    RunStep(m_Features->Steps().RotateSpeakers);
+    m_Features->Steps().RotateSpeakers();
 }
 
 void TAudioMainForm::FormDestroy() {
     if (!m_Features) return; // construction never got to the state
-    const FEATURE_STEPS& steps = m_Features->Steps();
-    RunTracedStep(steps.SaveLastProfile, u"shutdown 1 save last profile");
-    RunTracedStep(steps.ResetEqualizer, u"shutdown 2 reset equalizer");
-    RunTracedStep(steps.EqualizerSwitchOff, u"shutdown 3 equalizer off");
-    RunTracedStep(steps.Reset3D, u"shutdown 4 reset 3D");
-    RunTracedStep(steps.Switch3DOff, u"shutdown 5 3D off");
+    RunTracedStep(&IFeatureSteps::SaveLastProfile, u"shutdown 1 save last profile");
+    RunTracedStep(&IFeatureSteps::ResetEqualizer, u"shutdown 2 reset equalizer");
+    RunTracedStep(&IFeatureSteps::EqualizerSwitchOff, u"shutdown 3 equalizer off");
+    RunTracedStep(&IFeatureSteps::Reset3D, u"shutdown 4 reset 3D");
+    RunTracedStep(&IFeatureSteps::Switch3DOff, u"shutdown 5 3D off");
     m_Device->UnregisterNotifications();
     ReturnDeviceToNeutral();
 }
 
-// Register 0x100 cleared, the driver's effect 0, the virtual speakers off, the idle report; then the device
-// and the presence handle are closed. Without a device nothing is sent.
+// The features' neutral state on the opened device; then the device and the presence handle are closed.
+// Without a device nothing is sent.
 void TAudioMainForm::ReturnDeviceToNeutral() {
     const HidHandle device = m_Device->OpenDevice();
     if (device == kNoHidHandle) {
         Step(u"shutdown 6 no device");
         return;
     }
-    IHid& hid = *m_Platform.hid;
-    HidWriteRegister(hid, device, kProcessingRegister, 0x00);
-    RunStep(m_Features->Steps().SelectNoEffect);
-    RunStep(m_Features->Steps().SwitchVirtualSpeakersOff);
-    HidSendIdleReport(hid, device);
-    hid.Close(device);
+    m_Features->Steps().ReturnDeviceToNeutral(device);
+    m_Platform.hid->Close(device);
     m_Device->ClosePresence();
     Step(u"shutdown 6 neutral device state");
 }

@@ -1,20 +1,19 @@
 #pragma once
 // TAudioMainForm: the control panel's main window. It owns the configuration record, the skin and language
-// state, the device link and the features, and runs the fixed orders of start-up, page switch, device
-// arrival and removal, skin switch and shutdown, with the feature steps at their places.
+// half (CPanelLook), the device link and the features, and runs the fixed orders of start-up, page switch,
+// device arrival and removal, skin switch and shutdown, with the feature steps at their places.
 
 #include "device/DeviceLink.h"
 #include "features/PanelFeatures.h"
 #include "foundation/config/ApplicationFolderPath.h"
 #include "foundation/config/ProductNames.h"
 #include "panel/form/MainFormLayout.h"
-#include "panel/model/Language.h"
-#include "panel/model/PanelStatus.h"
-#include "panel/model/SkinApply.h"
-#include "panel/model/SkinSetting.h"
+#include "panel/form/PanelLook.h"
 #include "platform/api/Platform.h"
+#include "skin/PanelStatus.h"
 #include "ui/core/Ui.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -41,7 +40,7 @@ struct PANEL_DRAG {
     ui::UI_POINT Origin;
 };
 
-class TAudioMainForm : public ui::CForm, private IFeatureWindow {
+class TAudioMainForm : public ui::CForm, private IFeatureWindow, private ILookWindow {
 public:
     TAudioMainForm(ui::CApplication& app, const Platform& platform, PANEL_OPTIONS options = {});
     ~TAudioMainForm() override;
@@ -55,24 +54,24 @@ public:
     void SetAbout(TAboutForm* about) { m_About = about; }
 
     // The tray menu's skin and language switches.
-    PANEL_STATUS SkinMenuClick(ui::CMenuItem& item);
-    PANEL_STATUS LanguageMenuClick(ui::CMenuItem& item);
+    PANEL_STATUS SkinMenuClick(ui::CMenuItem& item) { return m_Look->SkinMenuClick(item); }
+    PANEL_STATUS LanguageMenuClick(ui::CMenuItem& item) { return m_Look->LanguageMenuClick(item); }
 
     // What the window shows and holds.
-    ui::CImage* Image(std::u16string_view name) override;
-    ui::CLabel* Label(std::u16string_view name) override;
+    ui::CImage* Image(std::u16string_view name);
+    ui::CLabel* Label(std::u16string_view name);
     PANEL_PAGE PageShown() const;
     int32_t OsGeneration() const override { return m_OsGeneration; }
-    const std::u16string& CurrentSkin() const { return m_SkinName; }
-    const std::u16string& CurrentLanguage() const { return m_LanguageName; }
-    bool DeviceConnected() const { return m_Device && m_Device->DeviceConnected() != 0; }
-    CPanelFeatures& Features() { return *m_Features; }
+    const std::u16string& CurrentSkin() const { return m_Look->SkinName(); }
+    const std::u16string& CurrentLanguage() const { return m_Look->LanguageName(); }
+    bool DeviceConnected() const override { return m_Device && m_Device->DeviceConnected() != 0; }
+    CPanelFeatures& Features() override { return *m_Features; }
     const PANEL_DRAG& Drag() const { return m_Drag; }
     ui::CTrayIcon& Tray() { return *m_Tray; }
-    ui::CMenuItem& LanguageMenu() { return *m_LanguageMenu; }
-    ui::CMenuItem& SkinMenu() { return *m_SkinMenu; }
+    ui::CMenuItem& LanguageMenu() { return m_Look->LanguageMenu(); }
+    ui::CMenuItem& SkinMenu() { return m_Look->SkinMenu(); }
     ui::CTimer& Timer() { return *m_Timer; }
-    const std::vector<std::u16string>& LanguageFolders() const { return m_LanguageFolders; }
+    const std::vector<std::u16string>& LanguageFolders() const { return m_Look->LanguageFolders(); }
     const std::vector<ui::CPicture>& ImageList() const { return m_ImageList; }
 
     // Trace of what the window did, one line per step (tests read the start-up and shutdown order).
@@ -102,7 +101,6 @@ private:
     void ReadRememberedChoices();
     void LoadProgramIcon();
     void SetTrayHintAndTitle();
-    PANEL_STATUS LoadLanguagesAndSkins();
     void DiscoverDevice();
     void RunFeatureStartUp();
     void LoadLastProfile();
@@ -119,28 +117,6 @@ private:
     void PressGrab();
     void MoveGrab();
 
-    // Skins and languages.
-    int32_t ListSkins();
-    PANEL_STATUS LoadSkin();
-    PANEL_STATUS ApplySkin();
-    PANEL_STATUS ApplyImageEntry(const _SKIN_IMAGE_INFO& entry, ui::CImage& image,
-                                 const std::u16string& subFolder, bool zeroWidth = false);
-    PANEL_STATUS ApplyWindowOutline();
-    PANEL_STATUS ReadLabelOverrides();
-    int32_t ListLanguages();
-    PANEL_STATUS LoadLanguage(const std::u16string& name, CLanguage& language) const;
-    void ApplyAllLabelStyles();
-    void ApplyLabelStyle(_LABEL_STYLE_INFO& style, ui::CLabel& label, bool up);
-    void LayOutTabs();
-    void ShowDerivedCaptions();
-    void CheckMenuItem(ui::CMenuItem& menu, int32_t index);
-    // The folder of the remembered choice, else of the program's default, else the first one (-1: none).
-    static int32_t ChosenFolder(const std::vector<std::u16string>& folders, const std::u16string& remembered,
-                                const std::u16string& programDefault);
-    void PersistChoices();
-    std::u16string SkinRoot() const;
-    std::u16string SkinFolder() const;
-    std::u16string LanguageRoot() const;
     std::u16string ProgramConfigFile() const { return m_ProgramFolder + ConfigFileName; }
     std::u16string UserDataFolder() const;
     std::u16string UserConfigFile() const;
@@ -151,12 +127,11 @@ private:
     PANEL_STATUS ShowSkinImage(SKIN_IMAGE entry, ui::CImage& image) override;
     PANEL_STATUS ShowSkinImageFrom(SKIN_IMAGE entry, std::u16string_view subFolder,
                                    ui::CImage& image) override;
-    void RestyleLabels() override { ApplyAllLabelStyles(); }
+    void RestyleLabels() override { m_Look->ApplyAllLabelStyles(); }
     WAVE_NOTIFY_WINDOW CaptureWindow() override;
 
     void Step(const std::u16string& what) { m_Trace.push_back(what); }
-    void RunTracedStep(const std::function<void()>& step, const char16_t* what);
-    PANEL_STATUS Fail(PANEL_STATUS status);
+    void RunTracedStep(void (IFeatureSteps::*step)(), const char16_t* what);
     void SwitchPage(PANEL_PAGE page);
     void SetTabColours();
     void OpenAboutBox();
@@ -165,8 +140,6 @@ private:
     PANEL_OPTIONS m_Options;
     MAIN_FORM_PARTS m_Parts;
     ui::CTrayIcon* m_Tray = nullptr;
-    ui::CMenuItem* m_LanguageMenu = nullptr;
-    ui::CMenuItem* m_SkinMenu = nullptr;
     ui::CMenuItem* m_CloseMenu = nullptr;
     ui::CTimer* m_Timer = nullptr;
     ui::CSaveDialog* m_SaveDialog = nullptr;
@@ -179,13 +152,7 @@ private:
     int32_t m_OsGeneration = 0;
     _APPLICATION_FOLDER_PATH m_Config;
     std::u16string m_DataFolderName;
-    std::u16string m_LanguageName;
-    std::u16string m_SkinName;
-    std::u16string m_DefaultLanguage; // the program's own choices, for a user who has none that are there
-    std::u16string m_DefaultSkin;
-    std::vector<std::u16string> m_LanguageFolders;
-    CSkinSetting m_Skin;
-    CLanguage m_Language;
+    std::unique_ptr<CPanelLook> m_Look;
     std::unique_ptr<CDeviceLink> m_Device;
     FEATURE_FLAGS m_FeatureFlags;
     std::unique_ptr<FEATURE_CONTEXT> m_FeatureContext;

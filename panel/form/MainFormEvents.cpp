@@ -4,7 +4,7 @@
 #include "features/FeatureSequences.h"
 #include "panel/form/AboutForm.h"
 #include "panel/form/AudioMainForm.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 namespace {
@@ -107,14 +107,14 @@ void TAudioMainForm::FormMouseDown(ui::MouseButton button) {
 }
 
 void TAudioMainForm::SetTabColours() {
-    _LABEL_STYLE_INFO* eq = m_Language.Style(u"LabelPageEQ");
+    _LABEL_STYLE_INFO* eq = m_Look->Language().Style(u"LabelPageEQ");
     if (!eq) return;
     for (int32_t page = 0; page < PageCount; ++page) {
         ui::CLabel* tab = Label(kTabLabels[page]);
         if (!tab) continue;
         const bool shown = PageAt(page) == PageShown();
-        const bool has = shown ? eq->HasColorDown || m_Language.GlobalFont().ColorDown != GlobalNotSet
-                               : eq->HasColorUp || m_Language.GlobalFont().ColorUp != GlobalNotSet;
+        const bool has = shown ? eq->HasColorDown || m_Look->Language().GlobalFont().ColorDown != GlobalNotSet
+                               : eq->HasColorUp || m_Look->Language().GlobalFont().ColorUp != GlobalNotSet;
         if (has) tab->SetFontColour(static_cast<ui::Colour>(shown ? eq->ColorDown : eq->ColorUp));
     }
 }
@@ -166,7 +166,7 @@ void TAudioMainForm::OnLabelMouseUp(ui::CComponent& label) {
 // The released picture and colour, then the About box (only with a device; without one, no warning).
 void TAudioMainForm::AboutImageMouseUp() {
     if (ui::CImage* menu3 = Image(u"Menu3Image")) ShowSkinImage(SKIN_IMAGE::Main_Menu3ImageUp, *menu3);
-    if (_LABEL_STYLE_INFO* style = m_Language.Style(u"LabelMenu3"))
+    if (_LABEL_STYLE_INFO* style = m_Look->Language().Style(u"LabelMenu3"))
         if (ui::CLabel* label = Label(u"Menu3Label"))
             if (style->HasColorUp) label->SetFontColour(static_cast<ui::Colour>(style->ColorUp));
     if (DeviceConnected()) OpenAboutBox();
@@ -174,10 +174,10 @@ void TAudioMainForm::AboutImageMouseUp() {
 
 void TAudioMainForm::OpenAboutBox() {
     if (!m_About) return;
-    const _LABEL_STYLE_INFO* menu3 = m_Language.Style(u"LabelMenu3");
+    const _LABEL_STYLE_INFO* menu3 = m_Look->Language().Style(u"LabelMenu3");
     m_About->SetCaption(menu3 && LabelTextShown(menu3->Text) ? menu3->Text : std::u16string());
-    if (_LABEL_STYLE_INFO* about = m_Language.Style(u"LabelAbout"))
-        ApplyLabelStyle(*about, m_About->Text(), true);
+    if (_LABEL_STYLE_INFO* about = m_Look->Language().Style(u"LabelAbout"))
+        m_Look->ApplyLabelStyle(*about, m_About->Text(), true);
     ShowSkinImage(SKIN_IMAGE::About_LogoImage, m_About->Logo());
     m_About->ShowModal();
     m_ActivationPending = true;

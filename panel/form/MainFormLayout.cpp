@@ -1,5 +1,7 @@
 #include "panel/form/MainFormLayout.h"
 
+#include "panel/form/FeaturePartsOf.h"
+
 namespace tonvel {
 namespace {
 
@@ -340,6 +342,7 @@ MAIN_FORM_PARTS CreateMainFormComponents(ui::CForm& form) {
     parts.Notebook->SetActivePageIndex(PageIndex(PANEL_PAGE::Eq));
     for (size_t i = 0; i < count; ++i)
         if (items[i].Page >= 0) create(*parts.Panels[items[i].Page], items[i]);
+    parts.Features = FeaturePartsOf(form);
     return parts;
 }
 

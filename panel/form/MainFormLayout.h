@@ -3,7 +3,8 @@
 // parent, tag and design defaults, created in z-order (first = bottom). Skin and language files refer to
 // these names; the mouse handlers dispatch on the tags.
 
-#include "panel/model/PanelPage.h"
+#include "features/FeatureParts.h"
+#include "skin/PanelPage.h"
 #include "ui/core/Ui.h"
 
 #include <cstdint>
@@ -48,9 +49,11 @@ struct MAIN_FORM_PARTS {
     ui::CImage* Background = nullptr; // MainFormImage
     ui::CPageControl* Notebook = nullptr;
     ui::CPanel* Panels[PageCount] = {};
+    FEATURE_PARTS Features; // what each feature is handed when it is built
 };
 
-// Creates the whole tree on `form` (pages and panels included) and returns the containers.
+// Creates the whole tree on `form` (pages and panels included) and returns the containers and the
+// features' components.
 MAIN_FORM_PARTS CreateMainFormComponents(ui::CForm& form);
 
 } // namespace tonvel

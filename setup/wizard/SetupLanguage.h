@@ -2,7 +2,7 @@
 // The setup's language files: the sixteen entries of section "Setup" of Language.ini with the setup's own
 // value rules, and the language folders offered in the wizard's list.
 
-#include "panel/model/LabelStyle.h"
+#include "skin/LabelStyle.h"
 #include "ui/core/UiError.h"
 
 #include <array>

@@ -4,8 +4,10 @@
 #include "panel/form/MainFormLayout.h"
 #include "base/text/Utf.h"
 #include "panel/form/AboutForm.h"
-#include "panel/model/Language.h"
-#include "panel/model/SkinSetting.h"
+#include "panel/form/FeaturePartsOf.h"
+#include "skin/ComponentTags.h"
+#include "skin/Language.h"
+#include "skin/SkinSetting.h"
 #include "ui/headless/HeadlessBackend.h"
 
 #include <gtest/gtest.h>
@@ -135,6 +137,24 @@ TEST_F(LayoutFixture, EverySkinAndLanguageKeyHasItsComponent) {
             EXPECT_EQ(component.Tag(), 23 + key.Which);
         }
     }
+}
+
+// Every component a feature is handed exists, is of its kind and is handed once: the features use them
+// without looking them up or checking them.
+TEST_F(LayoutFixture, EveryFeaturePartIsInTheTree) {
+    const std::vector<const ui::CComponent*> all = AllFeatureParts(parts.Features);
+    EXPECT_EQ(all.size(), 63u);
+    std::set<const ui::CComponent*> distinct;
+    for (size_t i = 0; i < all.size(); ++i) {
+        EXPECT_NE(all[i], nullptr) << "part " << i;
+        if (all[i]) {
+            EXPECT_EQ(form.Find(all[i]->Name()), all[i]) << Narrow(all[i]->Name().c_str());
+        }
+        distinct.insert(all[i]);
+    }
+    EXPECT_EQ(distinct.size(), all.size());
+    EXPECT_EQ(parts.Features.Equalizer.Thumbs[0]->Tag(), TagEqThumbFirst);
+    EXPECT_EQ(parts.Features.Sound3D.Thumbs[0]->Tag(), Tag3DThumbFirst);
 }
 
 } // namespace

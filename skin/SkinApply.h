@@ -3,7 +3,7 @@
 // the window's own items, then the EQ, 3D, Effect, Mic and Virtual 7.1 pages. The caller puts each entry
 // on its component (apply image entry) and applies the window outline last.
 
-#include "panel/model/SkinSetting.h"
+#include "skin/SkinSetting.h"
 
 #include <vector>
 

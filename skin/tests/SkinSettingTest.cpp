@@ -1,6 +1,6 @@
-#include "panel/model/SkinSetting.h"
-#include "panel/model/SkinApply.h"
-#include "panel/tests/TestProfile.h"
+#include "skin/SkinSetting.h"
+#include "skin/SkinApply.h"
+#include "skin/tests/TestProfile.h"
 
 #include <gtest/gtest.h>
 

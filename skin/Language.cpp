@@ -1,7 +1,7 @@
-#include "panel/model/Language.h"
+#include "skin/Language.h"
 
 #include "foundation/config/ProductNames.h"
-#include "panel/model/ComponentTags.h"
+#include "skin/ComponentTags.h"
 
 namespace tonvel {
 

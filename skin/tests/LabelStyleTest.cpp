@@ -1,4 +1,4 @@
-#include "panel/model/LabelStyle.h"
+#include "skin/LabelStyle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "panel/model/RegionFile.h"
+#include "skin/RegionFile.h"
 
 #include <gtest/gtest.h>
 

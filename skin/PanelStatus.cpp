@@ -1,4 +1,4 @@
-#include "panel/model/PanelStatus.h"
+#include "skin/PanelStatus.h"
 
 namespace tonvel {
 

@@ -1,6 +1,6 @@
-#include "panel/model/SkinSetting.h"
+#include "skin/SkinSetting.h"
 
-#include "panel/model/ValueSyntax.h"
+#include "skin/ValueSyntax.h"
 
 #include <string>
 

@@ -5,12 +5,12 @@
 
 #include "base/text/Utf.h"
 #include "foundation/devid/DeviceIdMgr.h"
-#include "panel/model/Language.h"
-#include "panel/model/ProfileReader.h"
-#include "panel/model/RegionFile.h"
-#include "panel/model/SkinSetting.h"
-#include "panel/tests/TestProfile.h"
 #include "platform/sim/SimWindows.h"
+#include "skin/Language.h"
+#include "skin/ProfileReader.h"
+#include "skin/RegionFile.h"
+#include "skin/SkinSetting.h"
+#include "skin/tests/TestProfile.h"
 
 #include <gtest/gtest.h>
 

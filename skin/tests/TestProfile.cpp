@@ -1,4 +1,4 @@
-#include "panel/tests/TestProfile.h"
+#include "skin/tests/TestProfile.h"
 
 #include "base/text/Utf.h"
 

@@ -2,7 +2,7 @@
 // Test helpers: profile files held in memory, read with the profile rules (case-insensitive names, trimmed
 // values, one pair of enclosing quotes removed, 255 characters), and the sizes of host picture files.
 
-#include "panel/model/ProfileReader.h"
+#include "skin/ProfileReader.h"
 
 #include <cstdint>
 #include <map>

@@ -1,5 +1,5 @@
-#include "panel/model/Language.h"
-#include "panel/tests/TestProfile.h"
+#include "skin/Language.h"
+#include "skin/tests/TestProfile.h"
 
 #include <gtest/gtest.h>
 

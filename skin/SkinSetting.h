@@ -2,9 +2,9 @@
 // SkinSetting.ini of one skin folder: the 128 picture entries, the page container and page sizes, and the
 // slider, level-bar and speaker-circle metrics.
 
-#include "panel/model/PanelStatus.h"
-#include "panel/model/ProfileReader.h"
-#include "panel/model/SkinKeys.h"
+#include "skin/PanelStatus.h"
+#include "skin/ProfileReader.h"
+#include "skin/SkinKeys.h"
 
 #include <array>
 #include <cstdint>

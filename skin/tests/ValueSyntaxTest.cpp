@@ -1,4 +1,4 @@
-#include "panel/model/ValueSyntax.h"
+#include "skin/ValueSyntax.h"
 
 #include <gtest/gtest.h>
 

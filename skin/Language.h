@@ -2,9 +2,9 @@
 // Language.ini of one language folder: the global font and the 48 label styles, the no-device warning
 // text, and the seven label overrides a skin's "MainLable" section may give.
 
-#include "panel/model/LabelStyle.h"
-#include "panel/model/ProfileReader.h"
-#include "panel/model/SkinApply.h"
+#include "skin/LabelStyle.h"
+#include "skin/ProfileReader.h"
+#include "skin/SkinApply.h"
 
 #include <array>
 #include <cstdint>

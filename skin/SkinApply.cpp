@@ -1,4 +1,4 @@
-#include "panel/model/SkinApply.h"
+#include "skin/SkinApply.h"
 
 namespace tonvel {
 

@@ -1,4 +1,4 @@
-#include "panel/model/ProfileReader.h"
+#include "skin/ProfileReader.h"
 
 #include "platform/api/ProfileStrings.h"
 

@@ -1,6 +1,6 @@
-#include "panel/model/LabelStyle.h"
+#include "skin/LabelStyle.h"
 
-#include "panel/model/ValueSyntax.h"
+#include "skin/ValueSyntax.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "panel/model/TabLayout.h"
+#include "skin/TabLayout.h"
 
 namespace tonvel {
 

@@ -2,7 +2,7 @@
 // Label styles: the record read from a language file (or a skin's label overrides), the language's global
 // font, and the rule that puts a style on a label, with the font scaling for the screen resolution.
 
-#include "panel/model/PanelStatus.h"
+#include "skin/PanelStatus.h"
 
 #include <cstddef>
 #include <cstdint>
