@@ -56,6 +56,7 @@ int32_t CEqualizer::ApplyProcessingEnable(bool on) {
 
 int32_t CEqualizer::LoadPreset(int32_t preset) {
     m_Record = m_Store.Unpack(preset - 1);
+    FollowSwitches();
     if (!m_Context.Synchronising() || m_Context.Flags.Saving) return m_Context.DeviceConnected() ? 0 : 1;
     return m_Context.Device.RunTransaction(1, 3, [this](IHid& hid, HidHandle handle) {
         return WriteEqRegisters(hid, handle, m_Record) == 0 ? 0 : 2;
@@ -66,6 +67,7 @@ int32_t CEqualizer::LoadPreset(int32_t preset) {
 // the 3D bit are transactions of their own inside this one, whose block write sends no idle report.
 int32_t CEqualizer::ResetEqualizer() {
     m_Record = DefaultEqRecord();
+    FollowSwitches();
     m_Store.Pack(m_Preset - 1, m_Record);
     ShowPreset(m_Preset - 1);
     const bool synchronising = m_Context.Synchronising();

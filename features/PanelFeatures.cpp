@@ -67,7 +67,7 @@ void CPanelFeatures::ComposeEqualizerAnd3DSteps() {
     FEATURE_STEPS& s = m_Steps;
     s.InitEqualizer = [this] { m_Equalizer.InitEqualizer(); };
     s.Init3D = [this] { m_Sound3D.Init3D(); };
-    s.ReapplyEqSwitch = [this] { m_Equalizer.ApplyProcessingEnable(m_Equalizer.Enabled()); };
+    s.ReapplyEqSwitch = [this] { m_Equalizer.ReapplyProcessing(); };
     s.Reapply3DSwitch = [this] { m_Sound3D.Apply3DEnable(m_Sound3D.Enabled()); };
     s.PlaceEqThumbs = [this] { m_Equalizer.ShowPreset(m_Equalizer.Preset() - 1); };
     s.ResetEqualizer = [this] { m_Equalizer.ResetEqualizer(); };
