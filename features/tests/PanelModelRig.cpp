@@ -1,5 +1,7 @@
 // The rig of the model-based test and its oracle.
 
+#include "device/AudioService.h"
+#include "device/AudioServiceRestart.h"
 #include "features/tests/PanelModel.h"
 #include "features/tests/RegisterTraffic.h"
 #include "platform/api/Services.h"
@@ -56,7 +58,9 @@ PANEL_RIG::PANEL_RIG() : t(std::make_unique<Shell>()) {
     sim.Environment().SetVariable(u"USERPROFILE", u"C:\\Users\\Tester");
     sim.Files().CreateFolders(ProfileFolder);
     sim::SIM_SERVICE helper;
-    helper.Name = u"Castorel";
+    helper.Name = u"Castorel"; // installed, so the LED's restart of the audio service is the helper's
+    helper.RestartControl = HelperControlRestartAudio;
+    helper.RestartTarget = AudioServiceName;
     sim.Services().Add(helper);
     // Another bit of the processing register is set from power-on: a write that clears bit 2 keeps it,
     // the shutdown's zero does not.
@@ -146,6 +150,9 @@ void CheckShown(const MODEL& m, PANEL_RIG& rig) {
     TAudioMainForm& form = rig.Form();
     RC_ASSERT(form.PageShown() == m.Page);
     RC_ASSERT(form.DeviceConnected() == m.Connected());
+    // The LED's restarts of the audio service went to the helper, which left it running.
+    RC_ASSERT(!form.Features().Led().AudioRestart().Running());
+    RC_ASSERT(rig.t->sim.Services().Find(AudioServiceName)->State == kServiceRunning);
     RC_ASSERT(rig.t->sim.WaveIn().IsOpen() == (m.Connected() && m.Page == PANEL_PAGE::Mic));
     const PANEL_SHOWN s = ReadShown(form, rig.Travel);
     // The window agrees with itself: each thumb where its value puts it.

@@ -117,7 +117,6 @@ struct CLICK : STEP {
             rig.Lags.Sound3D = false;
             if (!eq) rig.Lags.Eq = false;
         }
-        if (name.rfind(u"EQS", 0) == 0) rig.Lags.Eq = false;
         if (name == u"LEDImage") rig.Lags.Led = false;
         if (name.rfind(u"VirtualEN", 0) == 0 || name == u"VirtualEnableImage" ||
             name.rfind(u"VirtualReset", 0) == 0)
