@@ -104,6 +104,8 @@ bool Access(IMixer& mixer, MixerHandle handle, std::uint32_t lineId, MIXER_OPERA
 
 bool RunMixerOperation(IMixer& mixer, const std::u16string& deviceName, MIXER_OPERATION operation,
                        MIXER_VALUE& value) {
+    // No capture device of ours: the empty name is the prefix of every product name.
+    if (deviceName.empty()) return false;
     const std::uint32_t count = mixer.GetNumDevs();
     for (std::uint32_t i = 0; i < count; ++i) {
         CMixerScope scope(mixer, i);

@@ -57,6 +57,8 @@ std::u16string CMicControl::DeviceName() {
 // The first active capture endpoint whose friendly name contains the device name; the others are released.
 EndpointRef CMicControl::FindEndpoint(IAudioEndpoints& endpoints) {
     const std::u16string name = DeviceName();
+    // No capture device of ours: the empty name is in every friendly name, yet none of them is ours.
+    if (name.empty()) return kNoEndpoint;
     std::vector<EndpointRef> all;
     if (!endpoints.ActiveCaptureEndpoints(all)) return kNoEndpoint;
     EndpointRef found = kNoEndpoint;

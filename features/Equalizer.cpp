@@ -98,8 +98,14 @@ int32_t CEqualizer::StorePreset(int32_t index) {
     return 0;
 }
 
+void CEqualizer::FollowSwitches() {
+    m_Record.Bypass = m_Enabled ? 0 : 1;
+    m_Record.Sound3DOn = Sound3DEnabled() ? 1 : 0;
+}
+
 int32_t CEqualizer::ShowPreset(int32_t index) {
     m_Record = m_Store.Unpack(index);
+    FollowSwitches();
     for (int32_t band = 0; band < BandCount; ++band)
         PlaceBandThumb(index, band);
     ShowEnablePicture();
@@ -186,7 +192,7 @@ void CEqualizer::FlipSynchronisation() {
     if (!m_Context.DeviceConnected() || (page != PANEL_PAGE::Eq && page != PANEL_PAGE::Sound3D)) return;
     m_Context.Device.SetSynchronisation(m_Context.Synchronising() ? 0 : 1);
     m_Parts.Sync->SetVisible(m_Context.Synchronising());
-    ApplyProcessingEnable(m_Enabled);
+    ReapplyProcessing();
     if (page == PANEL_PAGE::Sound3D && m_3D.Reapply) m_3D.Reapply();
 }
 

@@ -49,6 +49,9 @@ public:
     // Register 0x100 bit 2, and when on the whole equalizer block. 0; 1 no device; 2/3 read/write of 0x100
     // failed (on); 4 block write failed; 5/6 read/write of 0x100 failed (off); 7 idle report failed.
     int32_t ApplyProcessingEnable(bool on);
+    // Processing as the switches want it: on while the equalizer or the 3D effect is on. What the page
+    // switch, an arrival, the synchronisation switch and a profile send again.
+    int32_t ReapplyProcessing() { return ApplyProcessingEnable(m_Enabled || Sound3DEnabled()); }
     // Sound3DOn := on; while synchronising, register 0x129 bit 4 follows (its own transaction).
     void Apply3DFlag(bool on);
     // Packs the working record into preset index 0-3 (the last one marked as such). 0.
@@ -81,6 +84,8 @@ public:
 
 private:
     bool Sound3DEnabled() const { return m_3D.Enabled && m_3D.Enabled(); }
+    // The working record's bypass and 3D bits as the switches show them (a slot may hold older ones).
+    void FollowSwitches();
     int32_t Travel() const;
     // After a band thumb has moved: the band applied, the offset kept, the preset stored and shown.
     void BandMoved(ui::CComponent& thumb);

@@ -63,6 +63,7 @@ int32_t CEqualizer::ApplyProcessingEnable(bool on) {
 
 int32_t CEqualizer::LoadPreset(int32_t preset) {
     m_Record = m_Store.Unpack(preset - 1);
+    FollowSwitches();
     if (!m_Context.Synchronising() || m_Context.Flags.Saving)
         return m_Context.DeviceConnected() ? WriteSent : PresetNoDevice;
     return m_Context.Device.RunTransaction(
@@ -75,6 +76,7 @@ int32_t CEqualizer::LoadPreset(int32_t preset) {
 // the 3D bit are transactions of their own inside this one, whose block write sends no idle report.
 int32_t CEqualizer::ResetEqualizer() {
     m_Record = DefaultEqRecord();
+    FollowSwitches();
     m_Store.Pack(m_Preset - 1, m_Record);
     ShowPreset(m_Preset - 1);
     const bool synchronising = m_Context.Synchronising();

@@ -1,6 +1,5 @@
 #include "features/LedSwitch.h"
 
-#include "device/AudioService.h"
 #include "device/HidRegisterAccess.h"
 #include "skin/ComponentTags.h"
 
@@ -28,11 +27,12 @@ void CLedSwitch::SetState(bool on) {
     ApplyLed(m_On);
 }
 
-// The press: the new state shown and sent, then the audio service restarted (the window waits for it).
+// The press: the new state shown and sent, then the audio service restarted by the helper service (or,
+// without it, on a worker thread); the window goes on meanwhile.
 void CLedSwitch::ButtonDown(int32_t tag, ui::CComponent&) {
     if (tag != TagLed) return;
     SetState(!m_On);
-    RestartAudioService(*m_Context.Plat.services);
+    m_Restart.Request();
 }
 
 } // namespace tonvel

@@ -16,7 +16,7 @@ void CPanelFeatures::Init3D() {
     m_Sound3D.Init3D();
 }
 void CPanelFeatures::ReapplyEqSwitch() {
-    m_Equalizer.ApplyProcessingEnable(m_Equalizer.Enabled());
+    m_Equalizer.ReapplyProcessing();
 }
 void CPanelFeatures::Reapply3DSwitch() {
     m_Sound3D.Apply3DEnable(m_Sound3D.Enabled());

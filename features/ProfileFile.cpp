@@ -1,5 +1,6 @@
 #include "features/ProfileFile.h"
 
+#include "features/ProfilePlaces.h"
 #include "skin/ValueSyntax.h"
 
 #include <cstdio>
@@ -168,8 +169,15 @@ std::vector<PROFILE_ENTRY> ProfileEntries(const PROFILE_VALUES& values) {
     return entries;
 }
 
+// Beside the file, "<file>.tmp"; where that would pass the longest Windows path, the file's extension is
+// replaced instead, so that a file that fits has a temporary neighbour that fits too.
 std::u16string ProfileTemporaryPath(const std::u16string& path) {
-    return path + kTemporarySuffix;
+    const std::u16string appended = path + kTemporarySuffix;
+    if (appended.size() <= ProfilePathMax) return appended;
+    const size_t slash = path.find_last_of(u'\\');
+    const size_t dot = path.find_last_of(u'.');
+    if (dot == std::u16string::npos || (slash != std::u16string::npos && dot < slash)) return appended;
+    return path.substr(0, dot) + kTemporarySuffix;
 }
 
 int32_t WriteProfileFile(IProfileStrings& profile, IFileSystem& files, const std::u16string& path,

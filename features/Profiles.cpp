@@ -85,7 +85,7 @@ int32_t CProfiles::WriteProfile(const std::u16string& path) {
 void CProfiles::Apply(const PROFILE_READ& read) {
     CEqualizer& eq = m_Features.Equalizer;
     if (!m_Context.DeviceConnected()) m_Context.Device.SetSynchronisation(0);
-    eq.ApplyProcessingEnable(eq.Enabled());
+    eq.ReapplyProcessing();
     m_Features.Sound3D.Apply3DEnable(m_Features.Sound3D.Enabled());
     ApplyPresets(read);
     const PROFILE_VALUES& v = read.Values;
@@ -110,7 +110,7 @@ void CProfiles::ApplyPresets(const PROFILE_READ& read) {
         const PROFILE_PRESET& line = read.Values.Presets[static_cast<size_t>(preset - 1)];
         eq.RestorePreset(preset, line.Gains, line.EqEnabled);
     }
-    if (read.Parts >= ProfilePresetCount) eq.ApplyProcessingEnable(eq.Enabled());
+    if (read.Parts >= ProfilePresetCount) eq.ReapplyProcessing();
 }
 
 int32_t CProfiles::ReadProfile(const std::u16string& path) {

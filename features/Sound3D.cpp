@@ -91,10 +91,12 @@ void CSound3D::Show3D() {
     ShowValueLabels();
 }
 
+// The thumbs show the defaults the record holds: the first 3D write sends what they show.
 void CSound3D::Init3D() {
     m_Enabled = false;
     m_FbmOn = true;
     m_Record = Default3DRecord();
+    Show3D();
 }
 
 bool CSound3D::OwnsTag(int32_t tag) const {
@@ -162,6 +164,7 @@ void CSound3D::Restore(const Sound3DRegisterSet& channels, bool fbm, bool on) {
     m_Record.RightAlpha = channels.RightAlpha;
     m_Record.RightBeta = channels.RightBeta;
     m_FbmOn = fbm;
+    m_Record.Fbm = fbm ? 1 : 0; // the next 3D write sends it
     m_Enabled = on;
     m_Equalizer.Apply3DFlag(m_Enabled);
     if (!m_Equalizer.Enabled()) m_Equalizer.ApplyProcessingEnable(m_Enabled);

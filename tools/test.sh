@@ -5,7 +5,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 . tools/packages.sh
-need_packages cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libinih-dev nettle-dev libstb-dev \
+need_packages cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libinih-dev nettle-dev libstb-dev librapidcheck-dev \
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 wine32:i386 xvfb x11-apps \
     imagemagick
 

@@ -72,6 +72,26 @@ TEST_F(HidRegisterAccessTest, ReadPinsUnpacksBytesTwoAndThree) {
     EXPECT_EQ(Outputs(m_Headset).front(), Report({0x00, 0x60, 0x00, 0x00, 0x30}));
 }
 
+// Each pin read back on its own place: pins 8 and 9 apart, and the low byte against the high one.
+TEST_F(HidRegisterAccessTest, ReadPinsKeepsEveryPinInItsPlace) {
+    struct CASE {
+        std::uint16_t Pins;
+        PinSet Expected;
+    };
+    const CASE cases[] = {
+        {0x100, PinSet{0, 0, 0, 0, 0, 0, 0, 0, 1, 0}},
+        {0x200, PinSet{0, 0, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {0x081, PinSet{1, 0, 0, 0, 0, 0, 0, 1, 0, 0}},
+        {0x2AA, PinSet{0, 1, 0, 1, 0, 1, 0, 1, 0, 1}},
+    };
+    for (const CASE& c : cases) {
+        m_Headset.SetPins(c.Pins);
+        PinSet pins{};
+        EXPECT_EQ(HidReadPins(m_Hid, m_Handle, pins), 0) << c.Pins;
+        EXPECT_EQ(pins, c.Expected) << c.Pins;
+    }
+}
+
 TEST_F(HidRegisterAccessTest, IdleReportIsAllZero) {
     EXPECT_EQ(HidSendIdleReport(m_Hid, m_Handle), 0);
     ASSERT_EQ(Outputs(m_Headset).size(), 1u);

@@ -49,17 +49,16 @@ TEST(Sound3DShell, ThumbDragWritesBothPairs) {
     ui::CImage& leftBeta = p.Image(u"D3LBetaSliderImage");
     p.Drag(leftBeta, 165 - leftBeta.Top());
     EXPECT_EQ(leftBeta.Top(), 165);
-    // Alpha from its thumb at the design Top 165 (8), beta 8. Each side's transaction writes the FBM bit
-    // and both pairs.
-    // The left side's transaction still has the right channel's record values.
-    TRAFFIC expected = {"R 018A", "W 018A=01", "W 018B=88", "W 018C=A3", "idle"};
-    const TRAFFIC right = {"R 018A", "W 018A=01", "W 018B=88", "W 018C=88", "idle"};
+    // Beta 8 from its thumb, alpha 10 from its thumb where start-up showed the defaults; the right side's
+    // thumbs show the defaults too. Each side's transaction writes the FBM bit and both pairs.
+    TRAFFIC expected = {"R 018A", "W 018A=01", "W 018B=A8", "W 018C=A3", "idle"};
+    const TRAFFIC right = {"R 018A", "W 018A=01", "W 018B=A8", "W 018C=A3", "idle"};
     expected.insert(expected.end(), right.begin(), right.end());
     EXPECT_EQ(p.Traffic(), expected);
     EXPECT_EQ(p.t.form->Label(u"D3LBetaValueLabel")->Caption(), u"8");
     p.Drag(leftBeta, -200);
     EXPECT_EQ(leftBeta.Top(), 105);
-    EXPECT_EQ(p.Headset().Register(0x18B), 0x8F);
+    EXPECT_EQ(p.Headset().Register(0x18B), 0xAF);
     EXPECT_EQ(p.Sound3D().Record().LeftBeta, 15);
 }
 

@@ -122,6 +122,8 @@ void TAudioMainForm::SetTabColours() {
 void TAudioMainForm::SwitchPage(PANEL_PAGE page) {
     m_Parts.Notebook->SetActivePageIndex(PageIndex(page));
     App().ProcessMessages();
+    // A removal handled in the pump leaves nothing for the page's steps to start or send.
+    if (!DeviceConnected()) return;
     RunPageSwitchSteps(m_Features->Steps(), page);
 }
 

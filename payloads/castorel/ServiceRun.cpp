@@ -1,5 +1,6 @@
 #include "ServiceRun.h"
 
+#include "AudioRestart.h"
 #include "ServiceRegistration.h"
 
 #include <windows.h>
@@ -52,6 +53,9 @@ DWORD CService::Control(DWORD control) {
     case kControlReleaseDevices:
         // Nothing of the devices is held open yet; the control is acknowledged.
         return NO_ERROR;
+    case ControlRestartAudio:
+        StartAudioRestart();
+        return NO_ERROR;
     default:
         return ERROR_CALL_NOT_IMPLEMENTED;
     }
@@ -74,6 +78,7 @@ void CService::Main() {
     }
     Report(SERVICE_RUNNING);
     WaitForSingleObject(m_stopEvent, INFINITE);
+    WaitForAudioRestart();
     CloseHandle(m_stopEvent);
     m_stopEvent = nullptr;
     Report(SERVICE_STOPPED);

@@ -2,6 +2,7 @@
 // setup's control 128, stopped, registered again; the service is deleted at the end so the prefix stays
 // clean for the other tests.
 #include "RunProgram.h"
+#include "payloads/castorel/AudioRestart.h"
 
 #include <windows.h>
 
@@ -13,6 +14,8 @@ namespace {
 
 constexpr wchar_t kServiceName[] = L"Castorel";
 constexpr DWORD kControlReleaseDevices = 128;
+constexpr DWORD ControlRestartAudio = 129;
+constexpr DWORD ControlNotOurs = 200;
 constexpr int kStatePolls = 100;
 constexpr DWORD kStatePollMs = 100;
 
@@ -83,6 +86,27 @@ protected:
         CloseServiceHandle(service);
     }
 
+    // Registered and started; the handle may only query.
+    SC_HANDLE StartCastorel() {
+        const std::wstring program = payloads_test::WinePath(TONVEL_CASTOREL_EXE);
+        EXPECT_EQ(payloads_test::RunProgram(program, L"/Service"), 0);
+        SC_HANDLE service = OpenCastorel();
+        EXPECT_NE(service, nullptr);
+        if (service == nullptr) return nullptr;
+        EXPECT_TRUE(StartServiceW(service, 0, nullptr)) << GetLastError();
+        EXPECT_TRUE(WaitForState(service, SERVICE_RUNNING));
+        return service;
+    }
+
+    static DWORD ProcessOf(SC_HANDLE service) {
+        SERVICE_STATUS_PROCESS status{};
+        DWORD needed = 0;
+        if (!QueryServiceStatusEx(service, SC_STATUS_PROCESS_INFO, reinterpret_cast<BYTE*>(&status),
+                                  sizeof status, &needed))
+            return 0;
+        return status.dwProcessId;
+    }
+
     SC_HANDLE m_manager = nullptr;
 };
 
@@ -117,6 +141,47 @@ TEST_F(CastorelTest, StartedByHandOrWithOtherArgumentsEndsWithAnError) {
         EXPECT_NE(exitCode, 0) << "arguments: " << arguments;
         EXPECT_NE(exitCode, payloads_test::kNotRun) << "arguments: " << arguments;
     }
+}
+
+// The control panel opens Castorel with nothing but the right to send its own controls, as any interactive
+// user may; the restart control is taken at once (the restart runs on Castorel's own thread; wine has no
+// audio service "audiosrv", so there it finds nothing to restart), a control Castorel does not know is
+// refused.
+TEST_F(CastorelTest, TakesTheRestartControlFromAHandleThatMaySendNothingElse) {
+    SC_HANDLE service = StartCastorel();
+    ASSERT_NE(service, nullptr);
+    SC_HANDLE user = OpenServiceW(m_manager, kServiceName, SERVICE_USER_DEFINED_CONTROL);
+    ASSERT_NE(user, nullptr) << GetLastError();
+    SERVICE_STATUS status{};
+    EXPECT_TRUE(ControlService(user, ControlRestartAudio, &status)) << GetLastError();
+    EXPECT_TRUE(ControlService(user, ControlRestartAudio, &status)) << "a second request while one may run";
+    // A control Castorel does not know is answered ERROR_CALL_NOT_IMPLEMENTED; wine's ControlService
+    // reports success for it all the same, so only that it is taken without harm is checked here.
+    ControlService(user, ControlNotOurs, &status);
+    EXPECT_FALSE(ControlService(user, SERVICE_CONTROL_STOP, &status)) << "the handle may not stop it";
+    CloseServiceHandle(user);
+    EXPECT_TRUE(ControlService(service, SERVICE_CONTROL_INTERROGATE, &status)) << GetLastError();
+    EXPECT_EQ(status.dwCurrentState, DWORD{SERVICE_RUNNING});
+    // Its stop waits for a restart that still runs, and then ends cleanly.
+    EXPECT_TRUE(ControlService(service, SERVICE_CONTROL_STOP, &status)) << GetLastError();
+    EXPECT_TRUE(WaitForState(service, SERVICE_STOPPED));
+    CloseServiceHandle(service);
+}
+
+// Castorel's restart routine on a service that wine's manager runs (Castorel itself): stopped, waited for
+// and started again, in a new process; a service that is not there is reported as such.
+TEST_F(CastorelTest, TheRestartStopsAndStartsARunningService) {
+    SC_HANDLE service = StartCastorel();
+    ASSERT_NE(service, nullptr);
+    const DWORD before = ProcessOf(service);
+    EXPECT_NE(before, 0U);
+    EXPECT_EQ(castorel::RestartNamedService(kServiceName), castorel::Restarted);
+    EXPECT_TRUE(WaitForState(service, SERVICE_RUNNING));
+    const DWORD after = ProcessOf(service);
+    EXPECT_NE(after, 0U);
+    EXPECT_NE(after, before);
+    CloseServiceHandle(service);
+    EXPECT_EQ(castorel::RestartNamedService(L"TonvelNoSuchService"), castorel::NotOpened);
 }
 
 } // namespace

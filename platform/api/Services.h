@@ -11,8 +11,10 @@ using ServiceHandle = std::uintptr_t;
 inline constexpr ServiceHandle kNoService = 0;
 
 // Access rights.
-inline constexpr std::uint32_t kScManagerAllAccess = 0x000F003F; // SC_MANAGER_ALL_ACCESS
-inline constexpr std::uint32_t kServiceAllAccess = 0x000F01FF;   // SERVICE_ALL_ACCESS
+inline constexpr std::uint32_t kScManagerAllAccess = 0x000F003F;    // SC_MANAGER_ALL_ACCESS
+inline constexpr std::uint32_t kServiceAllAccess = 0x000F01FF;      // SERVICE_ALL_ACCESS
+inline constexpr std::uint32_t kScManagerConnect = 0x0001;          // SC_MANAGER_CONNECT
+inline constexpr std::uint32_t kServiceUserDefinedControl = 0x0100; // SERVICE_USER_DEFINED_CONTROL
 
 // Current states (SERVICE_STATUS::dwCurrentState).
 inline constexpr std::uint32_t kServiceStopped = 1;
@@ -22,6 +24,9 @@ inline constexpr std::uint32_t kServiceRunning = 4;
 
 // Controls.
 inline constexpr std::uint32_t kServiceControlStop = 1;
+// The range of the controls a service defines for itself.
+inline constexpr std::uint32_t kServiceUserControlFirst = 128;
+inline constexpr std::uint32_t kServiceUserControlLast = 255;
 
 class IServices {
 public:

@@ -9,6 +9,8 @@ namespace tonvel::sim {
 
 namespace {
 
+constexpr size_t SimMaxPathLength = 259;
+
 bool IsBlank(char16_t c) {
     return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x1A;
 }
@@ -194,6 +196,8 @@ bool CSimProfileStrings::WriteString(const std::u16string& section, const std::u
     const std::u16string sectionName = Trim(section);
     const std::u16string keyName = Trim(key);
     if (keyName.empty()) return false;
+    // The file is opened by its plain path, which Windows limits to MAX_PATH with its terminator.
+    if (filePath.size() > SimMaxPathLength) return false;
     size_t valueStart = 0;
     while (valueStart < value.size() && IsBlank(value[valueStart]))
         ++valueStart;

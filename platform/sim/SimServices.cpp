@@ -3,6 +3,7 @@
 #include "platform/sim/SimSystemInfo.h"
 
 #include <algorithm>
+#include <string>
 
 namespace tonvel::sim {
 namespace {
@@ -39,16 +40,18 @@ std::vector<const SIM_SERVICE*> CSimServices::Installed() const {
     return installed;
 }
 
-ServiceHandle CSimServices::OpenManager(std::uint32_t) {
-    if (m_AccessDenied) return kNoService;
+ServiceHandle CSimServices::OpenManager(std::uint32_t access) {
+    if (m_AccessDenied || (m_Filtered && (access & ~kScManagerConnect) != 0)) return kNoService;
     m_Handles[m_NextHandle] = kManager;
     return m_NextHandle++;
 }
 
 ServiceHandle CSimServices::OpenNamedService(ServiceHandle manager, const std::u16string& name,
-                                             std::uint32_t) {
+                                             std::uint32_t access) {
     const auto it = m_Handles.find(manager);
     if (it == m_Handles.end() || it->second != kManager) return kNoService;
+    constexpr std::uint32_t kServiceQueryStatus = 0x0004;
+    if (m_Filtered && (access & ~(kServiceQueryStatus | kServiceUserDefinedControl)) != 0) return kNoService;
     SIM_SERVICE* service = Find(name);
     if (!service) return kNoService;
     m_Handles[m_NextHandle] = static_cast<std::size_t>(service - m_Services.data());
@@ -81,12 +84,31 @@ bool CSimServices::QueryState(ServiceHandle handle, std::uint32_t& state) {
 
 bool CSimServices::Control(ServiceHandle handle, std::uint32_t control) {
     SIM_SERVICE* service = Of(handle);
+    if (service && control >= kServiceUserControlFirst && control <= kServiceUserControlLast)
+        return UserControl(*service, control);
     if (!service || control != kServiceControlStop) return false;
     service->Calls.push_back(u"stop");
     if (service->RefusesStop || service->State != kServiceRunning) return false;
     service->State = kServiceStopPending;
     service->PendingUntil = m_Clock.GetTickCount() + (service->StopMs == kSimNever ? 0 : service->StopMs);
     Settle(*service);
+    return true;
+}
+
+// A running service takes its own controls; the helper's restart control stops and starts its target.
+bool CSimServices::UserControl(SIM_SERVICE& service, std::uint32_t control) {
+    const std::string digits = std::to_string(control);
+    service.Calls.push_back(u"control " + std::u16string(digits.begin(), digits.end()));
+    Settle(service);
+    if (service.State != kServiceRunning || control != service.RestartControl) return false;
+    SIM_SERVICE* target = Find(service.RestartTarget);
+    if (!target) return true;
+    if (target->State == kServiceRunning) {
+        target->Calls.push_back(u"stop");
+        target->State = kServiceStopped;
+    }
+    target->Calls.push_back(u"start");
+    if (!target->StartFails) target->State = kServiceRunning;
     return true;
 }
 

@@ -27,7 +27,11 @@ struct SIM_SERVICE {
     // Deleted while it ran: it leaves the manager once it has stopped.
     bool MarkedForDeletion = false;
     bool Deleted = false; // gone: neither found nor opened any more
-    // What happened to it: "stop", "start", "delete" in order.
+    // A control of its own (128-255) that makes it restart another service, as the product's helper
+    // service does; 0 none.
+    std::uint32_t RestartControl = 0;
+    std::u16string RestartTarget;
+    // What happened to it: "stop", "start", "delete", "control <n>" in order.
     std::vector<std::u16string> Calls;
     std::uint32_t PendingUntil = 0;
 };
@@ -43,6 +47,9 @@ public:
     std::vector<const SIM_SERVICE*> Installed() const;
     // The manager refuses to open (a user without the rights).
     void SetAccessDenied(bool denied) { m_AccessDenied = denied; }
+    // A filtered token (an administrator under UAC, or a user): the manager opens only to connect, a
+    // service only to query it and send its own controls.
+    void SetFilteredToken(bool filtered) { m_Filtered = filtered; }
 
     std::size_t OpenHandles() const { return m_Handles.size(); }
     std::size_t Polls() const { return m_Polls; }
@@ -61,6 +68,7 @@ public:
 private:
     SIM_SERVICE* Of(ServiceHandle handle);
     void Settle(SIM_SERVICE& service);
+    bool UserControl(SIM_SERVICE& service, std::uint32_t control);
 
     CSimSystemInfo& m_Clock;
     std::vector<SIM_SERVICE> m_Services;
@@ -68,6 +76,7 @@ private:
     std::map<ServiceHandle, std::size_t> m_Handles;
     ServiceHandle m_NextHandle = 0x200;
     bool m_AccessDenied = false;
+    bool m_Filtered = false;
     std::size_t m_Polls = 0;
     std::uint64_t m_SleptMs = 0;
 };

@@ -173,6 +173,7 @@ TEST(ShellLed, TheButtonSwitchesThePinsAndRestartsTheAudioService) {
 
     std::size_t from = t.sim.Headset().Reports().size();
     t.Click(u"LEDImage");
+    t.form->Features().Led().AudioRestart().Wait(); // without the helper service it runs on its own thread
     EXPECT_FALSE(t.form->Features().Led().On());
     const std::vector<std::vector<std::uint8_t>> off = {{0x00, 0x60, 0x00, 0xFF, 0x3C}, {0, 0, 0, 0, 0}};
     EXPECT_EQ(ReportBytes(t.sim, from), off);
@@ -183,6 +184,7 @@ TEST(ShellLed, TheButtonSwitchesThePinsAndRestartsTheAudioService) {
     audio.State = kServiceStopped; // a stopped service is started
     audio.Calls.clear();
     t.Click(u"LEDImage");
+    t.form->Features().Led().AudioRestart().Wait();
     EXPECT_TRUE(t.form->Features().Led().On());
     const auto on = ReportBytes(t.sim, from);
     ASSERT_EQ(on.size(), 3U);
