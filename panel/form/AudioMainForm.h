@@ -97,7 +97,15 @@ private:
     void AboutImageMouseUp();
     void TimerTimer();
 
+    // What runs while nothing happens (the rotation timer, the level meter) follows the state.
+    bool RotationWanted() const;
+    void UpdateRotationTimer();
+    void FormShow();
+    void FormHide();
+    void KeepHiddenMeterOff();
+
     // Start-up steps.
+    PANEL_STATUS RunStartUp();
     void RememberProgram();
     void SetInitialState();
     void ReadRememberedChoices();
@@ -127,6 +135,7 @@ private:
     PANEL_STATUS ApplyImageEntry(const _SKIN_IMAGE_INFO& entry, ui::CImage& image,
                                  const std::u16string& subFolder, bool zeroWidth = false);
     PANEL_STATUS ApplyWindowOutline();
+    int32_t LoadSkinPicture(ui::CImage& image, const std::u16string& path, ui::CUiError& error);
     PANEL_STATUS ReadLabelOverrides();
     int32_t ListLanguages();
     PANEL_STATUS LoadLanguage(const std::u16string& name, CLanguage& language) const;
@@ -174,6 +183,9 @@ private:
     ui::COpenDialog* m_OpenDialog = nullptr;
     std::vector<ui::CPicture> m_ImageList;
     std::map<int32_t, ui::CImage*> m_TagImages;
+    // The pictures start-up has read, by path (each file is read once); empty after it.
+    std::map<std::u16string, ui::CPicture> m_StartUpPictures;
+    bool m_StartingUp = false;
 
     std::u16string m_ProgramFolder;
     uint32_t m_ExitMessage = 0;
