@@ -254,6 +254,25 @@ TEST_F(Win32BackendTest, PicturesAndText) {
     EXPECT_EQ(m.g.label->Width(), m.backend.MeasureText(m.g.label->Font(), u"Tonvel").cx);
 }
 
+// A picture is checked when it is loaded and decoded by GDI+ only when it is first drawn, once.
+TEST_F(Win32BackendTest, PicturesAreDecodedAtTheirFirstUse) {
+    PICTURE_INFO info;
+    std::shared_ptr<void> native;
+    const uint32_t before = win32ui::PicturesDecoded();
+    ASSERT_EQ(m.backend.DecodePicture(AlphaPng(), PictureFormat::Png, info, native), UiOk);
+    EXPECT_EQ(win32ui::PicturesDecoded(), before) << "not decoded at loading";
+    CPicture picture;
+    picture.Assign(info, AlphaPng(), native, u"alpha.png");
+    CPicture copy = picture;
+    Gdiplus::Image* image = win32ui::PictureImage(picture);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->GetWidth(), 16u);
+    EXPECT_EQ(win32ui::PicturesDecoded(), before + 1);
+    EXPECT_EQ(win32ui::PictureImage(copy), image) << "copies share the decoded image";
+    EXPECT_EQ(win32ui::PicturesDecoded(), before + 1);
+    EXPECT_NE(win32ui::PictureIcon(picture), nullptr);
+}
+
 TEST_F(Win32BackendTest, RunLoopEndsOnTerminate) {
     int seen = 0;
     m.app.OnMessage = [&](UI_MSG& msg, bool&) {
