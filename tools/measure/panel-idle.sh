@@ -6,7 +6,7 @@
 # BUILD is the Windows build that holds measure/EmptyWindow.exe and measure/StartClock.exe (default
 # build/win32); PANEL_FOLDER the panel's install layout (default BUILD/bin), so that another build's panel
 # can be measured against the same yardstick. RUNS (default 3) idle runs and STARTS (default 5) start-ups
-# of each program; IDLE_SECONDS (default 20) the idle window.
+# of each program; IDLE_SECONDS (default 20) the idle window, after SETTLE_SECONDS (default 15) for the start.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -15,7 +15,7 @@ panel=$(cd "${2:-$build/bin}" && pwd)
 runs=${RUNS:-3}
 starts=${STARTS:-5}
 idle=${IDLE_SECONDS:-20}
-settle=${SETTLE_SECONDS:-5}
+settle=${SETTLE_SECONDS:-15}
 STATE=$build/measure-wine
 rm -rf "$STATE"
 mkdir -p "$STATE"

@@ -90,6 +90,15 @@ void DecodeNow(NATIVE_PICTURE& picture, const CPicture& owner) {
 
 } // namespace
 
+void ReleaseDecoded(const CPicture& picture) {
+    auto* native = static_cast<NATIVE_PICTURE*>(picture.Native().get());
+    if (!native || !native->image || !DecodedLater(picture.Format()) || !g_gdiplusRunning) return;
+    delete native->image;
+    native->image = nullptr;
+    if (native->stream) native->stream->Release();
+    native->stream = nullptr;
+}
+
 uint32_t PicturesDecoded() {
     return g_picturesDecoded;
 }

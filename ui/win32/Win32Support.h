@@ -50,6 +50,8 @@ struct NATIVE_PICTURE {
 
 // The GDI+ image of a picture, decoded at its first use, or none.
 Gdiplus::Image* PictureImage(const CPicture& picture);
+// Frees the decoded image of a picture that is decoded at its first use (it is decoded again at the next).
+void ReleaseDecoded(const CPicture& picture);
 // How many pictures GDI+ has decoded in this process.
 uint32_t PicturesDecoded();
 // An icon for the picture (owned by the picture), or none.
