@@ -329,7 +329,10 @@ TEST_F(Win32BackendTest, GalleryOnTheScreen) {
     PICTURE_INFO info;
     std::shared_ptr<void> native;
     ASSERT_EQ(m.backend.DecodePicture(bytes, PictureFormat::Png, info, native), UiOk);
-    auto* image = static_cast<Gdiplus::Bitmap*>(static_cast<win32ui::NATIVE_PICTURE*>(native.get())->image);
+    CPicture picture;
+    picture.Assign(info, bytes, native, u"screenshot.png");
+    auto* image = static_cast<Gdiplus::Bitmap*>(win32ui::PictureImage(picture));
+    ASSERT_NE(image, nullptr);
     auto at = [&](int x, int y) { // a point of the form's window
         Gdiplus::Color c;
         image->GetPixel(window.left + x, window.top + y, &c);
