@@ -17,7 +17,7 @@
 namespace tonvel::bench {
 namespace {
 
-constexpr char16_t kSkin[] = u"Graphite"; // the program's default skin
+constexpr char16_t DefaultSkin[] = u"Graphite"; // the program's default skin
 
 size_t HeapInUse() {
     return mallinfo2().uordblks;
@@ -59,7 +59,7 @@ void MainWindowStartUp(benchmark::State& state) {
 // Each picture file of the skin read and checked once, held in a list.
 void SkinPicturesOnce(benchmark::State& state) {
     Shell shell(true, true);
-    const std::u16string folder = kProgramFolder + u"Skin\\" + kSkin + u"\\";
+    const std::u16string folder = kProgramFolder + u"Skin\\" + DefaultSkin + u"\\";
     std::filesystem::path host;
     shell.sim.Files().HostPath(folder, host);
     std::vector<std::u16string> paths;
@@ -91,10 +91,10 @@ void SkinPicturesOnce(benchmark::State& state) {
 BENCHMARK(MainWindowStartUp)->Name("PanelStart/MainWindow")->Unit(benchmark::kMillisecond);
 BENCHMARK(SkinPicturesOnce)->Name("PanelStart/SkinPicturesOnce")->Unit(benchmark::kMillisecond);
 
-const bool kStartRatio = AddRatio("Start-up", "PanelStart/MainWindow", "PanelStart/SkinPicturesOnce");
-const bool kPictureRatio =
+const bool StartRatio = AddRatio("Start-up", "PanelStart/MainWindow", "PanelStart/SkinPicturesOnce");
+const bool PictureRatio =
     AddRatio("Pictures read at start-up", "PanelStart/MainWindow", "PanelStart/SkinPicturesOnce", "pictures");
-const bool kHeapRatio =
+const bool HeapRatio =
     AddRatio("Heap held after start-up", "PanelStart/MainWindow", "PanelStart/SkinPicturesOnce", "heap");
 
 } // namespace tonvel::bench
