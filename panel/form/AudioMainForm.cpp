@@ -56,6 +56,7 @@ TAudioMainForm::TAudioMainForm(ui::CApplication& app, const Platform& platform, 
     m_OpenDialog->Filter = u"INI (*.ini)|*.ini";
     m_Timer = Add<ui::CTimer>(u"Timer");
     m_Timer->SetInterval(kTimerMs);
+    m_Timer->SetTimerEnabled(false); // runs only while a rotation does (UpdateRotationTimer)
     WireEvents();
 }
 
@@ -95,6 +96,13 @@ std::u16string TAudioMainForm::UserConfigFile() const {
 }
 
 PANEL_STATUS TAudioMainForm::StartUp() {
+    m_Look->HoldStartUpPictures(true);
+    const PANEL_STATUS status = RunStartUp();
+    m_Look->HoldStartUpPictures(false);
+    return status;
+}
+
+PANEL_STATUS TAudioMainForm::RunStartUp() {
     RememberProgram();
     Step(u"1 program folder, exit message, OS generation");
     LoadApplicationConfig(m_Platform, CONFIG_PROGRAM::ControlPanel, ConfigFileName,
@@ -117,6 +125,7 @@ PANEL_STATUS TAudioMainForm::StartUp() {
     DiscoverDevice();
     Step(u"9 device discovery");
     RunFeatureStartUp();
+    UpdateRotationTimer();
     return PANEL_STATUS{};
 }
 
@@ -209,9 +218,19 @@ void TAudioMainForm::LoadLastProfile() {
 
 void TAudioMainForm::WireDeviceEvents() {
     DEVICE_LINK_EVENTS& events = m_Device->Events();
-    events.PresenceChanged = [this] { m_Look->ApplyAllLabelStyles(); };
-    events.Arrived = [this] { OnDeviceArrived(); };
-    events.Removed = [this] { RunRemovalSteps(m_Features->Steps()); };
+    events.PresenceChanged = [this] {
+        m_Look->ApplyAllLabelStyles();
+        UpdateRotationTimer();
+    };
+    events.Arrived = [this] {
+        OnDeviceArrived();
+        KeepHiddenMeterOff();
+        UpdateRotationTimer();
+    };
+    events.Removed = [this] {
+        RunRemovalSteps(m_Features->Steps());
+        UpdateRotationTimer();
+    };
     events.Settled = [this] { App().ProcessMessages(); };
 }
 
@@ -273,6 +292,7 @@ void TAudioMainForm::TimerTimer() {
 }
 
 void TAudioMainForm::FormDestroy() {
+    m_Timer->SetTimerEnabled(false);
     if (!m_Features) return; // construction never got to the state
     RunTracedStep(&IFeatureSteps::SaveLastProfile, u"shutdown 1 save last profile");
     RunTracedStep(&IFeatureSteps::ResetEqualizer, u"shutdown 2 reset equalizer");

@@ -95,7 +95,15 @@ private:
     void AboutImageMouseUp();
     void TimerTimer();
 
+    // What runs while nothing happens (the rotation timer, the level meter) follows the state.
+    bool RotationWanted() const;
+    void UpdateRotationTimer();
+    void FormShow();
+    void FormHide();
+    void KeepHiddenMeterOff();
+
     // Start-up steps.
+    PANEL_STATUS RunStartUp();
     void RememberProgram();
     void SetInitialState();
     void ReadRememberedChoices();

@@ -64,6 +64,8 @@ void TAudioMainForm::WireEvents() {
     m_CloseMenu->OnClick = [this](ui::CMenuItem&) { CloseMenuClick(); };
     m_Timer->OnTimer = [this](ui::CComponent&) { TimerTimer(); };
     OnActivate = [this](ui::CComponent&) { FormActivate(); };
+    OnShow = [this](ui::CComponent&) { FormShow(); };
+    OnHide = [this](ui::CComponent&) { FormHide(); };
     OnDestroy = [this](ui::CComponent&) { FormDestroy(); };
     OnWindowMessage = [this](ui::CForm&, ui::UI_MSG& msg, bool&) {
         // The exit message closes the window through the normal path.
@@ -143,6 +145,7 @@ void TAudioMainForm::OnImageMouseDown(ui::CComponent& image) {
         return;
     }
     if (CFeature* owner = m_Features->TagOwner(tag)) owner->ButtonDown(tag, image);
+    UpdateRotationTimer(); // a rotation switch, or a profile loaded
 }
 
 void TAudioMainForm::OnImageMouseUp(ui::CComponent& image) {
@@ -153,6 +156,7 @@ void TAudioMainForm::OnImageMouseUp(ui::CComponent& image) {
     }
     if (!DeviceConnected() && TagNeedsDevice(tag)) return;
     if (CFeature* owner = m_Features->TagOwner(tag)) owner->ButtonUp(tag, image);
+    UpdateRotationTimer();
 }
 
 void TAudioMainForm::OnLabelMouseDown(ui::CComponent& label) {

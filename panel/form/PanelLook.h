@@ -12,6 +12,7 @@
 #include "skin/SkinSetting.h"
 #include "ui/core/Ui.h"
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +59,8 @@ public:
     // Puts a skin picture entry (file and bounds) on an image, the file taken from a sub-folder of the skin.
     PANEL_STATUS ShowSkinImage(SKIN_IMAGE entry, ui::CImage& image, std::u16string_view subFolder = u"");
     void ApplyAllLabelStyles();
+    // While held (start-up), each skin picture file is read and checked once; releasing forgets them.
+    void HoldStartUpPictures(bool hold);
     void ApplyLabelStyle(_LABEL_STYLE_INFO& style, ui::CLabel& label, bool up);
 
     CSkinSetting& Skin() { return m_Skin; }
@@ -75,6 +78,7 @@ private:
     PANEL_STATUS ApplyImageEntry(const _SKIN_IMAGE_INFO& entry, ui::CImage& image,
                                  const std::u16string& subFolder, bool zeroWidth = false);
     PANEL_STATUS ApplyWindowOutline();
+    int32_t LoadSkinPicture(ui::CImage& image, const std::u16string& path, ui::CUiError& error);
     PANEL_STATUS ReadLabelOverrides();
     int32_t ListLanguages();
     PANEL_STATUS LoadLanguage(const std::u16string& name, CLanguage& language) const;
@@ -105,6 +109,9 @@ private:
     std::vector<std::u16string> m_LanguageFolders;
     CSkinSetting m_Skin;
     CLanguage m_Language;
+    // The pictures start-up has read, by path; empty after it.
+    std::map<std::u16string, ui::CPicture> m_StartUpPictures;
+    bool m_HoldingPictures = false;
 };
 
 } // namespace tonvel

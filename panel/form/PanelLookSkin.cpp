@@ -70,7 +70,7 @@ PANEL_STATUS CPanelLook::ApplyImageEntry(const _SKIN_IMAGE_INFO& entry, ui::CIma
     if (!entry.FileName.empty()) {
         image.SetVisible(true);
         ui::CUiError error;
-        if (image.LoadPicture(SkinPicturePath(SkinFolder(), subFolder, entry), &error) != ui::UiOk) {
+        if (LoadSkinPicture(image, SkinPicturePath(SkinFolder(), subFolder, entry), error) != ui::UiOk) {
             PANEL_STATUS status;
             status.Code = PanelFileError;
             status.Message = error.message;

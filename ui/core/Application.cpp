@@ -115,6 +115,7 @@ int32_t CApplication::LoadPicture(const std::u16string& path, CPicture& picture,
     std::vector<uint8_t> bytes;
     const int32_t status = ReadFile(path, bytes, error);
     if (status != UiOk) return status;
+    ++m_picturesLoaded;
     PICTURE_INFO info;
     info.format = format;
     std::shared_ptr<void> native;

@@ -76,6 +76,8 @@ public:
     // Loads a picture by its extension: FileError when the file cannot be read, PictureError when the kind
     // is unknown or the data does not decode. The picture is left alone on failure.
     int32_t LoadPicture(const std::u16string& path, CPicture& picture, CUiError* error);
+    // How many picture files LoadPicture has read so far.
+    uint32_t PicturesLoaded() const { return m_picturesLoaded; }
 
     UI_POINT CursorPos() const { return m_backend.CursorPos(); }
     UI_SIZE ScreenSize() const { return m_backend.ScreenSize(); }
@@ -103,6 +105,7 @@ private:
     bool m_minimized = false;
     CComponent* m_capture = nullptr;
     uint32_t m_lastTimerId = 0;
+    uint32_t m_picturesLoaded = 0;
 };
 
 } // namespace tonvel::ui

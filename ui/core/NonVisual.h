@@ -21,6 +21,8 @@ public:
     uint32_t Interval() const { return m_interval; }
     void SetInterval(uint32_t ms);
     bool TimerEnabled() const { return m_timerEnabled; }
+    // True while the backend's timer runs (enabled, with an interval, on a form).
+    bool Running() const { return m_running; }
     void SetTimerEnabled(bool enabled);
     // The timer's number in its WM_TIMER messages.
     uint32_t Id() const { return m_id; }

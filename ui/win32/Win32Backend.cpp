@@ -4,6 +4,7 @@
 #include "ui/win32/Win32Backend.h"
 
 #include "ui/core/Application.h"
+#include "ui/core/Controls.h"
 #include "ui/win32/Win32Support.h"
 
 #include <mmsystem.h>
@@ -43,6 +44,16 @@ bool IsMouseMessage(UINT message) {
 
 LRESULT CALLBACK AppProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A hidden window (the panel in the tray) keeps its pictures' files but none of their decoded images; the
+// next paint decodes what it draws.
+void ReleaseDecodedPictures(const CComponent& parent) {
+    for (const auto& child : parent.Children()) {
+        if (child->Kind() == ComponentKind::Image)
+            ReleaseDecoded(static_cast<const CImage&>(*child).Picture());
+        ReleaseDecodedPictures(*child);
+    }
+}
 
 } // namespace
 
@@ -139,6 +150,7 @@ void CWin32Backend::FormShow(CForm& form, bool show) {
     if (!show) {
         if (GetCapture() == hwnd) ::ReleaseCapture();
         ShowWindow(hwnd, SW_HIDE);
+        ReleaseDecodedPictures(form);
         return;
     }
     SyncControls(form);

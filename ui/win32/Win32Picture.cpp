@@ -1,6 +1,11 @@
 // Pictures through GDI+: bitmaps, PNGs (with their alpha) and icons as GDI+ bitmaps, EMF and WMF as GDI+
 // metafiles. The bytes must be what the extension says, as the framework's picture classes expect.
+//
+// A bitmap, PNG or icon is checked and measured from its headers when it is loaded and decoded only when it
+// is first drawn: a window keeps decoded only the pictures it has shown (none while it starts in the tray,
+// those of the shown page otherwise). Metafiles are made at once.
 
+#include "ui/core/PictureHeader.h"
 #include "ui/win32/Win32Backend.h"
 #include "ui/win32/Win32Support.h"
 
@@ -11,6 +16,7 @@ namespace win32ui {
 namespace {
 
 bool g_gdiplusRunning = false;
+uint32_t g_picturesDecoded = 0;
 
 uint32_t Read32(const uint8_t* p) {
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
@@ -55,7 +61,47 @@ IStream* StreamOver(const std::vector<uint8_t>& bytes) {
     return stream;
 }
 
+bool DecodedLater(PictureFormat format) {
+    return format == PictureFormat::Bitmap || format == PictureFormat::Png || format == PictureFormat::Icon;
+}
+
+// The GDI+ image over a stream of the bytes; false when GDI+ rejects them.
+bool MakeImage(NATIVE_PICTURE& picture, const std::vector<uint8_t>& bytes, PictureFormat format) {
+    picture.stream = StreamOver(bytes);
+    if (!picture.stream) return false;
+    if (format == PictureFormat::Emf || format == PictureFormat::Wmf)
+        picture.image = new Gdiplus::Metafile(picture.stream);
+    else
+        picture.image = new Gdiplus::Bitmap(picture.stream);
+    ++g_picturesDecoded;
+    return picture.image->GetLastStatus() == Gdiplus::Ok && picture.image->GetWidth() != 0 &&
+           picture.image->GetHeight() != 0;
+}
+
+// A picture whose decoding waited for its first use: decoded now, once (a failure is kept: nothing is drawn).
+void DecodeNow(NATIVE_PICTURE& picture, const CPicture& owner) {
+    if (picture.image || picture.failed || !g_gdiplusRunning) return;
+    if (!MakeImage(picture, owner.Bytes(), owner.Format())) {
+        delete picture.image;
+        picture.image = nullptr;
+        picture.failed = true;
+    }
+}
+
 } // namespace
+
+void ReleaseDecoded(const CPicture& picture) {
+    auto* native = static_cast<NATIVE_PICTURE*>(picture.Native().get());
+    if (!native || !native->image || !DecodedLater(picture.Format()) || !g_gdiplusRunning) return;
+    delete native->image;
+    native->image = nullptr;
+    if (native->stream) native->stream->Release();
+    native->stream = nullptr;
+}
+
+uint32_t PicturesDecoded() {
+    return g_picturesDecoded;
+}
 
 bool GdiplusRunning() {
     return g_gdiplusRunning;
@@ -72,12 +118,14 @@ NATIVE_PICTURE::~NATIVE_PICTURE() {
 
 Gdiplus::Image* PictureImage(const CPicture& picture) {
     auto* native = static_cast<NATIVE_PICTURE*>(picture.Native().get());
-    return native ? native->image : nullptr;
+    if (!native) return nullptr;
+    DecodeNow(*native, picture);
+    return native->image;
 }
 
 HICON PictureIcon(const CPicture& picture) {
     auto* native = static_cast<NATIVE_PICTURE*>(picture.Native().get());
-    if (!native || !native->image) return nullptr;
+    if (!native) return nullptr;
     if (native->icon) return native->icon;
     const std::vector<uint8_t>& bytes = picture.Bytes();
     if (picture.Format() == PictureFormat::Icon && bytes.size() <= 0x7FFFFFFF) {
@@ -96,9 +144,11 @@ HICON PictureIcon(const CPicture& picture) {
             }
         }
     }
-    if (!native->icon && native->image->GetType() == Gdiplus::ImageTypeBitmap) {
+    // Any other picture (or an icon the system does not take) through its GDI+ bitmap.
+    Gdiplus::Image* image = native->icon ? nullptr : PictureImage(picture);
+    if (image && image->GetType() == Gdiplus::ImageTypeBitmap) {
         HICON icon = nullptr;
-        if (static_cast<Gdiplus::Bitmap*>(native->image)->GetHICON(&icon) == Gdiplus::Ok) native->icon = icon;
+        if (static_cast<Gdiplus::Bitmap*>(image)->GetHICON(&icon) == Gdiplus::Ok) native->icon = icon;
     }
     return native->icon;
 }
@@ -110,15 +160,14 @@ int32_t CWin32Backend::DecodePicture(const std::vector<uint8_t>& bytes, PictureF
     using namespace win32ui;
     if (!SignatureMatches(bytes, format) || bytes.size() > 0x7FFFFFFF) return UiPictureError;
     auto picture = std::make_shared<NATIVE_PICTURE>();
-    picture->stream = StreamOver(bytes);
-    if (!picture->stream) return UiPictureError;
-    if (format == PictureFormat::Emf || format == PictureFormat::Wmf)
-        picture->image = new Gdiplus::Metafile(picture->stream);
-    else
-        picture->image = new Gdiplus::Bitmap(picture->stream);
-    if (picture->image->GetLastStatus() != Gdiplus::Ok || picture->image->GetWidth() == 0 ||
-        picture->image->GetHeight() == 0)
-        return UiPictureError;
+    if (DecodedLater(format)) {
+        PICTURE_INFO header;
+        if (!ReadPictureHeader(bytes, format, header)) return UiPictureError;
+        info = header;
+        native = std::move(picture);
+        return UiOk;
+    }
+    if (!MakeImage(*picture, bytes, format)) return UiPictureError;
     info.format = format;
     info.width = static_cast<int32_t>(picture->image->GetWidth());
     info.height = static_cast<int32_t>(picture->image->GetHeight());

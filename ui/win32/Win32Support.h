@@ -44,11 +44,16 @@ struct NATIVE_PICTURE {
     IStream* stream = nullptr;
     Gdiplus::Image* image = nullptr;
     HICON icon = nullptr; // made on first use (tray and window icons)
+    bool failed = false;  // the decoding at the first use failed
     ~NATIVE_PICTURE();
 };
 
-// The GDI+ image of a picture, or none.
+// The GDI+ image of a picture, decoded at its first use, or none.
 Gdiplus::Image* PictureImage(const CPicture& picture);
+// Frees the decoded image of a picture that is decoded at its first use (it is decoded again at the next).
+void ReleaseDecoded(const CPicture& picture);
+// How many pictures GDI+ has decoded in this process.
+uint32_t PicturesDecoded();
 // An icon for the picture (owned by the picture), or none.
 HICON PictureIcon(const CPicture& picture);
 // Whether GDI+ is running (images are only freed while it is).

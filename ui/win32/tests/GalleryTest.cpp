@@ -254,6 +254,29 @@ TEST_F(Win32BackendTest, PicturesAndText) {
     EXPECT_EQ(m.g.label->Width(), m.backend.MeasureText(m.g.label->Font(), u"Tonvel").cx);
 }
 
+// A picture is checked when it is loaded and decoded by GDI+ only when it is first drawn, once.
+TEST_F(Win32BackendTest, PicturesAreDecodedAtTheirFirstUse) {
+    PICTURE_INFO info;
+    std::shared_ptr<void> native;
+    const uint32_t before = win32ui::PicturesDecoded();
+    ASSERT_EQ(m.backend.DecodePicture(AlphaPng(), PictureFormat::Png, info, native), UiOk);
+    EXPECT_EQ(win32ui::PicturesDecoded(), before) << "not decoded at loading";
+    CPicture picture;
+    picture.Assign(info, AlphaPng(), native, u"alpha.png");
+    CPicture copy = picture;
+    Gdiplus::Image* image = win32ui::PictureImage(picture);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->GetWidth(), 16u);
+    EXPECT_EQ(win32ui::PicturesDecoded(), before + 1);
+    EXPECT_EQ(win32ui::PictureImage(copy), image) << "copies share the decoded image";
+    EXPECT_EQ(win32ui::PicturesDecoded(), before + 1);
+    EXPECT_NE(win32ui::PictureIcon(picture), nullptr);
+    // Released (a hidden window's pictures), it is decoded again at its next use.
+    win32ui::ReleaseDecoded(picture);
+    ASSERT_NE(win32ui::PictureImage(copy), nullptr);
+    EXPECT_EQ(win32ui::PicturesDecoded(), before + 2);
+}
+
 TEST_F(Win32BackendTest, RunLoopEndsOnTerminate) {
     int seen = 0;
     m.app.OnMessage = [&](UI_MSG& msg, bool&) {
@@ -306,7 +329,10 @@ TEST_F(Win32BackendTest, GalleryOnTheScreen) {
     PICTURE_INFO info;
     std::shared_ptr<void> native;
     ASSERT_EQ(m.backend.DecodePicture(bytes, PictureFormat::Png, info, native), UiOk);
-    auto* image = static_cast<Gdiplus::Bitmap*>(static_cast<win32ui::NATIVE_PICTURE*>(native.get())->image);
+    CPicture picture;
+    picture.Assign(info, bytes, native, u"screenshot.png");
+    auto* image = static_cast<Gdiplus::Bitmap*>(win32ui::PictureImage(picture));
+    ASSERT_NE(image, nullptr);
     auto at = [&](int x, int y) { // a point of the form's window
         Gdiplus::Color c;
         image->GetPixel(window.left + x, window.top + y, &c);
