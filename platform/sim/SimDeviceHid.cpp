@@ -67,8 +67,8 @@ std::int32_t CSimDeviceHid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
         return hid.CapsStatus;
     }
     caps = HID_CAPS{};
-    caps.UsagePage = 0xFF00;
-    caps.Usage = 0x0001;
+    caps.UsagePage = hid.UsagePage;
+    caps.Usage = hid.Usage;
     caps.InputReportByteLength = hid.InputReportLength;
     caps.OutputReportByteLength = hid.OutputReportLength;
     return kHidpStatusSuccess;
