@@ -109,9 +109,9 @@ TEST(HidDiscoveryTest, FirstInterfaceWithBothIdsWinsAndTheOthersAreClosed) {
 
 struct COLLECTION_CASE {
     const char* What;
-    std::uint16_t UsagePage;      // of the second collection (the first is consumer control)
-    std::uint16_t OutputLength;   // of the second collection
-    bool SecondFirst;             // the register collection listed before consumer control
+    std::uint16_t UsagePage;    // of the second collection (the first is consumer control)
+    std::uint16_t OutputLength; // of the second collection
+    bool SecondFirst;           // the register collection listed before consumer control
     bool Found;
 };
 

@@ -111,7 +111,8 @@ private:
     std::map<uint32_t, CTimer*> m_timers;
     std::map<uint32_t, CTrayIcon*> m_trays; // by icon id
     std::map<Colour, HBRUSH__*> m_brushes;
-    HICON__* m_appIcon = nullptr;
+    HICON__* m_appIcon = nullptr;      // the application's icon at the large size
+    HICON__* m_appSmallIcon = nullptr; // and at the small size
     uint32_t m_taskbarCreated = 0;
     bool m_syncing = false; // bounds or state read back from a window: not written back to it
     bool m_quitSeen = false;

@@ -52,8 +52,8 @@ void CWin32Backend::AddTrayIcon(CTrayIcon& tray, bool add) {
     data.uID = id;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = TrayCallback;
-    data.hIcon = PictureIcon(tray.Icon());
-    if (!data.hIcon) data.hIcon = m_appIcon;
+    data.hIcon = PictureIcon(tray.Icon(), SmallIconSize());
+    if (!data.hIcon) data.hIcon = m_appSmallIcon;
     if (!data.hIcon) data.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     // The tip holds 127 characters and the terminator.
     const std::u16string& hint = tray.Hint();
