@@ -49,6 +49,12 @@ public:
     // Advances the clock: every timer due in that time fires (in time order) through the queue.
     void Advance(uint32_t ms);
     uint64_t Now() const { return m_now; }
+    // The system clock's tick: Windows delivers a timer at the first clock tick at or after its time, so a
+    // 20 ms timer on a 15.6 ms clock fires about every 31 ms. 0: timers fire exactly on time.
+    uint32_t TimerTickMs = 0;
+    // Told of every step of the clock (the milliseconds it moved), before the timers due then fire: the
+    // place to move the simulated system's tick count with it.
+    std::function<void(uint32_t ms)> OnClockAdvanced;
     bool AutoProcess = true;
     size_t PendingMessages() const { return m_queue.Size(); }
 
@@ -121,6 +127,9 @@ private:
     void PostMouse(uint32_t message, UI_POINT screen, ShiftState shift);
     CForm* FormAt(UI_POINT screen) const;
     void Pump();
+    // When a timer started (or fired) at `from` fires next.
+    uint64_t DueAfter(uint64_t from, uint32_t interval) const;
+    void MoveClockTo(uint64_t time);
 
     CApplication* m_app = nullptr;
     CMessageQueue m_queue;
