@@ -50,6 +50,7 @@ CSimWindows::CSimWindows(const std::filesystem::path& root) : m_Files(root) {
     m_Platform.mixer = &m_Mixer;
     m_Platform.services = &m_Services;
     m_Platform.waveIn = &m_WaveIn;
+    m_WaveIn.AttachDevices(&m_CaptureDevices);
     SIM_SERVICE audio;
     audio.Name = u"audiosrv";
     m_Services.Add(audio);
