@@ -307,12 +307,30 @@ void CHeadlessBackend::StopTimer(CTimer& timer) {
     m_timers.erase(timer.Id());
 }
 
-void CHeadlessBackend::TrayUpdate(CTrayIcon& tray) {
-    if (!TrayShown(tray)) m_trays.push_back(&tray);
+bool CHeadlessBackend::TrayUpdate(CTrayIcon& tray) {
+    if (std::find(m_trayOwners.begin(), m_trayOwners.end(), &tray) == m_trayOwners.end())
+        m_trayOwners.push_back(&tray);
+    if (TrayShown(tray)) return true;
+    ++m_trayAddAttempts;
+    if (TrayRefusals > 0) {
+        --TrayRefusals;
+        return false;
+    }
+    m_trays.push_back(&tray);
+    return true;
 }
 
 void CHeadlessBackend::TrayRemove(CTrayIcon& tray) {
     std::erase(m_trays, &tray);
+    std::erase(m_trayOwners, &tray);
+}
+
+void CHeadlessBackend::RestartShell() {
+    m_trays.clear();
+    const std::vector<CTrayIcon*> owners = m_trayOwners;
+    for (CTrayIcon* tray : owners)
+        tray->ShellRestarted();
+    Pump();
 }
 
 bool CHeadlessBackend::RunFileDialog(CFileDialog& dialog, bool save) {

@@ -46,6 +46,13 @@ public:
     bool SelectItem(CComboBox& combo, int32_t index);
     bool ClickMenuItem(CMenuItem& item);
     void TrayDoubleClick(CTrayIcon& tray);
+    // The shell refuses the next this many icon adds, as it does while Windows is still starting at log-on.
+    int32_t TrayRefusals = 0;
+    // Icon adds asked for so far (refused ones too).
+    int32_t TrayAddAttempts() const { return m_trayAddAttempts; }
+    // The shell starts again (Explorer restarted): the notification area is empty and every application is
+    // told ("TaskbarCreated").
+    void RestartShell();
     // Advances the clock: every timer due in that time fires (in time order) through the queue.
     void Advance(uint32_t ms);
     uint64_t Now() const { return m_now; }
@@ -111,7 +118,7 @@ public:
     void ApplicationMinimize(CApplication&, bool minimize) override { m_appMinimized = minimize; }
     void StartTimer(CTimer& timer) override;
     void StopTimer(CTimer& timer) override;
-    void TrayUpdate(CTrayIcon& tray) override;
+    bool TrayUpdate(CTrayIcon& tray) override;
     void TrayRemove(CTrayIcon& tray) override;
     bool RunFileDialog(CFileDialog& dialog, bool save) override;
     int32_t MessageBox(CForm* owner, const std::u16string& text, const std::u16string& caption,
@@ -147,6 +154,8 @@ private:
     std::map<uint32_t, TIMER_STATE> m_timers;
     uint64_t m_now = 0;
     std::vector<const CTrayIcon*> m_trays;
+    std::vector<CTrayIcon*> m_trayOwners; // every icon shown or asked for, until removed
+    int32_t m_trayAddAttempts = 0;
     std::vector<MESSAGE_BOX_RECORD> m_boxes;
     std::vector<BROADCAST_RECORD> m_broadcasts;
     std::map<const CForm*, std::vector<uint8_t>> m_regions;

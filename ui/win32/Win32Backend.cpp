@@ -596,8 +596,10 @@ intptr_t CWin32Backend::AppMessage(HWND hwnd, uint32_t message, uintptr_t wParam
         return 0;
     }
     if (message == m_taskbarCreated && message != 0) { // the shell came back: the icons again
-        for (auto& [id, tray] : m_trays)
-            AddTrayIcon(*tray, true);
+        m_trayAdded.clear();
+        const std::map<uint32_t, CTrayIcon*> trays = m_trays;
+        for (auto& [id, tray] : trays)
+            tray->ShellRestarted();
         return 0;
     }
     if (message == WM_CLOSE) {
