@@ -57,6 +57,13 @@ bool CSimDeviceHid::GetPreparsedData(HidHandle handle, HidPreparsed& preparsed) 
     return true;
 }
 
+std::vector<HidHandle> CSimDeviceHid::HandlesOf(const CSimHeadset& device) const {
+    std::vector<HidHandle> handles;
+    for (const auto& [handle, target] : m_Handles)
+        if (target.Device == &device) handles.push_back(handle);
+    return handles;
+}
+
 std::int32_t CSimDeviceHid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
     auto it = m_Preparsed.find(preparsed);
     if (it == m_Preparsed.end()) {

@@ -82,4 +82,18 @@ void CSimWindows::CreateSystemFolders() {
     m_Files.SetRedirection(&m_SystemInfo);
 }
 
+bool CSimWindows::QueryRemove(CSimHeadset& device) {
+    m_QueriedHandles = m_Hid.HandlesOf(device);
+    for (const HidHandle handle : m_QueriedHandles)
+        m_DeviceNotifications.PostHandle(handle, kDbtDeviceQueryRemove);
+    return m_Hid.HandlesOf(device).empty();
+}
+
+void CSimWindows::CancelRemove(CSimHeadset&) {
+    const std::vector<HidHandle> handles = std::move(m_QueriedHandles);
+    m_QueriedHandles.clear();
+    for (const HidHandle handle : handles)
+        m_DeviceNotifications.PostHandle(handle, kDbtDeviceQueryRemoveFailed);
+}
+
 } // namespace tonvel::sim
