@@ -14,11 +14,11 @@ namespace {
 
 using namespace testicons;
 
-const std::vector<ICON_SPEC> ThreeSizes = {{48, 32, 0x0000FF}, {32, 32, 0x00FF00}, {16, 32, 0xFF0000}};
+const std::vector<ICON_PLAN> ThreeSizes = {{48, 32, 0x0000FF}, {32, 32, 0x00FF00}, {16, 32, 0xFF0000}};
 
 struct PICK_CASE {
     const char* What;
-    std::vector<ICON_SPEC> Images;
+    std::vector<ICON_PLAN> Images;
     int32_t Size;
     int32_t Picked;
 };

@@ -48,7 +48,7 @@ ICON_LOOK Look(HICON icon) {
 }
 
 constexpr uint32_t Blue = 0x0000FF, Green = 0x00FF00, Red = 0xFF0000;
-const std::vector<ICON_SPEC> ThreeSizes = {{48, 32, Blue}, {32, 32, Green}, {16, 32, Red}};
+const std::vector<ICON_PLAN> ThreeSizes = {{48, 32, Blue}, {32, 32, Green}, {16, 32, Red}};
 
 struct SIZE_CASE {
     int32_t Size;
