@@ -48,8 +48,45 @@ void CDeviceLink::Discover(const HardwareIdMatcher& usbGroup) {
     FindMatchingDevice(*m_Platform.deviceInstall, kKsCategoryAudio, kDiscoveryPattern, usbGroup, &hardwareId);
     ParseVidPid(hardwareId, m_VendorId, m_ProductId);
     ClosePresence();
-    m_PresenceHandle = OpenDevice();
+    OpenPresence();
     SetPresent(m_PresenceHandle != kNoHidHandle);
+}
+
+void CDeviceLink::OpenPresence() {
+    UnregisterHandle();
+    m_RemovalQueried = false;
+    m_PresenceHandle = OpenDevice();
+    if (m_PresenceHandle == kNoHidHandle) {
+        return;
+    }
+    m_HandleRegistration = m_Platform.deviceNotifications->RegisterHandle(
+        m_PresenceHandle, [this](std::uint32_t event) { OnHandleChange(event); });
+}
+
+void CDeviceLink::UnregisterHandle() {
+    if (m_HandleRegistration != 0) {
+        m_Platform.deviceNotifications->Unregister(m_HandleRegistration);
+    }
+    m_HandleRegistration = 0;
+}
+
+void CDeviceLink::OnHandleChange(std::uint32_t event) {
+    if (event == kDbtDeviceQueryRemove && m_PresenceHandle != kNoHidHandle) {
+        // Closed, but still registered: a cancelled removal is heard through the same registration.
+        m_Platform.hid->Close(m_PresenceHandle);
+        m_PresenceHandle = kNoHidHandle;
+        m_RemovalQueried = true;
+        return;
+    }
+    if (event != kDbtDeviceQueryRemoveFailed || !m_RemovalQueried) {
+        return;
+    }
+    OpenPresence();
+    if (m_PresenceHandle == kNoHidHandle && m_DeviceConnected != 0) {
+        SetPresent(false);
+        Call(m_Events.Removed);
+    }
+    Call(m_Events.Settled);
 }
 
 bool CDeviceLink::RegisterNotifications() {
@@ -100,7 +137,7 @@ void CDeviceLink::OnArrival(const DEVICE_CHANGE_RECORD& record) {
         return;
     }
     ParseVidPid(path, m_VendorId, m_ProductId);
-    m_PresenceHandle = OpenDevice();
+    OpenPresence();
     SetPresent(m_PresenceHandle != kNoHidHandle);
     if (m_PresenceHandle != kNoHidHandle) {
         Call(m_Events.Arrived);
@@ -119,13 +156,15 @@ void CDeviceLink::OnRemoval(const DEVICE_CHANGE_RECORD& record) {
         return;
     }
     SetPresent(false);
-    if (m_PresenceHandle != kNoHidHandle) {
+    if (m_PresenceHandle != kNoHidHandle || m_RemovalQueried) {
         ClosePresence();
         Call(m_Events.Removed);
     }
 }
 
 void CDeviceLink::ClosePresence() {
+    UnregisterHandle();
+    m_RemovalQueried = false;
     if (m_PresenceHandle != kNoHidHandle) {
         m_Platform.hid->Close(m_PresenceHandle);
     }

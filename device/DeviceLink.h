@@ -53,6 +53,10 @@ public:
 
     // Closes the presence handle (shutdown).
     void ClosePresence();
+    // The presence handle's own notifications: Windows asks whether the device may go (a safe removal, a
+    // disable, a driver update): the handle is closed, or Windows would answer "device in use"; a cancelled
+    // removal opens it again.
+    void OnHandleChange(std::uint32_t event);
 
     // One feature transaction against the current device (open, accesses, idle report, close).
     std::int32_t RunTransaction(std::int32_t noDeviceStatus, std::int32_t idleFailedStatus,
@@ -71,6 +75,9 @@ public:
 
 private:
     void SetPresent(bool present);
+    // Opens the presence handle of the current IDs and registers for its notifications.
+    void OpenPresence();
+    void UnregisterHandle();
     bool IsOurHidInterface(const DEVICE_CHANGE_RECORD& record, std::u16string& path) const;
 
     const Platform& m_Platform;
@@ -81,6 +88,8 @@ private:
     std::int32_t m_DeviceConnected = 0;
     std::int32_t m_Synchronisation = 0;
     std::uint32_t m_Registration = 0;
+    std::uint32_t m_HandleRegistration = 0; // the presence handle's notifications
+    bool m_RemovalQueried = false;          // the handle was closed for a removal that may be cancelled
 };
 
 } // namespace tonvel

@@ -1,6 +1,7 @@
 #include "device/HidDiscovery.h"
 
 #include "base/text/Utf.h"
+#include "device/RegisterMap.h"
 
 #include <string>
 
@@ -51,7 +52,28 @@ std::size_t FindMarker(std::u16string_view text, std::u16string_view upper, std:
     return at;
 }
 
+// The first of the vendor-defined usage pages (0xFF00 to 0xFFFF).
+constexpr std::uint16_t kVendorUsagePageFirst = 0xFF00;
+
+bool HasBothIds(IHid& hid, HidHandle handle, std::uint16_t vendorId, std::uint16_t productId) {
+    HID_ATTRIBUTES attributes;
+    return hid.GetAttributes(handle, attributes) && attributes.ProductID == productId &&
+           attributes.VendorID == vendorId;
+}
+
 } // namespace
+
+bool IsRegisterCollection(IHid& hid, HidHandle handle) {
+    HidPreparsed preparsed = kNoHidPreparsed;
+    if (!hid.GetPreparsedData(handle, preparsed)) {
+        return false;
+    }
+    HID_CAPS caps;
+    const std::int32_t status = hid.GetCaps(preparsed, caps);
+    hid.FreePreparsedData(preparsed);
+    return status == kHidpStatusSuccess && caps.UsagePage >= kVendorUsagePageFirst &&
+           caps.OutputReportByteLength >= kMeaningfulReportBytes;
+}
 
 void ParseVidPid(std::u16string_view text, std::uint16_t& vendorId, std::uint16_t& productId) {
     vendorId = 0;
@@ -108,9 +130,7 @@ HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t v
         if (handle == kNoHidHandle) {
             continue;
         }
-        HID_ATTRIBUTES attributes;
-        if (hid.GetAttributes(handle, attributes) && attributes.ProductID == productId &&
-            attributes.VendorID == vendorId) {
+        if (HasBothIds(hid, handle, vendorId, productId) && IsRegisterCollection(hid, handle)) {
             found = handle;
         } else {
             hid.Close(handle);

@@ -1,6 +1,6 @@
 #pragma once
 // Finding the device's HID interface: the interface-path patterns, reading vendor and product IDs from a
-// path or hardware ID, and opening the first present HID interface with given IDs.
+// path or hardware ID, and opening the register collection of the HID interface with given IDs.
 
 #include "platform/api/DeviceInstall.h"
 #include "platform/api/Hid.h"
@@ -26,7 +26,13 @@ void ParseVidPid(std::u16string_view text, std::uint16_t& vendorId, std::uint16_
 // True when the path's first 31 characters match one of HidInterfacePatterns, ignoring case.
 bool MatchHidInterfaceName(std::u16string_view path);
 
-// An open handle of the first present HID interface whose attributes carry both IDs, or kNoHidHandle.
+// Whether an open HID interface is the register collection: a vendor-defined usage page (0xFF00 and up)
+// and an output report long enough for a register request. An interface with several top-level
+// collections lists each as a path of its own with the same IDs (consumer control opens shared beside it).
+bool IsRegisterCollection(IHid& hid, HidHandle handle);
+
+// An open handle of the first present HID interface whose attributes carry both IDs and that is the
+// register collection, or kNoHidHandle.
 HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId,
                              std::uint16_t productId);
 

@@ -54,6 +54,13 @@ std::u16string CMicControl::DeviceName() {
     return FindMicDeviceName(*m_Platform.captureDevices, MicDevicePattern(vendorId, productId));
 }
 
+bool CMicControl::WaveInDevice(std::uint32_t& waveIn) {
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+    m_Ids(vendorId, productId);
+    return FindMicWaveInDevice(*m_Platform.captureDevices, MicDevicePattern(vendorId, productId), waveIn);
+}
+
 // The first active capture endpoint whose friendly name contains the device name; the others are released.
 EndpointRef CMicControl::FindEndpoint(IAudioEndpoints& endpoints) {
     const std::u16string name = DeviceName();

@@ -38,6 +38,8 @@ public:
 
     // The device's capture device name (the pattern and name are rebuilt every time).
     std::u16string DeviceName();
+    // The wave-in number of that capture device, the one the level meter records; false when there is none.
+    bool WaveInDevice(std::uint32_t& waveIn);
     // Core Audio: finds the device's endpoint and keeps it; true when there is one.
     bool LookUpEndpoint();
     void DropEndpoint();

@@ -16,6 +16,11 @@ bool BeginsWith(const std::u16string& text, const std::u16string& prefix) {
                       [](char16_t a, char16_t b) { return Upper(a) == Upper(b); });
 }
 
+// The device's own microphone: a capture device with a record whose interface path begins with the pattern.
+bool IsMicDevice(const CAPTURE_DEVICE& device, const std::u16string& pattern) {
+    return device.HasRecord && !pattern.empty() && BeginsWith(device.InterfacePath, pattern);
+}
+
 } // namespace
 
 std::u16string MicDevicePattern(std::uint16_t vendorId, std::uint16_t productId) {
@@ -27,11 +32,22 @@ std::u16string MicDevicePattern(std::uint16_t vendorId, std::uint16_t productId)
 std::u16string FindMicDeviceName(ICaptureDevices& devices, const std::u16string& pattern) {
     std::u16string name;
     devices.Enumerate([&](const CAPTURE_DEVICE& device) {
-        if (device.HasRecord && !pattern.empty() && BeginsWith(device.InterfacePath, pattern))
-            name = device.Name.substr(0, MicDeviceNameMax);
+        if (IsMicDevice(device, pattern)) name = device.Name.substr(0, MicDeviceNameMax);
         return true;
     });
     return name;
+}
+
+bool FindMicWaveInDevice(ICaptureDevices& devices, const std::u16string& pattern, std::uint32_t& waveIn) {
+    bool found = false;
+    devices.Enumerate([&](const CAPTURE_DEVICE& device) {
+        if (IsMicDevice(device, pattern)) {
+            waveIn = device.WaveInId;
+            found = true;
+        }
+        return true;
+    });
+    return found;
 }
 
 } // namespace tonvel

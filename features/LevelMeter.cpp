@@ -37,10 +37,10 @@ std::int32_t LevelBarWidth(std::uint32_t level, std::int32_t barLength) {
     return LevelBarFirstWidth + LevelBarStep * static_cast<std::int32_t>(n - 1);
 }
 
-std::int32_t CLevelMeter::Start(const WAVE_NOTIFY_WINDOW& window) {
+std::int32_t CLevelMeter::Start(std::uint32_t device, const WAVE_NOTIFY_WINDOW& window) {
     if (m_Capture) return 0;
     auto capture = std::make_unique<CAPTURE>();
-    if (m_WaveIn.Open(capture->Handle, CaptureFormat(), window) != kWaveNoError) return 1;
+    if (m_WaveIn.Open(capture->Handle, device, CaptureFormat(), window) != kWaveNoError) return 1;
     for (std::size_t i = 0; i < capture->Headers.size(); ++i) {
         WAVE_HEADER& header = capture->Headers[i];
         header.Data = capture->Buffers[i].data();

@@ -1,6 +1,6 @@
 #pragma once
-// The Mic page's level meter: records the default capture device (8000 samples per second, 8-bit mono) into
-// two 400-byte buffers that alternate between the capture and the window, and turns each filled buffer's
+// The Mic page's level meter: records the device's own capture device (8000 samples per second, 8-bit mono)
+// into two 400-byte buffers that alternate between the capture and the window, and turns each filled buffer's
 // average amplitude into the width of the level bar.
 //
 // A stop resets the capture, which hands both buffers back as MM_WIM_DATA messages that are only queued;
@@ -32,9 +32,10 @@ public:
     CLevelMeter& operator=(const CLevelMeter&) = delete;
     ~CLevelMeter() { Stop(); }
 
-    // Opens the capture with notifications to the window and starts recording into both buffers. 0; 1 when
+    // Opens the capture device (its wave-in number) with notifications to the window and starts recording
+    // into both buffers. 0; 1 when
     // the capture cannot be opened. While running, a start does nothing.
-    std::int32_t Start(const WAVE_NOTIFY_WINDOW& window);
+    std::int32_t Start(std::uint32_t device, const WAVE_NOTIFY_WINDOW& window);
     // Stops, resets and closes the capture; the buffers go once it has returned them.
     void Stop();
     bool Running() const { return m_Capture != nullptr; }

@@ -130,8 +130,12 @@ void CMicrophone::Init() {
     }
 }
 
+// The headset's own microphone, never the default recording device (a laptop's or a webcam's); without
+// one there is no meter.
 int32_t CMicrophone::StartLevelMeter() {
-    return m_Meter.Start(m_Context.Window.CaptureWindow());
+    uint32_t device = 0;
+    if (!m_Control.WaveInDevice(device)) return 1;
+    return m_Meter.Start(device, m_Context.Window.CaptureWindow());
 }
 
 void CMicrophone::StopLevelMeter() {

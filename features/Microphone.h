@@ -1,6 +1,6 @@
 #pragma once
 // The microphone: boost, mute, the gain thumb with its bar and the level meter on the Mic page. Volume,
-// mute and boost go through Windows audio (CMicControl); the level meter records the default capture
+// mute and boost go through Windows audio (CMicControl); the level meter records the headset's own capture
 // device and its buffers come back to the window as MM_WIM_DATA messages (OnLevelData).
 
 #include "device/MicControl.h"

@@ -93,6 +93,18 @@ float RotatedDirection(float direction, ROTATION rotation) {
     return static_cast<float>(next);
 }
 
+float RotatedDirectionAfter(float direction, ROTATION rotation, uint32_t elapsedMs) {
+    constexpr double kTurn = 2.0 * std::numbers::pi;
+    const double angle = SpeakerRotationStep * elapsedMs / SpeakerRotationStepMs;
+    double next = direction;
+    if (rotation == ROTATION::Clockwise) next -= angle;
+    if (rotation == ROTATION::Counterclockwise) next += angle;
+    next = std::fmod(next, kTurn);
+    if (next < 0) next += kTurn;
+    const float rounded = static_cast<float>(next);
+    return rounded >= static_cast<float>(kTurn) ? 0.0F : rounded;
+}
+
 bool DraggedPosition(const SPEAKER_CIRCLE& circle, const SPEAKER_AREA& area, int32_t width, int32_t height,
                      SPEAKER_POSITION candidate, SPEAKER_POSITION& position) {
     const int64_t dx = int64_t{candidate.Left} - circle.CenterX;

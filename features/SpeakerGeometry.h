@@ -69,6 +69,11 @@ enum class ROTATION { None, Clockwise, Counterclockwise };
 // The direction one rotation step further, kept within one turn (a direction that grew without end would
 // lose the step to the float's precision after some days of rotation).
 float RotatedDirection(float direction, ROTATION rotation);
+// The time one step takes: a turn in 7.2 s.
+inline constexpr uint32_t SpeakerRotationStepMs = 20;
+// The direction after a rotation of `elapsedMs` milliseconds (a step each SpeakerRotationStepMs, fractions
+// of a step too), kept within one turn.
+float RotatedDirectionAfter(float direction, ROTATION rotation, uint32_t elapsedMs);
 
 // A drag's candidate for an icon of the given size: nothing moves when the corner leaves the circle
 // (false); otherwise Left and Top each take the candidate only within the area's 10-pixel margins.

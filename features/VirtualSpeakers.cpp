@@ -1,6 +1,7 @@
 #include "features/VirtualSpeakers.h"
 
 #include "features/NameList.h"
+#include "platform/api/SystemInfo.h"
 #include "skin/ComponentTags.h"
 
 namespace tonvel {
@@ -8,6 +9,8 @@ namespace {
 
 // The order Reset puts them in: C, LS, L, LB, RB, R, SUB, RS.
 constexpr std::array<std::size_t, SpeakerCount> kResetOrder = {2, 4, 0, 6, 7, 1, 3, 5};
+// A gap between two ticks longer than this is a pause (the timer stood still), not a turn.
+constexpr uint32_t RotationPauseMs = 200;
 
 std::size_t IconIndex(const VIRTUAL_SPEAKERS_PARTS& parts, const ui::CComponent& icon) {
     for (std::size_t i = 0; i < SpeakerCount; ++i)
@@ -80,7 +83,22 @@ void CVirtualSpeakers::ButtonUp(int32_t tag, ui::CComponent&) {
 // A rotation button switches its own rotation on or off; switching one on switches the other off.
 void CVirtualSpeakers::SwitchRotation(ROTATION rotation) {
     m_Rotation = m_Rotation == rotation ? ROTATION::None : rotation;
+    RestartRotationClock();
     ShowSwitches();
+}
+
+void CVirtualSpeakers::RestartRotationClock() {
+    m_RotationTimed = true;
+    m_RotationTick = m_Context.Plat.system->GetTickCount();
+}
+
+// The milliseconds since the last turn (the tick count wraps after 49.7 days: the difference does not).
+uint32_t CVirtualSpeakers::RotationElapsed() {
+    const uint32_t now = m_Context.Plat.system->GetTickCount();
+    const uint32_t elapsed = m_RotationTimed ? now - m_RotationTick : 0;
+    m_RotationTimed = true;
+    m_RotationTick = now;
+    return elapsed > RotationPauseMs ? 0 : elapsed;
 }
 
 void CVirtualSpeakers::ShowSwitches() {
@@ -135,12 +153,16 @@ void CVirtualSpeakers::SendScratch() {
 // The stored records are not taken from the moved icons: the rotation keeps every speaker on its own
 // circle, whatever the truncation of the positions.
 void CVirtualSpeakers::RotateVirtualSpeakers() {
-    if (m_Rotation == ROTATION::None || !m_Context.DeviceConnected()) return;
+    if (m_Rotation == ROTATION::None || !m_Context.DeviceConnected()) {
+        m_RotationTimed = false; // a pause: the next turn starts afresh
+        return;
+    }
+    const uint32_t elapsed = RotationElapsed();
     const SPEAKER_CIRCLE circle = Circle();
     for (std::size_t i = 0; i < SpeakerCount; ++i) {
         SPEAKER_RECORD& record = m_Records[i];
         Place(i, PositionOnCircle(circle, record.Direction, record.Distance));
-        record.Direction = RotatedDirection(record.Direction, m_Rotation);
+        record.Direction = RotatedDirectionAfter(record.Direction, m_Rotation, elapsed);
     }
     SendScratch();
 }

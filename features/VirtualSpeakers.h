@@ -29,8 +29,14 @@ public:
     // The records from the icons' positions, sent with the current enable. The driver's status.
     int32_t SendVirtualSpeakers();
     // One tick of the 20 ms timer: with a rotation switched on and a device connected, every icon goes to
-    // its stored direction and distance, the direction moves one step, and the icons' values are sent.
+    // its stored direction and distance, the direction moves by the time passed since the last tick (a
+    // step each 20 ms: Windows delivers the timer on its clock's ticks, about every 31 ms), and the icons'
+    // values are sent.
     void RotateVirtualSpeakers();
+    // The rotation's time base starts afresh now: the next tick turns by the time from here. Switching a
+    // rotation on does it; so does a tick after a pause (no device, or no tick for longer than
+    // 200 ms), so that the speakers never jump by the time they stood still.
+    void RestartRotationClock();
     // A skin switch: every icon at its stored direction and its distance times the ratio of the new
     // circle's radius to the old one's.
     void PlaceSpeakerIcons(double ratio);
@@ -53,10 +59,15 @@ private:
     // The values of the icons as they stand, sent without touching the stored records.
     void SendScratch();
     void SwitchRotation(ROTATION rotation);
+    // The milliseconds the rotation turns by now, and the time base moved here.
+    uint32_t RotationElapsed();
     void ShowSwitches();
 
     bool m_Enabled = false;
     ROTATION m_Rotation = ROTATION::None;
+    // The tick count of the last turn; m_RotationTimed is false until a time base is set.
+    bool m_RotationTimed = false;
+    uint32_t m_RotationTick = 0;
     SPEAKER_RECORDS m_Records{};
     const VIRTUAL_SPEAKERS_PARTS& m_Parts;
 };

@@ -55,6 +55,58 @@ TEST_F(DeviceLinkTest, DiscoveryWithTheHeadsetTakesItsIds) {
     EXPECT_EQ(m_Sim.Hid().OpenHandleCount(), 1u);
 }
 
+// "Safely remove", a disable or a driver update: Windows asks the presence handle first. It is closed, so
+// the removal may go on; the device then goes (the interface's removal notice), or the removal is
+// cancelled and the handle is opened again.
+TEST_F(DeviceLinkTest, AQueryRemoveClosesThePresenceHandleAndACancelledOneReopensIt) {
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    m_Link.Discover(kUsbGroup);
+    ASSERT_TRUE(m_Link.RegisterNotifications());
+    ASSERT_EQ(m_Sim.Hid().OpenHandleCount(), 1u);
+    EXPECT_EQ(m_Sim.DeviceNotifications().HandleRegistrationCount(), 1u);
+    m_Calls.clear();
+
+    EXPECT_TRUE(m_Sim.QueryRemove(m_Sim.Headset())) << "the open presence handle makes Windows say: in use";
+    EXPECT_EQ(m_Sim.Hid().OpenHandleCount(), 0u);
+    EXPECT_FALSE(m_Link.HasPresenceHandle());
+    EXPECT_EQ(m_Link.DeviceConnected(), 1) << "the device is still there until it goes";
+    m_Sim.CancelRemove(m_Sim.Headset());
+    ExpectPresent(true);
+    EXPECT_EQ(m_Sim.Hid().OpenHandleCount(), 1u);
+    EXPECT_EQ(m_Sim.DeviceNotifications().HandleRegistrationCount(), 1u) << "the new handle's registration";
+    EXPECT_EQ(m_Calls, (std::vector<std::string>{"pump"}));
+
+    // Asked again, and this time the device goes.
+    m_Calls.clear();
+    ASSERT_TRUE(m_Sim.QueryRemove(m_Sim.Headset()));
+    m_Sim.Devices().Unplug(m_Sim.Headset());
+    ExpectPresent(false);
+    // The audio interface's notice first, then the HID interface's.
+    EXPECT_EQ(m_Calls, (std::vector<std::string>{"pump", "LabelUnactive", "removed", "pump"}));
+    EXPECT_EQ(m_Sim.DeviceNotifications().HandleRegistrationCount(), 0u);
+    EXPECT_EQ(m_Sim.Hid().OpenHandleCount(), 0u);
+
+    // It comes back: a handle and its registration again.
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    ExpectPresent(true);
+    EXPECT_EQ(m_Sim.DeviceNotifications().HandleRegistrationCount(), 1u);
+    m_Link.ClosePresence();
+    EXPECT_EQ(m_Sim.DeviceNotifications().HandleRegistrationCount(), 0u);
+}
+
+// A cancelled removal whose device no longer opens: the link says it is gone.
+TEST_F(DeviceLinkTest, ACancelledRemovalWithoutTheDeviceIsARemoval) {
+    m_Sim.Devices().Plug(m_Sim.Headset());
+    m_Link.Discover(kUsbGroup);
+    m_Calls.clear();
+    ASSERT_TRUE(m_Sim.QueryRemove(m_Sim.Headset()));
+    m_Sim.Headset().Hid().Opens = false;
+    m_Sim.CancelRemove(m_Sim.Headset());
+    ExpectPresent(false);
+    EXPECT_EQ(m_Calls, (std::vector<std::string>{"LabelUnactive", "removed", "pump"}));
+    EXPECT_EQ(m_Sim.DeviceNotifications().HandleRegistrationCount(), 0u);
+}
+
 TEST_F(DeviceLinkTest, DiscoveryWithoutADeviceClearsTheIds) {
     sim::CSimHeadset mouse = sim::CSimHeadset::Foreign(0x1234, 0x5678);
     m_Sim.Devices().Plug(mouse);

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tonvel {
 namespace {
@@ -103,6 +105,75 @@ TEST(HidDiscoveryTest, FirstInterfaceWithBothIdsWinsAndTheOthersAreClosed) {
     EXPECT_EQ(headset.Reports().back().Interface, third);
     sim.Hid().Close(handle);
     EXPECT_EQ(sim.Hid().OpenAttempts(), 5u); // mouse, other vendor, three of the headset's four
+}
+
+struct COLLECTION_CASE {
+    const char* What;
+    std::uint16_t UsagePage;    // of the second collection (the first is consumer control)
+    std::uint16_t OutputLength; // of the second collection
+    bool SecondFirst;           // the register collection listed before consumer control
+    bool Found;
+};
+
+// Windows lists an interface with two top-level collections as two paths of the same IDs; consumer control
+// opens shared, so only the capabilities tell the register collection.
+TEST(HidDiscoveryTest, TheRegisterCollectionIsChosenByItsCapabilities) {
+    const COLLECTION_CASE cases[] = {
+        {"consumer control first", sim::SimVendorUsagePage, 65, false, true},
+        {"register collection first", sim::SimVendorUsagePage, 65, true, true},
+        {"last vendor page", 0xFFFF, 65, false, true},
+        {"exactly five bytes", sim::SimVendorUsagePage, 5, false, true},
+        {"four-byte output report", sim::SimVendorUsagePage, 4, false, false},
+        {"no output report", sim::SimVendorUsagePage, 0, false, false},
+        {"no vendor page", 0x000B, 65, false, false},
+    };
+    for (const COLLECTION_CASE& c : cases) {
+        sim::CSimWindows sim;
+        sim::CSimHeadset& headset = sim.Headset();
+        std::size_t registers = headset.SplitIntoCollections();
+        headset.HidInterfaces()[registers].UsagePage = c.UsagePage;
+        headset.HidInterfaces()[registers].OutputReportLength = c.OutputLength;
+        if (c.SecondFirst) {
+            std::swap(headset.HidInterfaces()[0], headset.HidInterfaces()[1]);
+            std::swap(headset.Nodes().back().Interfaces[0], headset.Nodes().back().Interfaces[1]);
+            registers = 0;
+        }
+        sim.Devices().Plug(headset);
+        const HidHandle handle = OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213);
+        EXPECT_EQ(sim.Devices().OpenListCount(), 0u) << c.What;
+        EXPECT_EQ(sim.Hid().PreparsedCount(), 0u) << c.What;
+        if (!c.Found) {
+            EXPECT_EQ(handle, kNoHidHandle) << c.What;
+            EXPECT_EQ(sim.Hid().OpenHandleCount(), 0u) << c.What;
+            continue;
+        }
+        ASSERT_NE(handle, kNoHidHandle) << c.What;
+        EXPECT_EQ(sim.Hid().OpenHandleCount(), 1u) << c.What;
+        std::vector<std::uint8_t> report(c.OutputLength, 0);
+        EXPECT_TRUE(sim.Hid().SetOutputReport(handle, report.data(), report.size())) << c.What;
+        EXPECT_EQ(headset.Reports().back().Interface, registers) << c.What;
+        sim.Hid().Close(handle);
+    }
+}
+
+// The capabilities that cannot be read rule the interface out.
+TEST(HidDiscoveryTest, AnInterfaceWithoutReadableCapabilitiesIsPassedOver) {
+    sim::CSimWindows sim;
+    sim::CSimHeadset& headset = sim.Headset();
+    headset.Hid().PreparsedReadable = false;
+    auto second = headset.MakeHidInterface(4, u"7&aa&0&0001");
+    second.CapsStatus = kHidpStatusInvalidPreparsedData;
+    headset.AddHidInterface(second);
+    const std::size_t third = headset.AddHidInterface(headset.MakeHidInterface(5, u"7&aa&0&0002"));
+    sim.Devices().Plug(headset);
+    const HidHandle handle = OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213);
+    ASSERT_NE(handle, kNoHidHandle);
+    const std::uint8_t idle[65] = {};
+    EXPECT_TRUE(sim.Hid().SetOutputReport(handle, idle, sizeof idle));
+    EXPECT_EQ(headset.Reports().back().Interface, third);
+    EXPECT_EQ(sim.Hid().OpenHandleCount(), 1u);
+    EXPECT_EQ(sim.Hid().PreparsedCount(), 0u);
+    sim.Hid().Close(handle);
 }
 
 } // namespace

@@ -284,6 +284,46 @@ TEST_F(Win32Device, NotificationWindowHandsArrivalAndRemovalToTheHandler) {
     EXPECT_EQ(notices.WindowOf(id), 0u);
 }
 
+// A handle registration on an open file: Windows asks its window whether the device may go; the handler
+// hears it and the query is granted (TRUE); interface notices and other records are not its business.
+TEST_F(Win32Device, AHandleRegistrationHearsTheQueryRemoveAndGrantsIt) {
+    wchar_t folder[MAX_PATH] = {};
+    wchar_t file[MAX_PATH] = {};
+    ASSERT_NE(::GetTempPathW(MAX_PATH, folder), 0u);
+    ASSERT_NE(::GetTempFileNameW(folder, L"tnv", 0, file), 0u);
+    HANDLE handle = ::CreateFileW(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+    win32::CWin32DeviceNotifications& notices = m_Windows.DeviceNotifications();
+    std::vector<std::uint32_t> seen;
+    const std::uint32_t id = notices.RegisterHandle(reinterpret_cast<std::uintptr_t>(handle),
+                                                    [&seen](std::uint32_t event) { seen.push_back(event); });
+    ASSERT_NE(id, 0u) << "RegisterDeviceNotification with a handle filter";
+    HWND window = reinterpret_cast<HWND>(notices.WindowOf(id));
+    ASSERT_NE(window, nullptr);
+
+    DEV_BROADCAST_HANDLE notice{};
+    notice.dbch_size = sizeof notice;
+    notice.dbch_devicetype = DBT_DEVTYP_HANDLE;
+    notice.dbch_handle = handle;
+    const auto send = [&](WPARAM event, const void* record) {
+        return ::SendMessageW(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(record));
+    };
+    EXPECT_EQ(send(DBT_DEVICEQUERYREMOVE, &notice), TRUE);
+    send(DBT_DEVICEQUERYREMOVEFAILED, &notice);
+    send(DBT_DEVICEREMOVECOMPLETE, &notice);
+    std::vector<std::uint8_t> other = InterfaceRecord(kHeadsetPath, 0);
+    const auto size = static_cast<std::uint32_t>(other.size());
+    std::memcpy(other.data(), &size, sizeof size);
+    send(DBT_DEVICEARRIVAL, other.data());
+    send(DBT_DEVICEREMOVECOMPLETE, other.data());
+    EXPECT_EQ(seen, (std::vector<std::uint32_t>{kDbtDeviceQueryRemove, kDbtDeviceQueryRemoveFailed,
+                                                kDbtDeviceRemoveComplete}));
+    notices.Unregister(id);
+    EXPECT_EQ(notices.WindowOf(id), 0u);
+    ::CloseHandle(handle);
+}
+
 TEST_F(Win32Device, ArrivalOfAHeadsetThatDoesNotOpenLeavesTheLinkAbsent) {
     CDeviceLink link(P());
     ASSERT_TRUE(link.RegisterNotifications());

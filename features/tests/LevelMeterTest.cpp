@@ -53,7 +53,7 @@ struct MeterFixture {
 
 TEST(LevelMeterTest, RunsWithTwoBuffersInTheCaptureFormat) {
     MeterFixture f;
-    ASSERT_EQ(f.meter.Start(f.Window()), 0);
+    ASSERT_EQ(f.meter.Start(0, f.Window()), 0);
     EXPECT_TRUE(f.waveIn.Recording());
     EXPECT_EQ(f.waveIn.Queued(), 2U);
     const WAVE_FORMAT& format = f.waveIn.Format();
@@ -62,7 +62,7 @@ TEST(LevelMeterTest, RunsWithTwoBuffersInTheCaptureFormat) {
     EXPECT_EQ(format.BitsPerSample, 8);
     EXPECT_EQ(format.BlockAlign, 1);
     // A start while it runs opens nothing more.
-    EXPECT_EQ(f.meter.Start(f.Window()), 0);
+    EXPECT_EQ(f.meter.Start(0, f.Window()), 0);
     EXPECT_EQ(f.waveIn.OpenCount(), 1U);
 
     ASSERT_TRUE(f.waveIn.Deliver(Samples(10)));
@@ -75,7 +75,7 @@ TEST(LevelMeterTest, RunsWithTwoBuffersInTheCaptureFormat) {
 TEST(LevelMeterTest, ACaptureThatDoesNotOpenLeavesTheMeterStopped) {
     MeterFixture f;
     f.waveIn.SetOpenFails(true);
-    EXPECT_EQ(f.meter.Start(f.Window()), 1);
+    EXPECT_EQ(f.meter.Start(0, f.Window()), 1);
     EXPECT_FALSE(f.meter.Running());
 }
 
@@ -83,7 +83,7 @@ TEST(LevelMeterTest, ACaptureThatDoesNotOpenLeavesTheMeterStopped) {
 // while the next one runs) and must be ignored without touching a buffer.
 TEST(LevelMeterTest, BuffersHandedBackByTheStopAreIgnoredWhenTheirMessagesArrive) {
     MeterFixture f;
-    ASSERT_EQ(f.meter.Start(f.Window()), 0);
+    ASSERT_EQ(f.meter.Start(0, f.Window()), 0);
     f.meter.Stop();
     EXPECT_FALSE(f.waveIn.IsOpen());
     EXPECT_EQ(f.waveIn.CloseCount(), 1U);
@@ -92,7 +92,7 @@ TEST(LevelMeterTest, BuffersHandedBackByTheStopAreIgnoredWhenTheirMessagesArrive
     for (std::int64_t header : f.posted)
         EXPECT_FALSE(f.meter.OnData(header, level, 203));
 
-    ASSERT_EQ(f.meter.Start(f.Window()), 0);
+    ASSERT_EQ(f.meter.Start(0, f.Window()), 0);
     for (std::int64_t header : std::vector<std::int64_t>(f.posted.begin(), f.posted.begin() + 2))
         EXPECT_FALSE(f.meter.OnData(header, level, 203));
     EXPECT_EQ(level, 99U);

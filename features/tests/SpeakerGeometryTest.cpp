@@ -128,6 +128,35 @@ TEST(SpeakerGeometry, RotationKeepsItsStepForDays) {
                 6.28f + SpeakerRotationStep - 6.283185307, 1e-6);
 }
 
+TEST(SpeakerGeometry, RotationByTimeTurnsAStepEachTwentyMilliseconds) {
+    const struct {
+        float from;
+        ROTATION rotation;
+        uint32_t ms;
+        double expected;
+    } cases[] = {
+        {1.0f, ROTATION::Counterclockwise, 20, 1.0 + SpeakerRotationStep},
+        {1.0f, ROTATION::Clockwise, 31, 1.0 - 1.55 * SpeakerRotationStep},
+        {1.0f, ROTATION::Counterclockwise, 0, 1.0},
+        {1.0f, ROTATION::None, 1000, 1.0},
+        {0.01f, ROTATION::Clockwise, 40, 0.01 - 2 * SpeakerRotationStep + 2 * 3.141592653589793},
+        {6.28f, ROTATION::Counterclockwise, 20, 6.28 + SpeakerRotationStep - 2 * 3.141592653589793},
+        {1.0f, ROTATION::Counterclockwise, 7200 * 3 + 20, 1.0 + SpeakerRotationStep}, // three turns more
+        {1.0f, ROTATION::Clockwise, 0xFFFFFFFFu, 1.0},                                // kept within a turn
+    };
+    for (const auto& c : cases) {
+        const float after = RotatedDirectionAfter(c.from, c.rotation, c.ms);
+        EXPECT_GE(after, 0.0f) << c.ms;
+        EXPECT_LT(after, 6.2832f) << c.ms;
+        if (c.ms != 0xFFFFFFFFu) {
+            EXPECT_NEAR(after, c.expected, 1e-4) << c.ms;
+        }
+    }
+    // A step by time is the step of one tick.
+    EXPECT_NEAR(RotatedDirectionAfter(2.0f, ROTATION::Clockwise, SpeakerRotationStepMs),
+                RotatedDirection(2.0f, ROTATION::Clockwise), 1e-6);
+}
+
 TEST(SpeakerGeometry, DragKeepsTheCornerInTheCircleAndTheIconInThePicture) {
     const SPEAKER_AREA picture{50, 40, 200, 220}; // margins: 60 < x, x + 26 <= 240; y >= 50, y + 26 <= 250
     const struct {

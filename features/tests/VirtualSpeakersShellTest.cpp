@@ -238,6 +238,77 @@ TEST(VirtualSpeakersShell, RotationOnTheTimer) {
     }
 }
 
+// The turn the centre speaker's stored direction has made since `before`, in steps the way it rotates
+// (within half a turn either way).
+double TurnedSteps(SpeakerShell& t, const SPEAKER_RECORDS& before) {
+    const double sign = t.Speakers().Rotation() == ROTATION::Clockwise ? -1.0 : 1.0;
+    const double turned =
+        std::remainder(t.Speakers().Records()[kC].Direction - before[kC].Direction, 2 * 3.141592653589793);
+    return sign * turned / SpeakerRotationStep;
+}
+
+struct CLOCK_CASE {
+    const char* What;
+    uint32_t TimerTickMs; // the system clock the timer follows (0: exact)
+    uint32_t Ms;          // how long the rotation runs
+    double Steps;         // the turn it makes
+};
+
+// Windows delivers the 20 ms timer on its clock's ticks (about every 31 ms): the angle follows the time.
+TEST(VirtualSpeakersShell, TheRotationTurnsByTheTimePassedWhateverTheTimersTicks) {
+    const CLOCK_CASE cases[] = {
+        {"exact 20 ms ticks, one second", 0, 1000, 50},
+        {"31 ms clock, one second", 31, 1000, 992.0 / 20}, // the last tick before 1000 ms fell at 992 ms
+        {"31 ms clock, 7.2 s", 31, 7200, 7192.0 / 20},     // 232 ticks of 31 ms: by ticks only 232 steps
+        {"16 ms clock, a whole turn", 16, 7200, 360},      // the 20 ms timer every 32 ms
+    };
+    for (const CLOCK_CASE& c : cases) {
+        SpeakerShell t;
+        ASSERT_EQ(t.backend.Now(), 0u) << "the clock's ticks fall on multiples of TimerTickMs from here";
+        t.backend.TimerTickMs = c.TimerTickMs;
+        // The timer follows the clock from its next start: switch it off and on as a page switch would.
+        auto* timer = static_cast<ui::CTimer*>(t.form->Find(u"Timer"));
+        ASSERT_NE(timer, nullptr);
+        timer->SetTimerEnabled(false);
+        timer->SetTimerEnabled(true);
+        t.Click(t.Icon(u"VirtualClockwiseImage"));
+        const SPEAKER_RECORDS before = t.Speakers().Records();
+        t.backend.Advance(c.Ms);
+        // Directions are kept within one turn: compared modulo 360 steps.
+        EXPECT_NEAR(std::remainder(TurnedSteps(t, before) - c.Steps, 360.0), 0.0, 0.01) << c.What;
+    }
+}
+
+// The time base starts afresh with the rotation: after a pause nothing jumps by the time it stood still.
+TEST(VirtualSpeakersShell, AfterAPauseTheRotationGoesOnWithoutAJump) {
+    SpeakerShell t;
+    t.Click(t.Icon(u"VirtualCounterclockwiseImage"));
+    t.backend.Advance(10 * kTickMs);
+    t.Click(t.Icon(u"VirtualCounterclockwiseImage")); // off
+    t.backend.Advance(3000);
+    SPEAKER_RECORDS before = t.Speakers().Records();
+    t.Click(t.Icon(u"VirtualCounterclockwiseImage")); // on again
+    t.backend.Advance(kTickMs);
+    EXPECT_LE(TurnedSteps(t, before), 1.0 + 1e-3) << "switched off and on";
+
+    t.sim.Devices().Unplug(t.sim.Headset());
+    t.backend.Advance(3000);
+    t.sim.Devices().Plug(t.sim.Headset());
+    before = t.Speakers().Records();
+    t.backend.Advance(2 * kTickMs);
+    EXPECT_LE(TurnedSteps(t, before), 2.0 + 1e-3) << "device away and back";
+
+    // A timer that stood still (started again only when needed) gives no jump either.
+    auto* timer = static_cast<ui::CTimer*>(t.form->Find(u"Timer"));
+    ASSERT_NE(timer, nullptr);
+    timer->SetTimerEnabled(false);
+    t.backend.Advance(3000);
+    before = t.Speakers().Records();
+    timer->SetTimerEnabled(true);
+    t.backend.Advance(2 * kTickMs);
+    EXPECT_LE(TurnedSteps(t, before), 2.0 + 1e-3) << "timer stopped and started";
+}
+
 TEST(VirtualSpeakersShell, RotationPausesWithoutTheDeviceAndGoesOnWhenItIsBack) {
     SpeakerShell t;
     t.sim.Devices().Unplug(t.sim.Headset());

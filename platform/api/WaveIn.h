@@ -1,5 +1,5 @@
 #pragma once
-// Wave-in capture (winmm) with notifications to a window: open the wave mapper, prepare and queue buffers,
+// Wave-in capture (winmm) with notifications to a window: open a capture device, prepare and queue buffers,
 // start, stop, reset, close. The capture posts MM_WIM_DATA to the window with the filled buffer's header
 // as lParam; a reset hands every queued buffer back the same way.
 
@@ -17,6 +17,8 @@ inline constexpr std::uint32_t kMmWimClose = 0x3BF; // MM_WIM_CLOSE
 inline constexpr std::uint32_t kMmWimData = 0x3C0;  // MM_WIM_DATA
 
 inline constexpr std::uint32_t kWaveNoError = 0; // MMSYSERR_NOERROR
+// The wave mapper: the user's default recording device, whichever it is.
+inline constexpr std::uint32_t kWaveMapper = 0xFFFFFFFF; // WAVE_MAPPER
 inline constexpr std::uint32_t kWaveFormatPcm = 1;
 // Header flags.
 inline constexpr std::uint32_t kWhdrDone = 0x01;
@@ -56,8 +58,9 @@ class IWaveIn {
 public:
     virtual ~IWaveIn() = default;
 
-    // waveInOpen(WAVE_MAPPER, format, CALLBACK_WINDOW); an MMSYSERR code (0 on success).
-    virtual std::uint32_t Open(WaveInHandle& handle, const WAVE_FORMAT& format,
+    // waveInOpen(device, format, CALLBACK_WINDOW) on a device's wave-in number (or kWaveMapper); an
+    // MMSYSERR code (0 on success).
+    virtual std::uint32_t Open(WaveInHandle& handle, std::uint32_t device, const WAVE_FORMAT& format,
                                const WAVE_NOTIFY_WINDOW& window) = 0;
     virtual std::uint32_t PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) = 0;
     virtual std::uint32_t UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) = 0;

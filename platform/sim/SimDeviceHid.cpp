@@ -57,6 +57,13 @@ bool CSimDeviceHid::GetPreparsedData(HidHandle handle, HidPreparsed& preparsed) 
     return true;
 }
 
+std::vector<HidHandle> CSimDeviceHid::HandlesOf(const CSimHeadset& device) const {
+    std::vector<HidHandle> handles;
+    for (const auto& [handle, target] : m_Handles)
+        if (target.Device == &device) handles.push_back(handle);
+    return handles;
+}
+
 std::int32_t CSimDeviceHid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
     auto it = m_Preparsed.find(preparsed);
     if (it == m_Preparsed.end()) {
@@ -67,8 +74,8 @@ std::int32_t CSimDeviceHid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
         return hid.CapsStatus;
     }
     caps = HID_CAPS{};
-    caps.UsagePage = 0xFF00;
-    caps.Usage = 0x0001;
+    caps.UsagePage = hid.UsagePage;
+    caps.Usage = hid.Usage;
     caps.InputReportByteLength = hid.InputReportLength;
     caps.OutputReportByteLength = hid.OutputReportLength;
     return kHidpStatusSuccess;

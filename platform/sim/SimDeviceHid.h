@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <map>
+#include <vector>
 
 namespace tonvel::sim {
 
@@ -22,6 +23,8 @@ public:
     std::size_t PreparsedCount() const { return m_Preparsed.size(); }
     // Every CreateFileW on a HID path so far (opened or not).
     std::size_t OpenAttempts() const { return m_OpenAttempts; }
+    // The handles open on a device's HID interfaces.
+    std::vector<HidHandle> HandlesOf(const CSimHeadset& device) const;
 
     std::u16string GetHidGuid() override;
     HidHandle OpenInterface(std::u16string_view path) override;

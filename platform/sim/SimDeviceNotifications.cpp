@@ -10,8 +10,30 @@ std::uint32_t CSimDeviceNotifications::Register(DeviceChangeHandler handler) {
     return id;
 }
 
+std::uint32_t CSimDeviceNotifications::RegisterHandle(std::uintptr_t handle, HandleChangeHandler handler) {
+    const std::uint32_t id = m_Next++;
+    m_HandleHandlers.emplace(id, HANDLE_ENTRY{handle, std::move(handler)});
+    return id;
+}
+
 void CSimDeviceNotifications::Unregister(std::uint32_t registration) {
     m_Handlers.erase(registration);
+    m_HandleHandlers.erase(registration);
+}
+
+std::size_t CSimDeviceNotifications::PostHandle(std::uintptr_t handle, std::uint32_t event) {
+    std::vector<std::uint32_t> ids;
+    for (const auto& [id, entry] : m_HandleHandlers)
+        if (entry.Handle == handle) ids.push_back(id);
+    std::size_t told = 0;
+    for (std::uint32_t id : ids) {
+        auto it = m_HandleHandlers.find(id);
+        if (it == m_HandleHandlers.end()) continue;
+        HandleChangeHandler handler = it->second.Handler;
+        handler(event);
+        ++told;
+    }
+    return told;
 }
 
 void CSimDeviceNotifications::Post(std::uint32_t event, const DEVICE_CHANGE_RECORD& record) {

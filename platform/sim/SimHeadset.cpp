@@ -74,6 +74,8 @@ CSimHeadset CSimHeadset::Foreign(std::uint16_t vendorId, std::uint16_t productId
     mouse.RegisterProtocol = false;
     mouse.InputReportLength = 5;
     mouse.OutputReportLength = 0;
+    mouse.UsagePage = 0x0001; // generic desktop: a mouse
+    mouse.Usage = 0x0002;
     device.AddHidInterface(std::move(mouse));
     return device;
 }
@@ -87,6 +89,24 @@ SIM_HID_INTERFACE CSimHeadset::MakeHidInterface(std::uint8_t interfaceNumber,
     hid.Attributes.ProductID = m_ProductId;
     hid.Attributes.VersionNumber = 0x0100;
     return hid;
+}
+
+std::size_t CSimHeadset::SplitIntoCollections() {
+    constexpr std::u16string_view kInterfaceTail = u"&MI_03";
+    SIM_HID_INTERFACE vendor = m_Hid.front();
+    m_Hid.clear();
+    m_Nodes[m_HidNode].Interfaces.clear();
+    const std::size_t at = vendor.Path.find(kInterfaceTail);
+    const std::size_t cut = at == std::u16string::npos ? vendor.Path.size() : at + kInterfaceTail.size();
+    SIM_HID_INTERFACE consumer = vendor;
+    consumer.Path.insert(cut, u"&Col01");
+    consumer.UsagePage = SimConsumerUsagePage;
+    consumer.InputReportLength = 3;
+    consumer.OutputReportLength = 2;
+    consumer.RegisterProtocol = false;
+    vendor.Path.insert(cut, u"&Col02");
+    AddHidInterface(std::move(consumer));
+    return AddHidInterface(std::move(vendor));
 }
 
 std::size_t CSimHeadset::AddHidInterface(SIM_HID_INTERFACE hid) {

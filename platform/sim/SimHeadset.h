@@ -32,6 +32,11 @@ struct SIM_DEVICE_NODE {
     std::vector<std::uint32_t> StateChanges; // DICS_DISABLE / DICS_ENABLE in the order applied
 };
 
+// The vendor-defined usage page of the register collection, and the consumer-control page Windows opens
+// shared beside it.
+inline constexpr std::uint16_t SimVendorUsagePage = 0xFF00;
+inline constexpr std::uint16_t SimConsumerUsagePage = 0x000C;
+
 // The HID side of a HID interface path.
 struct SIM_HID_INTERFACE {
     std::u16string Path;
@@ -42,6 +47,8 @@ struct SIM_HID_INTERFACE {
     std::int32_t CapsStatus = kHidpStatusSuccess; // what HidP_GetCaps answers
     std::uint16_t InputReportLength = 65;
     std::uint16_t OutputReportLength = 65;
+    std::uint16_t UsagePage = SimVendorUsagePage; // the top-level collection's usage page and usage
+    std::uint16_t Usage = 0x0001;
     bool RegisterProtocol = true; // reports reach the register space
 };
 
@@ -75,6 +82,11 @@ public:
     // The standard HID interface record for this device with the given interface number ("MI_nn") and
     // instance text.
     SIM_HID_INTERFACE MakeHidInterface(std::uint8_t interfaceNumber, std::u16string_view instance) const;
+    // The HID function as Windows lists an interface with two top-level collections of the same IDs: the
+    // one HID interface becomes "...&MI_03&Col01#..." (consumer control: its output report too short for a
+    // register request, no register protocol) followed by "...&MI_03&Col02#..." (the vendor-defined
+    // register collection). Returns the index of the register collection.
+    std::size_t SplitIntoCollections();
 
     std::vector<SIM_DEVICE_NODE>& Nodes() { return m_Nodes; }
     const std::vector<SIM_DEVICE_NODE>& Nodes() const { return m_Nodes; }

@@ -35,7 +35,7 @@ void AddHeadsetMicrophone(CSimWindows& sim, std::uint16_t vendorId, std::uint16_
     device.HasRecord = true;
     device.InterfacePath = InterfacePath(vendorId, productId);
     device.Name = SimHeadsetMicName;
-    sim.CaptureDevices().Add(device);
+    const std::uint32_t waveIn = sim.CaptureDevices().Add(device);
 
     SIM_ENDPOINT endpoint;
     endpoint.FriendlyName = SimHeadsetEndpointName;
@@ -51,7 +51,7 @@ void AddHeadsetMicrophone(CSimWindows& sim, std::uint16_t vendorId, std::uint16_
     mixer.Sources = {microphone};
     sim.Mixer().Add(mixer);
 
-    sim.WaveIn().SetSource(&SpeakingSample);
+    sim.WaveIn().SetSource(waveIn, &SpeakingSample);
 }
 
 // A square tone under a triangle envelope: silent at the start of each phrase, loudest in its middle.

@@ -5,11 +5,15 @@
 
 namespace tonvel::sim {
 
-std::uint32_t CSimWaveIn::Open(WaveInHandle& handle, const WAVE_FORMAT& format,
+std::uint32_t CSimWaveIn::Open(WaveInHandle& handle, std::uint32_t device, const WAVE_FORMAT& format,
                                const WAVE_NOTIFY_WINDOW& window) {
     handle = kNoWaveIn;
     if (m_OpenFails) return kSimMmErrorNoDriver;
+    const std::uint32_t resolved = device == kWaveMapper ? m_DefaultDevice : device;
+    if (m_Devices && resolved >= m_Devices->Count())
+        return device == kWaveMapper ? kSimMmErrorNoDriver : kSimMmErrorBadDeviceId;
     if (m_Open) return kSimMmErrorAllocated;
+    m_OpenedDevice = resolved;
     m_Open = true;
     m_Started = false;
     m_Handle = handle = m_NextHandle++;
@@ -95,10 +99,12 @@ bool CSimWaveIn::Deliver(const std::vector<std::uint8_t>& samples) {
 }
 
 bool CSimWaveIn::DeliverFromSource() {
+    constexpr std::uint8_t kSilence = 128;
     if (!m_Source || !Recording() || m_Queue.empty()) return false;
-    std::vector<std::uint8_t> samples(m_Queue.front()->BufferLength);
-    for (std::uint8_t& sample : samples)
-        sample = m_Source(m_SourceSample++);
+    std::vector<std::uint8_t> samples(m_Queue.front()->BufferLength, kSilence);
+    if (m_OpenedDevice == m_SourceDevice)
+        for (std::uint8_t& sample : samples)
+            sample = m_Source(m_SourceSample++);
     return Deliver(samples);
 }
 

@@ -1,11 +1,13 @@
 #pragma once
-// Simulated wave-in capture on the wave mapper: one capture at a time, buffers prepared and queued as
+// Simulated wave-in capture on the capture devices by number (or the wave mapper, which takes the default
+// one): one capture at a time, buffers prepared and queued as
 // winmm wants them (a buffer still queued cannot be unprepared, a capture with queued buffers cannot be
 // closed), and a capture source: Deliver fills the first queued buffer with the given samples and posts
 // MM_WIM_DATA for it to the capture's window, as the driver does; Reset hands every queued buffer back the
 // same way. A source function gives the samples of the demo's microphone.
 
 #include "platform/api/WaveIn.h"
+#include "platform/sim/SimCaptureDevices.h"
 
 #include <cstddef>
 #include <deque>
@@ -14,6 +16,7 @@
 
 namespace tonvel::sim {
 
+inline constexpr std::uint32_t kSimMmErrorBadDeviceId = 2; // MMSYSERR_BADDEVICEID
 inline constexpr std::uint32_t kSimMmErrorAllocated = 4;   // MMSYSERR_ALLOCATED
 inline constexpr std::uint32_t kSimMmErrorInvalHandle = 5; // MMSYSERR_INVALHANDLE
 inline constexpr std::uint32_t kSimMmErrorNoDriver = 6;    // MMSYSERR_NODRIVER
@@ -24,8 +27,17 @@ class CSimWaveIn : public IWaveIn {
 public:
     // No capture device: the mapper does not open.
     void SetOpenFails(bool fails) { m_OpenFails = fails; }
-    // The samples the microphone hears: the sample with this running number.
-    void SetSource(std::function<std::uint8_t(std::uint64_t sample)> source) { m_Source = std::move(source); }
+    // The capture devices the numbers refer to (none attached: any number opens), and which of them the
+    // wave mapper takes (the user's default recording device; the first at first).
+    void AttachDevices(const CSimCaptureDevices* devices) { m_Devices = devices; }
+    void SetDefaultDevice(std::uint32_t device) { m_DefaultDevice = device; }
+    // The device the open capture records from (the mapper resolved).
+    std::uint32_t OpenedDevice() const { return m_OpenedDevice; }
+    // The samples a device's microphone hears: the sample with this running number. The others are silent.
+    void SetSource(std::uint32_t device, std::function<std::uint8_t(std::uint64_t sample)> source) {
+        m_SourceDevice = device;
+        m_Source = std::move(source);
+    }
 
     // Fills the first queued buffer with the samples (as many as fit) and hands it back. False when the
     // capture is not recording or has no buffer queued.
@@ -40,7 +52,7 @@ public:
     std::size_t CloseCount() const { return m_CloseCount; }
     const WAVE_FORMAT& Format() const { return m_Format; }
 
-    std::uint32_t Open(WaveInHandle& handle, const WAVE_FORMAT& format,
+    std::uint32_t Open(WaveInHandle& handle, std::uint32_t device, const WAVE_FORMAT& format,
                        const WAVE_NOTIFY_WINDOW& window) override;
     std::uint32_t PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;
     std::uint32_t UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;
@@ -62,6 +74,10 @@ private:
     WAVE_FORMAT m_Format;
     WAVE_NOTIFY_WINDOW m_Window;
     std::deque<WAVE_HEADER*> m_Queue;
+    const CSimCaptureDevices* m_Devices = nullptr;
+    std::uint32_t m_DefaultDevice = 0;
+    std::uint32_t m_OpenedDevice = 0;
+    std::uint32_t m_SourceDevice = 0;
     std::function<std::uint8_t(std::uint64_t)> m_Source;
     std::uint64_t m_SourceSample = 0;
     std::size_t m_OpenCount = 0;

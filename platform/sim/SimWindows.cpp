@@ -50,6 +50,7 @@ CSimWindows::CSimWindows(const std::filesystem::path& root) : m_Files(root) {
     m_Platform.mixer = &m_Mixer;
     m_Platform.services = &m_Services;
     m_Platform.waveIn = &m_WaveIn;
+    m_WaveIn.AttachDevices(&m_CaptureDevices);
     SIM_SERVICE audio;
     audio.Name = u"audiosrv";
     m_Services.Add(audio);
@@ -79,6 +80,20 @@ void CSimWindows::CreateSystemFolders() {
     m_Files.CreateFolders(u"C:\\Windows\\System32\\drivers\\etc");
     if (IsWindows64(m_Situation)) m_Files.CreateFolders(u"C:\\Windows\\SysWOW64\\drivers");
     m_Files.SetRedirection(&m_SystemInfo);
+}
+
+bool CSimWindows::QueryRemove(CSimHeadset& device) {
+    m_QueriedHandles = m_Hid.HandlesOf(device);
+    for (const HidHandle handle : m_QueriedHandles)
+        m_DeviceNotifications.PostHandle(handle, kDbtDeviceQueryRemove);
+    return m_Hid.HandlesOf(device).empty();
+}
+
+void CSimWindows::CancelRemove(CSimHeadset&) {
+    const std::vector<HidHandle> handles = std::move(m_QueriedHandles);
+    m_QueriedHandles.clear();
+    for (const HidHandle handle : handles)
+        m_DeviceNotifications.PostHandle(handle, kDbtDeviceQueryRemoveFailed);
 }
 
 } // namespace tonvel::sim

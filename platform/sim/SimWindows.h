@@ -26,6 +26,7 @@
 #include "platform/sim/SimWindowSystem.h"
 
 #include <filesystem>
+#include <vector>
 
 namespace tonvel::sim {
 
@@ -76,6 +77,14 @@ public:
     CSimFilterDriver& FilterDriver() { return m_FilterDriver; }
     CSimDeviceNotifications& DeviceNotifications() { return m_DeviceNotifications; }
     CSimDeviceHid& Hid() { return m_Hid; }
+    // A safe removal (or a disable, a driver update) as Windows asks it: every handle open on the device
+    // hears the query first (DBT_DEVICEQUERYREMOVE); a handle still open afterwards makes the removal fail
+    // (false: "device in use", or a restart for a disable). On true the caller may Unplug the device (or
+    // CancelRemove it).
+    bool QueryRemove(CSimHeadset& device);
+    // The removal was cancelled (by another program, or the user): the handles the query told hear
+    // DBT_DEVICEQUERYREMOVEFAILED.
+    void CancelRemove(CSimHeadset& device);
 
     // Registered messages, broadcasts, named mutexes and other programs' windows.
     CSimWindowSystem& WindowSystem() { return m_WindowSystem; }
@@ -92,6 +101,7 @@ public:
 
 private:
     Platform m_Platform;
+    std::vector<HidHandle> m_QueriedHandles; // the handles the last removal query told
     SIM_SITUATION m_Situation = SIM_SITUATION::Wow64;
     std::filesystem::path m_TempRoot; // removed at the end when not empty
     CSimFileSystem m_Files;

@@ -31,7 +31,7 @@ public:
 
 class CWin32WaveIn : public IWaveIn {
 public:
-    std::uint32_t Open(WaveInHandle& handle, const WAVE_FORMAT& format,
+    std::uint32_t Open(WaveInHandle& handle, std::uint32_t device, const WAVE_FORMAT& format,
                        const WAVE_NOTIFY_WINDOW& window) override;
     std::uint32_t PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;
     std::uint32_t UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;

@@ -44,6 +44,7 @@ bool CWin32CaptureDevices::Enumerate(const CaptureDeviceCallback& callback) {
         device.HasRecord = true;
         device.Name = FromWide(caps.szPname, std::wcslen(caps.szPname));
         device.InterfacePath = InterfacePath(i);
+        device.WaveInId = i;
         if (!callback(device)) break;
     }
     return true;

@@ -16,7 +16,26 @@ HWND WindowOfEntry(const CWin32DeviceNotifications::ENTRY& entry) {
 
 constexpr wchar_t kWindowClass[] = L"TonvelDeviceNotifications";
 
+bool IsHandleEvent(WPARAM event) {
+    return event == DBT_DEVICEQUERYREMOVE || event == DBT_DEVICEQUERYREMOVEFAILED ||
+           event == DBT_DEVICEREMOVEPENDING || event == DBT_DEVICEREMOVECOMPLETE;
+}
+
+// A handle notice: told to the handle registration's handler. A query-remove is granted (TRUE).
+bool HandleNotice(CWin32DeviceNotifications::ENTRY* entry, WPARAM wParam, LPARAM lParam) {
+    if (entry == nullptr || !entry->HandleHandler || !IsHandleEvent(wParam) || lParam == 0) return false;
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
+    if (header->dbch_devicetype != DBT_DEVTYP_HANDLE) return false;
+    const HandleChangeHandler handler = entry->HandleHandler;
+    handler(static_cast<std::uint32_t>(wParam));
+    return true;
+}
+
 LRESULT CALLBACK NoticeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DEVICECHANGE && HandleNotice(reinterpret_cast<CWin32DeviceNotifications::ENTRY*>(
+                                                       ::GetWindowLongPtrW(window, GWLP_USERDATA)),
+                                                   wParam, lParam))
+        return TRUE;
     if (message == WM_DEVICECHANGE && (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) &&
         lParam != 0) {
         auto* entry =
@@ -63,20 +82,34 @@ CWin32DeviceNotifications::~CWin32DeviceNotifications() {
 }
 
 std::uint32_t CWin32DeviceNotifications::Register(DeviceChangeHandler handler) {
-    if (!RegisterWindowClass()) return 0;
     auto entry = std::make_unique<ENTRY>();
     entry->Handler = std::move(handler);
+    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+    filter.dbcc_size = sizeof filter;
+    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    return Add(std::move(entry), &filter, DEVICE_NOTIFY_WINDOW_HANDLE | DEVICE_NOTIFY_ALL_INTERFACE_CLASSES);
+}
+
+std::uint32_t CWin32DeviceNotifications::RegisterHandle(std::uintptr_t handle, HandleChangeHandler handler) {
+    auto entry = std::make_unique<ENTRY>();
+    entry->HandleHandler = std::move(handler);
+    DEV_BROADCAST_HANDLE filter{};
+    filter.dbch_size = sizeof filter;
+    filter.dbch_devicetype = DBT_DEVTYP_HANDLE;
+    filter.dbch_handle = reinterpret_cast<HANDLE>(handle);
+    return Add(std::move(entry), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+}
+
+std::uint32_t CWin32DeviceNotifications::Add(std::unique_ptr<ENTRY> entry, void* filter,
+                                             std::uint32_t flags) {
+    if (!RegisterWindowClass()) return 0;
     HWND window = ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     ::GetModuleHandleW(nullptr), nullptr);
     if (window == nullptr) return 0;
     entry->Window = window;
     ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(entry.get()));
 
-    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
-    filter.dbcc_size = sizeof filter;
-    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    entry->Notify = ::RegisterDeviceNotificationW(
-        window, &filter, DEVICE_NOTIFY_WINDOW_HANDLE | DEVICE_NOTIFY_ALL_INTERFACE_CLASSES);
+    entry->Notify = ::RegisterDeviceNotificationW(window, filter, flags);
     if (entry->Notify == nullptr) {
         Release(*entry);
         return 0;

@@ -1,8 +1,9 @@
 #pragma once
 // Device-change notices on real Windows: every registration owns a hidden message-only window of the
 // calling (user-interface) thread, registered with RegisterDeviceNotificationW for the device interfaces
-// of every class. Its WM_DEVICECHANGE arrival and removal notices reach the handler through the thread's
-// message loop.
+// of every class, or for one open handle (DBT_DEVTYP_HANDLE). Its WM_DEVICECHANGE arrival and removal
+// notices reach the handler through the thread's message loop; a handle's query-remove is answered yes
+// once its handler has run (and closed the handle).
 
 #include "platform/api/DeviceNotifications.h"
 
@@ -20,6 +21,7 @@ public:
     ~CWin32DeviceNotifications() override;
 
     std::uint32_t Register(DeviceChangeHandler handler) override;
+    std::uint32_t RegisterHandle(std::uintptr_t handle, HandleChangeHandler handler) override;
     void Unregister(std::uint32_t registration) override;
 
     // The window (HWND) that receives a registration's notices, or 0.
@@ -28,11 +30,14 @@ public:
     // One registration: its handler, its window (HWND) and its notification handle (HDEVNOTIFY).
     struct ENTRY {
         DeviceChangeHandler Handler;
+        HandleChangeHandler HandleHandler; // for a handle registration
         void* Window = nullptr;
         void* Notify = nullptr;
     };
 
 private:
+    // The entry's message-only window, registered with the filter; 0 when either fails.
+    std::uint32_t Add(std::unique_ptr<ENTRY> entry, void* filter, std::uint32_t flags);
     std::map<std::uint32_t, std::unique_ptr<ENTRY>> m_Entries;
     std::uint32_t m_Next = 1;
 };

@@ -31,7 +31,7 @@ WAVEHDR* Native(WAVE_HEADER& header) {
 
 } // namespace
 
-std::uint32_t CWin32WaveIn::Open(WaveInHandle& handle, const WAVE_FORMAT& format,
+std::uint32_t CWin32WaveIn::Open(WaveInHandle& handle, std::uint32_t device, const WAVE_FORMAT& format,
                                  const WAVE_NOTIFY_WINDOW& window) {
     WAVEFORMATEX native{};
     native.wFormatTag = format.FormatTag;
@@ -42,8 +42,8 @@ std::uint32_t CWin32WaveIn::Open(WaveInHandle& handle, const WAVE_FORMAT& format
     native.wBitsPerSample = format.BitsPerSample;
     native.cbSize = 0;
     HWAVEIN opened = nullptr;
-    const MMRESULT result = ::waveInOpen(&opened, WAVE_MAPPER, &native, static_cast<DWORD_PTR>(window.Window),
-                                         0, CALLBACK_WINDOW);
+    const MMRESULT result =
+        ::waveInOpen(&opened, device, &native, static_cast<DWORD_PTR>(window.Window), 0, CALLBACK_WINDOW);
     handle = result == MMSYSERR_NOERROR ? reinterpret_cast<WaveInHandle>(opened) : kNoWaveIn;
     return result;
 }

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tonvel {
 namespace {
@@ -100,16 +101,28 @@ TEST(WindowsAudio, ServiceRestartResults) {
     CloseServiceHandle(manager);
 }
 
-// The level meter's capture on the wave mapper with notifications to a window: it opens (and then stops and
-// closes cleanly) or reports that it cannot.
+// The level meter's capture on a capture device by its wave-in number, with notifications to a window: the
+// enumeration numbers the devices in order; the first opens (and then stops and closes cleanly) or reports
+// that it cannot, and a number past the last device never opens.
 TEST(WindowsAudio, LevelMeterOpensOrReportsItCannot) {
     win32::CWin32Platform real;
     HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     WAVE_NOTIFY_WINDOW notify;
     notify.Window = reinterpret_cast<std::uintptr_t>(window);
+    std::vector<std::uint32_t> numbers;
+    real.platform().captureDevices->Enumerate([&](const CAPTURE_DEVICE& device) {
+        numbers.push_back(device.WaveInId);
+        return true;
+    });
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        EXPECT_EQ(numbers[i], i);
+    CLevelMeter beyond(*real.platform().waveIn);
+    constexpr std::uint32_t PastTheLast = 100;
+    EXPECT_EQ(beyond.Start(static_cast<std::uint32_t>(numbers.size()) + PastTheLast, notify), 1);
+    EXPECT_FALSE(beyond.Running());
     CLevelMeter meter(*real.platform().waveIn);
-    const std::int32_t status = meter.Start(notify);
+    const std::int32_t status = meter.Start(numbers.empty() ? kWaveMapper : numbers.front(), notify);
     EXPECT_TRUE(status == 0 || status == 1);
     EXPECT_EQ(meter.Running(), status == 0);
     std::printf("wave-in capture under wine: %s\n", status == 0 ? "opened" : "not available");

@@ -64,7 +64,9 @@ public:
     virtual void StopTimer(CTimer& timer) = 0;
 
     // Tray, dialogs and boxes.
-    virtual void TrayUpdate(CTrayIcon& tray) = 0;
+    // Adds the icon to the notification area or changes it there: false when the shell refused (as it does
+    // while Windows is still starting at log-on).
+    virtual bool TrayUpdate(CTrayIcon& tray) = 0;
     virtual void TrayRemove(CTrayIcon& tray) = 0;
     virtual bool RunFileDialog(CFileDialog& dialog, bool save) = 0;
     virtual int32_t MessageBox(CForm* owner, const std::u16string& text, const std::u16string& caption,

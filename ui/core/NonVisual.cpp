@@ -77,16 +77,34 @@ CTrayIcon::~CTrayIcon() {
         if (CApplication* app = Application()) app->Backend().TrayRemove(*this);
 }
 
+void CTrayIcon::Adopted() {
+    // The retry timer is the icon's own child: it runs only while the shell refuses the icon.
+    m_retry = Add<CTimer>(u"TrayRetryTimer");
+    m_retry->SetTimerEnabled(false);
+    m_retry->SetInterval(TrayRetryMs);
+    m_retry->OnTimer = [this](CComponent&) { ShowInTray(); };
+}
+
+void CTrayIcon::ShowInTray() {
+    CApplication* app = Application();
+    if (!app || !Visible()) return;
+    m_inTray = app->Backend().TrayUpdate(*this);
+    if (m_retry && m_retry->TimerEnabled() != !m_inTray) m_retry->SetTimerEnabled(!m_inTray);
+}
+
+void CTrayIcon::ShellRestarted() {
+    m_inTray = false;
+    ShowInTray();
+}
+
 void CTrayIcon::SetHint(std::u16string hint) {
     m_hint = std::move(hint);
-    if (Visible())
-        if (CApplication* app = Application()) app->Backend().TrayUpdate(*this);
+    ShowInTray();
 }
 
 void CTrayIcon::SetIcon(const CPicture& icon) {
     m_icon = icon;
-    if (Visible())
-        if (CApplication* app = Application()) app->Backend().TrayUpdate(*this);
+    ShowInTray();
 }
 
 void CTrayIcon::SetVisible(bool visible) {
@@ -94,10 +112,13 @@ void CTrayIcon::SetVisible(bool visible) {
     CComponent::SetVisible(visible);
     CApplication* app = Application();
     if (!app) return;
-    if (visible)
-        app->Backend().TrayUpdate(*this);
-    else
-        app->Backend().TrayRemove(*this);
+    if (visible) {
+        ShowInTray();
+        return;
+    }
+    if (m_retry) m_retry->SetTimerEnabled(false);
+    m_inTray = false;
+    app->Backend().TrayRemove(*this);
 }
 
 void CTrayIcon::MinimizeToTray() {

@@ -86,6 +86,7 @@ private:
 
 // The notification-area icon with its hint, icon and pop-up menu (shown on right-button release). A double
 // click restores the application and its main form.
+inline constexpr uint32_t TrayRetryMs = 1000;
 class CTrayIcon : public CComponent {
 public:
     CTrayIcon() : CComponent(ComponentKind::TrayIcon) { SetVisible(false); }
@@ -106,8 +107,19 @@ public:
     NotifyEvent OnDblClickIcon; // after the restore
     // What the backend calls.
     void DoDblClick();
+    // The shell started again ("TaskbarCreated"): its notification area is empty, the icon goes back.
+    void ShellRestarted();
+    // Whether the shell took the icon; while it refuses (at log-on), the icon is offered again every
+    // TrayRetryMs until it takes it.
+    bool InTray() const { return m_inTray; }
+
+protected:
+    void Adopted() override;
 
 private:
+    void ShowInTray();
+    CTimer* m_retry = nullptr;
+    bool m_inTray = false;
     std::u16string m_hint;
     CPicture m_icon;
     CMenuItem m_menu;

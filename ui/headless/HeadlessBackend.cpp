@@ -135,9 +135,9 @@ void CHeadlessBackend::Advance(uint32_t ms) {
             if (it->second.due <= end && (next == m_timers.end() || it->second.due < next->second.due))
                 next = it;
         if (next == m_timers.end()) break;
-        m_now = next->second.due;
+        MoveClockTo(next->second.due);
         CTimer* timer = next->second.timer;
-        next->second.due += timer->Interval();
+        next->second.due = DueAfter(m_now, timer->Interval());
         UI_MSG msg;
         msg.form = timer->Form();
         msg.message = UiWmTimer;
@@ -146,7 +146,19 @@ void CHeadlessBackend::Advance(uint32_t ms) {
         m_queue.Push(msg);
         Pump();
     }
-    m_now = end;
+    MoveClockTo(end);
+}
+
+uint64_t CHeadlessBackend::DueAfter(uint64_t from, uint32_t interval) const {
+    const uint64_t due = from + interval;
+    if (TimerTickMs == 0) return due;
+    return (due + TimerTickMs - 1) / TimerTickMs * TimerTickMs;
+}
+
+void CHeadlessBackend::MoveClockTo(uint64_t time) {
+    const uint64_t step = time - m_now;
+    m_now = time;
+    if (step != 0 && OnClockAdvanced) OnClockAdvanced(static_cast<uint32_t>(step));
 }
 
 void CHeadlessBackend::Pump() {
@@ -288,19 +300,37 @@ void CHeadlessBackend::Broadcast(uint32_t message, uint64_t wParam, int64_t lPar
 // ---- timers, tray, dialogs
 
 void CHeadlessBackend::StartTimer(CTimer& timer) {
-    m_timers[timer.Id()] = {&timer, m_now + timer.Interval()};
+    m_timers[timer.Id()] = {&timer, DueAfter(m_now, timer.Interval())};
 }
 
 void CHeadlessBackend::StopTimer(CTimer& timer) {
     m_timers.erase(timer.Id());
 }
 
-void CHeadlessBackend::TrayUpdate(CTrayIcon& tray) {
-    if (!TrayShown(tray)) m_trays.push_back(&tray);
+bool CHeadlessBackend::TrayUpdate(CTrayIcon& tray) {
+    if (std::find(m_trayOwners.begin(), m_trayOwners.end(), &tray) == m_trayOwners.end())
+        m_trayOwners.push_back(&tray);
+    if (TrayShown(tray)) return true;
+    ++m_trayAddAttempts;
+    if (TrayRefusals > 0) {
+        --TrayRefusals;
+        return false;
+    }
+    m_trays.push_back(&tray);
+    return true;
 }
 
 void CHeadlessBackend::TrayRemove(CTrayIcon& tray) {
     std::erase(m_trays, &tray);
+    std::erase(m_trayOwners, &tray);
+}
+
+void CHeadlessBackend::RestartShell() {
+    m_trays.clear();
+    const std::vector<CTrayIcon*> owners = m_trayOwners;
+    for (CTrayIcon* tray : owners)
+        tray->ShellRestarted();
+    Pump();
 }
 
 bool CHeadlessBackend::RunFileDialog(CFileDialog& dialog, bool save) {

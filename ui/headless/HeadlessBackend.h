@@ -46,9 +46,22 @@ public:
     bool SelectItem(CComboBox& combo, int32_t index);
     bool ClickMenuItem(CMenuItem& item);
     void TrayDoubleClick(CTrayIcon& tray);
+    // The shell refuses the next this many icon adds, as it does while Windows is still starting at log-on.
+    int32_t TrayRefusals = 0;
+    // Icon adds asked for so far (refused ones too).
+    int32_t TrayAddAttempts() const { return m_trayAddAttempts; }
+    // The shell starts again (Explorer restarted): the notification area is empty and every application is
+    // told ("TaskbarCreated").
+    void RestartShell();
     // Advances the clock: every timer due in that time fires (in time order) through the queue.
     void Advance(uint32_t ms);
     uint64_t Now() const { return m_now; }
+    // The system clock's tick: Windows delivers a timer at the first clock tick at or after its time, so a
+    // 20 ms timer on a 15.6 ms clock fires about every 31 ms. 0: timers fire exactly on time.
+    uint32_t TimerTickMs = 0;
+    // Told of every step of the clock (the milliseconds it moved), before the timers due then fire: the
+    // place to move the simulated system's tick count with it.
+    std::function<void(uint32_t ms)> OnClockAdvanced;
     bool AutoProcess = true;
     size_t PendingMessages() const { return m_queue.Size(); }
 
@@ -105,7 +118,7 @@ public:
     void ApplicationMinimize(CApplication&, bool minimize) override { m_appMinimized = minimize; }
     void StartTimer(CTimer& timer) override;
     void StopTimer(CTimer& timer) override;
-    void TrayUpdate(CTrayIcon& tray) override;
+    bool TrayUpdate(CTrayIcon& tray) override;
     void TrayRemove(CTrayIcon& tray) override;
     bool RunFileDialog(CFileDialog& dialog, bool save) override;
     int32_t MessageBox(CForm* owner, const std::u16string& text, const std::u16string& caption,
@@ -121,6 +134,9 @@ private:
     void PostMouse(uint32_t message, UI_POINT screen, ShiftState shift);
     CForm* FormAt(UI_POINT screen) const;
     void Pump();
+    // When a timer started (or fired) at `from` fires next.
+    uint64_t DueAfter(uint64_t from, uint32_t interval) const;
+    void MoveClockTo(uint64_t time);
 
     CApplication* m_app = nullptr;
     CMessageQueue m_queue;
@@ -138,6 +154,8 @@ private:
     std::map<uint32_t, TIMER_STATE> m_timers;
     uint64_t m_now = 0;
     std::vector<const CTrayIcon*> m_trays;
+    std::vector<CTrayIcon*> m_trayOwners; // every icon shown or asked for, until removed
+    int32_t m_trayAddAttempts = 0;
     std::vector<MESSAGE_BOX_RECORD> m_boxes;
     std::vector<BROADCAST_RECORD> m_broadcasts;
     std::map<const CForm*, std::vector<uint8_t>> m_regions;

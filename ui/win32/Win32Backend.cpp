@@ -23,7 +23,8 @@ constexpr UINT BroadcastTimeoutMs = 200;
 
 struct FORM_DATA {
     HWND hwnd = nullptr;
-    HICON icon = nullptr; // the icon set on the window (owned by its picture)
+    HICON icon = nullptr;      // the small icon set on the window (owned by its picture)
+    HICON largeIcon = nullptr; // the large one
 };
 
 FORM_DATA* DataOf(const CForm& form) {
@@ -192,12 +193,16 @@ void CWin32Backend::FormStyleChanged(CForm& form) {
 void CWin32Backend::UpdateFormIcon(CForm& form) {
     FORM_DATA* data = DataOf(form);
     if (!data || !data->hwnd) return;
-    HICON icon = PictureIcon(form.Icon());
-    if (!icon) icon = m_appIcon;
-    if (icon == data->icon) return;
-    data->icon = icon;
-    SendMessageW(data->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(data->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    // The caption and taskbar take the small size, Alt+Tab the large one: each its own image of the file.
+    HICON smallIcon = PictureIcon(form.Icon(), SmallIconSize());
+    HICON largeIcon = PictureIcon(form.Icon(), LargeIconSize());
+    if (!smallIcon) smallIcon = m_appSmallIcon;
+    if (!largeIcon) largeIcon = m_appIcon;
+    if (smallIcon == data->icon && largeIcon == data->largeIcon) return;
+    data->icon = smallIcon;
+    data->largeIcon = largeIcon;
+    SendMessageW(data->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    SendMessageW(data->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon));
 }
 
 void CWin32Backend::FormRegionChanged(CForm& form, const std::vector<uint8_t>& bytes) {
@@ -386,10 +391,13 @@ void CWin32Backend::Terminate(CApplication&) {
 void CWin32Backend::ApplicationChanged(CApplication& app) {
     m_app = &app;
     SetWindowTextW(m_appWnd, Wide(app.Title()));
-    HICON icon = PictureIcon(app.Icon());
-    if (icon != m_appIcon) {
+    HICON icon = PictureIcon(app.Icon(), LargeIconSize());
+    HICON smallIcon = PictureIcon(app.Icon(), SmallIconSize());
+    if (icon != m_appIcon || smallIcon != m_appSmallIcon) {
         m_appIcon = icon;
+        m_appSmallIcon = smallIcon;
         SendMessageW(m_appWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(m_appWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
         for (CForm* form : m_forms)
             UpdateFormIcon(*form);
     }
@@ -600,8 +608,10 @@ intptr_t CWin32Backend::AppMessage(HWND hwnd, uint32_t message, uintptr_t wParam
         return 0;
     }
     if (message == m_taskbarCreated && message != 0) { // the shell came back: the icons again
-        for (auto& [id, tray] : m_trays)
-            AddTrayIcon(*tray, true);
+        m_trayAdded.clear();
+        const std::map<uint32_t, CTrayIcon*> trays = m_trays;
+        for (auto& [id, tray] : trays)
+            tray->ShellRestarted();
         return 0;
     }
     if (message == WM_CLOSE) {

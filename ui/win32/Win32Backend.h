@@ -64,7 +64,7 @@ public:
     void ApplicationMinimize(CApplication& app, bool minimize) override;
     void StartTimer(CTimer& timer) override;
     void StopTimer(CTimer& timer) override;
-    void TrayUpdate(CTrayIcon& tray) override;
+    bool TrayUpdate(CTrayIcon& tray) override;
     void TrayRemove(CTrayIcon& tray) override;
     bool RunFileDialog(CFileDialog& dialog, bool save) override;
     int32_t MessageBox(CForm* owner, const std::u16string& text, const std::u16string& caption,
@@ -101,7 +101,7 @@ private:
     void Paint(CForm& form, HWND__* hwnd);
     HBRUSH__* Brush(Colour colour);
     void ShowTrayMenu(CTrayIcon& tray);
-    void AddTrayIcon(CTrayIcon& tray, bool add);
+    bool AddTrayIcon(CTrayIcon& tray);
 
     HINSTANCE__* m_instance = nullptr;
     uintptr_t m_gdiplusToken = 0;
@@ -110,8 +110,10 @@ private:
     std::vector<CForm*> m_forms;
     std::map<uint32_t, CTimer*> m_timers;
     std::map<uint32_t, CTrayIcon*> m_trays; // by icon id
+    std::map<uint32_t, bool> m_trayAdded;   // by icon id: the shell has taken it
     std::map<Colour, HBRUSH__*> m_brushes;
-    HICON__* m_appIcon = nullptr;
+    HICON__* m_appIcon = nullptr;      // the application's icon at the large size
+    HICON__* m_appSmallIcon = nullptr; // and at the small size
     uint32_t m_taskbarCreated = 0;
     bool m_syncing = false; // bounds or state read back from a window: not written back to it
     bool m_quitSeen = false;

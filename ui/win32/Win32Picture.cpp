@@ -5,6 +5,7 @@
 // is first drawn: a window keeps decoded only the pictures it has shown (none while it starts in the tray,
 // those of the shown page otherwise). Metafiles are made at once.
 
+#include "ui/core/IconDirectory.h"
 #include "ui/core/PictureHeader.h"
 #include "ui/win32/Win32Backend.h"
 #include "ui/win32/Win32Support.h"
@@ -17,6 +18,8 @@ namespace {
 
 bool g_gdiplusRunning = false;
 uint32_t g_picturesDecoded = 0;
+// The version CreateIconFromResourceEx expects of icon image data.
+constexpr DWORD IconResourceVersion = 0x00030000;
 
 uint32_t Read32(const uint8_t* p) {
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
@@ -111,7 +114,8 @@ void SetGdiplusRunning(bool running) {
 }
 
 NATIVE_PICTURE::~NATIVE_PICTURE() {
-    if (icon) DestroyIcon(icon);
+    for (auto& [size, icon] : icons)
+        if (icon) DestroyIcon(icon);
     if (image && g_gdiplusRunning) delete image;
     if (stream) stream->Release();
 }
@@ -123,34 +127,36 @@ Gdiplus::Image* PictureImage(const CPicture& picture) {
     return native->image;
 }
 
-HICON PictureIcon(const CPicture& picture) {
+int32_t SmallIconSize() {
+    return GetSystemMetrics(SM_CXSMICON);
+}
+
+int32_t LargeIconSize() {
+    return GetSystemMetrics(SM_CXICON);
+}
+
+HICON IconFromIconFile(const std::vector<uint8_t>& bytes, int32_t size) {
+    const std::vector<ICON_IMAGE> images = ReadIconDirectory(bytes);
+    const int32_t index = PickIconImage(images, size);
+    if (index < 0) return nullptr;
+    const ICON_IMAGE& image = images[static_cast<size_t>(index)];
+    // The directory is checked: the image's bytes lie inside the file and its header holds what it says.
+    return CreateIconFromResourceEx(const_cast<PBYTE>(bytes.data() + image.Offset), image.Length, TRUE,
+                                    IconResourceVersion, size, size, LR_DEFAULTCOLOR);
+}
+
+HICON PictureIcon(const CPicture& picture, int32_t size) {
     auto* native = static_cast<NATIVE_PICTURE*>(picture.Native().get());
     if (!native) return nullptr;
-    if (native->icon) return native->icon;
-    const std::vector<uint8_t>& bytes = picture.Bytes();
-    if (picture.Format() == PictureFormat::Icon && bytes.size() <= 0x7FFFFFFF) {
-        // The icon's own image of the small size, as the system picks it from the directory.
-        const int id =
-            LookupIconIdFromDirectoryEx(const_cast<PBYTE>(bytes.data()), TRUE, 0, 0, LR_DEFAULTCOLOR);
-        const uint8_t* entry = bytes.data() + 6;
-        const uint16_t count = static_cast<uint16_t>(bytes[4] | (bytes[5] << 8));
-        for (uint16_t i = 0; id > 0 && i < count && 6u + 16u * (i + 1u) <= bytes.size(); ++i, entry += 16) {
-            const uint32_t length = Read32(entry + 8), offset = Read32(entry + 12);
-            if (offset == static_cast<uint32_t>(id) && offset < bytes.size() &&
-                length <= bytes.size() - offset) {
-                native->icon = CreateIconFromResourceEx(const_cast<PBYTE>(bytes.data() + offset), length,
-                                                        TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
-                break;
-            }
-        }
-    }
-    // Any other picture (or an icon the system does not take) through its GDI+ bitmap.
-    Gdiplus::Image* image = native->icon ? nullptr : PictureImage(picture);
-    if (image && image->GetType() == Gdiplus::ImageTypeBitmap) {
-        HICON icon = nullptr;
-        if (static_cast<Gdiplus::Bitmap*>(image)->GetHICON(&icon) == Gdiplus::Ok) native->icon = icon;
-    }
-    return native->icon;
+    if (auto it = native->icons.find(size); it != native->icons.end()) return it->second;
+    HICON icon = nullptr;
+    // An icon file's own image for that size, without GDI+; any other picture through its GDI+ bitmap.
+    if (picture.Format() == PictureFormat::Icon) icon = IconFromIconFile(picture.Bytes(), size);
+    Gdiplus::Image* image = icon ? nullptr : PictureImage(picture);
+    if (image && image->GetType() == Gdiplus::ImageTypeBitmap)
+        if (static_cast<Gdiplus::Bitmap*>(image)->GetHICON(&icon) != Gdiplus::Ok) icon = nullptr;
+    native->icons[size] = icon;
+    return icon;
 }
 
 } // namespace win32ui

@@ -20,7 +20,9 @@ using std::min;
 #undef MessageBox
 #undef RegisterWindowMessage
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace tonvel::ui::win32ui {
 
@@ -43,8 +45,8 @@ inline COLORREF ToColorRef(Colour colour) {
 struct NATIVE_PICTURE {
     IStream* stream = nullptr;
     Gdiplus::Image* image = nullptr;
-    HICON icon = nullptr; // made on first use (tray and window icons)
-    bool failed = false;  // the decoding at the first use failed
+    std::map<int32_t, HICON> icons; // by size, made on first use (tray and window icons)
+    bool failed = false;                  // the decoding at the first use failed
     ~NATIVE_PICTURE();
 };
 
@@ -54,8 +56,15 @@ Gdiplus::Image* PictureImage(const CPicture& picture);
 void ReleaseDecoded(const CPicture& picture);
 // How many pictures GDI+ has decoded in this process.
 uint32_t PicturesDecoded();
-// An icon for the picture (owned by the picture), or none.
-HICON PictureIcon(const CPicture& picture);
+// An icon of a square size for the picture (owned by the picture), or none: an icon file's own image
+// chosen for that size, any other bitmap as GDI+ makes it an icon.
+HICON PictureIcon(const CPicture& picture, int32_t size);
+// The sizes the system draws icons at: the small one (tray, window caption) and the large one (Alt+Tab).
+int32_t SmallIconSize();
+int32_t LargeIconSize();
+// An icon of that size from the image an icon file's directory offers for it (the caller destroys it), or
+// none when the file has no usable image.
+HICON IconFromIconFile(const std::vector<uint8_t>& bytes, int32_t size);
 // Whether GDI+ is running (images are only freed while it is).
 bool GdiplusRunning();
 void SetGdiplusRunning(bool running);

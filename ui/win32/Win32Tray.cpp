@@ -37,34 +37,40 @@ HMENU BuildMenu(const CMenuItem& parent, std::vector<CMenuItem*>& commands) {
 
 } // namespace
 
-void CWin32Backend::AddTrayIcon(CTrayIcon& tray, bool add) {
+// NIM_ADD fails while the shell is still starting at log-on (the framework offers the icon again on a
+// timer), and may fail on a time-out although the icon was added: a failed add is followed by a modify,
+// a failed modify (the shell lost the icon) by an add.
+bool CWin32Backend::AddTrayIcon(CTrayIcon& tray) {
     uint32_t id = 0;
     for (auto& [key, value] : m_trays)
         if (value == &tray) id = key;
     if (id == 0) {
         id = m_trays.empty() ? 1 : m_trays.rbegin()->first + 1;
         m_trays[id] = &tray;
-        add = true;
     }
+    const bool added = m_trayAdded[id];
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = m_appWnd;
     data.uID = id;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = TrayCallback;
-    data.hIcon = PictureIcon(tray.Icon());
-    if (!data.hIcon) data.hIcon = m_appIcon;
+    data.hIcon = PictureIcon(tray.Icon(), SmallIconSize());
+    if (!data.hIcon) data.hIcon = m_appSmallIcon;
     if (!data.hIcon) data.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     // The tip holds 127 characters and the terminator.
     const std::u16string& hint = tray.Hint();
     const size_t length = std::min(hint.size(), std::size(data.szTip) - 1);
     std::wmemcpy(data.szTip, Wide(hint), length);
     data.szTip[length] = L'\0';
-    if (!Shell_NotifyIconW(add ? NIM_ADD : NIM_MODIFY, &data) && !add) Shell_NotifyIconW(NIM_ADD, &data);
+    const bool shown = Shell_NotifyIconW(added ? NIM_MODIFY : NIM_ADD, &data) ||
+                       Shell_NotifyIconW(added ? NIM_ADD : NIM_MODIFY, &data);
+    m_trayAdded[id] = shown;
+    return shown;
 }
 
-void CWin32Backend::TrayUpdate(CTrayIcon& tray) {
-    AddTrayIcon(tray, false);
+bool CWin32Backend::TrayUpdate(CTrayIcon& tray) {
+    return AddTrayIcon(tray);
 }
 
 void CWin32Backend::TrayRemove(CTrayIcon& tray) {
@@ -75,6 +81,7 @@ void CWin32Backend::TrayRemove(CTrayIcon& tray) {
         data.hWnd = m_appWnd;
         data.uID = it->first;
         Shell_NotifyIconW(NIM_DELETE, &data);
+        m_trayAdded.erase(it->first);
         m_trays.erase(it);
         return;
     }

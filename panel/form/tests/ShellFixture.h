@@ -24,6 +24,8 @@ struct Shell {
     std::unique_ptr<TAboutForm> about;
 
     explicit Shell(bool withDevice = true, bool userConfig = true) {
+        // One clock, as on Windows: the timers' and the tick count's.
+        backend.OnClockAdvanced = [this](uint32_t ms) { sim.SystemInfo().AdvanceTicks(ms); };
         sim.Files().CreateFolders(kProgramFolder);
         std::filesystem::path host;
         sim.Files().HostPath(kProgramFolder, host);

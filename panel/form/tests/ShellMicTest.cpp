@@ -49,6 +49,58 @@ TEST(ShellMic, StartUpReadsTheMicrophoneAroundAnOpenedAndClosedCapture) {
     EXPECT_EQ(t.sim.AudioEndpoints().CallsWithoutLibrary(), 0U);
 }
 
+// A laptop's own microphone or a webcam is the default recording device and comes first: the meter records
+// the headset's own capture device, the one the Mic page finds; without it there is no meter.
+TEST(ShellMic, TheMeterRecordsTheHeadsetsOwnMicrophoneNotTheDefaultOne) {
+    struct CASE {
+        const char* What;
+        bool HeadsetMic;
+        bool Webcam;
+        uint32_t Default; // the mapper's device
+        bool Recording;
+        uint32_t Opened;
+    };
+    const CASE cases[] = {
+        {"webcam first and default", true, true, 0, true, 1},
+        {"headset default, webcam last", true, true, 1, true, 1},
+        {"headset alone", true, false, 0, true, 0},
+        {"only the webcam", false, true, 0, false, 0},
+    };
+    for (const CASE& c : cases) {
+        Shell t;
+        if (c.Webcam)
+            t.sim.CaptureDevices().Add(
+                {true,
+                 u"\\\\?\\USB#VID_045E&PID_0779&MI_02#6&1&0&0002#{65e8773d-8f56-11d0-a3b9-00a0c9223196}",
+                 u"Microphone (Webcam)"});
+        if (c.HeadsetMic)
+            sim::AddHeadsetMicrophone(t.sim, t.sim.Headset().VendorId(), t.sim.Headset().ProductId());
+        if (!c.HeadsetMic)
+            t.sim.WaveIn().SetSource(0, [](uint64_t) { return uint8_t{255}; }); // the webcam speaks
+        t.sim.WaveIn().SetDefaultDevice(c.Default);
+        ASSERT_TRUE(t.Start().Ok()) << c.What;
+        t.ShowPanel();
+        ui::CComponent* tab = t.form->Find(u"PageMicLabel");
+        t.backend.Press(t.At(*tab, 2, 2));
+        t.backend.Release(t.At(*tab, 2, 2));
+        EXPECT_EQ(t.sim.WaveIn().Recording(), c.Recording) << c.What;
+        if (!c.Recording) {
+            EXPECT_FALSE(t.sim.WaveIn().DeliverFromSource()) << c.What;
+            EXPECT_EQ(t.form->Image(u"MicProgressImage")->Width(), 0) << c.What;
+            continue;
+        }
+        EXPECT_EQ(t.sim.WaveIn().OpenedDevice(), c.Opened) << c.What;
+        // The bar moves with what the headset hears.
+        bool moved = false;
+        for (int i = 0; i < 40 && !moved; ++i) {
+            ASSERT_TRUE(t.sim.WaveIn().DeliverFromSource()) << c.What;
+            t.app->ProcessMessages();
+            moved = t.form->Image(u"MicProgressImage")->Width() > 0;
+        }
+        EXPECT_TRUE(moved) << c.What;
+    }
+}
+
 TEST(ShellMic, TheLevelBarFollowsTheMicrophoneWhileTheMicPageIsShown) {
     MicShell t;
     ASSERT_TRUE(t.Start().Ok());

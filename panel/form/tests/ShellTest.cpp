@@ -119,6 +119,22 @@ TEST(ShellLifecycle, ActivationGoesToTheTrayAndDoubleClickRestores) {
     EXPECT_TRUE(t.form->Visible());
 }
 
+// Started by the Run value at log-on, the shell is not ready for the icon yet: the panel goes to the tray
+// all the same, its icon comes as soon as the shell takes it, and a double click on it brings the panel.
+TEST(ShellLifecycle, TheTrayIconComesOnceTheShellTakesIt) {
+    Shell t;
+    t.backend.TrayRefusals = 5;
+    ASSERT_TRUE(t.Start().Ok());
+    t.form->Show();
+    EXPECT_FALSE(t.backend.TrayShown(t.form->Tray()));
+    EXPECT_FALSE(t.form->Visible());
+    t.backend.Advance(5 * ui::TrayRetryMs);
+    ASSERT_TRUE(t.backend.TrayShown(t.form->Tray()));
+    EXPECT_EQ(t.form->Tray().Hint(), u"Tonvel 7.1 Audio");
+    t.backend.TrayDoubleClick(t.form->Tray());
+    EXPECT_TRUE(t.form->Visible());
+}
+
 struct PAGE_CASE {
     bool device;
     const char16_t* tab;

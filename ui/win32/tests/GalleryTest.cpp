@@ -270,7 +270,7 @@ TEST_F(Win32BackendTest, PicturesAreDecodedAtTheirFirstUse) {
     EXPECT_EQ(win32ui::PicturesDecoded(), before + 1);
     EXPECT_EQ(win32ui::PictureImage(copy), image) << "copies share the decoded image";
     EXPECT_EQ(win32ui::PicturesDecoded(), before + 1);
-    EXPECT_NE(win32ui::PictureIcon(picture), nullptr);
+    EXPECT_NE(win32ui::PictureIcon(picture, win32ui::SmallIconSize()), nullptr);
     // Released (a hidden window's pictures), it is decoded again at its next use.
     win32ui::ReleaseDecoded(picture);
     ASSERT_NE(win32ui::PictureImage(copy), nullptr);
