@@ -13,7 +13,10 @@ bool TAudioMainForm::RotationWanted() const {
 
 void TAudioMainForm::UpdateRotationTimer() {
     const bool wanted = RotationWanted();
-    if (m_Timer->TimerEnabled() != wanted) m_Timer->SetTimerEnabled(wanted);
+    if (m_Timer->TimerEnabled() == wanted) return;
+    // A rotation that starts again turns from now on: the time it stood still is no turn.
+    if (wanted) m_Features->VirtualSpeakers().RestartRotationClock();
+    m_Timer->SetTimerEnabled(wanted);
 }
 
 // The window goes to the tray (or is hidden otherwise): no capture for a bar nobody sees.
