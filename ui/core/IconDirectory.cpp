@@ -1,5 +1,7 @@
 #include "ui/core/IconDirectory.h"
 
+#include "ui/core/ByteOrder.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -14,20 +16,8 @@ constexpr uint32_t DibRgb = 0;       // BI_RGB
 constexpr uint32_t DibBitFields = 3; // BI_BITFIELDS
 // Signature, IHDR length and type, width and height.
 constexpr size_t PngHeaderSize = 24;
-constexpr uint8_t PngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 // Larger images than this are not icon images (the format's own limit is 256).
 constexpr int32_t MaxIconSide = 1024;
-
-uint32_t Read16(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8);
-}
-uint32_t Read32(const uint8_t* p) {
-    return Read16(p) | (Read16(p + 2) << 16);
-}
-uint32_t Read32BigEndian(const uint8_t* p) {
-    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-           (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
-}
 
 bool SideOk(int64_t side) {
     return side > 0 && side <= MaxIconSide;
@@ -37,7 +27,7 @@ bool ReadPngImage(const uint8_t* data, ICON_IMAGE& image) {
     if (image.Length < PngHeaderSize || std::memcmp(data, PngSignature, sizeof PngSignature) != 0 ||
         std::memcmp(data + 12, "IHDR", 4) != 0)
         return false;
-    const int64_t width = Read32BigEndian(data + 16), height = Read32BigEndian(data + 20);
+    const int64_t width = ReadBe32(data + 16), height = ReadBe32(data + 20);
     if (!SideOk(width) || !SideOk(height)) return false;
     image.Png = true;
     image.Width = static_cast<int32_t>(width);
@@ -49,9 +39,9 @@ bool ReadPngImage(const uint8_t* data, ICON_IMAGE& image) {
 // The bytes a DIB icon image needs: header, colour table, colour rows and mask rows (rows padded to four
 // bytes); 0 when the header asks for something an icon image cannot be.
 uint64_t DibBytesNeeded(const uint8_t* data, int64_t width, int64_t height, uint32_t bitCount) {
-    const uint64_t header = Read32(data);
-    const uint32_t compression = Read32(data + 16);
-    const uint64_t coloursUsed = Read32(data + 32);
+    const uint64_t header = ReadLe32(data);
+    const uint32_t compression = ReadLe32(data + 16);
+    const uint64_t coloursUsed = ReadLe32(data + 32);
     uint64_t table = 0;
     if (bitCount <= 8) {
         const uint64_t full = uint64_t{1} << bitCount;
@@ -68,11 +58,11 @@ uint64_t DibBytesNeeded(const uint8_t* data, int64_t width, int64_t height, uint
 }
 
 bool ReadDibImage(const uint8_t* data, ICON_IMAGE& image) {
-    if (image.Length < DibHeaderSize || Read32(data) < DibHeaderSize || Read32(data) > image.Length)
+    if (image.Length < DibHeaderSize || ReadLe32(data) < DibHeaderSize || ReadLe32(data) > image.Length)
         return false;
-    const int64_t width = static_cast<int32_t>(Read32(data + 4));
-    const int64_t doubled = static_cast<int32_t>(Read32(data + 8));
-    const uint32_t bitCount = Read16(data + 14);
+    const int64_t width = static_cast<int32_t>(ReadLe32(data + 4));
+    const int64_t doubled = static_cast<int32_t>(ReadLe32(data + 8));
+    const uint32_t bitCount = ReadLe16(data + 14);
     if (!SideOk(width) || doubled % 2 != 0 || !SideOk(doubled / 2)) return false;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
         return false;
@@ -97,15 +87,15 @@ int64_t Distance(const ICON_IMAGE& image, int32_t size) {
 
 std::vector<ICON_IMAGE> ReadIconDirectory(const uint8_t* bytes, size_t size) {
     std::vector<ICON_IMAGE> images;
-    if (!bytes || size < IconDirHeaderSize || Read16(bytes) != 0 || Read16(bytes + 2) != IconResourceType)
+    if (!bytes || size < IconDirHeaderSize || ReadLe16(bytes) != 0 || ReadLe16(bytes + 2) != IconResourceType)
         return images;
-    const size_t count = Read16(bytes + 4);
+    const size_t count = ReadLe16(bytes + 4);
     if (count > (size - IconDirHeaderSize) / IconDirEntrySize) return images;
     for (size_t i = 0; i < count; ++i) {
         const uint8_t* entry = bytes + IconDirHeaderSize + i * IconDirEntrySize;
         ICON_IMAGE image;
-        image.Length = Read32(entry + 8);
-        image.Offset = Read32(entry + 12);
+        image.Length = ReadLe32(entry + 8);
+        image.Offset = ReadLe32(entry + 12);
         if (image.Offset > size || image.Length > size - image.Offset) continue;
         const uint8_t* data = bytes + image.Offset;
         if (ReadPngImage(data, image) || ReadDibImage(data, image)) images.push_back(image);

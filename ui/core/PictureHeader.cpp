@@ -1,12 +1,13 @@
 #include "ui/core/PictureHeader.h"
 
+#include "ui/core/ByteOrder.h"
+
 #include <array>
 #include <cstring>
 
 namespace tonvel::ui {
 namespace {
 
-constexpr uint8_t PngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 constexpr size_t PngIhdrLength = 13;
 constexpr uint8_t PngGreyAlpha = 4;
 constexpr uint8_t PngColourAlpha = 6;
@@ -17,17 +18,6 @@ constexpr size_t BmpV4Header = 108;
 constexpr uint32_t BmpRgb = 0;
 constexpr uint32_t BmpBitFields = 3;
 constexpr int32_t MaxSide = 0x7FFF;
-
-uint32_t Le16(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8);
-}
-uint32_t Le32(const uint8_t* p) {
-    return Le16(p) | (Le16(p + 2) << 16);
-}
-uint32_t Be32(const uint8_t* p) {
-    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-           (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
-}
 
 const std::array<uint32_t, 256>& CrcTable() {
     static const std::array<uint32_t, 256> table = [] {
@@ -65,13 +55,13 @@ bool ReadPng(const std::vector<uint8_t>& bytes, PICTURE_INFO& info) {
     for (size_t at = sizeof(PngSignature);;) {
         if (n - at < 12) return false;
         const uint8_t* chunk = bytes.data() + at;
-        const uint32_t length = Be32(chunk);
+        const uint32_t length = ReadBe32(chunk);
         if (length > n - at - 12) return false;
-        if (ChunkCrc(chunk + 4, length + 4) != Be32(chunk + 8 + length)) return false;
+        if (ChunkCrc(chunk + 4, length + 4) != ReadBe32(chunk + 8 + length)) return false;
         const char* type = reinterpret_cast<const char*>(chunk + 4);
         if (!header) {
             if (std::memcmp(type, "IHDR", 4) != 0 || length != PngIhdrLength) return false;
-            const int64_t width = Be32(chunk + 8), height = Be32(chunk + 12);
+            const int64_t width = ReadBe32(chunk + 8), height = ReadBe32(chunk + 12);
             if (!SideFits(width) || !SideFits(height)) return false;
             found.width = static_cast<int32_t>(width);
             found.height = static_cast<int32_t>(height);
@@ -95,20 +85,20 @@ bool ReadBmp(const std::vector<uint8_t>& bytes, PICTURE_INFO& info) {
     const size_t n = bytes.size();
     if (n < BmpFileHeader + BmpCoreHeader || bytes[0] != 'B' || bytes[1] != 'M') return false;
     const uint8_t* p = bytes.data();
-    const uint32_t pixels = Le32(p + 10), headerSize = Le32(p + 14);
+    const uint32_t pixels = ReadLe32(p + 10), headerSize = ReadLe32(p + 14);
     if (headerSize < BmpCoreHeader || headerSize > n - BmpFileHeader) return false;
     int64_t width = 0, height = 0;
     uint32_t bits = 0, compression = BmpRgb;
     if (headerSize == BmpCoreHeader) {
-        width = Le16(p + 18);
-        height = Le16(p + 20);
-        bits = Le16(p + 24);
+        width = ReadLe16(p + 18);
+        height = ReadLe16(p + 20);
+        bits = ReadLe16(p + 24);
     } else {
         if (headerSize < BmpInfoHeader) return false;
-        width = static_cast<int32_t>(Le32(p + 18));
-        height = static_cast<int32_t>(Le32(p + 22));
-        bits = Le16(p + 28);
-        compression = Le32(p + 30);
+        width = static_cast<int32_t>(ReadLe32(p + 18));
+        height = static_cast<int32_t>(ReadLe32(p + 22));
+        bits = ReadLe16(p + 28);
+        compression = ReadLe32(p + 30);
     }
     if (height < 0) height = -height;
     if (!SideFits(width) || !SideFits(height)) return false;
@@ -123,17 +113,17 @@ bool ReadBmp(const std::vector<uint8_t>& bytes, PICTURE_INFO& info) {
     info.height = static_cast<int32_t>(height);
     // Only a 32-bit bitmap with an alpha mask in its header has alpha; a plain 32-bit one does not.
     info.hasAlpha = bits == 32 && compression == BmpBitFields && headerSize >= BmpV4Header &&
-                    Le32(p + BmpFileHeader + 52) != 0;
+                    ReadLe32(p + BmpFileHeader + 52) != 0;
     return true;
 }
 
 bool ReadIcon(const std::vector<uint8_t>& bytes, PICTURE_INFO& info) {
     const size_t n = bytes.size();
-    if (n < 6 + 16 || Le16(bytes.data()) != 0 || Le16(bytes.data() + 2) != 1) return false;
-    const uint32_t count = Le16(bytes.data() + 4);
+    if (n < 6 + 16 || ReadLe16(bytes.data()) != 0 || ReadLe16(bytes.data() + 2) != 1) return false;
+    const uint32_t count = ReadLe16(bytes.data() + 4);
     if (count == 0 || n < 6 + 16 * static_cast<size_t>(count)) return false;
     const uint8_t* entry = bytes.data() + 6;
-    const uint32_t length = Le32(entry + 8), offset = Le32(entry + 12);
+    const uint32_t length = ReadLe32(entry + 8), offset = ReadLe32(entry + 12);
     if (length < 8 || offset > n || length > n - offset) return false;
     const uint8_t* image = bytes.data() + offset;
     bool alpha = false;
@@ -142,8 +132,8 @@ bool ReadIcon(const std::vector<uint8_t>& bytes, PICTURE_INFO& info) {
         if (!ReadPng(std::vector<uint8_t>(image, image + length), embedded)) return false;
         alpha = embedded.hasAlpha;
     } else {
-        if (length < BmpInfoHeader || Le32(image) < BmpInfoHeader) return false;
-        alpha = Le16(image + 14) == 32;
+        if (length < BmpInfoHeader || ReadLe32(image) < BmpInfoHeader) return false;
+        alpha = ReadLe16(image + 14) == 32;
     }
     info.format = PictureFormat::Icon;
     info.width = entry[0] == 0 ? 256 : entry[0];

@@ -3,6 +3,7 @@
 
 #include "ui/core/PictureHeader.h"
 #include "ui/headless/HeadlessBackend.h"
+#include "ui/tests/PictureCases.h"
 
 #include <gtest/gtest.h>
 
@@ -24,18 +25,7 @@ std::vector<uint8_t> Data(const char* name) {
 }
 
 TEST(PictureHeader, SizeAndAlphaOfEachKind) {
-    struct CASE {
-        const char* file;
-        PictureFormat format;
-        int32_t width, height;
-        bool alpha;
-    } cases[] = {
-        {"alpha.png", PictureFormat::Png, 8, 6, true},
-        {"plain.bmp", PictureFormat::Bitmap, 5, 3, false},
-        {"icon_png.ico", PictureFormat::Icon, 16, 16, true},
-        {"icon_dib.ico", PictureFormat::Icon, 32, 32, true},
-    };
-    for (const CASE& c : cases) {
+    for (const PICTURE_CASE& c : PictureCases) {
         PICTURE_INFO info;
         ASSERT_TRUE(ReadPictureHeader(Data(c.file), c.format, info)) << c.file;
         EXPECT_EQ(info.format, c.format) << c.file;

@@ -1,5 +1,6 @@
 // Picture loading: kinds by extension, sizes and alpha, file and decode errors; image auto-size.
 
+#include "ui/tests/PictureCases.h"
 #include "ui/tests/UiTestSupport.h"
 
 #include "base/text/Utf.h"
@@ -15,18 +16,7 @@ std::u16string DataPath(const char* name) {
 
 TEST(Pictures, LoadsWithSizeAndAlpha) {
     UiFixture t;
-    struct CASE {
-        const char* file;
-        PictureFormat format;
-        int32_t width, height;
-        bool alpha;
-    } cases[] = {
-        {"alpha.png", PictureFormat::Png, 8, 6, true},
-        {"plain.bmp", PictureFormat::Bitmap, 5, 3, false},
-        {"icon_png.ico", PictureFormat::Icon, 16, 16, true},
-        {"icon_dib.ico", PictureFormat::Icon, 32, 32, true},
-    };
-    for (const CASE& c : cases) {
+    for (const PICTURE_CASE& c : PictureCases) {
         CPicture picture;
         CUiError error;
         ASSERT_EQ(t.app.LoadPicture(DataPath(c.file), picture, &error), UiOk) << c.file;
