@@ -193,7 +193,7 @@ void TMainForm::NextBitBtnClick() {
     m_Back->SetEnabled(false);
     m_Next->SetEnabled(false);
     m_Warnings = {m_Labels[LabelWarning1].Text, m_Labels[LabelWarning2].Text, m_Labels[LabelWarning3].Text,
-                  m_Labels[LabelWarning4].Text};
+                  m_Labels[LabelWarning4].Text, m_Labels[LabelWarning5].Text};
     m_Installing = true;
     m_Worker = std::thread([this] { RunWorker(); });
 }

@@ -90,22 +90,27 @@ TEST(Uninstall, ARunningPanelIsAskedToQuitAndWaitedFor) {
     EXPECT_EQ(sim.Processes().OpenHandles(), 0u);
 }
 
-TEST(Uninstall, APanelThatDoesNotQuitIsListedAndItsFileGoesAtRestart) {
-    UNINSTALL_MACHINE machine;
-    machine.Install();
-    const std::u16string panel = machine.Installed(u"Tonvel.exe");
-    machine.sim.Processes().AddRunning(panel);
-    machine.sim.Files().SetInUse(panel);
-    const uint32_t start = machine.sim.SystemInfo().GetTickCount();
-    EXPECT_EQ(machine.Uninstall(true), UninstallIncomplete);
-    EXPECT_GE(machine.sim.SystemInfo().GetTickCount() - start, PanelExitWaitMs);
-    EXPECT_EQ(machine.Item(panel)->Reason, ITEM_REASON::StillRunning);
-    // The file is moved out of the install folder, which can go, and deleted at the next restart.
-    EXPECT_FALSE(machine.sim.Files().Exists(machine.installFolder));
-    const std::u16string parked = machine.TempFolder() + u"\\~Tonvel.exe";
-    EXPECT_TRUE(machine.sim.Files().Exists(parked));
-    ASSERT_EQ(machine.sim.Files().PendingMoves().size(), 1u);
-    EXPECT_EQ(machine.sim.Files().PendingMoves()[0].from, parked);
+// Panels still running after the one wait for all of them stop the removal before anything is taken away;
+// the list names the program to close.
+TEST(Uninstall, PanelsThatDoNotQuitStopTheRemovalBeforeAnythingIsRemoved) {
+    for (const int32_t panels : {1, 2}) {
+        UNINSTALL_MACHINE machine;
+        machine.Install();
+        const std::u16string panel = machine.Installed(u"Tonvel.exe");
+        for (int32_t i = 0; i < panels; ++i)
+            machine.sim.Processes().AddRunning(panel);
+        machine.sim.Files().SetInUse(panel);
+        const SIM_SNAPSHOT installed = TakeSnapshot(machine.sim);
+        const uint32_t start = machine.sim.SystemInfo().GetTickCount();
+        EXPECT_EQ(machine.Uninstall(true), UninstallIncomplete) << panels;
+        EXPECT_EQ(machine.sim.SystemInfo().GetTickCount() - start, PanelExitWaitMs) << panels;
+        ASSERT_EQ(machine.list.size(), 1u) << panels;
+        EXPECT_EQ(machine.Item(panel)->Reason, ITEM_REASON::StillRunning) << panels;
+        EXPECT_EQ(NotRemovedLines(machine.list, DefaultUninstallTexts()), panel + u": still running\r\n");
+        EXPECT_THAT(Differences(installed, TakeSnapshot(machine.sim)), IsEmpty()) << panels;
+        EXPECT_TRUE(machine.sim.Files().PendingMoves().empty()) << panels;
+        EXPECT_EQ(machine.sim.Processes().OpenHandles(), 0u) << panels;
+    }
 }
 
 TEST(Uninstall, AServiceThatRefusesToStopIsDeletedAtTheNextRestart) {

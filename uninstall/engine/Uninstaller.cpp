@@ -41,6 +41,10 @@ int32_t RunUninstall(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     if (!MayUninstall(context.platform)) return UninstallNotAdministrator;
     for (const REMOVAL_STEP_ENTRY& entry : kSteps) {
         entry.Run(context, list);
+        // A panel still running would keep its file and the filter channel open: nothing is removed then,
+        // and the list names the program to close.
+        if (entry.Step == REMOVAL_STEP::ClosePanel && UninstallResultOf(list) == UninstallIncomplete)
+            return UninstallIncomplete;
         context.Progress(entry.Progress);
     }
     return UninstallResultOf(list);

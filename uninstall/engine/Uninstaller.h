@@ -38,7 +38,8 @@ bool LoadInstalledConfiguration(const Platform& platform, const std::u16string& 
 // Whether this process may remove what the setup wrote (it runs with administrator rights).
 bool MayUninstall(const Platform& platform);
 
-// Runs every step; `list` receives every item in step order. Returns the exit code.
+// Runs every step; `list` receives every item in step order. A control panel that does not end stops the
+// removal before anything is removed. Returns the exit code.
 int32_t RunUninstall(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
 
 // The exit code that a finished list gives.

@@ -28,7 +28,7 @@ struct Driver {
     _APPLICATION_FOLDER_PATH folders;
     _REG_UNINSTALL_INFO uninstall;
     CDeviceIdMgr usb, hid;
-    INSTALL_WARNINGS warnings{u"old driver", u"failed ", u"channel closed", {}};
+    INSTALL_WARNINGS warnings{u"old driver", u"failed ", u"channel closed", {}, {}};
     std::vector<int32_t> progress;
 
     explicit Driver(sim::SIM_SITUATION situation = sim::SIM_SITUATION::Wow64, bool drivers = true,

@@ -23,7 +23,8 @@ struct STEPS_MACHINE {
     _APPLICATION_FOLDER_PATH folders;
     _REG_UNINSTALL_INFO uninstall;
     CDeviceIdMgr usb, hid;
-    INSTALL_WARNINGS warnings{u"old driver", u"Install failed ", u"channel closed", u"Install the update"};
+    INSTALL_WARNINGS warnings{
+        u"old driver", u"Install failed ", u"channel closed", u"Install the update", {}};
     int32_t family = 6;
     int32_t servicePack = 0;
     std::vector<int32_t> progress;
