@@ -204,5 +204,27 @@ TEST(Uninstall, TheFilterLeavesThePluggedHeadset) {
     }
 }
 
+// A device whose filter list cannot be written back still names the filter: the filter is not removed,
+// and the list says so with Windows' refusal.
+TEST(Uninstall, AFilterListThatCannotBeWrittenIsNotCountedAsRemoved) {
+    UNINSTALL_MACHINE machine(SIM_SITUATION::Windows32);
+    machine.Install();
+    CSimHeadset& headset = machine.sim.Headset();
+    machine.sim.Devices().Plug(headset);
+    headset.Nodes()[1].UpperFilters = std::vector<std::u16string>{u"Other", u"Pelix"};
+    headset.Nodes()[1].RefuseFilterWrite = true;
+    EXPECT_EQ(machine.Uninstall(true), UninstallIncomplete);
+    EXPECT_EQ(headset.Nodes()[1].UpperFilters, (std::vector<std::u16string>{u"Other", u"Pelix"}));
+    const UNINSTALL_ITEM* filter = machine.Item(u"Pelix");
+    ASSERT_NE(filter, nullptr);
+    EXPECT_EQ(filter->Kind, UNINSTALL_KIND::DeviceFilter);
+    EXPECT_EQ(filter->Status, ITEM_STATUS::Failed);
+    EXPECT_EQ(filter->Reason, ITEM_REASON::FilterNotWritten);
+    EXPECT_NE(NotRemovedLines(machine.list, DefaultUninstallTexts())
+                  .find(u"Pelix: a device still names it; its filter list could not be written\r\n"),
+              std::u16string::npos);
+    machine.sim.Devices().Unplug(headset);
+}
+
 } // namespace
 } // namespace tonvel::sim

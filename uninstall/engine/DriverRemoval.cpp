@@ -1,3 +1,4 @@
+#include "installation/DeviceFilter.h"
 #include "installation/DeviceRestart.h"
 #include "installation/NativeSystemAccess.h"
 #include "platform/api/Registry.h"
@@ -9,13 +10,17 @@ namespace tonvel {
 namespace {
 
 // The filter detached with the device functions the setup uses too. A device that could not be restarted
-// keeps the old filter loaded until Windows restarts.
+// keeps the old filter loaded until Windows restarts; one whose filter list could not be written still
+// names it.
 UNINSTALL_ITEM DetachFilter(const UNINSTALL_CONTEXT& context) {
     bool restartNeeded = false;
-    DetachFilterAndRestart(MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64},
-                           restartNeeded);
+    const int32_t pass = DetachFilterAndRestart(
+        MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64}, restartNeeded);
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::DeviceFilter, FilterDriverName);
-    if (restartNeeded) {
+    if (pass == DeviceFilterNotWritten) {
+        item.Status = ITEM_STATUS::Failed;
+        item.Reason = ITEM_REASON::FilterNotWritten;
+    } else if (restartNeeded) {
         item.Status = ITEM_STATUS::RemovedAtRestart;
         item.Reason = ITEM_REASON::InUse;
     }

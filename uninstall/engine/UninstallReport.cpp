@@ -42,6 +42,8 @@ std::u16string ReasonOf(const UNINSTALL_ITEM& item, const UNINSTALL_TEXTS& texts
         return texts[LabelReasonServiceRunning];
     case ITEM_REASON::Error:
         return texts[LabelReasonError] + u" " + Number(item.Error);
+    case ITEM_REASON::FilterNotWritten:
+        return texts[LabelReasonFilterNotWritten];
     default:
         return {};
     }

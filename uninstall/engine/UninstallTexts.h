@@ -29,6 +29,7 @@ enum UNINSTALL_TEXT : size_t {
     LabelReasonStillRunning,
     LabelReasonServiceRunning,
     LabelReasonError,
+    LabelReasonFilterNotWritten,
     UninstallTextCount
 };
 
@@ -37,7 +38,7 @@ inline constexpr std::array<std::u16string_view, UninstallTextCount> UninstallTe
     u"LabelUninstallDone",      u"LabelUninstallRestart",      u"LabelUninstallNotRemoved",
     u"LabelUninstallNoAdmin",   u"LabelUninstallNoConfig",     u"LabelReasonInUse",
     u"LabelReasonForeignFiles", u"LabelReasonStillRunning",    u"LabelReasonServiceRunning",
-    u"LabelReasonError"};
+    u"LabelReasonError",        u"LabelReasonFilterNotWritten"};
 
 inline constexpr char16_t UninstallLanguageSection[] = u"Uninstall";
 
