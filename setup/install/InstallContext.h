@@ -34,7 +34,8 @@ struct INSTALL_CONTEXT {
     const CDeviceIdMgr& usbGroup;
     const CDeviceIdMgr& hidGroup;
     const INSTALL_WARNINGS& warnings;
-    bool wow64 = false;
+    bool wow64 = false;     // a 32-bit process on 64-bit Windows: redirection, the restart helper
+    bool windows64 = false; // 64-bit Windows (whichever the process): the payloads, the update
     int32_t family = 2;
     int32_t version = 0;
     int32_t servicePack = 0;

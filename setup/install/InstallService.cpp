@@ -41,7 +41,7 @@ int32_t DeployService(const INSTALL_CONTEXT& context) {
     // with the thread's redirection off.
     const CNativeSystemAccess native(platform, context.wow64);
     const std::u16string program = ServiceProgramPath(context.folders);
-    const uint16_t payload = context.wow64 ? ServicePayload64 : ServicePayload32;
+    const uint16_t payload = context.windows64 ? ServicePayload64 : ServicePayload32;
     const int32_t written = WritePayload(platform, payload, ServicePayloadType, program);
     if (written == WRITE_PAYLOAD_MISSING) return ServicePayloadMissing;
     if (written != WRITE_PAYLOAD_OK) return ServiceFileFailed;

@@ -139,6 +139,7 @@ int32_t TMainForm::Create(ui::CUiError* error) {
     GetFileVersionString(*m_Platform.versionInfo, program, m_FileVersion);
     m_FileVersion.resize(std::min(m_FileVersion.size(), FileVersionMax));
     m_Wow64 = IsWow64(*m_Platform.system);
+    m_Windows64 = RunsOnWindows64(*m_Platform.system);
     m_Family = 2;
     if (GetWindowsVersion(*m_Platform.system, &m_Family, &m_Version, &m_ServicePack) != WINDOWS_VERSION_OK)
         Trace(m_Platform, u"***** Get Windows Version FAIL! *****\n");

@@ -106,6 +106,7 @@ private:
     INSTALL_STEPS m_Steps = DefaultInstallSteps();
     std::u16string m_FileVersion;
     bool m_Wow64 = false;
+    bool m_Windows64 = false;
     int32_t m_Family = 2;
     int32_t m_Version = 0;
     int32_t m_ServicePack = 0;

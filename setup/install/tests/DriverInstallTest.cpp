@@ -52,6 +52,7 @@ struct Driver {
     INSTALL_CONTEXT Context() {
         INSTALL_CONTEXT context{sim.platform(), folders, uninstall, usb, hid, warnings};
         context.wow64 = sim.Situation() == sim::SIM_SITUATION::Wow64;
+        context.windows64 = sim::IsWindows64(sim.Situation());
         context.reports.Progress = [this](int32_t percent) { progress.push_back(percent); };
         return context;
     }
