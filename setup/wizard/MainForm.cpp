@@ -32,11 +32,14 @@ TMainForm::TMainForm(ui::CApplication& app, const Platform& platform, TBackgroun
     BuildControls();
     OnShow = [this](ui::CComponent&) { FormShow(); };
     OnClose = [this](ui::CForm&, ui::CloseAction& action) { FormClose(action); };
+    // The background is the main window: closing it would end the program under the worker.
+    m_Background.MayClose = [this] { return !m_Installing; };
     OnWindowMessage = [this](ui::CForm&, ui::UI_MSG& msg, bool& handled) { WindowMessage(msg, handled); };
 }
 
 TMainForm::~TMainForm() {
     WaitForWorker();
+    m_Background.MayClose = nullptr;
 }
 
 void TMainForm::BuildControls() {

@@ -274,6 +274,32 @@ TEST(Wizard, WhileInstallingNextDoesNothingAndTheWizardStays) {
     EXPECT_TRUE(setup.app->Terminated());
 }
 
+// The background window refuses to close while the worker runs (Alt+F4, or Close on its taskbar button):
+// the program would end under the worker. Once the installation is done it closes as before.
+TEST(Wizard, WhileInstallingTheBackgroundDoesNotClose) {
+    SetupRun setup;
+    setup.Start();
+    TMainForm& wizard = *setup.wizard;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    wizard.Steps().Manual = [released](const INSTALL_CONTEXT&) {
+        released.wait();
+        return 0;
+    };
+    ASSERT_TRUE(setup.backend.ClickButton(wizard.NextBitBtn()));
+    setup.background->Close();
+    EXPECT_TRUE(setup.background->Visible());
+    EXPECT_TRUE(wizard.Visible());
+    EXPECT_FALSE(setup.app->Terminated());
+    release.set_value();
+    wizard.WaitForWorker();
+    setup.backend.ProcessMessages(*setup.app);
+    EXPECT_EQ(wizard.PageShown(), FinishPage);
+    EXPECT_TRUE(wizard.Visible());
+    setup.background->Close();
+    EXPECT_TRUE(setup.app->Terminated());
+}
+
 TEST(Wizard, CancelOnTheLanguagePageEndsTheProgramWithoutInstalling) {
     SetupRun setup;
     setup.Start();
