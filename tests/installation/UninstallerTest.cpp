@@ -1,7 +1,9 @@
 #include "uninstall/engine/Uninstaller.h"
 
 #include "foundation/config/ProductNames.h"
+#include "installation/InstallationNames.h"
 #include "installation/PanelClose.h"
+#include "platform/api/Registry.h"
 #include "setup/install/InstallSequence.h"
 #include "tests/installation/UninstallFixture.h"
 #include "uninstall/engine/UninstallReport.h"
@@ -57,11 +59,19 @@ TEST(Uninstall, AForeignFileStaysWithItsFolders) {
     machine.Install();
     machine.sim.Files().PutFile(machine.Installed(u"Skin\\Azure\\MyNotes.txt"), "mine");
     EXPECT_EQ(machine.Uninstall(false), UninstallIncomplete);
+    // With something left, the Uninstall entry stays with the uninstaller and its configuration.
+    const std::string entry =
+        "+ registry "
+        "HKLM\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ORV72xxAudioExt";
     EXPECT_EQ(Differences(before, TakeSnapshot(machine.sim)),
-              (std::vector<std::string>{"+ file c/Program Files (x86)/Tonvel",
+              (std::vector<std::string>{entry, entry + "|DisplayIcon", entry + "|DisplayName",
+                                        entry + "|DisplayVersion", entry + "|Publisher",
+                                        entry + "|UninstallString", "+ file c/Program Files (x86)/Tonvel",
+                                        "+ file c/Program Files (x86)/Tonvel/AudioConfig.cfg",
                                         "+ file c/Program Files (x86)/Tonvel/Skin",
                                         "+ file c/Program Files (x86)/Tonvel/Skin/Azure",
-                                        "+ file c/Program Files (x86)/Tonvel/Skin/Azure/MyNotes.txt"}));
+                                        "+ file c/Program Files (x86)/Tonvel/Skin/Azure/MyNotes.txt",
+                                        "+ file c/Program Files (x86)/Tonvel/TonvelUninstall.exe"}));
     const UNINSTALL_ITEM* azure = machine.Item(machine.Installed(u"Skin\\Azure"));
     ASSERT_NE(azure, nullptr);
     EXPECT_EQ(azure->Reason, ITEM_REASON::ForeignFiles);
@@ -69,8 +79,42 @@ TEST(Uninstall, AForeignFileStaysWithItsFolders) {
     EXPECT_EQ(NotRemovedLines(machine.list, DefaultUninstallTexts()),
               u"C:\\Program Files (x86)\\Tonvel\\Skin\\Azure: holds files that Setup did not install: "
               u"MyNotes.txt\r\n"
-              u"C:\\Program Files (x86)\\Tonvel\\Skin: holds files that Setup did not install: Azure\r\n"
-              u"C:\\Program Files (x86)\\Tonvel: holds files that Setup did not install: Skin\r\n");
+              u"C:\\Program Files (x86)\\Tonvel\\Skin: holds files that Setup did not install: Azure\r\n");
+}
+
+bool UninstallEntryThere(CSimWindows& sim) {
+    RegKey key = 0;
+    if (sim.Registry().OpenKey(RegLocalMachine, UninstallKeyPath, RegRead, key) != RegOk) return false;
+    sim.Registry().CloseKey(key);
+    return true;
+}
+
+// A removal that stops part-way keeps the Uninstall entry with the uninstaller and its configuration, so
+// that it can be run again; the run that takes everything away takes the entry last.
+TEST(Uninstall, ARemovalStoppedPartWayKeepsItsEntryAndCanBeRunAgain) {
+    UNINSTALL_MACHINE machine;
+    const SIM_SNAPSHOT before = TakeSnapshot(machine.sim);
+    machine.Install();
+    const std::u16string notes = machine.Installed(u"Skin\\Azure\\MyNotes.txt");
+    machine.sim.Files().PutFile(notes, "mine");
+    EXPECT_EQ(machine.Uninstall(false), UninstallIncomplete);
+    EXPECT_TRUE(UninstallEntryThere(machine.sim));
+    EXPECT_TRUE(machine.sim.Files().Exists(machine.Installed(u"TonvelUninstall.exe")));
+    EXPECT_TRUE(machine.sim.Files().Exists(machine.Installed(u"AudioConfig.cfg")));
+    machine.sim.Files().Delete(notes);
+    EXPECT_EQ(machine.Uninstall(false), UninstallDone);
+    EXPECT_THAT(Differences(before, TakeSnapshot(machine.sim)), IsEmpty());
+    EXPECT_EQ(machine.list.back().Target, UninstallKeyPath);
+}
+
+// What goes at the next restart counts as gone: the entry goes with the rest.
+TEST(Uninstall, ARestartTimeRemainderStillTakesTheEntry) {
+    UNINSTALL_MACHINE machine;
+    machine.Install();
+    machine.sim.Files().SetInUse(u"C:\\Windows\\system32\\drivers\\Pelix.sys");
+    EXPECT_EQ(machine.Uninstall(true), UninstallRestartNeeded);
+    EXPECT_FALSE(UninstallEntryThere(machine.sim));
+    EXPECT_FALSE(machine.sim.Files().Exists(machine.installFolder));
 }
 
 TEST(Uninstall, ARunningPanelIsAskedToQuitAndWaitedFor) {

@@ -16,7 +16,8 @@ constexpr REMOVAL_STEP_ENTRY kSteps[] = {{REMOVAL_STEP::ClosePanel, ClosePanel, 
                                          {REMOVAL_STEP::Shortcuts, RemoveShortcuts, 65},
                                          {REMOVAL_STEP::InstalledFiles, RemoveInstalledFiles, 85},
                                          {REMOVAL_STEP::UserData, RemoveUserData, 95},
-                                         {REMOVAL_STEP::UpdatePackage, RemoveUpdatePackage, 100}};
+                                         {REMOVAL_STEP::UpdatePackage, RemoveUpdatePackage, 98},
+                                         {REMOVAL_STEP::UninstallEntry, RemoveUninstallEntry, 100}};
 
 } // namespace
 
