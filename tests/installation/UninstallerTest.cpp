@@ -11,6 +11,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 namespace tonvel::sim {
 namespace {
 
@@ -268,6 +272,51 @@ TEST(Uninstall, AFilterListThatCannotBeWrittenIsNotCountedAsRemoved) {
                   .find(u"Pelix: a device still names it; its filter list could not be written\r\n"),
               std::u16string::npos);
     machine.sim.Devices().Unplug(headset);
+}
+
+// While a device may still name the filter, its driver stays (key and file) and the list says so: a
+// device whose filter list could not be written, or a device-ID group that did not load (it matches no
+// device, so no device lost the filter).
+TEST(Uninstall, TheDriverStaysWhileADeviceMayStillNameIt) {
+    const std::u16string driverFile = u"C:\\Windows\\system32\\drivers\\Pelix.sys";
+    const std::u16string driverKey = u"SYSTEM\\CurrentControlSet\\Services\\Pelix";
+    for (const bool groupLoads : {true, false}) {
+        SCOPED_TRACE(groupLoads ? "filter list refused" : "group not loaded");
+        UNINSTALL_MACHINE machine(SIM_SITUATION::Windows32);
+        machine.Install();
+        CSimHeadset& headset = machine.sim.Headset();
+        machine.sim.Devices().Plug(headset);
+        headset.Nodes()[1].UpperFilters = std::vector<std::u16string>{u"Pelix"};
+        if (groupLoads) {
+            headset.Nodes()[1].RefuseFilterWrite = true;
+        } else {
+            std::filesystem::path host;
+            ASSERT_TRUE(machine.sim.Files().HostPath(machine.Installed(u"AudioConfig.cfg"), host));
+            std::ifstream in(host, std::ios::binary);
+            std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            in.close();
+            const size_t at = text.find("[USB_VID_PID]");
+            ASSERT_NE(at, std::string::npos);
+            text.replace(at, 13, "[USB_VID_PID_GONE]");
+            std::ofstream(host, std::ios::binary) << text;
+        }
+        EXPECT_EQ(machine.Uninstall(true), UninstallIncomplete);
+        EXPECT_TRUE(machine.sim.Files().Exists(driverFile));
+        RegKey key = 0;
+        EXPECT_EQ(machine.sim.Registry().OpenKey(RegLocalMachine, driverKey, RegRead, key), RegOk);
+        machine.sim.Registry().CloseKey(key);
+        for (const std::u16string& target : {driverFile, driverKey}) {
+            const UNINSTALL_ITEM* item = machine.Item(target);
+            ASSERT_NE(item, nullptr);
+            EXPECT_EQ(item->Status, ITEM_STATUS::Failed);
+            EXPECT_EQ(item->Reason, ITEM_REASON::DriverStillNamed);
+        }
+        EXPECT_NE(NotRemovedLines(machine.list, DefaultUninstallTexts())
+                      .find(driverFile + u": kept while a device may still name it\r\n"),
+                  std::u16string::npos);
+        EXPECT_EQ(machine.Item(u"Pelix")->Status, ITEM_STATUS::Failed);
+        machine.sim.Devices().Unplug(headset);
+    }
 }
 
 } // namespace

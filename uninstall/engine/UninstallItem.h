@@ -37,6 +37,7 @@ enum class ITEM_REASON : int32_t {
     UserChoice,       // kept as the user chose
     Error,            // the system refused (Error holds the Win32 error number)
     FilterNotWritten, // a device's filter list could not be written back: the device still names it
+    DriverStillNamed, // the driver stays while a device may still name it
 };
 
 struct UNINSTALL_ITEM {

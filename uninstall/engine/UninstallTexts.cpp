@@ -27,7 +27,8 @@ constexpr std::array<std::u16string_view, UninstallTextCount> kEnglish = {
     u"still running",
     u"did not stop; it is removed when Windows restarts",
     u"Windows refused, error",
-    u"a device still names it; its filter list could not be written"};
+    u"a device still names it; its filter list could not be written",
+    u"kept while a device may still name it"};
 
 } // namespace
 

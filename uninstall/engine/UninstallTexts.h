@@ -30,15 +30,16 @@ enum UNINSTALL_TEXT : size_t {
     LabelReasonServiceRunning,
     LabelReasonError,
     LabelReasonFilterNotWritten,
+    LabelReasonDriverStillNamed,
     UninstallTextCount
 };
 
 inline constexpr std::array<std::u16string_view, UninstallTextCount> UninstallTextKeys = {
-    u"LabelUninstallConfirm",   u"LabelUninstallKeepSettings", u"LabelUninstallProgress",
-    u"LabelUninstallDone",      u"LabelUninstallRestart",      u"LabelUninstallNotRemoved",
-    u"LabelUninstallNoAdmin",   u"LabelUninstallNoConfig",     u"LabelReasonInUse",
-    u"LabelReasonForeignFiles", u"LabelReasonStillRunning",    u"LabelReasonServiceRunning",
-    u"LabelReasonError",        u"LabelReasonFilterNotWritten"};
+    u"LabelUninstallConfirm",   u"LabelUninstallKeepSettings",  u"LabelUninstallProgress",
+    u"LabelUninstallDone",      u"LabelUninstallRestart",       u"LabelUninstallNotRemoved",
+    u"LabelUninstallNoAdmin",   u"LabelUninstallNoConfig",      u"LabelReasonInUse",
+    u"LabelReasonForeignFiles", u"LabelReasonStillRunning",     u"LabelReasonServiceRunning",
+    u"LabelReasonError",        u"LabelReasonFilterNotWritten", u"LabelReasonDriverStillNamed"};
 
 inline constexpr char16_t UninstallLanguageSection[] = u"Uninstall";
 
