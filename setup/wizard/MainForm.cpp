@@ -9,6 +9,7 @@
 #include "platform/api/FileSystem.h"
 #include "platform/api/Machine.h"
 #include "platform/api/Processes.h"
+#include "platform/api/WindowSystem.h"
 #include "setup/wizard/BackgroundForm.h"
 
 #include <algorithm>
@@ -165,6 +166,7 @@ int32_t TMainForm::Create(ui::CUiError* error) {
 void TMainForm::FormShow() {
     TraceEnter(m_Platform, u"TMainForm::FormShow");
     m_Background.MoveToRectangle();
+    if (AnotherSetupRuns()) return;
     if (!LoadDeviceGroup(m_UsbGroup, UsbDeviceIdSection, UsbGroupName)) return;
     if (!LoadDeviceGroup(m_HidGroup, HidDeviceIdSection, HidGroupName)) return;
     m_Notebook->SetActivePageIndex(LanguagePage);
@@ -178,6 +180,19 @@ void TMainForm::FormShow() {
         return;
     }
     ApplyTexts();
+}
+
+// One setup at a time: a second one says so in the stored language and ends before it writes anything.
+bool TMainForm::AnotherSetupRuns() {
+    IWindowSystem& windows = *m_Platform.windowSystem;
+    if (!windows.MutexExists(SetupMutexName)) {
+        windows.CreateNamedMutex(SetupMutexName);
+        return false;
+    }
+    LoadTexts(ReadCurrentLanguage(), nullptr);
+    App().Backend().MessageBox(this, m_Labels[LabelWarning6].Text, InstallMessageCaption, ui::UiMbOk);
+    App().Terminate();
+    return true;
 }
 
 // A group that cannot be loaded ends the program before the user can act (nothing is installed).

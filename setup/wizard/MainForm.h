@@ -93,6 +93,7 @@ private:
     void RunWorker();
     void Post(uint32_t message, uint64_t wParam) const;
     bool LoadDeviceGroup(CDeviceIdMgr& group, const char16_t* section, const char16_t* name);
+    bool AnotherSetupRuns();
     void ApplyLabelEntry(SETUP_LABEL entry, ui::CLabel& label);
 
     const Platform& m_Platform;

@@ -31,6 +31,7 @@ enum UNINSTALL_TEXT : size_t {
     LabelReasonError,
     LabelReasonFilterNotWritten,
     LabelReasonDriverStillNamed,
+    LabelUninstallRunning, // another uninstaller is removing: this one ends
     UninstallTextCount
 };
 
@@ -39,7 +40,8 @@ inline constexpr std::array<std::u16string_view, UninstallTextCount> UninstallTe
     u"LabelUninstallDone",      u"LabelUninstallRestart",       u"LabelUninstallNotRemoved",
     u"LabelUninstallNoAdmin",   u"LabelUninstallNoConfig",      u"LabelReasonInUse",
     u"LabelReasonForeignFiles", u"LabelReasonStillRunning",     u"LabelReasonServiceRunning",
-    u"LabelReasonError",        u"LabelReasonFilterNotWritten", u"LabelReasonDriverStillNamed"};
+    u"LabelReasonError",        u"LabelReasonFilterNotWritten", u"LabelReasonDriverStillNamed",
+    u"LabelUninstallRunning"};
 
 inline constexpr char16_t UninstallLanguageSection[] = u"Uninstall";
 

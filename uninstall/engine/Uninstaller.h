@@ -17,6 +17,7 @@ inline constexpr int32_t UninstallIncomplete = 1;
 inline constexpr int32_t UninstallNoConfiguration = 2;    // ERROR_FILE_NOT_FOUND
 inline constexpr int32_t UninstallNotAdministrator = 740; // ERROR_ELEVATION_REQUIRED
 inline constexpr int32_t UninstallCancelled = 1602;       // ERROR_INSTALL_USEREXIT
+inline constexpr int32_t UninstallAlreadyRunning = 1618;  // ERROR_INSTALL_ALREADY_RUNNING
 inline constexpr int32_t UninstallRestartNeeded = 3010;   // ERROR_SUCCESS_REBOOT_REQUIRED
 
 using UNINSTALL_STEP = void (*)(const UNINSTALL_CONTEXT&, UNINSTALL_LIST&);

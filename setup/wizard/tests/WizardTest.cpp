@@ -62,6 +62,25 @@ TEST(Wizard, AMissingDeviceIdGroupEndsTheProgramBeforeTheUserCanAct) {
     }
 }
 
+// A second setup while one runs says so in the stored language and ends before it writes anything.
+TEST(Wizard, ASecondSetupSaysSoAndEnds) {
+    for (const bool running : {false, true}) {
+        SetupRun setup;
+        if (running) setup.sim.WindowSystem().CreateNamedMutex(SetupMutexName);
+        setup.Start();
+        EXPECT_EQ(setup.app->Terminated(), running) << running;
+        EXPECT_TRUE(setup.sim.WindowSystem().Mutexes().count(SetupMutexName)) << running;
+        RegKey key = 0;
+        const bool groupWritten =
+            setup.sim.Registry().OpenKey(RegLocalMachine, std::u16string(u"SOFTWARE\\") + UsbGroupName,
+                                         RegRead, key) == RegOk;
+        EXPECT_EQ(groupWritten, !running) << running;
+        if (!running) continue;
+        ASSERT_EQ(setup.backend.MessageBoxes().size(), 1u);
+        EXPECT_EQ(setup.backend.MessageBoxes()[0].text, u"Setup is already running.");
+    }
+}
+
 TEST(Wizard, TheLanguageListFollowsTheStoredLanguageAndTheFolderMap) {
     const struct {
         const char* what;
