@@ -180,6 +180,8 @@ void TMainForm::FormShow() {
         return;
     }
     ApplyTexts();
+    // The language shown is the one the installation takes, also when the stored one is not offered.
+    if (language != current) StoreCurrentLanguage(language);
 }
 
 // One setup at a time: a second one says so in the stored language and ends before it writes anything.

@@ -102,8 +102,11 @@ TEST(Wizard, TheLanguageListFollowsTheStoredLanguageAndTheFolderMap) {
         setup.Start();
         EXPECT_EQ(setup.wizard->ComboBox().Items(), c.items) << c.what;
         EXPECT_EQ(setup.wizard->ComboBox().ItemIndex(), c.selected) << c.what;
-        // The texts follow the entry the list shows.
+        // The texts follow the entry the list shows, and that entry is the stored choice.
         EXPECT_EQ(setup.wizard->NextBitBtn().Caption(), c.nextCaption) << c.what;
+        EXPECT_EQ(setup.ConfigValue(u"Language", u"DefaultLanguage"),
+                  setup.wizard->OriginalComboBox().Items()[c.selected])
+            << c.what;
     }
 }
 
