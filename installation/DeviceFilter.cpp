@@ -9,12 +9,10 @@ namespace tonvel {
 
 namespace {
 
-void WriteUpperFilters(IDeviceInstall& install, DeviceListHandle list, const DEVICE_INFO_DATA& device,
+bool WriteUpperFilters(IDeviceInstall& install, DeviceListHandle list, const DEVICE_INFO_DATA& device,
                        const std::vector<std::u16string>& filters) {
-    if (filters.empty()) {
-        install.SetDeviceRegistryProperty(list, device, kSpdrpUpperFilters, nullptr, 0);
-        return;
-    }
+    if (filters.empty())
+        return install.SetDeviceRegistryProperty(list, device, kSpdrpUpperFilters, nullptr, 0);
     std::u16string joined;
     for (const std::u16string& filter : filters) {
         joined += filter;
@@ -26,8 +24,8 @@ void WriteUpperFilters(IDeviceInstall& install, DeviceListHandle list, const DEV
         bytes.push_back(static_cast<uint8_t>(c & 0xFF));
         bytes.push_back(static_cast<uint8_t>(c >> 8));
     }
-    install.SetDeviceRegistryProperty(list, device, kSpdrpUpperFilters, bytes.data(),
-                                      static_cast<uint32_t>(bytes.size()));
+    return install.SetDeviceRegistryProperty(list, device, kSpdrpUpperFilters, bytes.data(),
+                                             static_cast<uint32_t>(bytes.size()));
 }
 
 } // namespace
@@ -48,15 +46,18 @@ int32_t ForEachMatchingDevice(IDeviceInstall& install, std::u16string_view class
 
 int32_t RemoveUpperFilter(IDeviceInstall& install, std::u16string_view classGuid, std::u16string_view pattern,
                           const CDeviceIdMgr& group, std::u16string_view filterName) {
-    return ForEachMatchingDevice(
+    bool written = true;
+    const int32_t pass = ForEachMatchingDevice(
         install, classGuid, pattern, group, kDigcfAllClasses,
         [&](DeviceListHandle list, const DEVICE_INFO_DATA& device) {
             std::vector<std::u16string> filters =
                 DeviceMultiString(install, list, device, kSpdrpUpperFilters);
             const size_t before = filters.size();
             std::erase_if(filters, [&](const std::u16string& f) { return SameNameNoCase(f, filterName); });
-            if (filters.size() != before) WriteUpperFilters(install, list, device, filters);
+            if (filters.size() != before && !WriteUpperFilters(install, list, device, filters))
+                written = false;
         });
+    return pass == DevicePassDone && !written ? DeviceFilterNotWritten : pass;
 }
 
 } // namespace tonvel

@@ -117,10 +117,12 @@ int32_t RestartMatchingDevices(const MATCHING_DEVICES& devices, bool& restartNee
     return pass;
 }
 
-void DetachFilterAndRestart(const MATCHING_DEVICES& devices, bool& restartNeeded) {
-    if (RemoveUpperFilter(*devices.platform.deviceInstall, kHidSetupClass, SetupHardwareIdPattern,
-                          devices.usbGroup, FilterDriverName) == DevicePassDone)
-        RestartMatchingDevices(devices, restartNeeded);
+int32_t DetachFilterAndRestart(const MATCHING_DEVICES& devices, bool& restartNeeded) {
+    const int32_t pass = RemoveUpperFilter(*devices.platform.deviceInstall, kHidSetupClass,
+                                           SetupHardwareIdPattern, devices.usbGroup, FilterDriverName);
+    // The devices whose list was written load without the filter after their restart.
+    if (pass != DeviceListUnavailable) RestartMatchingDevices(devices, restartNeeded);
+    return pass;
 }
 
 } // namespace tonvel

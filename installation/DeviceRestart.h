@@ -55,7 +55,8 @@ struct MATCHING_DEVICES {
 // Every present device of the USB group restarted: 0 after a full pass, 1 when the device list cannot be
 // had. `restartNeeded` is set when a device can be restarted only with Windows.
 int32_t RestartMatchingDevices(const MATCHING_DEVICES& devices, bool& restartNeeded);
-// The "Pelix" upper filter removed from every device of the USB group, which are then restarted.
-void DetachFilterAndRestart(const MATCHING_DEVICES& devices, bool& restartNeeded);
+// The "Pelix" upper filter removed from every device of the USB group, which are then restarted. The
+// result of the filter pass (DevicePassDone, DeviceListUnavailable, DeviceFilterNotWritten).
+int32_t DetachFilterAndRestart(const MATCHING_DEVICES& devices, bool& restartNeeded);
 
 } // namespace tonvel

@@ -76,10 +76,12 @@ constexpr INSTALLATION_ENTRY InstallationEntries[] = {
      }},
     {"helper service's program", INSTALL_STEP::Service, REMOVAL_STEP::HelperService,
      [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES { return {File(ServiceProgramPath(p.folders))}; }},
-    {"install folder and the control panel", INSTALL_STEP::App, REMOVAL_STEP::InstalledFiles,
+    {"install folder", INSTALL_STEP::App, REMOVAL_STEP::UninstallEntry,
      [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES {
-         return {Folder(p.folders.InstallFolderFullPath), File(PanelProgramPath(p.folders))};
+         return {Folder(p.folders.InstallFolderFullPath)};
      }},
+    {"control panel", INSTALL_STEP::App, REMOVAL_STEP::InstalledFiles,
+     [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES { return {File(PanelProgramPath(p.folders))}; }},
     {"control panel's Run value", INSTALL_STEP::App, REMOVAL_STEP::Registration,
      [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES {
          return {Value(RunKeyPath, p.folders.APPFileName)};
@@ -89,21 +91,21 @@ constexpr INSTALLATION_ENTRY InstallationEntries[] = {
          return {Folder(ShortcutFolderPath(p.programs, p.folders)),
                  File(ShortcutPath(p.programs, p.folders, p.folders.AppShortcutName))};
      }},
-    {"uninstaller", INSTALL_STEP::Uninstall, REMOVAL_STEP::InstalledFiles,
+    {"uninstaller", INSTALL_STEP::Uninstall, REMOVAL_STEP::UninstallEntry,
      [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES { return {File(UninstallProgramPath(p.folders))}; }},
     {"uninstaller's shortcut", INSTALL_STEP::Uninstall, REMOVAL_STEP::Shortcuts,
      [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES {
          return {File(ShortcutPath(p.programs, p.folders, p.folders.UninstallShortcutName))};
      }},
-    {"Uninstall entry", INSTALL_STEP::Uninstall, REMOVAL_STEP::Registration, UninstallEntry},
+    {"Uninstall entry", INSTALL_STEP::Uninstall, REMOVAL_STEP::UninstallEntry, UninstallEntry},
     {"skins", INSTALL_STEP::Config, REMOVAL_STEP::InstalledFiles,
      [](const INSTALLATION_PLACES& p) { return Shipped(p, SHIPPED_ROOT::Skin); }},
     {"languages", INSTALL_STEP::Config, REMOVAL_STEP::InstalledFiles,
      [](const INSTALLATION_PLACES& p) { return Shipped(p, SHIPPED_ROOT::Language); }},
-    {"configuration and icon", INSTALL_STEP::Config, REMOVAL_STEP::InstalledFiles,
-     [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES {
-         return {File(InstalledConfigPath(p.folders)), File(InstalledIconPath(p.folders))};
-     }},
+    {"configuration", INSTALL_STEP::Config, REMOVAL_STEP::UninstallEntry,
+     [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES { return {File(InstalledConfigPath(p.folders))}; }},
+    {"icon", INSTALL_STEP::Config, REMOVAL_STEP::InstalledFiles,
+     [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES { return {File(InstalledIconPath(p.folders))}; }},
     {"per-user folder and its configuration", INSTALL_STEP::Config, REMOVAL_STEP::UserData,
      [](const INSTALLATION_PLACES& p) -> INSTALLED_NAMES {
          return {Folder(UserFolderPath(p.appData, p.folders)), File(UserConfigPath(p.appData, p.folders))};

@@ -34,6 +34,7 @@ enum class REMOVAL_STEP : int32_t {
     InstalledFiles,
     UserData,
     UpdatePackage,
+    UninstallEntry, // last, with the uninstaller, its configuration and the install folder
 };
 
 enum class INSTALLED_KIND : int32_t {

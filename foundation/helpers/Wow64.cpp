@@ -9,6 +9,10 @@ bool IsWow64(ISystemInfo& system) {
     return system.IsWow64Process(wow64) == CALL_OK && wow64;
 }
 
+bool RunsOnWindows64(ISystemInfo& system) {
+    return system.Is64BitProcess() || IsWow64(system);
+}
+
 bool DisableFsRedirection(ISystemInfo& system, void*& savedState) {
     return system.Wow64DisableWow64FsRedirection(savedState) == CALL_OK;
 }

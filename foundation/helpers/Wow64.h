@@ -9,6 +9,8 @@ class ISystemInfo;
 
 // True when the process runs under WOW64; false also when the system lacks the query or it fails.
 bool IsWow64(ISystemInfo& system);
+// True on 64-bit Windows: a 64-bit process, or a 32-bit one under WOW64.
+bool RunsOnWindows64(ISystemInfo& system);
 // The platform call's success flag; false when the system lacks the call. savedState receives the value to
 // hand to RevertFsRedirection.
 bool DisableFsRedirection(ISystemInfo& system, void*& savedState);

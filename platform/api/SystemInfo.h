@@ -36,6 +36,8 @@ public:
     virtual CALL_RESULT RtlGetVersion(OS_VERSION_RECORD& record, int32_t& status) = 0;
     // IsWow64Process on the current process.
     virtual CALL_RESULT IsWow64Process(bool& wow64) = 0;
+    // Whether this process is a 64-bit one: on Windows a fact of the build.
+    virtual bool Is64BitProcess() { return sizeof(void*) == 8; }
     // Wow64DisableWow64FsRedirection / Wow64RevertWow64FsRedirection on the calling thread. The saved state
     // is opaque: whatever the disable call stored, handed back unchanged to the revert call.
     virtual CALL_RESULT Wow64DisableWow64FsRedirection(void*& oldValue) = 0;

@@ -227,7 +227,7 @@ bool CSimDeviceTree::SetDeviceRegistryProperty(DeviceListHandle list, const DEVI
                                                std::uint32_t property, const std::uint8_t* buffer,
                                                std::uint32_t bufferSize) {
     SIM_DEVICE_NODE* node = Node(list, data);
-    if (node == nullptr || property != kSpdrpUpperFilters) {
+    if (node == nullptr || property != kSpdrpUpperFilters || node->RefuseFilterWrite) {
         return false;
     }
     if (buffer == nullptr || bufferSize == 0) {

@@ -29,6 +29,7 @@ struct SIM_DEVICE_NODE {
     std::optional<std::vector<std::u16string>> UpperFilters;
     bool NeedReboot = false;                 // DI_NEEDREBOOT after a state change
     bool FailStateChange = false;            // the class installer refuses
+    bool RefuseFilterWrite = false;          // writing UpperFilters fails
     std::vector<std::uint32_t> StateChanges; // DICS_DISABLE / DICS_ENABLE in the order applied
 };
 

@@ -30,6 +30,8 @@ public:
         if (!wow64) m_RedirectionDisabled = false;
     }
     bool Wow64() const { return m_Wow64; }
+    // A 64-bit process (on 64-bit Windows; false at first).
+    void SetProcess64(bool process64) { m_Process64 = process64; }
     // IsWow64Process not exported, or failing.
     void SetWow64Missing(bool missing) { m_Wow64Missing = missing; }
     void SetWow64Fails(bool fails) { m_Wow64Fails = fails; }
@@ -46,6 +48,7 @@ public:
 
     CALL_RESULT RtlGetVersion(OS_VERSION_RECORD& record, int32_t& status) override;
     CALL_RESULT IsWow64Process(bool& wow64) override;
+    bool Is64BitProcess() override { return m_Process64; }
     CALL_RESULT Wow64DisableWow64FsRedirection(void*& oldValue) override;
     CALL_RESULT Wow64RevertWow64FsRedirection(void* oldValue) override;
     uint32_t GetTickCount() override { return m_Ticks; }
@@ -58,6 +61,7 @@ private:
     bool m_VersionMissing = false;
     int32_t m_VersionStatus = 0;
     bool m_Wow64 = false;
+    bool m_Process64 = false;
     bool m_Wow64Missing = false;
     bool m_Wow64Fails = false;
     bool m_RedirectionMissing = false;

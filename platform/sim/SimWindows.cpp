@@ -73,6 +73,7 @@ void CSimWindows::SetSituation(SIM_SITUATION situation) {
     m_Registry.SetBitness(windows64, process64);
     m_Environment.SetBitness(windows64, process64);
     m_SystemInfo.SetWow64(situation == SIM_SITUATION::Wow64);
+    m_SystemInfo.SetProcess64(situation == SIM_SITUATION::Process64);
 }
 
 void CSimWindows::CreateSystemFolders() {

@@ -13,6 +13,8 @@ int32_t Install_App(const INSTALL_CONTEXT& context) {
     const Platform& platform = context.platform;
     const _APPLICATION_FOLDER_PATH& folders = context.folders;
     const std::u16string program = PanelProgramPath(folders);
+    // Without its payload the step writes nothing, not even the install folder.
+    if (!HasPayload(platform, AppPayload, AppPayloadType)) return AppPayloadMissing;
     platform.files->CreateFolder(folders.InstallFolderFullPath); // an existing folder is fine
     const int32_t written = WritePayload(platform, AppPayload, AppPayloadType, program);
     if (written == WRITE_PAYLOAD_MISSING) return AppPayloadMissing;

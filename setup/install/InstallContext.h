@@ -18,12 +18,13 @@ struct INSTALL_REPORTS {
     std::function<void(const std::u16string& text)> Message; // a message box owned by the wizard
 };
 
-// The wizard's message texts for the install (the language file's "LabelWarning1" to "LabelWarning4").
+// The wizard's message texts for the install (the language file's "LabelWarning1" to "LabelWarning5").
 struct INSTALL_WARNINGS {
     std::u16string OldDriverActive; // LabelWarning1
     std::u16string StepFailed;      // LabelWarning2, followed by the step's code
     std::u16string ChannelNotOpen;  // LabelWarning3
     std::u16string BeforeUpdate;    // LabelWarning4; empty: no message
+    std::u16string PanelStillRuns;  // LabelWarning5, followed by the path of the panel still running
 };
 
 struct INSTALL_CONTEXT {
@@ -33,7 +34,8 @@ struct INSTALL_CONTEXT {
     const CDeviceIdMgr& usbGroup;
     const CDeviceIdMgr& hidGroup;
     const INSTALL_WARNINGS& warnings;
-    bool wow64 = false;
+    bool wow64 = false;     // a 32-bit process on 64-bit Windows: redirection, the restart helper
+    bool windows64 = false; // 64-bit Windows (whichever the process): the payloads, the update
     int32_t family = 2;
     int32_t version = 0;
     int32_t servicePack = 0;

@@ -19,7 +19,7 @@ namespace {
 int32_t WriteDriverFile(const INSTALL_CONTEXT& context) {
     const Platform& platform = context.platform;
     uint32_t size = 0;
-    const uint16_t id = context.wow64 ? DriverResource64 : DriverResource32;
+    const uint16_t id = context.windows64 ? DriverResource64 : DriverResource32;
     const uint8_t* bytes = LoadResourceBytes(*platform.resources, id, DriverResourceType, size);
     if (bytes == nullptr) return DriverPayloadMissing;
     const std::u16string path = DriverFilePath(context.folders);

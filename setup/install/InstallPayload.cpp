@@ -5,6 +5,11 @@
 
 namespace tonvel {
 
+bool HasPayload(const Platform& platform, uint16_t id, const std::u16string& type) {
+    uint32_t size = 0;
+    return LoadResourceBytes(*platform.resources, id, type, size) != nullptr;
+}
+
 int32_t WritePayload(const Platform& platform, uint16_t id, const std::u16string& type,
                      const std::u16string& path) {
     uint32_t size = 0;

@@ -26,6 +26,9 @@ enum WRITE_PAYLOAD_RESULT : int32_t {
     WRITE_PAYLOAD_NOT_WRITTEN = 2, // the file could not be written (completely)
 };
 
+// Whether the setup carries the payload of this identifier and type.
+bool HasPayload(const Platform& platform, uint16_t id, const std::u16string& type);
+
 // Writes the payload of this identifier and type to the file, creating or overwriting it.
 int32_t WritePayload(const Platform& platform, uint16_t id, const std::u16string& type,
                      const std::u16string& path);

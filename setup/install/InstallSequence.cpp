@@ -70,8 +70,14 @@ int32_t CInstallSequence::Run() const {
 // Running control panels are asked to quit, the helper service is brought into a known state and the old
 // filter is detached; an old driver whose channel still opens stops the installation, unless its device
 // could not be restarted: then the old driver goes with the Windows restart that finishes the installation.
+// A panel still running after the wait stops it before anything is written: step 3 could not replace its
+// file, and the driver and service would already be the new ones.
 bool CInstallSequence::Prepare() const {
-    CloseRunningPanels(m_Context.platform, PanelProgramPath(m_Context.folders));
+    const std::u16string panel = PanelProgramPath(m_Context.folders);
+    if (CloseRunningPanels(m_Context.platform, panel) == PANELS_CLOSED::StillRunning) {
+        m_Context.Message(m_Context.warnings.PanelStillRuns + panel);
+        return false;
+    }
     for (const int32_t request : {ServiceStartRequest, ServiceResetControl, ServiceStopRequest})
         m_Steps.ControlService(m_Context, request);
     m_Steps.DetachFilter(m_Context);

@@ -1,8 +1,9 @@
 #pragma once
 // The setup's install sequence, run synchronously on the calling thread (the wizard's worker): make sure no
-// older copy of the product is active (exit broadcast, helper service, old filter, filter channel probe),
-// then the eight numbered steps in their fixed order. The first counted step that fails ends the run with
-// the failure text followed by the step's code. Nothing is rolled back.
+// older copy of the product is active (exit broadcast, helper service, old filter, filter channel probe;
+// a panel that does not end stops it there), then the eight numbered steps in their fixed order. The first
+// counted step that fails ends the run with the failure text followed by the step's code. Nothing is rolled
+// back.
 
 #include "setup/install/InstallContext.h"
 

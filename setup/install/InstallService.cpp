@@ -18,15 +18,21 @@ namespace tonvel {
 
 namespace {
 
-// The service program runs with " /Service" and has 100 s to register the service.
+// The service program runs with " /Service" and has 100 s to register the service; it ends with 0 when
+// the service is registered.
 int32_t RunRegistration(const Platform& platform, const std::u16string& program) {
     IProcesses& processes = *platform.processes;
     const PROCESS_HANDLE process =
         processes.StartProcess(program + ServiceRegistrationArgument, HIGH_PRIORITY_CLASS_FLAG);
     if (process == nullptr) return ServiceStartFailed;
-    const uint32_t waited = processes.WaitForProcess(process, ServiceRegistrationMs);
+    int32_t result = ServiceRegistrationTimedOut;
+    uint32_t code = 0;
+    if (processes.WaitForProcess(process, ServiceRegistrationMs) == WAIT_OBJECT_0_RESULT)
+        result = processes.GetExitCode(process, code) && code == ServiceRegisteredCode
+                     ? InstallOk
+                     : ServiceRegistrationFailed;
     processes.CloseProcess(process);
-    return waited == WAIT_OBJECT_0_RESULT ? InstallOk : ServiceRegistrationTimedOut;
+    return result;
 }
 
 int32_t DeployService(const INSTALL_CONTEXT& context) {
@@ -35,7 +41,7 @@ int32_t DeployService(const INSTALL_CONTEXT& context) {
     // with the thread's redirection off.
     const CNativeSystemAccess native(platform, context.wow64);
     const std::u16string program = ServiceProgramPath(context.folders);
-    const uint16_t payload = context.wow64 ? ServicePayload64 : ServicePayload32;
+    const uint16_t payload = context.windows64 ? ServicePayload64 : ServicePayload32;
     const int32_t written = WritePayload(platform, payload, ServicePayloadType, program);
     if (written == WRITE_PAYLOAD_MISSING) return ServicePayloadMissing;
     if (written != WRITE_PAYLOAD_OK) return ServiceFileFailed;
@@ -54,7 +60,8 @@ int32_t Install_Service(const INSTALL_CONTEXT& context) {
     const int32_t deployed = DeployService(context);
     if (deployed != InstallOk) return deployed;
     context.Progress(50);
-    ControlServiceByName(platform, HelperServiceName, ServiceStartRequest);
+    if (ControlServiceByName(platform, HelperServiceName, ServiceStartRequest) != ServiceDone)
+        return ServiceNotStarted;
     context.Progress(60);
     return InstallOk;
 }

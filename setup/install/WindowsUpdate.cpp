@@ -32,7 +32,7 @@ std::u16string PackagePath(const INSTALL_CONTEXT& context) {
 // Whether this Windows needs the update: 64-bit Windows 7 with a service pack, each other case traced.
 bool SystemNeedsUpdate(const INSTALL_CONTEXT& context) {
     const Platform& platform = context.platform;
-    if (!context.wow64) {
+    if (!context.windows64) {
         Trace(platform, u"##### The OS is 32-Bit #####\n");
         return false;
     }

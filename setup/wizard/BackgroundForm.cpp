@@ -45,6 +45,9 @@ TBackgroundForm::TBackgroundForm(ui::CApplication& app, const Platform& platform
         m_FullScreen = true;
     }
     OnShow = [this](ui::CComponent&) { FormShow(); };
+    OnClose = [this](ui::CForm&, ui::CloseAction& action) {
+        if (MayClose && !MayClose()) action = ui::CloseAction::None;
+    };
     OnWindowMessage = [this](ui::CForm&, ui::UI_MSG& msg, bool& handled) {
         if (msg.message != WmShowWizard) return;
         handled = true;

@@ -29,6 +29,9 @@ public:
 
     // The wizard to show when this window is first shown.
     std::function<void()> ShowWizard;
+    // Asked when the window is to close (Alt+F4, Close on its taskbar button): false keeps it open, as
+    // while the installation runs. Not set: it closes.
+    std::function<bool()> MayClose;
 
     void FormShow();
     // The window at its rectangle, repainted (the wizard does it when it is shown).

@@ -9,6 +9,7 @@
 #include "platform/api/FileSystem.h"
 #include "platform/api/Machine.h"
 #include "platform/api/Processes.h"
+#include "platform/api/WindowSystem.h"
 #include "setup/wizard/BackgroundForm.h"
 
 #include <algorithm>
@@ -32,11 +33,14 @@ TMainForm::TMainForm(ui::CApplication& app, const Platform& platform, TBackgroun
     BuildControls();
     OnShow = [this](ui::CComponent&) { FormShow(); };
     OnClose = [this](ui::CForm&, ui::CloseAction& action) { FormClose(action); };
+    // The background is the main window: closing it would end the program under the worker.
+    m_Background.MayClose = [this] { return !m_Installing; };
     OnWindowMessage = [this](ui::CForm&, ui::UI_MSG& msg, bool& handled) { WindowMessage(msg, handled); };
 }
 
 TMainForm::~TMainForm() {
     WaitForWorker();
+    m_Background.MayClose = nullptr;
 }
 
 void TMainForm::BuildControls() {
@@ -139,6 +143,7 @@ int32_t TMainForm::Create(ui::CUiError* error) {
     GetFileVersionString(*m_Platform.versionInfo, program, m_FileVersion);
     m_FileVersion.resize(std::min(m_FileVersion.size(), FileVersionMax));
     m_Wow64 = IsWow64(*m_Platform.system);
+    m_Windows64 = RunsOnWindows64(*m_Platform.system);
     m_Family = 2;
     if (GetWindowsVersion(*m_Platform.system, &m_Family, &m_Version, &m_ServicePack) != WINDOWS_VERSION_OK)
         Trace(m_Platform, u"***** Get Windows Version FAIL! *****\n");
@@ -161,6 +166,7 @@ int32_t TMainForm::Create(ui::CUiError* error) {
 void TMainForm::FormShow() {
     TraceEnter(m_Platform, u"TMainForm::FormShow");
     m_Background.MoveToRectangle();
+    if (AnotherSetupRuns()) return;
     if (!LoadDeviceGroup(m_UsbGroup, UsbDeviceIdSection, UsbGroupName)) return;
     if (!LoadDeviceGroup(m_HidGroup, HidDeviceIdSection, HidGroupName)) return;
     m_Notebook->SetActivePageIndex(LanguagePage);
@@ -174,6 +180,21 @@ void TMainForm::FormShow() {
         return;
     }
     ApplyTexts();
+    // The language shown is the one the installation takes, also when the stored one is not offered.
+    if (language != current) StoreCurrentLanguage(language);
+}
+
+// One setup at a time: a second one says so in the stored language and ends before it writes anything.
+bool TMainForm::AnotherSetupRuns() {
+    IWindowSystem& windows = *m_Platform.windowSystem;
+    if (!windows.MutexExists(SetupMutexName)) {
+        windows.CreateNamedMutex(SetupMutexName);
+        return false;
+    }
+    LoadTexts(ReadCurrentLanguage(), nullptr);
+    App().Backend().MessageBox(this, m_Labels[LabelWarning6].Text, InstallMessageCaption, ui::UiMbOk);
+    App().Terminate();
+    return true;
 }
 
 // A group that cannot be loaded ends the program before the user can act (nothing is installed).
@@ -193,7 +214,7 @@ void TMainForm::NextBitBtnClick() {
     m_Back->SetEnabled(false);
     m_Next->SetEnabled(false);
     m_Warnings = {m_Labels[LabelWarning1].Text, m_Labels[LabelWarning2].Text, m_Labels[LabelWarning3].Text,
-                  m_Labels[LabelWarning4].Text};
+                  m_Labels[LabelWarning4].Text, m_Labels[LabelWarning5].Text};
     m_Installing = true;
     m_Worker = std::thread([this] { RunWorker(); });
 }

@@ -93,6 +93,7 @@ private:
     void RunWorker();
     void Post(uint32_t message, uint64_t wParam) const;
     bool LoadDeviceGroup(CDeviceIdMgr& group, const char16_t* section, const char16_t* name);
+    bool AnotherSetupRuns();
     void ApplyLabelEntry(SETUP_LABEL entry, ui::CLabel& label);
 
     const Platform& m_Platform;
@@ -106,6 +107,7 @@ private:
     INSTALL_STEPS m_Steps = DefaultInstallSteps();
     std::u16string m_FileVersion;
     bool m_Wow64 = false;
+    bool m_Windows64 = false;
     int32_t m_Family = 2;
     int32_t m_Version = 0;
     int32_t m_ServicePack = 0;

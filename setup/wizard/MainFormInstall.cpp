@@ -9,6 +9,7 @@ namespace tonvel {
 void TMainForm::Install() {
     INSTALL_CONTEXT context{m_Platform, m_Folders, m_Uninstall, m_UsbGroup, m_HidGroup, m_Warnings};
     context.wow64 = m_Wow64;
+    context.windows64 = m_Windows64;
     context.family = m_Family;
     context.version = m_Version;
     context.servicePack = m_ServicePack;

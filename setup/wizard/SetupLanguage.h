@@ -1,5 +1,5 @@
 #pragma once
-// The setup's language files: the sixteen entries of section "Setup" of Language.ini with the setup's own
+// The setup's language files: the eighteen entries of section "Setup" of Language.ini with the setup's own
 // value rules, and the language folders offered in the wizard's list.
 
 #include "skin/LabelStyle.h"
@@ -34,14 +34,16 @@ enum SETUP_LABEL : size_t {
     LabelWarning2,
     LabelWarning3,
     LabelWarning4,
+    LabelWarning5,
+    LabelWarning6,
     SetupLabelCount
 };
 
 inline constexpr std::array<std::u16string_view, SetupLabelCount> SetupLabelKeys = {
-    u"LabelBackBtn",    u"LabelNextBtn",        u"LabelFinishBtn",        u"LabelCancelBtn",
-    u"LabelSelectLang", u"LabelVersion",        u"LabelAudioExt",         u"LabelInstall",
-    u"LabelReboot",     u"LabelRebootRadioBtn", u"LabelNoRebootRadioBtn", u"LabelTitle",
-    u"LabelWarning1",   u"LabelWarning2",       u"LabelWarning3",         u"LabelWarning4"};
+    u"LabelBackBtn",          u"LabelNextBtn",  u"LabelFinishBtn", u"LabelCancelBtn", u"LabelSelectLang",
+    u"LabelVersion",          u"LabelAudioExt", u"LabelInstall",   u"LabelReboot",    u"LabelRebootRadioBtn",
+    u"LabelNoRebootRadioBtn", u"LabelTitle",    u"LabelWarning1",  u"LabelWarning2",  u"LabelWarning3",
+    u"LabelWarning4",         u"LabelWarning5", u"LabelWarning6"};
 
 using SETUP_LABELS = std::array<_LABEL_STYLE_INFO, SetupLabelCount>;
 
@@ -54,7 +56,7 @@ inline constexpr char16_t LanguageFileName[] = u"Language.ini";
 // decimal number is the framework's conversion error: the fields before it are set, the later ones not.
 int32_t ParseSetupLabelValue(std::u16string_view value, _LABEL_STYLE_INFO& style, ui::CUiError* error);
 
-// Reads the sixteen entries of section "Setup" of the language file in order (a missing one reads as an
+// Reads the eighteen entries of section "Setup" of the language file in order (a missing one reads as an
 // empty value). Stops at the first conversion error; the records read before keep their new content.
 int32_t LoadSetupLabels(IProfileStrings& profile, const std::u16string& languageFile, SETUP_LABELS& labels,
                         ui::CUiError* error);

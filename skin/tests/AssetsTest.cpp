@@ -222,10 +222,10 @@ TEST(SkinAssetsAll, TheTwoSkinsDiffer) {
 }
 
 const char16_t* const kSetupKeys[] = {
-    u"LabelBackBtn",    u"LabelNextBtn",        u"LabelFinishBtn",        u"LabelCancelBtn",
-    u"LabelSelectLang", u"LabelVersion",        u"LabelAudioExt",         u"LabelInstall",
-    u"LabelReboot",     u"LabelRebootRadioBtn", u"LabelNoRebootRadioBtn", u"LabelTitle",
-    u"LabelWarning1",   u"LabelWarning2",       u"LabelWarning3",         u"LabelWarning4"};
+    u"LabelBackBtn",          u"LabelNextBtn",  u"LabelFinishBtn", u"LabelCancelBtn", u"LabelSelectLang",
+    u"LabelVersion",          u"LabelAudioExt", u"LabelInstall",   u"LabelReboot",    u"LabelRebootRadioBtn",
+    u"LabelNoRebootRadioBtn", u"LabelTitle",    u"LabelWarning1",  u"LabelWarning2",  u"LabelWarning3",
+    u"LabelWarning4",         u"LabelWarning5", u"LabelWarning6"};
 
 class LanguageAssets : public testing::TestWithParam<const char*> {};
 

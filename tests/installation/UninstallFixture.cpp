@@ -123,6 +123,7 @@ void UNINSTALL_MACHINE::RunInstallSequence(INSTALL_STEPS steps) {
     const INSTALL_WARNINGS warnings;
     INSTALL_CONTEXT context{sim.platform(), setup, uninstall, setupUsb, setupHid, warnings};
     context.wow64 = sim.Situation() == SIM_SITUATION::Wow64;
+    context.windows64 = IsWindows64(sim.Situation());
     installResult = CInstallSequence(context, std::move(steps)).Run();
 }
 

@@ -1,6 +1,7 @@
 #include "uninstall/engine/UninstallProgram.h"
 
 #include "base/text/Utf.h"
+#include "installation/InstallationNames.h"
 #include "tests/installation/UninstallFixture.h"
 #include "uninstall/engine/HandOver.h"
 #include "uninstall/engine/Uninstaller.h"
@@ -80,6 +81,22 @@ TEST(UninstallProgram, AskedInTheInstalledLanguageItRemovesTheSettingsWhenTheUse
     EXPECT_EQ(window.progress.back(), 100);
     EXPECT_FALSE(machine.sim.Files().Exists(machine.UserFolder()));
     EXPECT_FALSE(machine.sim.Files().Exists(machine.installFolder));
+}
+
+// A second uninstaller while one removes says so in the installed language and ends, changing nothing.
+TEST(UninstallProgram, ASecondUninstallerSaysSoAndEnds) {
+    UNINSTALL_MACHINE machine;
+    machine.Install();
+    machine.sim.Files().SetModuleFileName(machine.Installed(u"TonvelUninstall.exe"));
+    machine.sim.Profile().WriteString(u"Language", u"DefaultLanguage", u"Deutsch",
+                                      machine.Installed(u"AudioConfig.cfg"));
+    machine.sim.WindowSystem().CreateNamedMutex(UninstallMutexName); // the one that runs
+    const SIM_SNAPSHOT installed = TakeSnapshot(machine.sim);
+    SCRIPTED_UI window({true, true});
+    EXPECT_EQ(RunUninstallProgram(machine.sim.platform(), u"", window.ui), UninstallAlreadyRunning);
+    EXPECT_THAT(window.asked, IsEmpty());
+    EXPECT_THAT(window.told, ElementsAre(u"Das Entfernen von Tonvel 7.1 Audio läuft bereits."));
+    EXPECT_THAT(Differences(installed, TakeSnapshot(machine.sim)), IsEmpty());
 }
 
 TEST(UninstallProgram, NoToTheConfirmationChangesNothing) {

@@ -1,13 +1,19 @@
 #include "uninstall/engine/Uninstaller.h"
 
 #include "foundation/config/ProductNames.h"
+#include "installation/InstallationNames.h"
 #include "installation/PanelClose.h"
+#include "platform/api/Registry.h"
 #include "setup/install/InstallSequence.h"
 #include "tests/installation/UninstallFixture.h"
 #include "uninstall/engine/UninstallReport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace tonvel::sim {
 namespace {
@@ -57,11 +63,19 @@ TEST(Uninstall, AForeignFileStaysWithItsFolders) {
     machine.Install();
     machine.sim.Files().PutFile(machine.Installed(u"Skin\\Azure\\MyNotes.txt"), "mine");
     EXPECT_EQ(machine.Uninstall(false), UninstallIncomplete);
+    // With something left, the Uninstall entry stays with the uninstaller and its configuration.
+    const std::string entry =
+        "+ registry "
+        "HKLM\\SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ORV72xxAudioExt";
     EXPECT_EQ(Differences(before, TakeSnapshot(machine.sim)),
-              (std::vector<std::string>{"+ file c/Program Files (x86)/Tonvel",
+              (std::vector<std::string>{entry, entry + "|DisplayIcon", entry + "|DisplayName",
+                                        entry + "|DisplayVersion", entry + "|Publisher",
+                                        entry + "|UninstallString", "+ file c/Program Files (x86)/Tonvel",
+                                        "+ file c/Program Files (x86)/Tonvel/AudioConfig.cfg",
                                         "+ file c/Program Files (x86)/Tonvel/Skin",
                                         "+ file c/Program Files (x86)/Tonvel/Skin/Azure",
-                                        "+ file c/Program Files (x86)/Tonvel/Skin/Azure/MyNotes.txt"}));
+                                        "+ file c/Program Files (x86)/Tonvel/Skin/Azure/MyNotes.txt",
+                                        "+ file c/Program Files (x86)/Tonvel/TonvelUninstall.exe"}));
     const UNINSTALL_ITEM* azure = machine.Item(machine.Installed(u"Skin\\Azure"));
     ASSERT_NE(azure, nullptr);
     EXPECT_EQ(azure->Reason, ITEM_REASON::ForeignFiles);
@@ -69,8 +83,42 @@ TEST(Uninstall, AForeignFileStaysWithItsFolders) {
     EXPECT_EQ(NotRemovedLines(machine.list, DefaultUninstallTexts()),
               u"C:\\Program Files (x86)\\Tonvel\\Skin\\Azure: holds files that Setup did not install: "
               u"MyNotes.txt\r\n"
-              u"C:\\Program Files (x86)\\Tonvel\\Skin: holds files that Setup did not install: Azure\r\n"
-              u"C:\\Program Files (x86)\\Tonvel: holds files that Setup did not install: Skin\r\n");
+              u"C:\\Program Files (x86)\\Tonvel\\Skin: holds files that Setup did not install: Azure\r\n");
+}
+
+bool UninstallEntryThere(CSimWindows& sim) {
+    RegKey key = 0;
+    if (sim.Registry().OpenKey(RegLocalMachine, UninstallKeyPath, RegRead, key) != RegOk) return false;
+    sim.Registry().CloseKey(key);
+    return true;
+}
+
+// A removal that stops part-way keeps the Uninstall entry with the uninstaller and its configuration, so
+// that it can be run again; the run that takes everything away takes the entry last.
+TEST(Uninstall, ARemovalStoppedPartWayKeepsItsEntryAndCanBeRunAgain) {
+    UNINSTALL_MACHINE machine;
+    const SIM_SNAPSHOT before = TakeSnapshot(machine.sim);
+    machine.Install();
+    const std::u16string notes = machine.Installed(u"Skin\\Azure\\MyNotes.txt");
+    machine.sim.Files().PutFile(notes, "mine");
+    EXPECT_EQ(machine.Uninstall(false), UninstallIncomplete);
+    EXPECT_TRUE(UninstallEntryThere(machine.sim));
+    EXPECT_TRUE(machine.sim.Files().Exists(machine.Installed(u"TonvelUninstall.exe")));
+    EXPECT_TRUE(machine.sim.Files().Exists(machine.Installed(u"AudioConfig.cfg")));
+    machine.sim.Files().Delete(notes);
+    EXPECT_EQ(machine.Uninstall(false), UninstallDone);
+    EXPECT_THAT(Differences(before, TakeSnapshot(machine.sim)), IsEmpty());
+    EXPECT_EQ(machine.list.back().Target, UninstallKeyPath);
+}
+
+// What goes at the next restart counts as gone: the entry goes with the rest.
+TEST(Uninstall, ARestartTimeRemainderStillTakesTheEntry) {
+    UNINSTALL_MACHINE machine;
+    machine.Install();
+    machine.sim.Files().SetInUse(u"C:\\Windows\\system32\\drivers\\Pelix.sys");
+    EXPECT_EQ(machine.Uninstall(true), UninstallRestartNeeded);
+    EXPECT_FALSE(UninstallEntryThere(machine.sim));
+    EXPECT_FALSE(machine.sim.Files().Exists(machine.installFolder));
 }
 
 TEST(Uninstall, ARunningPanelIsAskedToQuitAndWaitedFor) {
@@ -90,22 +138,27 @@ TEST(Uninstall, ARunningPanelIsAskedToQuitAndWaitedFor) {
     EXPECT_EQ(sim.Processes().OpenHandles(), 0u);
 }
 
-TEST(Uninstall, APanelThatDoesNotQuitIsListedAndItsFileGoesAtRestart) {
-    UNINSTALL_MACHINE machine;
-    machine.Install();
-    const std::u16string panel = machine.Installed(u"Tonvel.exe");
-    machine.sim.Processes().AddRunning(panel);
-    machine.sim.Files().SetInUse(panel);
-    const uint32_t start = machine.sim.SystemInfo().GetTickCount();
-    EXPECT_EQ(machine.Uninstall(true), UninstallIncomplete);
-    EXPECT_GE(machine.sim.SystemInfo().GetTickCount() - start, PanelExitWaitMs);
-    EXPECT_EQ(machine.Item(panel)->Reason, ITEM_REASON::StillRunning);
-    // The file is moved out of the install folder, which can go, and deleted at the next restart.
-    EXPECT_FALSE(machine.sim.Files().Exists(machine.installFolder));
-    const std::u16string parked = machine.TempFolder() + u"\\~Tonvel.exe";
-    EXPECT_TRUE(machine.sim.Files().Exists(parked));
-    ASSERT_EQ(machine.sim.Files().PendingMoves().size(), 1u);
-    EXPECT_EQ(machine.sim.Files().PendingMoves()[0].from, parked);
+// Panels still running after the one wait for all of them stop the removal before anything is taken away;
+// the list names the program to close.
+TEST(Uninstall, PanelsThatDoNotQuitStopTheRemovalBeforeAnythingIsRemoved) {
+    for (const int32_t panels : {1, 2}) {
+        UNINSTALL_MACHINE machine;
+        machine.Install();
+        const std::u16string panel = machine.Installed(u"Tonvel.exe");
+        for (int32_t i = 0; i < panels; ++i)
+            machine.sim.Processes().AddRunning(panel);
+        machine.sim.Files().SetInUse(panel);
+        const SIM_SNAPSHOT installed = TakeSnapshot(machine.sim);
+        const uint32_t start = machine.sim.SystemInfo().GetTickCount();
+        EXPECT_EQ(machine.Uninstall(true), UninstallIncomplete) << panels;
+        EXPECT_EQ(machine.sim.SystemInfo().GetTickCount() - start, PanelExitWaitMs) << panels;
+        ASSERT_EQ(machine.list.size(), 1u) << panels;
+        EXPECT_EQ(machine.Item(panel)->Reason, ITEM_REASON::StillRunning) << panels;
+        EXPECT_EQ(NotRemovedLines(machine.list, DefaultUninstallTexts()), panel + u": still running\r\n");
+        EXPECT_THAT(Differences(installed, TakeSnapshot(machine.sim)), IsEmpty()) << panels;
+        EXPECT_TRUE(machine.sim.Files().PendingMoves().empty()) << panels;
+        EXPECT_EQ(machine.sim.Processes().OpenHandles(), 0u) << panels;
+    }
 }
 
 TEST(Uninstall, AServiceThatRefusesToStopIsDeletedAtTheNextRestart) {
@@ -195,6 +248,73 @@ TEST(Uninstall, TheFilterLeavesThePluggedHeadset) {
         EXPECT_EQ(headset.Nodes()[1].StateChanges.size(), native ? 2u : 0u);
         EXPECT_EQ(machine.Item(u"Pelix")->Status,
                   native ? ITEM_STATUS::Removed : ITEM_STATUS::RemovedAtRestart);
+        machine.sim.Devices().Unplug(headset);
+    }
+}
+
+// A device whose filter list cannot be written back still names the filter: the filter is not removed,
+// and the list says so with Windows' refusal.
+TEST(Uninstall, AFilterListThatCannotBeWrittenIsNotCountedAsRemoved) {
+    UNINSTALL_MACHINE machine(SIM_SITUATION::Windows32);
+    machine.Install();
+    CSimHeadset& headset = machine.sim.Headset();
+    machine.sim.Devices().Plug(headset);
+    headset.Nodes()[1].UpperFilters = std::vector<std::u16string>{u"Other", u"Pelix"};
+    headset.Nodes()[1].RefuseFilterWrite = true;
+    EXPECT_EQ(machine.Uninstall(true), UninstallIncomplete);
+    EXPECT_EQ(headset.Nodes()[1].UpperFilters, (std::vector<std::u16string>{u"Other", u"Pelix"}));
+    const UNINSTALL_ITEM* filter = machine.Item(u"Pelix");
+    ASSERT_NE(filter, nullptr);
+    EXPECT_EQ(filter->Kind, UNINSTALL_KIND::DeviceFilter);
+    EXPECT_EQ(filter->Status, ITEM_STATUS::Failed);
+    EXPECT_EQ(filter->Reason, ITEM_REASON::FilterNotWritten);
+    EXPECT_NE(NotRemovedLines(machine.list, DefaultUninstallTexts())
+                  .find(u"Pelix: a device still names it; its filter list could not be written\r\n"),
+              std::u16string::npos);
+    machine.sim.Devices().Unplug(headset);
+}
+
+// While a device may still name the filter, its driver stays (key and file) and the list says so: a
+// device whose filter list could not be written, or a device-ID group that did not load (it matches no
+// device, so no device lost the filter).
+TEST(Uninstall, TheDriverStaysWhileADeviceMayStillNameIt) {
+    const std::u16string driverFile = u"C:\\Windows\\system32\\drivers\\Pelix.sys";
+    const std::u16string driverKey = u"SYSTEM\\CurrentControlSet\\Services\\Pelix";
+    for (const bool groupLoads : {true, false}) {
+        SCOPED_TRACE(groupLoads ? "filter list refused" : "group not loaded");
+        UNINSTALL_MACHINE machine(SIM_SITUATION::Windows32);
+        machine.Install();
+        CSimHeadset& headset = machine.sim.Headset();
+        machine.sim.Devices().Plug(headset);
+        headset.Nodes()[1].UpperFilters = std::vector<std::u16string>{u"Pelix"};
+        if (groupLoads) {
+            headset.Nodes()[1].RefuseFilterWrite = true;
+        } else {
+            std::filesystem::path host;
+            ASSERT_TRUE(machine.sim.Files().HostPath(machine.Installed(u"AudioConfig.cfg"), host));
+            std::ifstream in(host, std::ios::binary);
+            std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            in.close();
+            const size_t at = text.find("[USB_VID_PID]");
+            ASSERT_NE(at, std::string::npos);
+            text.replace(at, 13, "[USB_VID_PID_GONE]");
+            std::ofstream(host, std::ios::binary) << text;
+        }
+        EXPECT_EQ(machine.Uninstall(true), UninstallIncomplete);
+        EXPECT_TRUE(machine.sim.Files().Exists(driverFile));
+        RegKey key = 0;
+        EXPECT_EQ(machine.sim.Registry().OpenKey(RegLocalMachine, driverKey, RegRead, key), RegOk);
+        machine.sim.Registry().CloseKey(key);
+        for (const std::u16string& target : {driverFile, driverKey}) {
+            const UNINSTALL_ITEM* item = machine.Item(target);
+            ASSERT_NE(item, nullptr);
+            EXPECT_EQ(item->Status, ITEM_STATUS::Failed);
+            EXPECT_EQ(item->Reason, ITEM_REASON::DriverStillNamed);
+        }
+        EXPECT_NE(NotRemovedLines(machine.list, DefaultUninstallTexts())
+                      .find(driverFile + u": kept while a device may still name it\r\n"),
+                  std::u16string::npos);
+        EXPECT_EQ(machine.Item(u"Pelix")->Status, ITEM_STATUS::Failed);
         machine.sim.Devices().Unplug(headset);
     }
 }

@@ -1,3 +1,5 @@
+#include "foundation/devid/DeviceIdMgr.h"
+#include "installation/DeviceFilter.h"
 #include "installation/DeviceRestart.h"
 #include "installation/NativeSystemAccess.h"
 #include "platform/api/Registry.h"
@@ -8,14 +10,27 @@ namespace tonvel {
 
 namespace {
 
+UNINSTALL_ITEM KeptForDevices(UNINSTALL_ITEM item) {
+    item.Status = ITEM_STATUS::Failed;
+    item.Reason = ITEM_REASON::DriverStillNamed;
+    return item;
+}
+
 // The filter detached with the device functions the setup uses too. A device that could not be restarted
-// keeps the old filter loaded until Windows restarts.
+// keeps the old filter loaded until Windows restarts; one whose filter list could not be written still
+// names it.
 UNINSTALL_ITEM DetachFilter(const UNINSTALL_CONTEXT& context) {
+    // A group that did not load matches no device: none would lose the filter.
+    if (context.usbGroup.DeviceMap().empty())
+        return KeptForDevices(ItemOf(UNINSTALL_KIND::DeviceFilter, FilterDriverName));
     bool restartNeeded = false;
-    DetachFilterAndRestart(MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64},
-                           restartNeeded);
+    const int32_t pass = DetachFilterAndRestart(
+        MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64}, restartNeeded);
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::DeviceFilter, FilterDriverName);
-    if (restartNeeded) {
+    if (pass == DeviceFilterNotWritten) {
+        item.Status = ITEM_STATUS::Failed;
+        item.Reason = ITEM_REASON::FilterNotWritten;
+    } else if (restartNeeded) {
         item.Status = ITEM_STATUS::RemovedAtRestart;
         item.Reason = ITEM_REASON::InUse;
     }
@@ -42,6 +57,13 @@ UNINSTALL_ITEM RemoveRegistryKey(IRegistry& registry, const std::u16string& keyP
 
 void RemoveFilterDriver(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     list.push_back(DetachFilter(context));
+    // While a device may still name the filter, removing the driver would keep that device from starting.
+    if (list.back().Status == ITEM_STATUS::Failed) {
+        list.push_back(
+            KeptForDevices(ItemOf(UNINSTALL_KIND::RegistryKey, DriverServiceKeyPath(FilterDriverName))));
+        list.push_back(KeptForDevices(ItemOf(UNINSTALL_KIND::File, DriverFilePath(context.folders))));
+        return;
+    }
     list.push_back(RemoveRegistryKey(*context.platform.registry, DriverServiceKeyPath(FilterDriverName)));
     CNativeSystemAccess native(context.platform, context.wow64);
     list.push_back(RemoveInstalledFile(context, DriverFilePath(context.folders), IN_USE_FILE::DeleteInPlace));

@@ -11,6 +11,11 @@ namespace tonvel {
 
 namespace {
 
+bool AnyFailed(const UNINSTALL_LIST& list) {
+    return std::any_of(list.begin(), list.end(),
+                       [](const UNINSTALL_ITEM& item) { return item.Status == ITEM_STATUS::Failed; });
+}
+
 size_t Depth(const std::u16string& path) {
     return static_cast<size_t>(std::count(path.begin(), path.end(), u'\\'));
 }
@@ -30,11 +35,8 @@ void ShippedPaths(const _APPLICATION_FOLDER_PATH& folders, std::vector<std::u16s
 
 void RemoveInstalledFiles(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     const _APPLICATION_FOLDER_PATH& folders = context.folders;
-    const std::u16string& install = folders.InstallFolderFullPath;
     std::vector<std::u16string> files;
     if (!folders.APPFileName.empty()) files.push_back(PanelProgramPath(folders));
-    if (!folders.UninstallFileName.empty()) files.push_back(UninstallProgramPath(folders));
-    files.push_back(InstalledConfigPath(folders));
     if (!folders.InstallIconFileName.empty()) files.push_back(InstalledIconPath(folders));
     std::vector<std::u16string> subFolders;
     ShippedPaths(folders, files, subFolders);
@@ -42,9 +44,19 @@ void RemoveInstalledFiles(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list
         list.push_back(RemoveInstalledFile(context, file, IN_USE_FILE::MoveAway));
     std::stable_sort(subFolders.begin(), subFolders.end(),
                      [](const auto& a, const auto& b) { return Depth(a) > Depth(b); });
-    subFolders.push_back(install);
     for (const auto& folder : subFolders)
         list.push_back(RemoveInstalledFolder(context, folder, list));
+}
+
+void RemoveUninstallEntry(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
+    if (AnyFailed(list)) return;
+    const _APPLICATION_FOLDER_PATH& folders = context.folders;
+    if (!folders.UninstallFileName.empty())
+        list.push_back(RemoveInstalledFile(context, UninstallProgramPath(folders), IN_USE_FILE::MoveAway));
+    list.push_back(RemoveInstalledFile(context, InstalledConfigPath(folders), IN_USE_FILE::MoveAway));
+    list.push_back(RemoveInstalledFolder(context, folders.InstallFolderFullPath, list));
+    if (AnyFailed(list)) return;
+    list.push_back(RemoveRegistryKey(*context.platform.registry, UninstallKeyPath));
 }
 
 void RemoveUpdatePackage(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {

@@ -25,8 +25,7 @@ void RemoveRegistration(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) 
     IRegistry& registry = *context.platform.registry;
     if (!context.folders.APPFileName.empty())
         list.push_back(RemoveRunValue(registry, context.folders.APPFileName));
-    for (const std::u16string& key : {std::u16string(UninstallKeyPath), DeviceIdGroupKeyPath(UsbGroupName),
-                                      DeviceIdGroupKeyPath(HidGroupName)})
+    for (const std::u16string& key : {DeviceIdGroupKeyPath(UsbGroupName), DeviceIdGroupKeyPath(HidGroupName)})
         list.push_back(RemoveRegistryKey(registry, key));
 }
 

@@ -30,12 +30,14 @@ enum class ITEM_STATUS : int32_t {
 
 enum class ITEM_REASON : int32_t {
     None,
-    InUse,          // in use: deleted at the next restart
-    ForeignFiles,   // a folder that holds files the setup did not write (Detail lists them)
-    StillRunning,   // the program did not end when asked
-    ServiceRunning, // the service did not stop: it leaves when Windows restarts
-    UserChoice,     // kept as the user chose
-    Error,          // the system refused (Error holds the Win32 error number)
+    InUse,            // in use: deleted at the next restart
+    ForeignFiles,     // a folder that holds files the setup did not write (Detail lists them)
+    StillRunning,     // the program did not end when asked
+    ServiceRunning,   // the service did not stop: it leaves when Windows restarts
+    UserChoice,       // kept as the user chose
+    Error,            // the system refused (Error holds the Win32 error number)
+    FilterNotWritten, // a device's filter list could not be written back: the device still names it
+    DriverStillNamed, // the driver stays while a device may still name it
 };
 
 struct UNINSTALL_ITEM {

@@ -1,7 +1,9 @@
 #include "uninstall/engine/UninstallProgram.h"
 
 #include "foundation/helpers/Wow64.h"
+#include "installation/InstallationNames.h"
 #include "platform/api/FileSystem.h"
+#include "platform/api/WindowSystem.h"
 #include "uninstall/engine/HandOver.h"
 #include "uninstall/engine/UninstallReport.h"
 #include "uninstall/engine/Uninstaller.h"
@@ -37,6 +39,12 @@ int32_t Remove(const Platform& platform, const UNINSTALL_COMMAND& command, const
     if (!MayUninstall(platform))
         return Finish(platform, ui, command.Quiet, texts, UninstallNotAdministrator,
                       texts[LabelUninstallNoAdmin]);
+    // One removal at a time: the mutex is held until this process ends.
+    IWindowSystem& windows = *platform.windowSystem;
+    if (windows.MutexExists(UninstallMutexName))
+        return Finish(platform, ui, command.Quiet, texts, UninstallAlreadyRunning,
+                      texts[LabelUninstallRunning]);
+    windows.CreateNamedMutex(UninstallMutexName);
     UNINSTALL_CONTEXT context{platform, folders, usbGroup};
     context.options.OriginalProgram = command.OriginalProgram;
     context.options.ParkingFolder = TemporaryFolder(platform);

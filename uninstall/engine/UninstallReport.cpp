@@ -42,6 +42,10 @@ std::u16string ReasonOf(const UNINSTALL_ITEM& item, const UNINSTALL_TEXTS& texts
         return texts[LabelReasonServiceRunning];
     case ITEM_REASON::Error:
         return texts[LabelReasonError] + u" " + Number(item.Error);
+    case ITEM_REASON::FilterNotWritten:
+        return texts[LabelReasonFilterNotWritten];
+    case ITEM_REASON::DriverStillNamed:
+        return texts[LabelReasonDriverStillNamed];
     default:
         return {};
     }

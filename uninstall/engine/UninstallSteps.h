@@ -22,15 +22,20 @@ void ClosePanel(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
 void RemoveHelperService(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
 // The filter detached from the matching devices (restarted), the driver's services key and its file.
 void RemoveFilterDriver(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
-// The Run value, the Uninstall key and the device-ID group keys.
+// The Run value and the device-ID group keys.
 void RemoveRegistration(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
 // The Start-menu shortcuts and their folder.
 void RemoveShortcuts(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
-// The shipped files of the install folder, then its folders when they are empty.
+// The shipped files of the install folder (but the uninstaller and its configuration), then the folders
+// below it when they are empty.
 void RemoveInstalledFiles(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
 // The per-user folder (configuration and profiles), kept or removed as the user chose.
 void RemoveUserData(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
 // The Windows update package file the setup wrote into the system folder.
 void RemoveUpdatePackage(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
+// Last, and only when nothing else stays (what goes at the next restart counts as gone): the uninstaller,
+// its configuration, the install folder and then the Uninstall entry. Otherwise they all stay, so that the
+// removal can be run again from the entry.
+void RemoveUninstallEntry(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
 
 } // namespace tonvel

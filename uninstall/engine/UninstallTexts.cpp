@@ -26,7 +26,10 @@ constexpr std::array<std::u16string_view, UninstallTextCount> kEnglish = {
     u"holds files that Setup did not install:",
     u"still running",
     u"did not stop; it is removed when Windows restarts",
-    u"Windows refused, error"};
+    u"Windows refused, error",
+    u"a device still names it; its filter list could not be written",
+    u"kept while a device may still name it",
+    u"The removal of Tonvel 7.1 Audio is already running."};
 
 } // namespace
 

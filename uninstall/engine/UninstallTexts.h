@@ -29,15 +29,19 @@ enum UNINSTALL_TEXT : size_t {
     LabelReasonStillRunning,
     LabelReasonServiceRunning,
     LabelReasonError,
+    LabelReasonFilterNotWritten,
+    LabelReasonDriverStillNamed,
+    LabelUninstallRunning, // another uninstaller is removing: this one ends
     UninstallTextCount
 };
 
 inline constexpr std::array<std::u16string_view, UninstallTextCount> UninstallTextKeys = {
-    u"LabelUninstallConfirm",   u"LabelUninstallKeepSettings", u"LabelUninstallProgress",
-    u"LabelUninstallDone",      u"LabelUninstallRestart",      u"LabelUninstallNotRemoved",
-    u"LabelUninstallNoAdmin",   u"LabelUninstallNoConfig",     u"LabelReasonInUse",
-    u"LabelReasonForeignFiles", u"LabelReasonStillRunning",    u"LabelReasonServiceRunning",
-    u"LabelReasonError"};
+    u"LabelUninstallConfirm",   u"LabelUninstallKeepSettings",  u"LabelUninstallProgress",
+    u"LabelUninstallDone",      u"LabelUninstallRestart",       u"LabelUninstallNotRemoved",
+    u"LabelUninstallNoAdmin",   u"LabelUninstallNoConfig",      u"LabelReasonInUse",
+    u"LabelReasonForeignFiles", u"LabelReasonStillRunning",     u"LabelReasonServiceRunning",
+    u"LabelReasonError",        u"LabelReasonFilterNotWritten", u"LabelReasonDriverStillNamed",
+    u"LabelUninstallRunning"};
 
 inline constexpr char16_t UninstallLanguageSection[] = u"Uninstall";
 

@@ -16,7 +16,8 @@ constexpr REMOVAL_STEP_ENTRY kSteps[] = {{REMOVAL_STEP::ClosePanel, ClosePanel, 
                                          {REMOVAL_STEP::Shortcuts, RemoveShortcuts, 65},
                                          {REMOVAL_STEP::InstalledFiles, RemoveInstalledFiles, 85},
                                          {REMOVAL_STEP::UserData, RemoveUserData, 95},
-                                         {REMOVAL_STEP::UpdatePackage, RemoveUpdatePackage, 100}};
+                                         {REMOVAL_STEP::UpdatePackage, RemoveUpdatePackage, 98},
+                                         {REMOVAL_STEP::UninstallEntry, RemoveUninstallEntry, 100}};
 
 } // namespace
 
@@ -41,6 +42,10 @@ int32_t RunUninstall(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     if (!MayUninstall(context.platform)) return UninstallNotAdministrator;
     for (const REMOVAL_STEP_ENTRY& entry : kSteps) {
         entry.Run(context, list);
+        // A panel still running would keep its file and the filter channel open: nothing is removed then,
+        // and the list names the program to close.
+        if (entry.Step == REMOVAL_STEP::ClosePanel && UninstallResultOf(list) == UninstallIncomplete)
+            return UninstallIncomplete;
         context.Progress(entry.Progress);
     }
     return UninstallResultOf(list);

@@ -17,6 +17,7 @@ inline constexpr int32_t UninstallIncomplete = 1;
 inline constexpr int32_t UninstallNoConfiguration = 2;    // ERROR_FILE_NOT_FOUND
 inline constexpr int32_t UninstallNotAdministrator = 740; // ERROR_ELEVATION_REQUIRED
 inline constexpr int32_t UninstallCancelled = 1602;       // ERROR_INSTALL_USEREXIT
+inline constexpr int32_t UninstallAlreadyRunning = 1618;  // ERROR_INSTALL_ALREADY_RUNNING
 inline constexpr int32_t UninstallRestartNeeded = 3010;   // ERROR_SUCCESS_REBOOT_REQUIRED
 
 using UNINSTALL_STEP = void (*)(const UNINSTALL_CONTEXT&, UNINSTALL_LIST&);
@@ -38,7 +39,8 @@ bool LoadInstalledConfiguration(const Platform& platform, const std::u16string& 
 // Whether this process may remove what the setup wrote (it runs with administrator rights).
 bool MayUninstall(const Platform& platform);
 
-// Runs every step; `list` receives every item in step order. Returns the exit code.
+// Runs every step; `list` receives every item in step order. A control panel that does not end stops the
+// removal before anything is removed. Returns the exit code.
 int32_t RunUninstall(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list);
 
 // The exit code that a finished list gives.

@@ -28,7 +28,7 @@ struct Driver {
     _APPLICATION_FOLDER_PATH folders;
     _REG_UNINSTALL_INFO uninstall;
     CDeviceIdMgr usb, hid;
-    INSTALL_WARNINGS warnings{u"old driver", u"failed ", u"channel closed", {}};
+    INSTALL_WARNINGS warnings{u"old driver", u"failed ", u"channel closed", {}, {}};
     std::vector<int32_t> progress;
 
     explicit Driver(sim::SIM_SITUATION situation = sim::SIM_SITUATION::Wow64, bool drivers = true,
@@ -52,6 +52,7 @@ struct Driver {
     INSTALL_CONTEXT Context() {
         INSTALL_CONTEXT context{sim.platform(), folders, uninstall, usb, hid, warnings};
         context.wow64 = sim.Situation() == sim::SIM_SITUATION::Wow64;
+        context.windows64 = sim::IsWindows64(sim.Situation());
         context.reports.Progress = [this](int32_t percent) { progress.push_back(percent); };
         return context;
     }

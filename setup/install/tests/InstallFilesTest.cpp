@@ -57,6 +57,10 @@ TEST(InstallApp, FailuresAndWhatStays) {
         }
         EXPECT_EQ(Install_App(machine.Context()), c.result) << c.fault;
         EXPECT_EQ(machine.FileText(machine.AppPath()), c.file) << c.fault;
+        // The payload is checked before the install folder is made.
+        EXPECT_EQ(machine.sim.Files().Exists(machine.folders.InstallFolderFullPath),
+                  c.fault != PAYLOAD_MISSING)
+            << c.fault;
         EXPECT_EQ(machine.MachineString(RunKeyPath, u"Tonvel"), u"(none)") << c.fault;
         EXPECT_TRUE(machine.sim.Shell().Shortcuts().empty()) << c.fault;
         EXPECT_TRUE(machine.progress.empty()) << c.fault;

@@ -16,13 +16,14 @@ const std::u16string kSource = u"C:\\Users\\Setup\\TonvelSetup\\";
 constexpr char16_t kWarning1[] = u"old driver";
 constexpr char16_t kWarning2[] = u"Install failed ";
 constexpr char16_t kWarning3[] = u"channel closed";
+constexpr char16_t kWarning5[] = u"Close this program: ";
 
 struct Install {
     sim::CSimWindows sim;
     _APPLICATION_FOLDER_PATH folders;
     _REG_UNINSTALL_INFO uninstall;
     CDeviceIdMgr usb, hid;
-    INSTALL_WARNINGS warnings{kWarning1, kWarning2, kWarning3, {}};
+    INSTALL_WARNINGS warnings{kWarning1, kWarning2, kWarning3, {}, kWarning5};
     INSTALL_STEPS steps = DefaultInstallSteps();
     std::vector<int32_t> progress;
     std::vector<std::u16string> messages;
@@ -85,8 +86,7 @@ TEST(InstallSequence, APanelStillRunningIsWaitedForBeforeAnyStep) {
         uint32_t runsFor;
         uint32_t waited;
     };
-    for (const PANEL_CASE c :
-         {PANEL_CASE{2000, 2000}, PANEL_CASE{sim::CSimProcesses::kForeverMs, PanelExitWaitMs}}) {
+    for (const PANEL_CASE c : {PANEL_CASE{2000, 2000}, PANEL_CASE{PanelExitWaitMs, PanelExitWaitMs}}) {
         Install install;
         install.folders.InstallFolderFullPath = u"C:\\Program Files (x86)\\Tonvel\\";
         install.folders.APPFileName = u"Tonvel";
@@ -101,6 +101,40 @@ TEST(InstallSequence, APanelStillRunningIsWaitedForBeforeAnyStep) {
         EXPECT_EQ(install.Run(), InstallDone);
         EXPECT_EQ(atFirstStep - start, c.waited);
         EXPECT_EQ(install.sim.Processes().OpenHandles(), 0u);
+    }
+}
+
+// Panels that have not ended when the one wait for all of them is over stop the installation before the
+// helper service, the old filter or any step is touched; the message names the program to close.
+TEST(InstallSequence, PanelsThatDoNotEndStopBeforeAnythingIsWritten) {
+    constexpr uint32_t kForever = sim::CSimProcesses::kForeverMs;
+    const struct {
+        const char* what;
+        std::vector<uint32_t> panels; // how long each runs
+    } cases[] = {
+        {"one panel that never ends", {kForever}},
+        {"two panels that never end", {kForever, kForever}},
+        {"one ends in time, one never", {3000, kForever}},
+        {"two that end just after the wait", {PanelExitWaitMs + 1, PanelExitWaitMs + 1}},
+    };
+    for (const auto& c : cases) {
+        Install install;
+        install.folders.InstallFolderFullPath = u"C:\\Program Files (x86)\\Tonvel\\";
+        install.folders.APPFileName = u"Tonvel";
+        const std::u16string panel = install.folders.InstallFolderFullPath + u"Tonvel.exe";
+        for (const uint32_t runsFor : c.panels)
+            install.sim.Processes().AddRunning(panel, runsFor);
+        bool detached = false;
+        install.steps.DetachFilter = [&](const INSTALL_CONTEXT&) { detached = true; };
+        const uint32_t start = install.sim.SystemInfo().GetTickCount();
+        EXPECT_EQ(install.Run(), InstallNotDone) << c.what;
+        EXPECT_EQ(install.sim.SystemInfo().GetTickCount() - start, PanelExitWaitMs) << c.what;
+        EXPECT_EQ(install.messages, (std::vector<std::u16string>{kWarning5 + panel})) << c.what;
+        EXPECT_TRUE(install.serviceRequests.empty()) << c.what;
+        EXPECT_FALSE(detached) << c.what;
+        EXPECT_EQ(install.Trace(), TraceUpTo(0)) << c.what;
+        EXPECT_TRUE(install.progress.empty()) << c.what;
+        EXPECT_EQ(install.sim.Processes().OpenHandles(), 0u) << c.what;
     }
 }
 

@@ -69,10 +69,35 @@ TEST(InstallService, ARunningServiceIsStoppedAndStartedAgain) {
     EXPECT_EQ(machine.Service()->State, kServiceRunning);
 }
 
-TEST(InstallService, ARegistrationRunEndingWithAnErrorCodeStillSucceeds) {
-    SERVICE_MACHINE machine(sim::SIM_SITUATION::Wow64, 2000, 1);
-    EXPECT_EQ(Install_Service(machine.Context()), InstallOk);
-    EXPECT_EQ(machine.progress, (std::vector<int32_t>{30, 40, 50, 60}));
+// The registration run's exit code tells whether the service was registered: another code fails the step,
+// and so does a service that does not start.
+TEST(InstallService, ARegistrationRunEndingWithAnErrorCodeOrAServiceNotStartingFailsTheStep) {
+    const struct {
+        const char* what;
+        uint32_t exitCode;
+        bool startFails;
+        int32_t result;
+        std::vector<int32_t> progress;
+    } cases[] = {
+        {"registered and started", 0, false, InstallOk, {30, 40, 50, 60}},
+        {"registration ends with an error code", 1, false, ServiceRegistrationFailed, {30, 40}},
+        {"the service does not start", 0, true, ServiceNotStarted, {30, 40, 50}},
+    };
+    for (const auto& c : cases) {
+        SERVICE_MACHINE machine(sim::SIM_SITUATION::Wow64, 2000, c.exitCode);
+        if (c.startFails)
+            machine.sim.Processes().AddProgram(kNativeProgram, 2000, 0, [&](const std::u16string&) {
+                sim::SIM_SERVICE service;
+                service.Name = HelperServiceName;
+                service.State = kServiceStopped;
+                service.StartFails = true;
+                machine.sim.Services().Add(service);
+            });
+        EXPECT_EQ(Install_Service(machine.Context()), c.result) << c.what;
+        EXPECT_EQ(machine.progress, c.progress) << c.what;
+        EXPECT_EQ(machine.sim.Processes().OpenHandles(), 0u) << c.what;
+        EXPECT_EQ(machine.sim.Services().OpenHandles(), 0u) << c.what;
+    }
 }
 
 // On 32-bit Windows the 32-bit service program goes to the one system folder; redirection is not touched.

@@ -3,6 +3,7 @@
 // setup's configuration record read from it as the wizard reads it, and what the steps report.
 
 #include "foundation/config/ApplicationConfig.h"
+#include "foundation/helpers/Wow64.h"
 #include "installation/InstallationNames.h"
 #include "platform/sim/SimWindows.h"
 #include "setup/install/InstallContext.h"
@@ -23,7 +24,8 @@ struct STEPS_MACHINE {
     _APPLICATION_FOLDER_PATH folders;
     _REG_UNINSTALL_INFO uninstall;
     CDeviceIdMgr usb, hid;
-    INSTALL_WARNINGS warnings{u"old driver", u"Install failed ", u"channel closed", u"Install the update"};
+    INSTALL_WARNINGS warnings{
+        u"old driver", u"Install failed ", u"channel closed", u"Install the update", {}};
     int32_t family = 6;
     int32_t servicePack = 0;
     std::vector<int32_t> progress;
@@ -57,7 +59,8 @@ struct STEPS_MACHINE {
     }
     INSTALL_CONTEXT Context() {
         INSTALL_CONTEXT context{platform, folders, uninstall, usb, hid, warnings};
-        context.wow64 = sim::IsWindows64(sim.Situation()) && !sim::IsProcess64(sim.Situation());
+        context.wow64 = IsWow64(sim.SystemInfo());
+        context.windows64 = RunsOnWindows64(sim.SystemInfo());
         context.family = family;
         context.servicePack = servicePack;
         context.reports.Progress = [this](int32_t percent) { progress.push_back(percent); };

@@ -62,6 +62,25 @@ TEST(Wizard, AMissingDeviceIdGroupEndsTheProgramBeforeTheUserCanAct) {
     }
 }
 
+// A second setup while one runs says so in the stored language and ends before it writes anything.
+TEST(Wizard, ASecondSetupSaysSoAndEnds) {
+    for (const bool running : {false, true}) {
+        SetupRun setup;
+        if (running) setup.sim.WindowSystem().CreateNamedMutex(SetupMutexName);
+        setup.Start();
+        EXPECT_EQ(setup.app->Terminated(), running) << running;
+        EXPECT_TRUE(setup.sim.WindowSystem().Mutexes().count(SetupMutexName)) << running;
+        RegKey key = 0;
+        const bool groupWritten =
+            setup.sim.Registry().OpenKey(RegLocalMachine, std::u16string(u"SOFTWARE\\") + UsbGroupName,
+                                         RegRead, key) == RegOk;
+        EXPECT_EQ(groupWritten, !running) << running;
+        if (!running) continue;
+        ASSERT_EQ(setup.backend.MessageBoxes().size(), 1u);
+        EXPECT_EQ(setup.backend.MessageBoxes()[0].text, u"Setup is already running.");
+    }
+}
+
 TEST(Wizard, TheLanguageListFollowsTheStoredLanguageAndTheFolderMap) {
     const struct {
         const char* what;
@@ -83,8 +102,11 @@ TEST(Wizard, TheLanguageListFollowsTheStoredLanguageAndTheFolderMap) {
         setup.Start();
         EXPECT_EQ(setup.wizard->ComboBox().Items(), c.items) << c.what;
         EXPECT_EQ(setup.wizard->ComboBox().ItemIndex(), c.selected) << c.what;
-        // The texts follow the entry the list shows.
+        // The texts follow the entry the list shows, and that entry is the stored choice.
         EXPECT_EQ(setup.wizard->NextBitBtn().Caption(), c.nextCaption) << c.what;
+        EXPECT_EQ(setup.ConfigValue(u"Language", u"DefaultLanguage"),
+                  setup.wizard->OriginalComboBox().Items()[c.selected])
+            << c.what;
     }
 }
 
@@ -271,6 +293,32 @@ TEST(Wizard, WhileInstallingNextDoesNothingAndTheWizardStays) {
     wizard.NextBitBtnClick();
     EXPECT_EQ(wizard.PageShown(), FinishPage);
     wizard.Close();
+    EXPECT_TRUE(setup.app->Terminated());
+}
+
+// The background window refuses to close while the worker runs (Alt+F4, or Close on its taskbar button):
+// the program would end under the worker. Once the installation is done it closes as before.
+TEST(Wizard, WhileInstallingTheBackgroundDoesNotClose) {
+    SetupRun setup;
+    setup.Start();
+    TMainForm& wizard = *setup.wizard;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    wizard.Steps().Manual = [released](const INSTALL_CONTEXT&) {
+        released.wait();
+        return 0;
+    };
+    ASSERT_TRUE(setup.backend.ClickButton(wizard.NextBitBtn()));
+    setup.background->Close();
+    EXPECT_TRUE(setup.background->Visible());
+    EXPECT_TRUE(wizard.Visible());
+    EXPECT_FALSE(setup.app->Terminated());
+    release.set_value();
+    wizard.WaitForWorker();
+    setup.backend.ProcessMessages(*setup.app);
+    EXPECT_EQ(wizard.PageShown(), FinishPage);
+    EXPECT_TRUE(wizard.Visible());
+    setup.background->Close();
     EXPECT_TRUE(setup.app->Terminated());
 }
 
