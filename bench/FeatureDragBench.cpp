@@ -19,7 +19,7 @@
 namespace tonvel::bench {
 namespace {
 
-const std::u16string kFolder = u"C:\\Program Files\\Tonvel\\";
+const std::u16string BaseFolder = u"C:\\Program Files\\Tonvel\\";
 
 // The simulated headset's HID interface for opening and capabilities; the reports themselves are answered
 // here with the least work: the register protocol's set address, write data and read.
@@ -36,28 +36,28 @@ public:
     bool GetPreparsedData(HidHandle handle, HidPreparsed& preparsed) override {
         return m_Device.GetPreparsedData(handle, preparsed);
     }
-    std::int32_t GetCaps(HidPreparsed preparsed, HID_CAPS& caps) override {
+    int32_t GetCaps(HidPreparsed preparsed, HID_CAPS& caps) override {
         return m_Device.GetCaps(preparsed, caps);
     }
     void FreePreparsedData(HidPreparsed preparsed) override { m_Device.FreePreparsedData(preparsed); }
-    bool SetOutputReport(HidHandle, const std::uint8_t* report, std::size_t) override {
+    bool SetOutputReport(HidHandle, const uint8_t* report, size_t) override {
         ++m_Reports;
-        if (report[4] == 0x10) m_Address = static_cast<std::uint16_t>(report[2] | report[3] << 8);
+        if (report[4] == 0x10) m_Address = static_cast<uint16_t>(report[2] | report[3] << 8);
         if (report[4] == 0x20) m_Registers[m_Address] = report[2];
         return true;
     }
-    bool GetInputReport(HidHandle, std::uint8_t* report, std::size_t) override {
+    bool GetInputReport(HidHandle, uint8_t* report, size_t) override {
         ++m_Reports;
         report[2] = m_Registers[m_Address];
         return true;
     }
-    std::uint64_t Reports() const { return m_Reports; }
+    uint64_t Reports() const { return m_Reports; }
 
 private:
     IHid& m_Device;
-    std::array<std::uint8_t, 0x10000> m_Registers{};
-    std::uint16_t m_Address = 0;
-    std::uint64_t m_Reports = 0;
+    std::array<uint8_t, 0x10000> m_Registers{};
+    uint16_t m_Address = 0;
+    uint64_t m_Reports = 0;
 };
 
 struct PANEL {
@@ -69,11 +69,11 @@ struct PANEL {
     std::unique_ptr<TAudioMainForm> form;
 
     PANEL() {
-        sim.Files().CreateFolders(kFolder);
+        sim.Files().CreateFolders(BaseFolder);
         std::filesystem::path host;
-        sim.Files().HostPath(kFolder, host);
+        sim.Files().HostPath(BaseFolder, host);
         std::filesystem::copy(TONVEL_ASSETS_DIR, host, std::filesystem::copy_options::recursive);
-        sim.Files().SetModuleFileName(kFolder + u"Tonvel.exe");
+        sim.Files().SetModuleFileName(BaseFolder + u"Tonvel.exe");
         sim.Devices().Plug(sim.Headset());
         hid = std::make_unique<CCountingHid>(sim.Hid());
         platform = sim.platform();
@@ -85,9 +85,9 @@ struct PANEL {
 };
 
 void Moves(benchmark::State& state, CFeature& feature, ui::CImage& thumb, const CCountingHid& hid,
-           std::int32_t topA, std::int32_t topB, double reportsBySequence) {
-    const std::uint64_t before = hid.Reports();
-    std::int64_t moves = 0;
+           int32_t topA, int32_t topB, double reportsBySequence) {
+    const uint64_t before = hid.Reports();
+    int64_t moves = 0;
     for (auto _ : state) {
         feature.Drag(thumb, thumb.Left(), (moves & 1) ? topA : topB);
         ++moves;

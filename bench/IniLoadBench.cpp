@@ -19,53 +19,53 @@
 namespace tonvel::bench {
 namespace {
 
-constexpr std::size_t kFileBytes = 4u << 20;
-constexpr int kKeysPerSection = 40;
-constexpr int kMaxValueWords = 6;
+constexpr size_t FileBytes = 4u << 20;
+constexpr int KeysPerSection = 40;
+constexpr int MaxValueWords = 6;
 
 // Words for names and values; a few carry eight-bit (Windows-1252) letters.
-const char* const kWords[] = {"Tonvel",
-                              "Audio",
-                              "Band",
-                              "Gain",
-                              "Level",
-                              "Speaker",
-                              "Caf\xE9",
-                              "Gr\xF6\xDF"
-                              "e",
-                              "Mode",
-                              "Left",
-                              "Right",
-                              "Center",
-                              "Surround",
-                              "Micro",
-                              "Phone",
-                              "Effect",
-                              "Room",
-                              "Hall",
-                              "7.1",
-                              "Volume",
-                              "D\xE9"
-                              "faut"};
-constexpr std::uint32_t kWordCount = sizeof kWords / sizeof kWords[0];
+const char* const Words[] = {"Tonvel",
+                             "Audio",
+                             "Band",
+                             "Gain",
+                             "Level",
+                             "Speaker",
+                             "Caf\xE9",
+                             "Gr\xF6\xDF"
+                             "e",
+                             "Mode",
+                             "Left",
+                             "Right",
+                             "Center",
+                             "Surround",
+                             "Micro",
+                             "Phone",
+                             "Effect",
+                             "Room",
+                             "Hall",
+                             "7.1",
+                             "Volume",
+                             "D\xE9"
+                             "faut"};
+constexpr uint32_t WordCount = sizeof Words / sizeof Words[0];
 
-std::string Number(std::uint32_t value, int width) {
+std::string Number(uint32_t value, int width) {
     std::string digits = std::to_string(value);
-    return std::string(digits.size() < std::size_t(width) ? width - digits.size() : 0, '0') + digits;
+    return std::string(digits.size() < size_t(width) ? width - digits.size() : 0, '0') + digits;
 }
 
 // The file's text; the same in every run (mt19937's sequence is fixed by the standard).
 std::string MakeIniText() {
     std::mt19937 random(2024);
     std::string text;
-    for (std::uint32_t section = 0; text.size() < kFileBytes; ++section) {
+    for (uint32_t section = 0; text.size() < FileBytes; ++section) {
         text += "[Section" + Number(section, 5) + "]\r\n";
-        for (int key = 0; key < kKeysPerSection; ++key) {
-            text += kWords[random() % kWordCount];
-            text += kWords[random() % kWordCount] + Number(key, 2) + "=";
-            const std::uint32_t words = 1 + random() % kMaxValueWords;
-            for (std::uint32_t word = 0; word < words; ++word)
-                text += std::string(word == 0 ? "" : " ") + kWords[random() % kWordCount];
+        for (int key = 0; key < KeysPerSection; ++key) {
+            text += Words[random() % WordCount];
+            text += Words[random() % WordCount] + Number(key, 2) + "=";
+            const uint32_t words = 1 + random() % MaxValueWords;
+            for (uint32_t word = 0; word < words; ++word)
+                text += std::string(word == 0 ? "" : " ") + Words[random() % WordCount];
             text += "\r\n";
         }
         text += "\r\n";
@@ -93,7 +93,7 @@ public:
     IFileSystem& Files() { return m_Files; }
     const std::u16string& Path() const { return m_Path; }
     const char* HostPath() const { return m_HostPath.c_str(); }
-    std::int64_t Size() const { return static_cast<std::int64_t>(m_Size); }
+    int64_t Size() const { return static_cast<int64_t>(m_Size); }
 
 private:
     static std::filesystem::path NewFolder() {
@@ -107,7 +107,7 @@ private:
     sim::CSimFileSystem m_Files;
     const std::u16string m_Path = u"C:\\Bench.ini";
     std::string m_HostPath;
-    std::size_t m_Size = 0;
+    size_t m_Size = 0;
 };
 
 CBenchFile& File() {
@@ -125,8 +125,8 @@ int KeepEntry(void* user, const char* section, const char* name, const char* val
 // Both parsers must see the same entries, or the comparison means nothing.
 bool SameEntryCount() {
     CIniMgr ini;
-    if (ini.LoadFile(File().Files(), File().Path()) != kIniLoaded) return false;
-    std::size_t ours = 0;
+    if (ini.LoadFile(File().Files(), File().Path()) != IniLoaded) return false;
+    size_t ours = 0;
     for (const auto& section : ini.Sections())
         ours += section->m_Section.m_Values.size();
     std::vector<INI_ENTRY> entries;
@@ -152,7 +152,7 @@ void IniLoadFileInih(benchmark::State& state) {
 
 BENCHMARK(IniLoadFileCIniMgr)->Name("IniLoadFile/CIniMgr")->Unit(benchmark::kMillisecond);
 BENCHMARK(IniLoadFileInih)->Name("IniLoadFile/inih")->Unit(benchmark::kMillisecond);
-const bool kRatio = AddRatio("INI load", "IniLoadFile/CIniMgr", "IniLoadFile/inih");
+const bool Ratio = AddRatio("INI load", "IniLoadFile/CIniMgr", "IniLoadFile/inih");
 
 } // namespace
 } // namespace tonvel::bench

@@ -59,7 +59,7 @@ void MainWindowStartUp(benchmark::State& state) {
 // Each picture file of the skin read and checked once, held in a list.
 void SkinPicturesOnce(benchmark::State& state) {
     Shell shell(true, true);
-    const std::u16string folder = kProgramFolder + u"Skin\\" + DefaultSkin + u"\\";
+    const std::u16string folder = SimProgramFolder + u"Skin\\" + DefaultSkin + u"\\";
     std::filesystem::path host;
     shell.sim.Files().HostPath(folder, host);
     std::vector<std::u16string> paths;

@@ -17,7 +17,7 @@
 namespace tonvel::bench {
 namespace {
 
-constexpr int64_t kClearEvery = 1024; // the simulated driver keeps every request; it is emptied now and then
+constexpr int64_t ClearEvery = 1024; // the simulated driver keeps every request; it is emptied now and then
 
 // The panel as the user has it: shipped assets, the headset plugged in, the window started.
 struct PANEL : Shell {
@@ -38,7 +38,7 @@ void RotationTick(benchmark::State& state) {
     int64_t n = 0;
     for (auto _ : state) {
         panel.Speakers().RotateVirtualSpeakers();
-        if (++n % kClearEvery == 0) {
+        if (++n % ClearEvery == 0) {
             requests += panel.sim.FilterDriver().Requests().size();
             panel.sim.FilterDriver().ClearRequests();
         }
@@ -56,7 +56,7 @@ void SpeakerDragMove(benchmark::State& state) {
     int64_t n = 0;
     for (auto _ : state) {
         panel.Speakers().Drag(icon, left + static_cast<int32_t>(n & 1), top);
-        if (++n % kClearEvery == 0) {
+        if (++n % ClearEvery == 0) {
             requests += panel.sim.FilterDriver().Requests().size();
             panel.sim.FilterDriver().ClearRequests();
         }

@@ -5,12 +5,12 @@
 namespace tonvel {
 
 bool AskHelperToRestartAudio(IServices& services) {
-    const ServiceHandle manager = services.OpenManager(kScManagerConnect);
-    if (manager == kNoService) return false;
+    const ServiceHandle manager = services.OpenManager(ScManagerConnect);
+    if (manager == NoService) return false;
     const ServiceHandle helper =
-        services.OpenNamedService(manager, HelperServiceName, kServiceUserDefinedControl);
+        services.OpenNamedService(manager, HelperServiceName, ServiceUserDefinedControl);
     bool taken = false;
-    if (helper != kNoService) {
+    if (helper != NoService) {
         taken = services.Control(helper, HelperControlRestartAudio);
         services.Close(helper);
     }

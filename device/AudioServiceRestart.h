@@ -15,9 +15,9 @@ namespace tonvel {
 
 inline constexpr char16_t HelperServiceName[] = u"Castorel";
 // Castorel's control: restart the audio service.
-inline constexpr std::uint32_t HelperControlRestartAudio = 129;
+inline constexpr uint32_t HelperControlRestartAudio = 129;
 
-enum class AUDIO_RESTART : std::int32_t {
+enum class AUDIO_RESTART : int32_t {
     ByHelper,       // Castorel took the request
     Direct,         // restarting on the worker thread
     AlreadyRunning, // a direct restart still runs; it covers this request as well

@@ -5,14 +5,9 @@
 #include "device/DeviceSearch.h"
 #include "foundation/config/ProductNames.h"
 
-#include <string_view>
-
 namespace tonvel {
 
 class CDeviceIdMgr;
-
-// The configuration section that holds the USB device-ID group.
-inline constexpr std::u16string_view kUsbDeviceIdSection = UsbDeviceIdSection;
 
 // A matcher that answers with the group's Match. It refers to the group, which must outlive it.
 HardwareIdMatcher MatchDeviceIdGroup(const CDeviceIdMgr& group);

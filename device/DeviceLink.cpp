@@ -30,8 +30,8 @@ HidHandle CDeviceLink::OpenDevice() {
     return OpenAudioHidDevice(*m_Platform.hid, *m_Platform.deviceInstall, m_VendorId, m_ProductId);
 }
 
-std::int32_t CDeviceLink::RunTransaction(std::int32_t noDeviceStatus, std::int32_t idleFailedStatus,
-                                         const HidAccesses& accesses, IDLE_REPORT idle) {
+int32_t CDeviceLink::RunTransaction(int32_t noDeviceStatus, int32_t idleFailedStatus,
+                                    const HidAccesses& accesses, IDLE_REPORT idle) {
     return RunHidTransaction(*m_Platform.hid, *m_Platform.deviceInstall, m_VendorId, m_ProductId,
                              noDeviceStatus, idleFailedStatus, accesses, idle);
 }
@@ -45,22 +45,22 @@ void CDeviceLink::SetPresent(bool present) {
 
 void CDeviceLink::Discover(const HardwareIdMatcher& usbGroup) {
     std::u16string hardwareId;
-    FindMatchingDevice(*m_Platform.deviceInstall, kKsCategoryAudio, kDiscoveryPattern, usbGroup, &hardwareId);
+    FindMatchingDevice(*m_Platform.deviceInstall, KsCategoryAudio, DiscoveryPattern, usbGroup, &hardwareId);
     ParseVidPid(hardwareId, m_VendorId, m_ProductId);
     ClosePresence();
     OpenPresence();
-    SetPresent(m_PresenceHandle != kNoHidHandle);
+    SetPresent(m_PresenceHandle != NoHidHandle);
 }
 
 void CDeviceLink::OpenPresence() {
     UnregisterHandle();
     m_RemovalQueried = false;
     m_PresenceHandle = OpenDevice();
-    if (m_PresenceHandle == kNoHidHandle) {
+    if (m_PresenceHandle == NoHidHandle) {
         return;
     }
     m_HandleRegistration = m_Platform.deviceNotifications->RegisterHandle(
-        m_PresenceHandle, [this](std::uint32_t event) { OnHandleChange(event); });
+        m_PresenceHandle, [this](uint32_t event) { OnHandleChange(event); });
 }
 
 void CDeviceLink::UnregisterHandle() {
@@ -70,19 +70,19 @@ void CDeviceLink::UnregisterHandle() {
     m_HandleRegistration = 0;
 }
 
-void CDeviceLink::OnHandleChange(std::uint32_t event) {
-    if (event == kDbtDeviceQueryRemove && m_PresenceHandle != kNoHidHandle) {
+void CDeviceLink::OnHandleChange(uint32_t event) {
+    if (event == DbtDeviceQueryRemove && m_PresenceHandle != NoHidHandle) {
         // Closed, but still registered: a cancelled removal is heard through the same registration.
         m_Platform.hid->Close(m_PresenceHandle);
-        m_PresenceHandle = kNoHidHandle;
+        m_PresenceHandle = NoHidHandle;
         m_RemovalQueried = true;
         return;
     }
-    if (event != kDbtDeviceQueryRemoveFailed || !m_RemovalQueried) {
+    if (event != DbtDeviceQueryRemoveFailed || !m_RemovalQueried) {
         return;
     }
     OpenPresence();
-    if (m_PresenceHandle == kNoHidHandle && m_DeviceConnected != 0) {
+    if (m_PresenceHandle == NoHidHandle && m_DeviceConnected != 0) {
         SetPresent(false);
         Call(m_Events.Removed);
     }
@@ -92,7 +92,7 @@ void CDeviceLink::OnHandleChange(std::uint32_t event) {
 bool CDeviceLink::RegisterNotifications() {
     UnregisterNotifications();
     m_Registration = m_Platform.deviceNotifications->Register(
-        [this](std::uint32_t event, const DEVICE_CHANGE_RECORD& record) { OnDeviceChange(event, record); });
+        [this](uint32_t event, const DEVICE_CHANGE_RECORD& record) { OnDeviceChange(event, record); });
     return m_Registration != 0;
 }
 
@@ -103,13 +103,13 @@ void CDeviceLink::UnregisterNotifications() {
     m_Registration = 0;
 }
 
-void CDeviceLink::OnDeviceChange(std::uint32_t event, const DEVICE_CHANGE_RECORD& record) {
-    if (record.DeviceType != kDbtDevtypDeviceInterface) {
+void CDeviceLink::OnDeviceChange(uint32_t event, const DEVICE_CHANGE_RECORD& record) {
+    if (record.DeviceType != DbtDevtypDeviceInterface) {
         return;
     }
-    if (event == kDbtDeviceArrival) {
+    if (event == DbtDeviceArrival) {
         OnArrival(record);
-    } else if (event == kDbtDeviceRemoveComplete) {
+    } else if (event == DbtDeviceRemoveComplete) {
         OnRemoval(record);
     } else {
         return;
@@ -129,7 +129,7 @@ bool CDeviceLink::IsOurHidInterface(const DEVICE_CHANGE_RECORD& record, std::u16
 }
 
 void CDeviceLink::OnArrival(const DEVICE_CHANGE_RECORD& record) {
-    if (m_PresenceHandle != kNoHidHandle) {
+    if (m_PresenceHandle != NoHidHandle) {
         return;
     }
     std::u16string path;
@@ -138,8 +138,8 @@ void CDeviceLink::OnArrival(const DEVICE_CHANGE_RECORD& record) {
     }
     ParseVidPid(path, m_VendorId, m_ProductId);
     OpenPresence();
-    SetPresent(m_PresenceHandle != kNoHidHandle);
-    if (m_PresenceHandle != kNoHidHandle) {
+    SetPresent(m_PresenceHandle != NoHidHandle);
+    if (m_PresenceHandle != NoHidHandle) {
         Call(m_Events.Arrived);
     }
 }
@@ -149,14 +149,14 @@ void CDeviceLink::OnRemoval(const DEVICE_CHANGE_RECORD& record) {
     if (!IsOurHidInterface(record, path)) {
         return;
     }
-    std::uint16_t vendorId = 0;
-    std::uint16_t productId = 0;
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
     ParseVidPid(path, vendorId, productId);
     if (vendorId != m_VendorId || productId != m_ProductId) {
         return;
     }
     SetPresent(false);
-    if (m_PresenceHandle != kNoHidHandle || m_RemovalQueried) {
+    if (m_PresenceHandle != NoHidHandle || m_RemovalQueried) {
         ClosePresence();
         Call(m_Events.Removed);
     }
@@ -165,10 +165,10 @@ void CDeviceLink::OnRemoval(const DEVICE_CHANGE_RECORD& record) {
 void CDeviceLink::ClosePresence() {
     UnregisterHandle();
     m_RemovalQueried = false;
-    if (m_PresenceHandle != kNoHidHandle) {
+    if (m_PresenceHandle != NoHidHandle) {
         m_Platform.hid->Close(m_PresenceHandle);
     }
-    m_PresenceHandle = kNoHidHandle;
+    m_PresenceHandle = NoHidHandle;
 }
 
 } // namespace tonvel

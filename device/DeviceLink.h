@@ -28,8 +28,8 @@ struct DEVICE_LINK_EVENTS {
 
 class CDeviceLink {
 public:
-    static constexpr std::uint16_t kInitialVendorId = 0x7F1C;
-    static constexpr std::uint16_t kInitialProductId = 0x721B;
+    static constexpr uint16_t InitialVendorId = 0x7F1C;
+    static constexpr uint16_t InitialProductId = 0x721B;
 
     explicit CDeviceLink(const Platform& platform, DEVICE_LINK_EVENTS events = {});
     CDeviceLink(const CDeviceLink&) = delete;
@@ -47,7 +47,7 @@ public:
     void UnregisterNotifications();
 
     // WM_DEVICECHANGE: arrival and removal of device interfaces; then pending messages are processed once.
-    void OnDeviceChange(std::uint32_t event, const DEVICE_CHANGE_RECORD& record);
+    void OnDeviceChange(uint32_t event, const DEVICE_CHANGE_RECORD& record);
     void OnArrival(const DEVICE_CHANGE_RECORD& record);
     void OnRemoval(const DEVICE_CHANGE_RECORD& record);
 
@@ -56,22 +56,22 @@ public:
     // The presence handle's own notifications: Windows asks whether the device may go (a safe removal, a
     // disable, a driver update): the handle is closed, or Windows would answer "device in use"; a cancelled
     // removal opens it again.
-    void OnHandleChange(std::uint32_t event);
+    void OnHandleChange(uint32_t event);
 
     // One feature transaction against the current device (open, accesses, idle report, close).
-    std::int32_t RunTransaction(std::int32_t noDeviceStatus, std::int32_t idleFailedStatus,
-                                const HidAccesses& accesses, IDLE_REPORT idle = IDLE_REPORT::Always);
-    // The HID interface of the current device, opened anew (the caller closes it), or kNoHidHandle.
+    int32_t RunTransaction(int32_t noDeviceStatus, int32_t idleFailedStatus, const HidAccesses& accesses,
+                           IDLE_REPORT idle = IDLE_REPORT::Always);
+    // The HID interface of the current device, opened anew (the caller closes it), or NoHidHandle.
     HidHandle OpenDevice();
 
-    std::uint16_t VendorId() const { return m_VendorId; }
-    std::uint16_t ProductId() const { return m_ProductId; }
-    bool HasPresenceHandle() const { return m_PresenceHandle != kNoHidHandle; }
+    uint16_t VendorId() const { return m_VendorId; }
+    uint16_t ProductId() const { return m_ProductId; }
+    bool HasPresenceHandle() const { return m_PresenceHandle != NoHidHandle; }
     HidHandle PresenceHandle() const { return m_PresenceHandle; }
-    std::int32_t DeviceConnected() const { return m_DeviceConnected; }
-    std::int32_t Synchronisation() const { return m_Synchronisation; }
+    int32_t DeviceConnected() const { return m_DeviceConnected; }
+    int32_t Synchronisation() const { return m_Synchronisation; }
     // The synchronisation switch of the EQ and 3D pages flips it while a device is connected.
-    void SetSynchronisation(std::int32_t on) { m_Synchronisation = on; }
+    void SetSynchronisation(int32_t on) { m_Synchronisation = on; }
 
 private:
     void SetPresent(bool present);
@@ -82,14 +82,14 @@ private:
 
     const Platform& m_Platform;
     DEVICE_LINK_EVENTS m_Events;
-    std::uint16_t m_VendorId = kInitialVendorId;
-    std::uint16_t m_ProductId = kInitialProductId;
-    HidHandle m_PresenceHandle = kNoHidHandle;
-    std::int32_t m_DeviceConnected = 0;
-    std::int32_t m_Synchronisation = 0;
-    std::uint32_t m_Registration = 0;
-    std::uint32_t m_HandleRegistration = 0; // the presence handle's notifications
-    bool m_RemovalQueried = false;          // the handle was closed for a removal that may be cancelled
+    uint16_t m_VendorId = InitialVendorId;
+    uint16_t m_ProductId = InitialProductId;
+    HidHandle m_PresenceHandle = NoHidHandle;
+    int32_t m_DeviceConnected = 0;
+    int32_t m_Synchronisation = 0;
+    uint32_t m_Registration = 0;
+    uint32_t m_HandleRegistration = 0; // the presence handle's notifications
+    bool m_RemovalQueried = false;     // the handle was closed for a removal that may be cancelled
 };
 
 } // namespace tonvel

@@ -6,27 +6,27 @@ namespace tonvel {
 
 namespace {
 
-void Put16(std::uint8_t* bytes, std::uint16_t value) {
-    bytes[0] = static_cast<std::uint8_t>(value);
-    bytes[1] = static_cast<std::uint8_t>(value >> 8);
+void Put16(uint8_t* bytes, uint16_t value) {
+    bytes[0] = static_cast<uint8_t>(value);
+    bytes[1] = static_cast<uint8_t>(value >> 8);
 }
 
-void Put32(std::uint8_t* bytes, std::uint32_t value) {
+void Put32(uint8_t* bytes, uint32_t value) {
     for (int i = 0; i < 4; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+        bytes[i] = static_cast<uint8_t>(value >> (8 * i));
     }
 }
 
-std::uint32_t Get32(const std::uint8_t* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
-           (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
+uint32_t Get32(const uint8_t* bytes) {
+    return static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
+           (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
 }
 
 // Opens the channel, sends one request, closes. 1 cannot open, 2 the request failed, else 0.
-std::int32_t Send(IControlDevice& control, std::uint32_t code, void* input, std::uint32_t inputSize,
-                  void* output, std::uint32_t outputSize, std::uint32_t& returned) {
-    const ControlHandle handle = control.Open(kFilterChannelPath);
-    if (handle == kNoControlHandle) {
+int32_t Send(IControlDevice& control, uint32_t code, void* input, uint32_t inputSize, void* output,
+             uint32_t outputSize, uint32_t& returned) {
+    const ControlHandle handle = control.Open(FilterChannelPath);
+    if (handle == NoControlHandle) {
         return 1;
     }
     returned = 0;
@@ -37,13 +37,13 @@ std::int32_t Send(IControlDevice& control, std::uint32_t code, void* input, std:
 
 } // namespace
 
-std::int32_t DriverGeneralRequest(IControlDevice& control, std::uint16_t selector, std::uint32_t& value) {
-    std::uint8_t buffer[8] = {};
+int32_t DriverGeneralRequest(IControlDevice& control, uint16_t selector, uint32_t& value) {
+    uint8_t buffer[8] = {};
     Put16(buffer, 1);
     Put16(buffer + 2, selector);
     Put32(buffer + 4, value);
-    std::uint32_t returned = 0;
-    const std::int32_t status = Send(control, kDriverGeneralRequestCode, buffer, 8, buffer, 8, returned);
+    uint32_t returned = 0;
+    const int32_t status = Send(control, DriverGeneralRequestCode, buffer, 8, buffer, 8, returned);
     if (status != 0) {
         return status;
     }
@@ -54,31 +54,31 @@ std::int32_t DriverGeneralRequest(IControlDevice& control, std::uint16_t selecto
     return 0;
 }
 
-std::int32_t DriverSelectEffect(IControlDevice& control, std::uint32_t effect) {
-    std::uint8_t buffer[8] = {};
+int32_t DriverSelectEffect(IControlDevice& control, uint32_t effect) {
+    uint8_t buffer[8] = {};
     Put32(buffer + 4, effect);
-    std::uint32_t returned = 0;
-    return Send(control, kDriverSelectEffectCode, buffer, 8, buffer, 8, returned);
+    uint32_t returned = 0;
+    return Send(control, DriverSelectEffectCode, buffer, 8, buffer, 8, returned);
 }
 
-std::int32_t DriverSetVirtualSpeakers(IControlDevice& control, std::uint32_t enable,
-                                      const VirtualSpeakerParameters& parameters) {
-    std::uint8_t buffer[72] = {};
+int32_t DriverSetVirtualSpeakers(IControlDevice& control, uint32_t enable,
+                                 const VirtualSpeakerParameters& parameters) {
+    uint8_t buffer[72] = {};
     Put32(buffer + 4, enable);
-    for (std::size_t i = 0; i < parameters.size(); ++i) {
-        std::uint32_t bits = 0;
+    for (size_t i = 0; i < parameters.size(); ++i) {
+        uint32_t bits = 0;
         std::memcpy(&bits, &parameters[i], 4);
         Put32(buffer + 8 + 4 * i, bits);
     }
-    std::uint32_t returned = 0;
-    return Send(control, kDriverSetVirtualSpeakersCode, buffer, 72, nullptr, 0, returned);
+    uint32_t returned = 0;
+    return Send(control, DriverSetVirtualSpeakersCode, buffer, 72, nullptr, 0, returned);
 }
 
-std::int32_t DriverQueryState(IControlDevice& control, std::uint32_t& value) {
-    std::uint8_t buffer[8] = {};
+int32_t DriverQueryState(IControlDevice& control, uint32_t& value) {
+    uint8_t buffer[8] = {};
     Put32(buffer, 1);
-    std::uint32_t returned = 0;
-    const std::int32_t status = Send(control, kDriverQueryStateCode, buffer, 8, buffer, 8, returned);
+    uint32_t returned = 0;
+    const int32_t status = Send(control, DriverQueryStateCode, buffer, 8, buffer, 8, returned);
     if (status != 0) {
         return status;
     }
@@ -87,10 +87,10 @@ std::int32_t DriverQueryState(IControlDevice& control, std::uint32_t& value) {
 }
 
 void ResetFilterDriver(IControlDevice& control) {
-    std::uint32_t state = 0;
+    uint32_t state = 0;
     DriverQueryState(control, state);
     DriverSetVirtualSpeakers(control, 0, VirtualSpeakerParameters{});
-    std::uint32_t value = 0;
+    uint32_t value = 0;
     DriverGeneralRequest(control, 0, value);
 }
 

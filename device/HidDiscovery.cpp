@@ -10,7 +10,7 @@ namespace tonvel {
 namespace {
 
 // Longest path the name match looks at.
-constexpr std::size_t kMaxPathCopy = 255;
+constexpr size_t MaxPathCopy = 255;
 
 int HexDigit(char16_t c) {
     if (c >= u'0' && c <= u'9') {
@@ -27,25 +27,25 @@ int HexDigit(char16_t c) {
 
 // The (at most) four characters after the marker, read as hexadecimal: leading blanks skipped, reading
 // stops at the first other character. A text that ends early gives what is there.
-std::uint16_t ReadHex4(std::u16string_view text, std::size_t start) {
+uint16_t ReadHex4(std::u16string_view text, size_t start) {
     const std::u16string_view field = text.substr(start, 4);
-    std::size_t i = 0;
+    size_t i = 0;
     while (i < field.size() && (field[i] == u' ' || field[i] == u'\t')) {
         ++i;
     }
-    std::uint32_t value = 0;
+    uint32_t value = 0;
     for (; i < field.size(); ++i) {
         const int digit = HexDigit(field[i]);
         if (digit < 0) {
             break;
         }
-        value = value * 16 + static_cast<std::uint32_t>(digit);
+        value = value * 16 + static_cast<uint32_t>(digit);
     }
-    return static_cast<std::uint16_t>(value);
+    return static_cast<uint16_t>(value);
 }
 
-std::size_t FindMarker(std::u16string_view text, std::u16string_view upper, std::u16string_view mixed) {
-    std::size_t at = text.find(upper);
+size_t FindMarker(std::u16string_view text, std::u16string_view upper, std::u16string_view mixed) {
+    size_t at = text.find(upper);
     if (at == std::u16string_view::npos) {
         at = text.find(mixed);
     }
@@ -53,9 +53,9 @@ std::size_t FindMarker(std::u16string_view text, std::u16string_view upper, std:
 }
 
 // The first of the vendor-defined usage pages (0xFF00 to 0xFFFF).
-constexpr std::uint16_t kVendorUsagePageFirst = 0xFF00;
+constexpr uint16_t VendorUsagePageFirst = 0xFF00;
 
-bool HasBothIds(IHid& hid, HidHandle handle, std::uint16_t vendorId, std::uint16_t productId) {
+bool HasBothIds(IHid& hid, HidHandle handle, uint16_t vendorId, uint16_t productId) {
     HID_ATTRIBUTES attributes;
     return hid.GetAttributes(handle, attributes) && attributes.ProductID == productId &&
            attributes.VendorID == vendorId;
@@ -64,26 +64,26 @@ bool HasBothIds(IHid& hid, HidHandle handle, std::uint16_t vendorId, std::uint16
 } // namespace
 
 bool IsRegisterCollection(IHid& hid, HidHandle handle) {
-    HidPreparsed preparsed = kNoHidPreparsed;
+    HidPreparsed preparsed = NoHidPreparsed;
     if (!hid.GetPreparsedData(handle, preparsed)) {
         return false;
     }
     HID_CAPS caps;
-    const std::int32_t status = hid.GetCaps(preparsed, caps);
+    const int32_t status = hid.GetCaps(preparsed, caps);
     hid.FreePreparsedData(preparsed);
-    return status == kHidpStatusSuccess && caps.UsagePage >= kVendorUsagePageFirst &&
-           caps.OutputReportByteLength >= kMeaningfulReportBytes;
+    return status == HidpStatusSuccess && caps.UsagePage >= VendorUsagePageFirst &&
+           caps.OutputReportByteLength >= MeaningfulReportBytes;
 }
 
-void ParseVidPid(std::u16string_view text, std::uint16_t& vendorId, std::uint16_t& productId) {
+void ParseVidPid(std::u16string_view text, uint16_t& vendorId, uint16_t& productId) {
     vendorId = 0;
     productId = 0;
-    const std::size_t vid = FindMarker(text, u"VID_", u"Vid_");
+    const size_t vid = FindMarker(text, u"VID_", u"Vid_");
     if (vid == std::u16string_view::npos) {
         return;
     }
     vendorId = ReadHex4(text, vid + 4);
-    const std::size_t pid = FindMarker(text, u"PID_", u"Pid_");
+    const size_t pid = FindMarker(text, u"PID_", u"Pid_");
     if (pid == std::u16string_view::npos) {
         return;
     }
@@ -91,13 +91,13 @@ void ParseVidPid(std::u16string_view text, std::uint16_t& vendorId, std::uint16_
 }
 
 bool MatchHidInterfaceName(std::u16string_view path) {
-    const std::u16string_view limited = path.substr(0, kMaxPathCopy);
-    if (limited.size() < kHidInterfacePatternLength) {
+    const std::u16string_view limited = path.substr(0, MaxPathCopy);
+    if (limited.size() < HidInterfacePatternLength) {
         return false; // too short to hold a whole pattern
     }
     for (std::u16string_view pattern : HidInterfacePatterns) {
-        std::u16string copy(limited.substr(0, kHidInterfacePatternLength));
-        for (std::size_t i = 0; i < kHidInterfacePatternLength; ++i) {
+        std::u16string copy(limited.substr(0, HidInterfacePatternLength));
+        for (size_t i = 0; i < HidInterfacePatternLength; ++i) {
             if (pattern[i] == u'X') {
                 copy[i] = u'X';
             }
@@ -109,15 +109,14 @@ bool MatchHidInterfaceName(std::u16string_view path) {
     return false;
 }
 
-HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId,
-                             std::uint16_t productId) {
+HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, uint16_t vendorId, uint16_t productId) {
     const std::u16string hidClass = hid.GetHidGuid();
-    const DeviceListHandle list = install.GetClassDevs(hidClass, kDigcfPresent | kDigcfDeviceInterface);
-    if (list == kNoDeviceList) {
-        return kNoHidHandle;
+    const DeviceListHandle list = install.GetClassDevs(hidClass, DigcfPresent | DigcfDeviceInterface);
+    if (list == NoDeviceList) {
+        return NoHidHandle;
     }
-    HidHandle found = kNoHidHandle;
-    for (std::uint32_t index = 0; found == kNoHidHandle; ++index) {
+    HidHandle found = NoHidHandle;
+    for (uint32_t index = 0; found == NoHidHandle; ++index) {
         DEVICE_INTERFACE_DATA data;
         if (!install.EnumDeviceInterfaces(list, hidClass, index, data)) {
             break;
@@ -127,7 +126,7 @@ HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t v
             continue;
         }
         const HidHandle handle = hid.OpenInterface(path);
-        if (handle == kNoHidHandle) {
+        if (handle == NoHidHandle) {
             continue;
         }
         if (HasBothIds(hid, handle, vendorId, productId) && IsRegisterCollection(hid, handle)) {

@@ -12,7 +12,7 @@
 namespace tonvel {
 
 // The HID interface paths of the supported devices; "X" stands for any one character.
-inline constexpr std::size_t kHidInterfacePatternLength = 31;
+inline constexpr size_t HidInterfacePatternLength = 31;
 inline constexpr std::array<std::u16string_view, 6> HidInterfacePatterns = {
     u"\\\\?\\HID#VID_7F1C&PID_72XX&MI_03", u"\\\\?\\HID#VID_0600&PID_XX15&MI_03",
     u"\\\\?\\HID#VID_0600&PID_XX16&MI_03", u"\\\\?\\HID#VID_0600&PID_XX18&MI_03",
@@ -21,7 +21,7 @@ inline constexpr std::array<std::u16string_view, 6> HidInterfacePatterns = {
 
 // The vendor and product ID after "VID_" / "PID_" (or "Vid_" / "Pid_"): four characters read as
 // hexadecimal. Both are 0 first; a missing marker leaves its ID (and, for "VID_", both) at 0.
-void ParseVidPid(std::u16string_view text, std::uint16_t& vendorId, std::uint16_t& productId);
+void ParseVidPid(std::u16string_view text, uint16_t& vendorId, uint16_t& productId);
 
 // True when the path's first 31 characters match one of HidInterfacePatterns, ignoring case.
 bool MatchHidInterfaceName(std::u16string_view path);
@@ -32,8 +32,7 @@ bool MatchHidInterfaceName(std::u16string_view path);
 bool IsRegisterCollection(IHid& hid, HidHandle handle);
 
 // An open handle of the first present HID interface whose attributes carry both IDs and that is the
-// register collection, or kNoHidHandle.
-HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId,
-                             std::uint16_t productId);
+// register collection, or NoHidHandle.
+HidHandle OpenAudioHidDevice(IHid& hid, IDeviceInstall& install, uint16_t vendorId, uint16_t productId);
 
 } // namespace tonvel

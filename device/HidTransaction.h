@@ -21,32 +21,31 @@ enum class IDLE_REPORT {
 // An open HID interface for the length of one transaction; closes it when it goes.
 class CHidTransaction {
 public:
-    CHidTransaction(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId, std::uint16_t productId);
+    CHidTransaction(IHid& hid, IDeviceInstall& install, uint16_t vendorId, uint16_t productId);
     CHidTransaction(const CHidTransaction&) = delete;
     CHidTransaction& operator=(const CHidTransaction&) = delete;
     ~CHidTransaction();
 
-    bool IsOpen() const { return m_Handle != kNoHidHandle; }
+    bool IsOpen() const { return m_Handle != NoHidHandle; }
     HidHandle Handle() const { return m_Handle; }
     IHid& Hid() { return m_Hid; }
     // HidSendIdleReport: 0 or its status.
-    std::int32_t SendIdle();
+    int32_t SendIdle();
     // Closes now (the destructor then does nothing).
     void Close();
 
 private:
     IHid& m_Hid;
-    HidHandle m_Handle = kNoHidHandle;
+    HidHandle m_Handle = NoHidHandle;
 };
 
 // The accesses of one transaction: 0 when all worked, else the caller's own status for the failed one.
-using HidAccesses = std::function<std::int32_t(IHid& hid, HidHandle handle)>;
+using HidAccesses = std::function<int32_t(IHid& hid, HidHandle handle)>;
 
 // Runs one transaction. No device: `noDeviceStatus` and nothing is sent. Otherwise the accesses' status; when
 // they all worked and the idle report fails, `idleFailedStatus`.
-std::int32_t RunHidTransaction(IHid& hid, IDeviceInstall& install, std::uint16_t vendorId,
-                               std::uint16_t productId, std::int32_t noDeviceStatus,
-                               std::int32_t idleFailedStatus, const HidAccesses& accesses,
-                               IDLE_REPORT idle = IDLE_REPORT::Always);
+int32_t RunHidTransaction(IHid& hid, IDeviceInstall& install, uint16_t vendorId, uint16_t productId,
+                          int32_t noDeviceStatus, int32_t idleFailedStatus, const HidAccesses& accesses,
+                          IDLE_REPORT idle = IDLE_REPORT::Always);
 
 } // namespace tonvel

@@ -10,7 +10,7 @@
 
 namespace tonvel {
 
-enum class MIXER_OPERATION : std::int32_t {
+enum class MIXER_OPERATION : int32_t {
     ReadVolume = 0,
     SetVolume = 1,
     ReadMute = 2,
@@ -21,9 +21,9 @@ enum class MIXER_OPERATION : std::int32_t {
 
 // What a read gives: the value and the control's bounds.
 struct MIXER_VALUE {
-    std::uint32_t Value = 0;
-    std::uint32_t Minimum = 0;
-    std::uint32_t Maximum = 0;
+    uint32_t Value = 0;
+    uint32_t Minimum = 0;
+    uint32_t Maximum = 0;
 };
 
 // Runs one operation on the first mixer that matches `deviceName` and has a line with the control. True on

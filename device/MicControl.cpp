@@ -12,8 +12,8 @@
 namespace tonvel {
 namespace {
 
-constexpr std::uint32_t kLegacyVolumeFull = 65535;
-constexpr std::int32_t kPercent = 100;
+constexpr uint32_t LegacyVolumeFull = 65535;
+constexpr int32_t Percent = 100;
 
 // The component library of the calling thread for the length of one operation.
 class CComScope {
@@ -32,7 +32,7 @@ private:
 };
 
 // The gain's debug line, " %d\n".
-std::u16string GainLine(std::int32_t percent) {
+std::u16string GainLine(int32_t percent) {
     char line[16];
     std::snprintf(line, sizeof line, " %d\n", static_cast<int>(percent));
     return std::u16string(line, line + std::strlen(line));
@@ -48,15 +48,15 @@ CMicControl::~CMicControl() {
 }
 
 std::u16string CMicControl::DeviceName() {
-    std::uint16_t vendorId = 0;
-    std::uint16_t productId = 0;
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
     m_Ids(vendorId, productId);
     return FindMicDeviceName(*m_Platform.captureDevices, MicDevicePattern(vendorId, productId));
 }
 
-bool CMicControl::WaveInDevice(std::uint32_t& waveIn) {
-    std::uint16_t vendorId = 0;
-    std::uint16_t productId = 0;
+bool CMicControl::WaveInDevice(uint32_t& waveIn) {
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
     m_Ids(vendorId, productId);
     return FindMicWaveInDevice(*m_Platform.captureDevices, MicDevicePattern(vendorId, productId), waveIn);
 }
@@ -65,13 +65,13 @@ bool CMicControl::WaveInDevice(std::uint32_t& waveIn) {
 EndpointRef CMicControl::FindEndpoint(IAudioEndpoints& endpoints) {
     const std::u16string name = DeviceName();
     // No capture device of ours: the empty name is in every friendly name, yet none of them is ours.
-    if (name.empty()) return kNoEndpoint;
+    if (name.empty()) return NoEndpoint;
     std::vector<EndpointRef> all;
-    if (!endpoints.ActiveCaptureEndpoints(all)) return kNoEndpoint;
-    EndpointRef found = kNoEndpoint;
+    if (!endpoints.ActiveCaptureEndpoints(all)) return NoEndpoint;
+    EndpointRef found = NoEndpoint;
     for (EndpointRef endpoint : all) {
         std::u16string friendly;
-        if (found == kNoEndpoint && endpoints.FriendlyName(endpoint, friendly) &&
+        if (found == NoEndpoint && endpoints.FriendlyName(endpoint, friendly) &&
             friendly.find(name) != std::u16string::npos) {
             found = endpoint;
             continue;
@@ -85,9 +85,9 @@ bool CMicControl::LookUpEndpoint() {
     IAudioEndpoints& endpoints = *m_Platform.audioEndpoints;
     CComScope com(endpoints);
     if (!com.Ok()) return false;
-    if (m_Endpoint != kNoEndpoint) return true;
+    if (m_Endpoint != NoEndpoint) return true;
     const EndpointRef endpoint = FindEndpoint(endpoints);
-    if (endpoint == kNoEndpoint) return false;
+    if (endpoint == NoEndpoint) return false;
     // The endpoint's own hold on the library, given back when it is dropped.
     if (!endpoints.Initialize()) {
         endpoints.Release(endpoint);
@@ -98,27 +98,26 @@ bool CMicControl::LookUpEndpoint() {
 }
 
 void CMicControl::DropEndpoint() {
-    if (m_Endpoint == kNoEndpoint) return;
+    if (m_Endpoint == NoEndpoint) return;
     IAudioEndpoints& endpoints = *m_Platform.audioEndpoints;
     endpoints.Release(m_Endpoint);
-    m_Endpoint = kNoEndpoint;
+    m_Endpoint = NoEndpoint;
     endpoints.Uninitialize();
 }
 
-std::int32_t
-CMicControl::RunOnEndpoint(const std::function<std::int32_t(IAudioEndpoints&, EndpointRef)>& operation) {
+int32_t CMicControl::RunOnEndpoint(const std::function<int32_t(IAudioEndpoints&, EndpointRef)>& operation) {
     IAudioEndpoints& endpoints = *m_Platform.audioEndpoints;
     CComScope com(endpoints);
     if (!com.Ok() || !LookUpEndpoint()) return MicNoEndpoint;
-    const std::int32_t status = operation(endpoints, m_Endpoint);
+    const int32_t status = operation(endpoints, m_Endpoint);
     if (status == MicOk) DropEndpoint();
     return status;
 }
 
-std::int32_t CMicControl::SetMicGain(std::int32_t percent) {
+int32_t CMicControl::SetMicGain(int32_t percent) {
     if (!CoreAudio())
         return SetLegacy(MIXER_OPERATION::SetVolume,
-                         static_cast<std::uint32_t>(percent) * kLegacyVolumeFull / kPercent);
+                         static_cast<uint32_t>(percent) * LegacyVolumeFull / Percent);
     return RunOnEndpoint([this, percent](IAudioEndpoints& endpoints, EndpointRef endpoint) {
         m_Platform.environment->DebugOutput().Write(GainLine(percent));
         const float level = static_cast<float>(percent) * 0.01F;
@@ -126,27 +125,27 @@ std::int32_t CMicControl::SetMicGain(std::int32_t percent) {
     });
 }
 
-std::int32_t CMicControl::ReadMicGain(std::int32_t& percent) {
+int32_t CMicControl::ReadMicGain(int32_t& percent) {
     if (!CoreAudio()) {
         MIXER_VALUE value;
         if (!RunMixerOperation(*m_Platform.mixer, DeviceName(), MIXER_OPERATION::ReadVolume, value))
             return MicNoEndpoint;
         if (value.Maximum <= value.Minimum) return MicVolumeUnavailable;
-        percent = static_cast<std::int32_t>(static_cast<double>(value.Value) /
-                                            static_cast<double>(value.Maximum - value.Minimum) * kPercent);
+        percent = static_cast<int32_t>(static_cast<double>(value.Value) /
+                                       static_cast<double>(value.Maximum - value.Minimum) * Percent);
         return MicOk;
     }
     return RunOnEndpoint([&percent](IAudioEndpoints& endpoints, EndpointRef endpoint) {
-        std::uint32_t step = 0;
-        std::uint32_t count = 0;
+        uint32_t step = 0;
+        uint32_t count = 0;
         // Fewer than two steps give no range to place a percent in.
         if (!endpoints.GetVolumeStepInfo(endpoint, step, count) || count < 2) return MicVolumeUnavailable;
-        percent = static_cast<std::int32_t>(static_cast<std::uint64_t>(step) * kPercent / (count - 1));
+        percent = static_cast<int32_t>(static_cast<uint64_t>(step) * Percent / (count - 1));
         return MicOk;
     });
 }
 
-std::int32_t CMicControl::ReadBoostAndMute(bool& boost, bool& mute) {
+int32_t CMicControl::ReadBoostAndMute(bool& boost, bool& mute) {
     if (!CoreAudio()) {
         MIXER_VALUE value;
         if (!RunMixerOperation(*m_Platform.mixer, DeviceName(), MIXER_OPERATION::ReadBoost, value)) return 1;
@@ -162,24 +161,24 @@ std::int32_t CMicControl::ReadBoostAndMute(bool& boost, bool& mute) {
     });
 }
 
-std::int32_t CMicControl::SetLegacy(MIXER_OPERATION operation, std::uint32_t value) {
+int32_t CMicControl::SetLegacy(MIXER_OPERATION operation, uint32_t value) {
     MIXER_VALUE written;
     written.Value = value;
     return RunMixerOperation(*m_Platform.mixer, DeviceName(), operation, written) ? MicOk : MicNoEndpoint;
 }
 
-std::int32_t CMicControl::SetSwitch(MIXER_OPERATION legacy, bool on, ENDPOINT_SWITCH set) {
+int32_t CMicControl::SetSwitch(MIXER_OPERATION legacy, bool on, ENDPOINT_SWITCH set) {
     if (!CoreAudio()) return SetLegacy(legacy, on ? 1 : 0);
     return RunOnEndpoint([set, on](IAudioEndpoints& endpoints, EndpointRef endpoint) {
         return (endpoints.*set)(endpoint, on) ? MicOk : 2;
     });
 }
 
-std::int32_t CMicControl::SetMute(bool mute) {
+int32_t CMicControl::SetMute(bool mute) {
     return SetSwitch(MIXER_OPERATION::SetMute, mute, &IAudioEndpoints::SetMute);
 }
 
-std::int32_t CMicControl::SetBoost(bool boost) {
+int32_t CMicControl::SetBoost(bool boost) {
     return SetSwitch(MIXER_OPERATION::SetBoost, boost, &IAudioEndpoints::SetAgcEnabled);
 }
 

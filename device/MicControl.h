@@ -16,61 +16,61 @@
 
 namespace tonvel {
 
-inline constexpr std::int32_t OsGenerationWithCoreAudio = 6;
+inline constexpr int32_t OsGenerationWithCoreAudio = 6;
 
 // Results (callers ignore them).
-inline constexpr std::int32_t MicOk = 0;
-inline constexpr std::int32_t MicNoEndpoint = 1; // also: the mixer failed (legacy)
-inline constexpr std::int32_t MicVolumeUnavailable = 2;
+inline constexpr int32_t MicOk = 0;
+inline constexpr int32_t MicNoEndpoint = 1; // also: the mixer failed (legacy)
+inline constexpr int32_t MicVolumeUnavailable = 2;
 
 class CMicControl {
 public:
     // `ids` gives the current vendor and product ID at every lookup.
-    using DEVICE_IDS = std::function<void(std::uint16_t& vendorId, std::uint16_t& productId)>;
+    using DEVICE_IDS = std::function<void(uint16_t& vendorId, uint16_t& productId)>;
 
     CMicControl(const Platform& platform, DEVICE_IDS ids);
     CMicControl(const CMicControl&) = delete;
     CMicControl& operator=(const CMicControl&) = delete;
     ~CMicControl();
 
-    void SetOsGeneration(std::int32_t generation) { m_OsGeneration = generation; }
+    void SetOsGeneration(int32_t generation) { m_OsGeneration = generation; }
     bool CoreAudio() const { return m_OsGeneration == OsGenerationWithCoreAudio; }
 
     // The device's capture device name (the pattern and name are rebuilt every time).
     std::u16string DeviceName();
     // The wave-in number of that capture device, the one the level meter records; false when there is none.
-    bool WaveInDevice(std::uint32_t& waveIn);
+    bool WaveInDevice(uint32_t& waveIn);
     // Core Audio: finds the device's endpoint and keeps it; true when there is one.
     bool LookUpEndpoint();
     void DropEndpoint();
-    bool HasEndpoint() const { return m_Endpoint != kNoEndpoint; }
+    bool HasEndpoint() const { return m_Endpoint != NoEndpoint; }
 
     // 0; 1 no endpoint or mixer failure; 2 endpoint volume not available. Writes " %d\n" to the debugger
     // on Core Audio.
-    std::int32_t SetMicGain(std::int32_t percent);
+    int32_t SetMicGain(int32_t percent);
     // 0; 1 no endpoint or mixer failure; 2 the volume cannot be read (or has no usable range).
-    std::int32_t ReadMicGain(std::int32_t& percent);
+    int32_t ReadMicGain(int32_t& percent);
     // Core Audio: 1 no endpoint, 2 AGC read failed, 3 mute read failed; legacy: 1 boost, 2 mute read failed.
-    std::int32_t ReadBoostAndMute(bool& boost, bool& mute);
+    int32_t ReadBoostAndMute(bool& boost, bool& mute);
     // 0; 1 no endpoint or mixer failure; 2 set failed.
-    std::int32_t SetMute(bool mute);
-    std::int32_t SetBoost(bool boost);
+    int32_t SetMute(bool mute);
+    int32_t SetBoost(bool boost);
 
 private:
     // One Core Audio operation on the endpoint (looked up first when none is cached): its status; 0 drops the
     // endpoint, another status keeps it.
-    std::int32_t RunOnEndpoint(const std::function<std::int32_t(IAudioEndpoints&, EndpointRef)>& operation);
+    int32_t RunOnEndpoint(const std::function<int32_t(IAudioEndpoints&, EndpointRef)>& operation);
     EndpointRef FindEndpoint(IAudioEndpoints& endpoints);
     // A value written through the legacy mixer: 0, or 1 when the mixer failed.
-    std::int32_t SetLegacy(MIXER_OPERATION operation, std::uint32_t value);
+    int32_t SetLegacy(MIXER_OPERATION operation, uint32_t value);
     // Mute or boost on either path.
     using ENDPOINT_SWITCH = bool (IAudioEndpoints::*)(EndpointRef, bool);
-    std::int32_t SetSwitch(MIXER_OPERATION legacy, bool on, ENDPOINT_SWITCH set);
+    int32_t SetSwitch(MIXER_OPERATION legacy, bool on, ENDPOINT_SWITCH set);
 
     const Platform& m_Platform;
     DEVICE_IDS m_Ids;
-    std::int32_t m_OsGeneration = OsGenerationWithCoreAudio;
-    EndpointRef m_Endpoint = kNoEndpoint;
+    int32_t m_OsGeneration = OsGenerationWithCoreAudio;
+    EndpointRef m_Endpoint = NoEndpoint;
 };
 
 } // namespace tonvel

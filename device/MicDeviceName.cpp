@@ -23,7 +23,7 @@ bool IsMicDevice(const CAPTURE_DEVICE& device, const std::u16string& pattern) {
 
 } // namespace
 
-std::u16string MicDevicePattern(std::uint16_t vendorId, std::uint16_t productId) {
+std::u16string MicDevicePattern(uint16_t vendorId, uint16_t productId) {
     char ids[32];
     std::snprintf(ids, sizeof ids, "VID_%04X&PID_%04X", vendorId, productId);
     return u"\\\\?\\USB#" + std::u16string(ids, ids + std::char_traits<char>::length(ids));
@@ -38,7 +38,7 @@ std::u16string FindMicDeviceName(ICaptureDevices& devices, const std::u16string&
     return name;
 }
 
-bool FindMicWaveInDevice(ICaptureDevices& devices, const std::u16string& pattern, std::uint32_t& waveIn) {
+bool FindMicWaveInDevice(ICaptureDevices& devices, const std::u16string& pattern, uint32_t& waveIn) {
     bool found = false;
     devices.Enumerate([&](const CAPTURE_DEVICE& device) {
         if (IsMicDevice(device, pattern)) {

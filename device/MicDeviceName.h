@@ -10,14 +10,14 @@
 
 namespace tonvel {
 
-inline constexpr std::size_t MicDeviceNameMax = 259;
+inline constexpr size_t MicDeviceNameMax = 259;
 
 // "\\?\USB#VID_%0.4X&PID_%0.4X".
-std::u16string MicDevicePattern(std::uint16_t vendorId, std::uint16_t productId);
+std::u16string MicDevicePattern(uint16_t vendorId, uint16_t productId);
 // The name (at most 259 units) of the last capture device with a record whose interface path begins with the
 // pattern (letter case ignored); empty when none does or the pattern is empty.
 std::u16string FindMicDeviceName(ICaptureDevices& devices, const std::u16string& pattern);
 // The wave-in number of that same capture device (the one the name comes from); false when there is none.
-bool FindMicWaveInDevice(ICaptureDevices& devices, const std::u16string& pattern, std::uint32_t& waveIn);
+bool FindMicWaveInDevice(ICaptureDevices& devices, const std::u16string& pattern, uint32_t& waveIn);
 
 } // namespace tonvel

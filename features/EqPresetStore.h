@@ -11,12 +11,12 @@
 
 namespace tonvel {
 
-inline constexpr std::size_t EqImageBytes = 2048;
-inline constexpr std::size_t EqSlotBytes = 16;
-inline constexpr std::size_t EqSlotOffset = 0x100;
+inline constexpr size_t EqImageBytes = 2048;
+inline constexpr size_t EqSlotBytes = 16;
+inline constexpr size_t EqSlotOffset = 0x100;
 inline constexpr int32_t EqPresetCount = 4;
 
-using EQ_SLOT = std::array<std::uint8_t, EqSlotBytes>;
+using EQ_SLOT = std::array<uint8_t, EqSlotBytes>;
 
 // The equalizer's record as it starts and as Reset leaves it: neutral gains, bypassed, last slot.
 EqRegisterSet DefaultEqRecord();
@@ -33,12 +33,12 @@ public:
     void Pack(int32_t index, const EqRegisterSet& record);
     EqRegisterSet Unpack(int32_t index) const;
     EQ_SLOT Slot(int32_t index) const;
-    const std::array<std::uint8_t, EqImageBytes>& Image() const { return m_Image; }
+    const std::array<uint8_t, EqImageBytes>& Image() const { return m_Image; }
 
 private:
-    static std::size_t SlotStart(int32_t index);
+    static size_t SlotStart(int32_t index);
 
-    std::array<std::uint8_t, EqImageBytes> m_Image{};
+    std::array<uint8_t, EqImageBytes> m_Image{};
 };
 
 } // namespace tonvel

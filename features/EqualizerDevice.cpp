@@ -27,7 +27,7 @@ void CEqualizer::ApplyEqBypass(bool enable) {
     const bool synchronising = m_Context.Synchronising();
     m_Context.Device.RunTransaction(FlagUnreported, FlagUnreported, [&](IHid& hid, HidHandle handle) {
         if (!synchronising) return WriteSent;
-        return ChangeRegisterBits(hid, handle, kRegEqBand5High, kEqHighBypassBit, bypass, FlagReadFailed,
+        return ChangeRegisterBits(hid, handle, EqBand5HighRegister, EqHighBypassBit, bypass, FlagReadFailed,
                                   FlagWriteFailed);
     });
 }
@@ -37,7 +37,7 @@ void CEqualizer::Apply3DFlag(bool on) {
     const bool synchronising = m_Context.Synchronising();
     m_Context.Device.RunTransaction(FlagUnreported, FlagUnreported, [&](IHid& hid, HidHandle handle) {
         if (!synchronising) return WriteSent;
-        return ChangeRegisterBits(hid, handle, kRegEqBand5High, kEqHigh3DOnBit, on, FlagReadFailed,
+        return ChangeRegisterBits(hid, handle, EqBand5HighRegister, EqHigh3DOnBit, on, FlagReadFailed,
                                   FlagWriteFailed);
     });
 }
@@ -50,13 +50,13 @@ int32_t CEqualizer::ApplyProcessingEnable(bool on) {
         SwitchNoDevice, SwitchIdleFailed, [&](IHid& hid, HidHandle handle) -> int32_t {
             if (on) {
                 if (const int32_t status =
-                        ChangeRegisterBits(hid, handle, kRegProcessing, kProcessingEnableBit, true,
+                        ChangeRegisterBits(hid, handle, ProcessingEnableRegister, ProcessingEnableBit, true,
                                            SwitchOnReadFailed, SwitchOnWriteFailed))
                     return status;
                 return WriteEqRegisters(hid, handle, m_Record) == 0 ? WriteSent : SwitchBlockFailed;
             }
             if (!present) return WriteSent;
-            return ChangeRegisterBits(hid, handle, kRegProcessing, kProcessingEnableBit, false,
+            return ChangeRegisterBits(hid, handle, ProcessingEnableRegister, ProcessingEnableBit, false,
                                       SwitchOffReadFailed, SwitchOffWriteFailed);
         });
 }

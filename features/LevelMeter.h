@@ -15,15 +15,15 @@
 
 namespace tonvel {
 
-inline constexpr std::uint32_t LevelBufferBytes = 400;
-inline constexpr std::int32_t LevelBarFirstWidth = 10;
-inline constexpr std::int32_t LevelBarStep = 4;
+inline constexpr uint32_t LevelBufferBytes = 400;
+inline constexpr int32_t LevelBarFirstWidth = 10;
+inline constexpr int32_t LevelBarStep = 4;
 
 // The level of one buffer: (bar length × 2 × average |sample − 128|) >> 7.
-std::uint32_t LevelOfSamples(const std::uint8_t* samples, std::uint32_t count, std::int32_t barLength);
+uint32_t LevelOfSamples(const uint8_t* samples, uint32_t count, int32_t barLength);
 // The bar's width for a level: 0 for level 0, else the largest 10 + 4 × (n − 1) with n ≤ level that is not
 // above the bar length; -1 when no width fits (the bar keeps its width).
-std::int32_t LevelBarWidth(std::uint32_t level, std::int32_t barLength);
+int32_t LevelBarWidth(uint32_t level, int32_t barLength);
 
 class CLevelMeter {
 public:
@@ -35,22 +35,22 @@ public:
     // Opens the capture device (its wave-in number) with notifications to the window and starts recording
     // into both buffers. 0; 1 when
     // the capture cannot be opened. While running, a start does nothing.
-    std::int32_t Start(std::uint32_t device, const WAVE_NOTIFY_WINDOW& window);
+    int32_t Start(uint32_t device, const WAVE_NOTIFY_WINDOW& window);
     // Stops, resets and closes the capture; the buffers go once it has returned them.
     void Stop();
     bool Running() const { return m_Capture != nullptr; }
 
     // MM_WIM_DATA: the filled buffer's level (false for a buffer that is not the running capture's); the
     // buffer is queued again.
-    bool OnData(std::int64_t header, std::uint32_t& level, std::int32_t barLength);
+    bool OnData(int64_t header, uint32_t& level, int32_t barLength);
 
 private:
     struct CAPTURE {
-        WaveInHandle Handle = kNoWaveIn;
+        WaveInHandle Handle = NoWaveIn;
         std::array<std::array<char, LevelBufferBytes>, 2> Buffers{};
         std::array<WAVE_HEADER, 2> Headers{};
     };
-    WAVE_HEADER* OwnHeader(std::int64_t header) const;
+    WAVE_HEADER* OwnHeader(int64_t header) const;
 
     IWaveIn& m_WaveIn;
     std::unique_ptr<CAPTURE> m_Capture;

@@ -10,7 +10,7 @@
 namespace tonvel {
 namespace {
 
-constexpr int32_t kPercent = 100;
+constexpr int32_t Percent = 100;
 
 std::u16string Decimal(int32_t value) {
     char text[16];
@@ -58,7 +58,7 @@ void CMicrophone::Drag(ui::CComponent& thumb, int32_t, int32_t top) {
 void CMicrophone::SetGain(ui::CComponent& thumb) {
     const int32_t travel = m_Context.Skin.Metrics().SliderTravel;
     if (travel <= 0) return; // a skin without a mic range has no gain to give
-    const int32_t percent = (ThumbMin() + travel - thumb.Top()) * kPercent / travel;
+    const int32_t percent = (ThumbMin() + travel - thumb.Top()) * Percent / travel;
     m_Control.SetOsGeneration(m_Context.Window.OsGeneration());
     m_Control.SetMicGain(percent);
     ReadGain();
@@ -76,7 +76,7 @@ void CMicrophone::ReadGain() {
 void CMicrophone::ShowGain() {
     m_Parts.ValueLabel->SetCaption(Decimal(m_Gain));
     const int32_t travel = m_Context.Skin.Metrics().SliderTravel;
-    m_Parts.Thumb->SetTop(ThumbMin() + travel - m_Gain * travel / kPercent);
+    m_Parts.Thumb->SetTop(ThumbMin() + travel - m_Gain * travel / Percent);
 }
 
 void CMicrophone::Refresh() {

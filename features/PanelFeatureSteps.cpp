@@ -110,7 +110,7 @@ void CPanelFeatures::ResetFilterDriver() {
 // Register 0x100 cleared, the driver's effect 0, the virtual speakers off, the idle report.
 void CPanelFeatures::ReturnDeviceToNeutral(HidHandle device) {
     IHid& hid = *m_Context.Plat.hid;
-    HidWriteRegister(hid, device, kRegProcessing, 0x00); // every processing bit cleared
+    HidWriteRegister(hid, device, ProcessingEnableRegister, 0x00); // every processing bit cleared
     m_Effects.SelectNoEffect();
     m_VirtualSpeakers.SwitchOff();
     HidSendIdleReport(hid, device);

@@ -8,26 +8,26 @@
 namespace tonvel {
 namespace {
 
-constexpr char16_t kEqSection[] = u"EQ";
-constexpr char16_t k3DSection[] = u"3D";
-constexpr char16_t kEffectSection[] = u"Effect";
-constexpr char16_t kVirtualSection[] = u"Virtual7ch1";
-constexpr char16_t kLedSection[] = u"LED";
-constexpr const char16_t* kPresetKeys[ProfilePresetCount] = {u"S1", u"S2", u"S3", u"S4"};
-constexpr char16_t kLeftAlpha[] = u"LeftAlpha";
-constexpr char16_t kLeftBeta[] = u"LeftBeta";
-constexpr char16_t kRightAlpha[] = u"RightAlpha";
-constexpr char16_t kRightBeta[] = u"RightBeta";
-constexpr char16_t kFbm[] = u"FBM";
-constexpr char16_t k3DEnable[] = u"3DEN";
-constexpr char16_t kCurrentEffect[] = u"CurrentEffect";
-constexpr char16_t kVirtualEnable[] = u"7ch1EN";
-constexpr char16_t kLedOn[] = u"LEDON";
-constexpr char16_t kTemporarySuffix[] = u".tmp";
+constexpr char16_t EqSection[] = u"EQ";
+constexpr char16_t Sound3DSection[] = u"3D";
+constexpr char16_t EffectSection[] = u"Effect";
+constexpr char16_t VirtualSection[] = u"Virtual7ch1";
+constexpr char16_t LedSection[] = u"LED";
+constexpr const char16_t* PresetKeys[ProfilePresetCount] = {u"S1", u"S2", u"S3", u"S4"};
+constexpr char16_t LeftAlphaKey[] = u"LeftAlpha";
+constexpr char16_t LeftBetaKey[] = u"LeftBeta";
+constexpr char16_t RightAlphaKey[] = u"RightAlpha";
+constexpr char16_t RightBetaKey[] = u"RightBeta";
+constexpr char16_t FbmKey[] = u"FBM";
+constexpr char16_t Sound3DEnable[] = u"3DEN";
+constexpr char16_t CurrentEffect[] = u"CurrentEffect";
+constexpr char16_t VirtualEnable[] = u"7ch1EN";
+constexpr char16_t LedOnKey[] = u"LEDON";
+constexpr char16_t TemporarySuffix[] = u".tmp";
 // The speakers' keys by speaker index, and the order they are written in.
-constexpr const char16_t* kSpeakerKeys[SpeakerCount] = {u"L", u"R", u"C", u"SUB", u"LS", u"RS", u"LB", u"RB"};
-constexpr size_t kSpeakerWriteOrder[SpeakerCount] = {2, 0, 4, 6, 7, 5, 3, 1};
-constexpr size_t kPresetFields = ProfileBandCount + 1;
+constexpr const char16_t* SpeakerKeys[SpeakerCount] = {u"L", u"R", u"C", u"SUB", u"LS", u"RS", u"LB", u"RB"};
+constexpr size_t SpeakerWriteOrder[SpeakerCount] = {2, 0, 4, 6, 7, 5, 3, 1};
+constexpr size_t PresetFields = ProfileBandCount + 1;
 
 std::u16string Text(const char* text) {
     return std::u16string(text, text + std::char_traits<char>::length(text));
@@ -86,18 +86,18 @@ private:
 };
 
 // An S line's fields; those it lacks come from the line before (`fields` holds them on entry).
-bool ReadPresetLine(CPartReader& reader, int32_t index, std::array<int32_t, kPresetFields>& fields) {
-    const std::u16string line = reader.Value(kEqSection, kPresetKeys[index]);
-    const std::vector<std::u16string> items = SplitValue(line, kPresetFields);
+bool ReadPresetLine(CPartReader& reader, int32_t index, std::array<int32_t, PresetFields>& fields) {
+    const std::u16string line = reader.Value(EqSection, PresetKeys[index]);
+    const std::vector<std::u16string> items = SplitValue(line, PresetFields);
     // A missing line, or a first line short of fields: the missing field is what is not a whole number.
-    if (items.empty() || (index == 0 && items.size() < kPresetFields)) return reader.Fail(std::u16string());
+    if (items.empty() || (index == 0 && items.size() < PresetFields)) return reader.Fail(std::u16string());
     for (size_t i = 0; i < items.size(); ++i)
         if (!reader.Integer(items[i], fields[i])) return false;
     return true;
 }
 
 bool ReadPresets(CPartReader& reader, PROFILE_READ& read) {
-    std::array<int32_t, kPresetFields> fields{};
+    std::array<int32_t, PresetFields> fields{};
     for (int32_t index = 0; index < ProfilePresetCount; ++index) {
         if (!ReadPresetLine(reader, index, fields)) return false;
         PROFILE_PRESET& preset = read.Values.Presets[static_cast<size_t>(index)];
@@ -111,11 +111,11 @@ bool ReadPresets(CPartReader& reader, PROFILE_READ& read) {
 
 bool Read3D(CPartReader& reader, PROFILE_VALUES& values) {
     int32_t v[4] = {};
-    const char16_t* keys[4] = {kLeftAlpha, kLeftBeta, kRightAlpha, kRightBeta};
+    const char16_t* keys[4] = {LeftAlphaKey, LeftBetaKey, RightAlphaKey, RightBetaKey};
     for (size_t i = 0; i < 4; ++i)
-        if (!reader.Integer(k3DSection, keys[i], v[i])) return false;
-    if (!reader.Switch(k3DSection, kFbm, values.Fbm) ||
-        !reader.Switch(k3DSection, k3DEnable, values.Sound3DOn))
+        if (!reader.Integer(Sound3DSection, keys[i], v[i])) return false;
+    if (!reader.Switch(Sound3DSection, FbmKey, values.Fbm) ||
+        !reader.Switch(Sound3DSection, Sound3DEnable, values.Sound3DOn))
         return false;
     values.LeftAlpha = static_cast<uint8_t>(v[0]);
     values.LeftBeta = static_cast<uint8_t>(v[1]);
@@ -126,21 +126,21 @@ bool Read3D(CPartReader& reader, PROFILE_VALUES& values) {
 
 // "Left,Top": both numbers must be there; anything after them is ignored.
 bool ReadPosition(CPartReader& reader, const char16_t* key, SPEAKER_POSITION& position) {
-    const std::vector<std::u16string> items = SplitValue(reader.Value(kVirtualSection, key), 2);
+    const std::vector<std::u16string> items = SplitValue(reader.Value(VirtualSection, key), 2);
     const std::u16string left = items.empty() ? std::u16string() : items[0];
     const std::u16string top = items.size() < 2 ? std::u16string() : items[1];
     return reader.Integer(left, position.Left) && reader.Integer(top, position.Top);
 }
 
 bool ReadVirtual(CPartReader& reader, PROFILE_VALUES& values) {
-    if (!reader.Switch(kVirtualSection, kVirtualEnable, values.VirtualEnabled)) return false;
+    if (!reader.Switch(VirtualSection, VirtualEnable, values.VirtualEnabled)) return false;
     for (size_t i = 0; i < SpeakerCount; ++i)
-        if (!ReadPosition(reader, kSpeakerKeys[i], values.Positions[i])) return false;
+        if (!ReadPosition(reader, SpeakerKeys[i], values.Positions[i])) return false;
     return true;
 }
 
 bool ReadLed(CPartReader& reader, PROFILE_VALUES& values) {
-    const std::u16string text = reader.Value(kLedSection, kLedOn);
+    const std::u16string text = reader.Value(LedSection, LedOnKey);
     values.HasLed = !text.empty();
     if (!values.HasLed) return true;
     int32_t value = 0;
@@ -154,30 +154,30 @@ bool ReadLed(CPartReader& reader, PROFILE_VALUES& values) {
 std::vector<PROFILE_ENTRY> ProfileEntries(const PROFILE_VALUES& values) {
     std::vector<PROFILE_ENTRY> entries;
     for (int32_t i = 0; i < ProfilePresetCount; ++i)
-        entries.push_back({kEqSection, kPresetKeys[i], PresetLine(values.Presets[static_cast<size_t>(i)])});
-    entries.push_back({k3DSection, kLeftAlpha, Decimal(values.LeftAlpha)});
-    entries.push_back({k3DSection, kLeftBeta, Decimal(values.LeftBeta)});
-    entries.push_back({k3DSection, kRightAlpha, Decimal(values.RightAlpha)});
-    entries.push_back({k3DSection, kRightBeta, Decimal(values.RightBeta)});
-    entries.push_back({k3DSection, kFbm, Decimal(values.Fbm ? 1 : 0)});
-    entries.push_back({k3DSection, k3DEnable, Decimal(values.Sound3DOn ? 1 : 0)});
-    entries.push_back({kEffectSection, kCurrentEffect, Decimal(values.Effect)});
-    for (const size_t index : kSpeakerWriteOrder)
-        entries.push_back({kVirtualSection, kSpeakerKeys[index], PositionText(values.Positions[index])});
-    entries.push_back({kVirtualSection, kVirtualEnable, Decimal(values.VirtualEnabled ? 1 : 0)});
-    entries.push_back({kLedSection, kLedOn, Decimal(values.LedOn ? 1 : 0)});
+        entries.push_back({EqSection, PresetKeys[i], PresetLine(values.Presets[static_cast<size_t>(i)])});
+    entries.push_back({Sound3DSection, LeftAlphaKey, Decimal(values.LeftAlpha)});
+    entries.push_back({Sound3DSection, LeftBetaKey, Decimal(values.LeftBeta)});
+    entries.push_back({Sound3DSection, RightAlphaKey, Decimal(values.RightAlpha)});
+    entries.push_back({Sound3DSection, RightBetaKey, Decimal(values.RightBeta)});
+    entries.push_back({Sound3DSection, FbmKey, Decimal(values.Fbm ? 1 : 0)});
+    entries.push_back({Sound3DSection, Sound3DEnable, Decimal(values.Sound3DOn ? 1 : 0)});
+    entries.push_back({EffectSection, CurrentEffect, Decimal(values.Effect)});
+    for (const size_t index : SpeakerWriteOrder)
+        entries.push_back({VirtualSection, SpeakerKeys[index], PositionText(values.Positions[index])});
+    entries.push_back({VirtualSection, VirtualEnable, Decimal(values.VirtualEnabled ? 1 : 0)});
+    entries.push_back({LedSection, LedOnKey, Decimal(values.LedOn ? 1 : 0)});
     return entries;
 }
 
 // Beside the file, "<file>.tmp"; where that would pass the longest Windows path, the file's extension is
 // replaced instead, so that a file that fits has a temporary neighbour that fits too.
 std::u16string ProfileTemporaryPath(const std::u16string& path) {
-    const std::u16string appended = path + kTemporarySuffix;
+    const std::u16string appended = path + TemporarySuffix;
     if (appended.size() <= ProfilePathMax) return appended;
     const size_t slash = path.find_last_of(u'\\');
     const size_t dot = path.find_last_of(u'.');
     if (dot == std::u16string::npos || (slash != std::u16string::npos && dot < slash)) return appended;
-    return path.substr(0, dot) + kTemporarySuffix;
+    return path.substr(0, dot) + TemporarySuffix;
 }
 
 int32_t WriteProfileFile(IProfileStrings& profile, IFileSystem& files, const std::u16string& path,
@@ -204,7 +204,7 @@ PROFILE_READ ReadProfileFile(IProfileStrings& profile, const std::u16string& pat
     if (!ReadPresets(reader, read)) return read;
     if (!Read3D(reader, values)) return read;
     read.Parts = ProfilePartSound3D;
-    if (!reader.Integer(kEffectSection, kCurrentEffect, values.Effect)) return read;
+    if (!reader.Integer(EffectSection, CurrentEffect, values.Effect)) return read;
     read.Parts = ProfilePartEffect;
     if (!ReadVirtual(reader, values)) return read;
     read.Parts = ProfilePartVirtual;

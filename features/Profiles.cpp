@@ -10,9 +10,9 @@
 namespace tonvel {
 namespace {
 
-constexpr char16_t kLastSavedSection[] = u"LastINI";
-constexpr char16_t kLastSavedKey[] = u"Path";
-constexpr char16_t kProfileExtension[] = u".ini";
+constexpr char16_t LastSavedSection[] = u"LastINI";
+constexpr char16_t LastSavedKey[] = u"Path";
+constexpr char16_t ProfileExtension[] = u".ini";
 
 std::u16string FileNameOf(const std::u16string& path) {
     const size_t slash = path.find_last_of(u'\\');
@@ -124,7 +124,7 @@ int32_t CProfiles::ReadProfile(const std::u16string& path) {
 // The device opened only to see that it is there.
 bool CProfiles::DevicePresent() {
     const HidHandle handle = m_Context.Device.OpenDevice();
-    if (handle == kNoHidHandle) return false;
+    if (handle == NoHidHandle) return false;
     m_Context.Plat.hid->Close(handle);
     return true;
 }
@@ -158,9 +158,9 @@ std::u16string CProfiles::LastSavedProfile() const {
     std::u16string path;
     PROFILE_PLACE user;
     if (UserConfigPlace(*m_Context.Plat.environment, m_Setup.DataFolderName, user))
-        profile.GetString(kLastSavedSection, kLastSavedKey, u"", path, ProfileBufferSize, user.File);
+        profile.GetString(LastSavedSection, LastSavedKey, u"", path, ProfileBufferSize, user.File);
     if (path.empty() && !m_Setup.ProgramConfigFile.empty())
-        profile.GetString(kLastSavedSection, kLastSavedKey, u"", path, ProfileBufferSize,
+        profile.GetString(LastSavedSection, LastSavedKey, u"", path, ProfileBufferSize,
                           m_Setup.ProgramConfigFile);
     if (path.size() >= ProfileBufferSize - 1) path.clear(); // cut by the buffer: no folder to trust
     return path;
@@ -171,7 +171,7 @@ void CProfiles::RememberSavedProfile(const std::u16string& path) {
     PROFILE_PLACE user;
     if (!UserConfigPlace(*m_Context.Plat.environment, m_Setup.DataFolderName, user)) return;
     m_Context.Plat.files->CreateFolder(user.Folder);
-    m_Context.Plat.profile->WriteString(kLastSavedSection, kLastSavedKey, path, user.File);
+    m_Context.Plat.profile->WriteString(LastSavedSection, LastSavedKey, path, user.File);
 }
 
 int32_t CProfiles::SaveProfileAs() {
@@ -180,8 +180,8 @@ int32_t CProfiles::SaveProfileAs() {
     if (!dialog) return ProfileCancelled;
     dialog->InitialDir = DefaultFolder();
     if (!dialog->Execute()) return ProfileCancelled;
-    if (FileNameOf(dialog->FileName).find(kProfileExtension) == std::u16string::npos)
-        dialog->FileName += kProfileExtension;
+    if (FileNameOf(dialog->FileName).find(ProfileExtension) == std::u16string::npos)
+        dialog->FileName += ProfileExtension;
     if (WriteProfile(dialog->FileName) != ProfileSaved) {
         ShowSaveError(dialog->FileName);
         return ProfileNotSaved;

@@ -10,12 +10,12 @@ namespace tonvel {
 namespace {
 
 // The thumbs by tag 34-37.
-constexpr int32_t kLeftBeta = 0, kLeftAlpha = 1, kRightBeta = 2, kRightAlpha = 3;
-constexpr int32_t kPartnerDistance = 2; // left and right thumbs of a kind are two tags apart
-constexpr char16_t kConnectionFolder[] = u"3D\\";
+constexpr int32_t LeftBetaKey = 0, LeftAlphaKey = 1, RightBetaKey = 2, RightAlphaKey = 3;
+constexpr int32_t PartnerDistance = 2; // left and right thumbs of a kind are two tags apart
+constexpr char16_t ConnectionFolder[] = u"3D\\";
 
 bool IsBeta(int32_t index) {
-    return index == kLeftBeta || index == kRightBeta;
+    return index == LeftBetaKey || index == RightBetaKey;
 }
 
 std::u16string DecimalText(int32_t value) {
@@ -62,7 +62,7 @@ void CSound3D::MovePartner(const ui::CComponent& thumb) {
     if (index < 0 || index >= static_cast<int32_t>(m_Parts.Thumbs.size())) return;
     const int32_t connection = IsBeta(index) ? m_BetaConnection : m_AlphaConnection;
     if (connection != ConnectionDependent && connection != ConnectionInverse) return;
-    ui::CImage* partner = m_Parts.Thumbs[static_cast<size_t>((index + kPartnerDistance) % 4)];
+    ui::CImage* partner = m_Parts.Thumbs[static_cast<size_t>((index + PartnerDistance) % 4)];
     partner->SetTop(connection == ConnectionDependent ? thumb.Top() : ThumbMin + ThumbMax - thumb.Top());
 }
 
@@ -72,14 +72,14 @@ void CSound3D::ShowValueLabels() {
 }
 
 int32_t CSound3D::ApplyLeft3D(bool writeThrough) {
-    m_Record.LeftBeta = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[kLeftBeta]));
-    m_Record.LeftAlpha = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[kLeftAlpha]));
+    m_Record.LeftBeta = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[LeftBetaKey]));
+    m_Record.LeftAlpha = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[LeftAlphaKey]));
     return WriteChannels(writeThrough);
 }
 
 int32_t CSound3D::ApplyRight3D(bool writeThrough) {
-    m_Record.RightBeta = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[kRightBeta]));
-    m_Record.RightAlpha = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[kRightAlpha]));
+    m_Record.RightBeta = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[RightBetaKey]));
+    m_Record.RightAlpha = static_cast<uint8_t>(ThumbValue(*m_Parts.Thumbs[RightAlphaKey]));
     return WriteChannels(writeThrough);
 }
 
@@ -155,7 +155,7 @@ void CSound3D::NextConnection(int32_t tag) {
     state = state >= ConnectionInverse ? ConnectionIndependent : state + 1;
     if (ui::CImage* image = alpha ? m_Parts.AlphaConnection : m_Parts.BetaConnection)
         m_Context.Window.ShowSkinImageFrom(alpha ? AlphaConnectionImage(state) : BetaConnectionImage(state),
-                                           kConnectionFolder, *image);
+                                           ConnectionFolder, *image);
 }
 
 void CSound3D::Restore(const Sound3DRegisterSet& channels, bool fbm, bool on) {

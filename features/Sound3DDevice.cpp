@@ -15,13 +15,14 @@ int32_t CSound3D::Apply3DEnable(bool on) {
     return m_Context.Device.RunTransaction(
         SwitchNoDevice, SwitchIdleFailed, [&](IHid& hid, HidHandle handle) -> int32_t {
             if (on) {
-                if (const int32_t status = ChangeRegisterBits(hid, handle, kReg3DControl, k3DProcessingBit,
-                                                              true, SwitchOnReadFailed, SwitchOnWriteFailed))
+                if (const int32_t status =
+                        ChangeRegisterBits(hid, handle, Sound3DControlRegister, Sound3DProcessingBit, true,
+                                           SwitchOnReadFailed, SwitchOnWriteFailed))
                     return status;
                 return Write3DRegisters(hid, handle, m_Record) == 0 ? WriteSent : SwitchBlockFailed;
             }
             if (!present) return WriteSent;
-            return ChangeRegisterBits(hid, handle, kReg3DControl, k3DProcessingBit, false,
+            return ChangeRegisterBits(hid, handle, Sound3DControlRegister, Sound3DProcessingBit, false,
                                       SwitchOffReadFailed, SwitchOffWriteFailed);
         });
 }
@@ -29,7 +30,8 @@ int32_t CSound3D::Apply3DEnable(bool on) {
 int32_t CSound3D::SetFbm(bool on) {
     m_Record.Fbm = on ? 1 : 0;
     return m_Context.Device.RunTransaction(FbmNoDevice, FbmIdleFailed, [&](IHid& hid, HidHandle handle) {
-        return ChangeRegisterBits(hid, handle, kReg3DControl, k3DFbmBit, on, FbmReadFailed, FbmWriteFailed);
+        return ChangeRegisterBits(hid, handle, Sound3DControlRegister, Sound3DFbmBit, on, FbmReadFailed,
+                                  FbmWriteFailed);
     });
 }
 
@@ -40,7 +42,7 @@ int32_t CSound3D::WriteChannels(bool writeThrough) {
         ChannelsNoDevice, ChannelsIdleFailed, [&](IHid& hid, HidHandle handle) -> int32_t {
             if (!writeThrough) return WriteSent;
             if (const int32_t status =
-                    ChangeRegisterBits(hid, handle, kReg3DControl, k3DFbmBit, m_Record.Fbm != 0,
+                    ChangeRegisterBits(hid, handle, Sound3DControlRegister, Sound3DFbmBit, m_Record.Fbm != 0,
                                        ChannelsFbmReadFailed, ChannelsFbmWriteFailed))
                 return status;
             if (WriteLeft3DPair(hid, handle, m_Record.LeftAlpha, m_Record.LeftBeta) != 0)

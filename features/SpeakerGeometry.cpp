@@ -7,14 +7,15 @@ namespace tonvel {
 namespace {
 
 // The standard layout's four diagonal directions.
-constexpr double kFrontRight = 0.7853975;
-constexpr double kFrontLeft = 2.3561925;
-constexpr double kBackLeft = 3.9269875;
-constexpr double kBackRight = 5.4977825;
+constexpr double FrontRight = 0.7853975;
+constexpr double FrontLeft = 2.3561925;
+constexpr double BackLeft = 3.9269875;
+constexpr double BackRight = 5.4977825;
 // Speaker indexes.
-constexpr std::size_t kL = 0, kR = 1, kC = 2, kSub = 3, kLs = 4, kRs = 5, kLb = 6, kRb = 7;
+constexpr size_t LeftIndex = 0, RightIndex = 1, CentreIndex = 2, SubIndex = 3, LeftSurroundIndex = 4,
+                 RightSurroundIndex = 5, LeftBackIndex = 6, RightBackIndex = 7;
 // The icons keep this far inside the listener's picture while dragged.
-constexpr int32_t kAreaMargin = 10;
+constexpr int32_t AreaMargin = 10;
 
 // Counter-clockwise from the right, with the screen's y axis pointing down. The differences are taken in
 // whole pixels, so that a speaker level with the listener gets +0, never -0.
@@ -58,7 +59,7 @@ SPEAKER_RECORD SpeakerRecord(const SPEAKER_CIRCLE& circle, SPEAKER_POSITION posi
 
 void ComputeVirtualSpeakers(const SPEAKER_CIRCLE& circle, const SPEAKER_POSITIONS& positions,
                             SPEAKER_RECORDS& records, VirtualSpeakerParameters& block) {
-    for (std::size_t i = 0; i < SpeakerCount; ++i) {
+    for (size_t i = 0; i < SpeakerCount; ++i) {
         records[i] = SpeakerRecord(circle, positions[i], block[i]);
         block[SpeakerCount + i] = records[i].Direction;
     }
@@ -72,37 +73,37 @@ SPEAKER_POSITIONS StandardSpeakerLayout(const SPEAKER_CIRCLE& c) {
     const int32_t half = c.Radius / 2;
     const double r = half * StandardLayoutFactor;
     SPEAKER_POSITIONS p;
-    p[kC] = {c.CenterX, Truncated(c.CenterY - r)};
-    p[kLs] = {Truncated(c.CenterX - r), c.CenterY};
-    p[kL] = Diagonal(c, kFrontLeft, r);
-    p[kLb] = Diagonal(c, kBackLeft, r);
-    p[kRb] = Diagonal(c, kBackRight, r);
-    p[kR] = Diagonal(c, kFrontRight, r);
-    p[kSub] = {c.CenterX, Truncated(static_cast<double>(c.CenterY) - half)};
-    p[kRs] = {Truncated(c.CenterX + r), c.CenterY};
+    p[CentreIndex] = {c.CenterX, Truncated(c.CenterY - r)};
+    p[LeftSurroundIndex] = {Truncated(c.CenterX - r), c.CenterY};
+    p[LeftIndex] = Diagonal(c, FrontLeft, r);
+    p[LeftBackIndex] = Diagonal(c, BackLeft, r);
+    p[RightBackIndex] = Diagonal(c, BackRight, r);
+    p[RightIndex] = Diagonal(c, FrontRight, r);
+    p[SubIndex] = {c.CenterX, Truncated(static_cast<double>(c.CenterY) - half)};
+    p[RightSurroundIndex] = {Truncated(c.CenterX + r), c.CenterY};
     return p;
 }
 
 float RotatedDirection(float direction, ROTATION rotation) {
-    constexpr double kTurn = 2.0 * std::numbers::pi;
+    constexpr double Turn = 2.0 * std::numbers::pi;
     double next = direction;
     if (rotation == ROTATION::Clockwise) next -= SpeakerRotationStep;
     if (rotation == ROTATION::Counterclockwise) next += SpeakerRotationStep;
-    if (next < 0) next += kTurn;
-    if (next >= kTurn) next -= kTurn;
+    if (next < 0) next += Turn;
+    if (next >= Turn) next -= Turn;
     return static_cast<float>(next);
 }
 
 float RotatedDirectionAfter(float direction, ROTATION rotation, uint32_t elapsedMs) {
-    constexpr double kTurn = 2.0 * std::numbers::pi;
+    constexpr double Turn = 2.0 * std::numbers::pi;
     const double angle = SpeakerRotationStep * elapsedMs / SpeakerRotationStepMs;
     double next = direction;
     if (rotation == ROTATION::Clockwise) next -= angle;
     if (rotation == ROTATION::Counterclockwise) next += angle;
-    next = std::fmod(next, kTurn);
-    if (next < 0) next += kTurn;
+    next = std::fmod(next, Turn);
+    if (next < 0) next += Turn;
     const float rounded = static_cast<float>(next);
-    return rounded >= static_cast<float>(kTurn) ? 0.0F : rounded;
+    return rounded >= static_cast<float>(Turn) ? 0.0F : rounded;
 }
 
 bool DraggedPosition(const SPEAKER_CIRCLE& circle, const SPEAKER_AREA& area, int32_t width, int32_t height,
@@ -113,9 +114,9 @@ bool DraggedPosition(const SPEAKER_CIRCLE& circle, const SPEAKER_AREA& area, int
     if (dx * dx + dy * dy > r * r) return false;
     const int64_t x = candidate.Left;
     const int64_t y = candidate.Top;
-    if (area.Left + kAreaMargin < x && x + width <= int64_t{area.Left} + area.Width - kAreaMargin)
+    if (area.Left + AreaMargin < x && x + width <= int64_t{area.Left} + area.Width - AreaMargin)
         position.Left = candidate.Left;
-    if (y >= area.Top + kAreaMargin && y + height <= int64_t{area.Top} + area.Height - kAreaMargin)
+    if (y >= area.Top + AreaMargin && y + height <= int64_t{area.Top} + area.Height - AreaMargin)
         position.Top = candidate.Top;
     return true;
 }

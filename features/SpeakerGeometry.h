@@ -12,7 +12,7 @@
 namespace tonvel {
 
 // Speakers in the order L, R, C, SUB, LS, RS, LB, RB everywhere (the index is the icon's tag - 39).
-inline constexpr std::size_t SpeakerCount = 8;
+inline constexpr size_t SpeakerCount = 8;
 
 inline constexpr double SpeakerPi = 3.14159;
 inline constexpr double SpeakerTwoPi = 6.28318;

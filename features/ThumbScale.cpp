@@ -3,23 +3,23 @@
 namespace tonvel {
 namespace {
 
-constexpr int32_t kGainScale = 2048;
-constexpr uint16_t kGainKnee = 1024; // the neutral gain, where the steeper upper half begins
-constexpr int32_t kUpperSteepness = 3;
+constexpr int32_t GainScale = 2048;
+constexpr uint16_t GainKnee = 1024; // the neutral gain, where the steeper upper half begins
+constexpr int32_t UpperSteepness = 3;
 
 } // namespace
 
 uint16_t EqThumbToGain(int32_t thumbTop, int32_t rangeTop, int32_t travel) {
-    if (travel <= 0) return kGainKnee;
-    const int32_t v = (thumbTop - rangeTop) * kGainScale / travel;
-    auto g = static_cast<uint16_t>(kGainScale - v);
-    if (g > kGainKnee) g = static_cast<uint16_t>(kUpperSteepness * g - (kGainScale + 1));
+    if (travel <= 0) return GainKnee;
+    const int32_t v = (thumbTop - rangeTop) * GainScale / travel;
+    auto g = static_cast<uint16_t>(GainScale - v);
+    if (g > GainKnee) g = static_cast<uint16_t>(UpperSteepness * g - (GainScale + 1));
     return g;
 }
 
 int32_t EqGainToOffset(uint16_t gain, int32_t travel) {
-    const int32_t d = gain <= kGainKnee ? gain : (gain - (kGainKnee - 1)) / kUpperSteepness + kGainKnee;
-    return travel - d * travel / kGainScale;
+    const int32_t d = gain <= GainKnee ? gain : (gain - (GainKnee - 1)) / UpperSteepness + GainKnee;
+    return travel - d * travel / GainScale;
 }
 
 int32_t Sound3DThumbToValue(int32_t thumbTop, int32_t travel) {

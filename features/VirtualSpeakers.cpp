@@ -8,12 +8,12 @@ namespace tonvel {
 namespace {
 
 // The order Reset puts them in: C, LS, L, LB, RB, R, SUB, RS.
-constexpr std::array<std::size_t, SpeakerCount> kResetOrder = {2, 4, 0, 6, 7, 1, 3, 5};
+constexpr std::array<size_t, SpeakerCount> ResetOrder = {2, 4, 0, 6, 7, 1, 3, 5};
 // A gap between two ticks longer than this is a pause (the timer stood still), not a turn.
 constexpr uint32_t RotationPauseMs = 200;
 
-std::size_t IconIndex(const VIRTUAL_SPEAKERS_PARTS& parts, const ui::CComponent& icon) {
-    for (std::size_t i = 0; i < SpeakerCount; ++i)
+size_t IconIndex(const VIRTUAL_SPEAKERS_PARTS& parts, const ui::CComponent& icon) {
+    for (size_t i = 0; i < SpeakerCount; ++i)
         if (parts.Icons[i] == &icon) return i;
     return SpeakerCount;
 }
@@ -25,18 +25,18 @@ SPEAKER_CIRCLE CVirtualSpeakers::Circle() const {
     return {m.SpeakerCenterX, m.SpeakerCenterY, m.SpeakerRadius};
 }
 
-ui::CImage* CVirtualSpeakers::Icon(std::size_t index) {
+ui::CImage* CVirtualSpeakers::Icon(size_t index) {
     return m_Parts.Icons[index];
 }
 
 SPEAKER_POSITIONS CVirtualSpeakers::Positions() {
     SPEAKER_POSITIONS positions;
-    for (std::size_t i = 0; i < SpeakerCount; ++i)
+    for (size_t i = 0; i < SpeakerCount; ++i)
         if (const ui::CImage* icon = Icon(i)) positions[i] = {icon->Left(), icon->Top()};
     return positions;
 }
 
-void CVirtualSpeakers::Place(std::size_t index, SPEAKER_POSITION position) {
+void CVirtualSpeakers::Place(size_t index, SPEAKER_POSITION position) {
     if (ui::CImage* icon = Icon(index))
         icon->SetBounds(position.Left, position.Top, icon->Width(), icon->Height());
 }
@@ -48,7 +48,7 @@ GRAB_KIND CVirtualSpeakers::Grab(const ui::CComponent& component) const {
 }
 
 void CVirtualSpeakers::Drag(ui::CComponent& icon, int32_t left, int32_t top) {
-    const std::size_t index = IconIndex(m_Parts, icon);
+    const size_t index = IconIndex(m_Parts, icon);
     if (index == SpeakerCount) return;
     SPEAKER_AREA area;
     if (const ui::CImage* listener = m_Parts.Listener)
@@ -132,7 +132,7 @@ void CVirtualSpeakers::Init() {
 
 int32_t CVirtualSpeakers::ResetVirtualSpeakers() {
     const SPEAKER_POSITIONS layout = StandardSpeakerLayout(Circle());
-    for (const std::size_t index : kResetOrder)
+    for (const size_t index : ResetOrder)
         Place(index, layout[index]);
     return SendVirtualSpeakers() == 0 ? 0 : 1;
 }
@@ -159,7 +159,7 @@ void CVirtualSpeakers::RotateVirtualSpeakers() {
     }
     const uint32_t elapsed = RotationElapsed();
     const SPEAKER_CIRCLE circle = Circle();
-    for (std::size_t i = 0; i < SpeakerCount; ++i) {
+    for (size_t i = 0; i < SpeakerCount; ++i) {
         SPEAKER_RECORD& record = m_Records[i];
         Place(i, PositionOnCircle(circle, record.Direction, record.Distance));
         record.Direction = RotatedDirectionAfter(record.Direction, m_Rotation, elapsed);
@@ -172,7 +172,7 @@ void CVirtualSpeakers::RotateVirtualSpeakers() {
 // ratio) and a rotation goes on around the new circle.
 void CVirtualSpeakers::PlaceSpeakerIcons(double ratio) {
     const SPEAKER_CIRCLE circle = Circle();
-    for (std::size_t i = 0; i < SpeakerCount; ++i)
+    for (size_t i = 0; i < SpeakerCount; ++i)
         Place(i, PositionOnCircle(circle, m_Records[i].Direction, m_Records[i].Distance * ratio));
     VirtualSpeakerParameters block{};
     ComputeVirtualSpeakers(circle, Positions(), m_Records, block);
@@ -185,7 +185,7 @@ void CVirtualSpeakers::SwitchOff() {
 
 void CVirtualSpeakers::Restore(bool enabled, const SPEAKER_POSITIONS& positions) {
     m_Enabled = enabled;
-    for (std::size_t i = 0; i < SpeakerCount; ++i)
+    for (size_t i = 0; i < SpeakerCount; ++i)
         Place(i, positions[i]);
     ShowSwitches();
     SendVirtualSpeakers();

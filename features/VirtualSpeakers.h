@@ -54,8 +54,8 @@ public:
 
 private:
     // The eight icons by speaker index (null where the window has none).
-    ui::CImage* Icon(std::size_t index);
-    void Place(std::size_t index, SPEAKER_POSITION position);
+    ui::CImage* Icon(size_t index);
+    void Place(size_t index, SPEAKER_POSITION position);
     // The values of the icons as they stand, sent without touching the stored records.
     void SendScratch();
     void SwitchRotation(ROTATION rotation);

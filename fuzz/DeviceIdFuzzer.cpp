@@ -13,7 +13,7 @@
 
 namespace {
 
-const std::u16string kConfig = u"C:\\AudioConfig.cfg";
+const std::u16string Config = u"C:\\AudioConfig.cfg";
 
 tonvel::fuzz::CMemoryFiles& Files() {
     static tonvel::fuzz::CMemoryFiles files;
@@ -27,11 +27,11 @@ std::u16string PlainText(const std::u16string& token, bool& deciphered) {
     for (char16_t unit : token)
         bytes.push_back(static_cast<char>(unit & 0xFF));
     unsigned char plain[4096];
-    std::size_t length = sizeof plain;
+    size_t length = sizeof plain;
     deciphered = tonvel::DecryptValue(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
                                       plain, &length) == 0;
     std::u16string text;
-    for (std::size_t i = 0; deciphered && i < length && plain[i] != 0; ++i)
+    for (size_t i = 0; deciphered && i < length && plain[i] != 0; ++i)
         text.push_back(plain[i] < 0x80 ? plain[i] : static_cast<char16_t>(0xFF00 | plain[i]));
     return text;
 }
@@ -50,13 +50,13 @@ std::u16string MatchingId(const std::u16string& pattern) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    Files().WriteAll(kConfig, data, size);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Files().WriteAll(Config, data, size);
     for (const char16_t* section : {u"USB_VID_PID", u"HID_VID_PID"}) {
         tonvel::CDeviceIdMgr group;
-        const std::int32_t status = group.Load(Files(), kConfig, section);
-        TONVEL_FUZZ_CHECK(status >= tonvel::kDeviceIdLoaded && status <= tonvel::kDeviceIdEmptySide);
-        std::size_t longest = 0;
+        const int32_t status = group.Load(Files(), Config, section);
+        TONVEL_FUZZ_CHECK(status >= tonvel::DeviceIdLoaded && status <= tonvel::DeviceIdEmptySide);
+        size_t longest = 0;
         for (const auto& [pattern, token] : group.DeviceMap()) {
             TONVEL_FUZZ_CHECK(!pattern.empty() && !token.empty());
             bool deciphered = false;

@@ -15,8 +15,8 @@ uint8_t CFuzzReader::Byte() {
     return m_Pos < m_Size ? m_Data[m_Pos++] : 0;
 }
 
-std::string_view CFuzzReader::Piece(std::size_t maxLength) {
-    const std::size_t start = m_Pos;
+std::string_view CFuzzReader::Piece(size_t maxLength) {
+    const size_t start = m_Pos;
     while (m_Pos < m_Size && m_Pos - start < maxLength) {
         if (m_Data[m_Pos] == 0) {
             ++m_Pos;
@@ -27,7 +27,7 @@ std::string_view CFuzzReader::Piece(std::size_t maxLength) {
     return {reinterpret_cast<const char*>(m_Data + start), m_Pos - start};
 }
 
-std::u16string CFuzzReader::Piece16(std::size_t maxUnits) {
+std::u16string CFuzzReader::Piece16(size_t maxUnits) {
     std::u16string out;
     while (m_Pos + 1 < m_Size && out.size() < maxUnits) {
         const auto unit = static_cast<char16_t>(m_Data[m_Pos] | (m_Data[m_Pos + 1] << 8));
@@ -39,7 +39,7 @@ std::u16string CFuzzReader::Piece16(std::size_t maxUnits) {
 }
 
 std::string_view CFuzzReader::Rest() {
-    const std::size_t start = m_Pos < m_Size ? m_Pos : m_Size;
+    const size_t start = m_Pos < m_Size ? m_Pos : m_Size;
     m_Pos = m_Size;
     return {reinterpret_cast<const char*>(m_Data + start), m_Size - start};
 }
@@ -55,7 +55,7 @@ CScratchFile::~CScratchFile() {
     Remove();
 }
 
-bool CScratchFile::Write(const void* data, std::size_t size) const {
+bool CScratchFile::Write(const void* data, size_t size) const {
     std::FILE* file = std::fopen(m_Path.c_str(), "wb");
     if (file == nullptr) return false;
     const bool ok = std::fwrite(data, 1, size, file) == size;

@@ -20,21 +20,21 @@ namespace tonvel::fuzz {
 // Reads the fuzzer's bytes front to back; past the end every read gives zeros / empty text.
 class CFuzzReader {
 public:
-    CFuzzReader(const uint8_t* data, std::size_t size) : m_Data(data), m_Size(size) {}
+    CFuzzReader(const uint8_t* data, size_t size) : m_Data(data), m_Size(size) {}
 
     bool Empty() const { return m_Pos >= m_Size; }
     uint8_t Byte();
     // Up to `maxLength` bytes, ending early at a byte 0x00 (which is consumed, not returned).
-    std::string_view Piece(std::size_t maxLength);
+    std::string_view Piece(size_t maxLength);
     // The same piece as UTF-16, two bytes (little-endian) per unit, ending early at a unit 0x0000.
-    std::u16string Piece16(std::size_t maxUnits);
+    std::u16string Piece16(size_t maxUnits);
     // Everything not read yet.
     std::string_view Rest();
 
 private:
     const uint8_t* m_Data;
-    std::size_t m_Size;
-    std::size_t m_Pos = 0;
+    size_t m_Size;
+    size_t m_Pos = 0;
 };
 
 // A scratch file of this process, in $TMPDIR (else /dev/shm, else /tmp); removed at exit.
@@ -46,7 +46,7 @@ public:
     CScratchFile& operator=(const CScratchFile&) = delete;
 
     // Replaces the file's content; false if it cannot be written.
-    bool Write(const void* data, std::size_t size) const;
+    bool Write(const void* data, size_t size) const;
     void Remove() const;
     const std::string& Path() const { return m_Path; }
     // The path as UTF-16 (it is ASCII).

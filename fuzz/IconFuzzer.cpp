@@ -10,12 +10,12 @@
 #include <cstdint>
 #include <vector>
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tonvel;
     // A copy of exactly the input's size, so that any read past it is found.
     const std::vector<uint8_t> bytes(data, data + size);
     const std::vector<ui::ICON_IMAGE> images = ui::ReadIconDirectory(bytes);
-    const std::size_t count = size >= 6 ? static_cast<std::size_t>(bytes[4] | bytes[5] << 8) : 0;
+    const size_t count = size >= 6 ? static_cast<size_t>(bytes[4] | bytes[5] << 8) : 0;
     TONVEL_FUZZ_CHECK(images.size() <= count);
     for (const ui::ICON_IMAGE& image : images) {
         TONVEL_FUZZ_CHECK(uint64_t{image.Offset} + image.Length <= size);
@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (const int32_t wanted : {16, 20, 24, 32, 48, 256}) {
         const int32_t picked = ui::PickIconImage(images, wanted);
         TONVEL_FUZZ_CHECK(images.empty() ? picked == -1
-                                         : picked >= 0 && static_cast<std::size_t>(picked) < images.size());
+                                         : picked >= 0 && static_cast<size_t>(picked) < images.size());
     }
     return 0;
 }

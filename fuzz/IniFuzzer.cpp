@@ -17,8 +17,8 @@ namespace {
 using tonvel::CIniMgr;
 
 // The fuzzer's bytes and a small valid file, loaded before them to check that a load replaces the content.
-const std::u16string kScratch = u"C:\\fuzz.ini";
-const std::u16string kPrevious = u"C:\\previous.ini";
+const std::u16string Scratch = u"C:\\fuzz.ini";
+const std::u16string Previous = u"C:\\previous.ini";
 
 tonvel::fuzz::CMemoryFiles& Files() {
     static tonvel::fuzz::CMemoryFiles files;
@@ -28,7 +28,7 @@ tonvel::fuzz::CMemoryFiles& Files() {
 // What the engine's load does with the bytes up to its lines, in memory.
 std::vector<std::u16string> DecodeLines(const std::string& bytes, tonvel::TextEncoding* encoding) {
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    std::size_t mark = 0;
+    size_t mark = 0;
     *encoding = tonvel::DetectEncoding(data, bytes.size(), &mark);
     std::u16string text;
     std::vector<std::u16string_view> lines;
@@ -38,10 +38,10 @@ std::vector<std::u16string> DecodeLines(const std::string& bytes, tonvel::TextEn
 }
 
 // Loads the file and checks what the engine's lookups give against its own records.
-std::int32_t Load(CIniMgr& ini, const std::u16string& path) {
-    const std::int32_t status = ini.LoadFile(Files(), path);
-    TONVEL_FUZZ_CHECK(status == tonvel::kIniLoaded || status == tonvel::kIniCannotDecode);
-    TONVEL_FUZZ_CHECK(ini.Encoding() >= tonvel::kTextEightBit && ini.Encoding() <= tonvel::kTextUtf32Be);
+int32_t Load(CIniMgr& ini, const std::u16string& path) {
+    const int32_t status = ini.LoadFile(Files(), path);
+    TONVEL_FUZZ_CHECK(status == tonvel::IniLoaded || status == tonvel::IniCannotDecode);
+    TONVEL_FUZZ_CHECK(ini.Encoding() >= tonvel::TextEightBit && ini.Encoding() <= tonvel::TextUtf32Be);
     TONVEL_FUZZ_CHECK(ini.FilePath() == path);
 
     for (const auto& section : ini.Sections()) {
@@ -66,9 +66,9 @@ std::int32_t Load(CIniMgr& ini, const std::u16string& path) {
         }
         const auto& values = first->m_Section.m_Values;
         TONVEL_FUZZ_CHECK(names.size() == values.size());
-        for (std::size_t i = 0; i < values.size(); ++i) {
+        for (size_t i = 0; i < values.size(); ++i) {
             TONVEL_FUZZ_CHECK(names[i] == values[i].Name);
-            std::size_t firstOfName = 0;
+            size_t firstOfName = 0;
             while (values[firstOfName].Name != values[i].Name)
                 ++firstOfName;
             TONVEL_FUZZ_CHECK(ini.GetValue(section->m_Name, values[i].Name) == values[firstOfName].Value);
@@ -80,7 +80,7 @@ std::int32_t Load(CIniMgr& ini, const std::u16string& path) {
     return status;
 }
 
-void AppendUnit(std::string& out, std::uint32_t unit, int width, bool bigEndian) {
+void AppendUnit(std::string& out, uint32_t unit, int width, bool bigEndian) {
     for (int i = 0; i < width; ++i) {
         const int shift = 8 * (bigEndian ? width - 1 - i : i);
         out.push_back(static_cast<char>((unit >> shift) & 0xFF));
@@ -98,13 +98,13 @@ std::string Encode(const std::u16string& text, int width, bool bigEndian, const 
 
 bool SameContent(const CIniMgr& a, const CIniMgr& b) {
     if (a.Lines() != b.Lines() || a.Sections().size() != b.Sections().size()) return false;
-    for (std::size_t i = 0; i < a.Sections().size(); ++i) {
+    for (size_t i = 0; i < a.Sections().size(); ++i) {
         const auto& x = *a.Sections()[i];
         const auto& y = *b.Sections()[i];
         if (x.m_Name != y.m_Name || x.m_Lines != y.m_Lines || x.m_Section.m_Name != y.m_Section.m_Name ||
             x.m_Section.m_Values.size() != y.m_Section.m_Values.size())
             return false;
-        for (std::size_t k = 0; k < x.m_Section.m_Values.size(); ++k) {
+        for (size_t k = 0; k < x.m_Section.m_Values.size(); ++k) {
             if (x.m_Section.m_Values[k].Name != y.m_Section.m_Values[k].Name ||
                 x.m_Section.m_Values[k].Value != y.m_Section.m_Values[k].Value)
                 return false;
@@ -115,18 +115,18 @@ bool SameContent(const CIniMgr& a, const CIniMgr& b) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
 
     // The bytes as a file. A load into a manager that holds another file replaces its content.
-    Files().WriteAll(kScratch, bytes.data(), bytes.size());
-    Files().WriteAll(kPrevious, "[old]\nkey=value\n", 16);
+    Files().WriteAll(Scratch, bytes.data(), bytes.size());
+    Files().WriteAll(Previous, "[old]\nkey=value\n", 16);
     CIniMgr ini;
-    const std::int32_t status = Load(ini, kScratch);
+    const int32_t status = Load(ini, Scratch);
     CIniMgr again;
-    TONVEL_FUZZ_CHECK(Load(again, kPrevious) == tonvel::kIniLoaded);
-    TONVEL_FUZZ_CHECK(Load(again, kScratch) == status);
-    if (status == tonvel::kIniLoaded) TONVEL_FUZZ_CHECK(SameContent(ini, again));
+    TONVEL_FUZZ_CHECK(Load(again, Previous) == tonvel::IniLoaded);
+    TONVEL_FUZZ_CHECK(Load(again, Scratch) == status);
+    if (status == tonvel::IniLoaded) TONVEL_FUZZ_CHECK(SameContent(ini, again));
 
     // The bytes read as UTF-8 text (surrogates left out: the engine's own UTF-8 decoder makes none) and
     // written in every encoding decode to the same lines.
@@ -135,24 +135,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         if (unit < 0xD800 || unit > 0xDFFF) text.push_back(unit);
     tonvel::TextEncoding found;
     const std::vector<std::u16string> lines = DecodeLines(Encode(text, 2, true, "\xFE\xFF"), &found);
-    TONVEL_FUZZ_CHECK(found == tonvel::kTextUtf16Be);
+    TONVEL_FUZZ_CHECK(found == tonvel::TextUtf16Be);
 
     struct FORM {
         tonvel::TextEncoding encoding;
         std::string bytes;
     };
     std::vector<FORM> forms;
-    forms.push_back({tonvel::kTextUtf8, "\xEF\xBB\xBF" + tonvel::Utf16ToUtf8(text)});
+    forms.push_back({tonvel::TextUtf8, "\xEF\xBB\xBF" + tonvel::Utf16ToUtf8(text)});
     // A little-endian UTF-16 text that begins with U+0000 is taken for UTF-32.
     if (text.empty() || text.front() != 0)
-        forms.push_back({tonvel::kTextUtf16Le, Encode(text, 2, false, "\xFF\xFE")});
-    forms.push_back({tonvel::kTextUtf32Le, Encode(text, 4, false, "")});
-    forms.push_back({tonvel::kTextUtf32Be, Encode(text, 4, true, "")});
+        forms.push_back({tonvel::TextUtf16Le, Encode(text, 2, false, "\xFF\xFE")});
+    forms.push_back({tonvel::TextUtf32Le, Encode(text, 4, false, "")});
+    forms.push_back({tonvel::TextUtf32Be, Encode(text, 4, true, "")});
     // Unmarked text: 7-bit characters only (no mark begins with one of them).
     bool sevenBit = true;
     for (char16_t unit : text)
         sevenBit = sevenBit && unit < 0x80;
-    if (sevenBit) forms.push_back({tonvel::kTextEightBit, Encode(text, 1, false, "")});
+    if (sevenBit) forms.push_back({tonvel::TextEightBit, Encode(text, 1, false, "")});
 
     for (const FORM& form : forms) {
         TONVEL_FUZZ_CHECK(DecodeLines(form.bytes, &found) == lines);

@@ -23,9 +23,9 @@ namespace {
 
 using namespace tonvel;
 
-constexpr char16_t kPath[] = u"C:\\Program Files\\Tonvel\\Language\\English\\Language.ini";
-constexpr int32_t kResolutions[] = {96, 120, 144, 72, 48, 1, 0, -96, 192, 240, 480, 2147483647};
-constexpr int32_t kGenerations[] = {0, 1, 2, 3, 4, 6};
+constexpr char16_t FuzzedPath[] = u"C:\\Program Files\\Tonvel\\Language\\English\\Language.ini";
+constexpr int32_t Resolutions[] = {96, 120, 144, 72, 48, 1, 0, -96, 192, 240, 480, 2147483647};
+constexpr int32_t Generations[] = {0, 1, 2, 3, 4, 6};
 
 void CheckStyle(const _LABEL_STYLE_INFO& style) {
     TONVEL_FUZZ_CHECK(style.Text.size() <= LabelTextMax);
@@ -34,16 +34,16 @@ void CheckStyle(const _LABEL_STYLE_INFO& style) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::CFuzzReader input(data, size);
-    const int32_t dpi = kResolutions[input.Byte() % std::size(kResolutions)];
-    const int32_t generation = kGenerations[input.Byte() % std::size(kGenerations)];
+    const int32_t dpi = Resolutions[input.Byte() % std::size(Resolutions)];
+    const int32_t generation = Generations[input.Byte() % std::size(Generations)];
     const std::string_view file = input.Rest();
 
     fuzz::CMemoryFiles files;
-    files.m_Files[kPath].assign(file.begin(), file.end());
+    files.m_Files[FuzzedPath].assign(file.begin(), file.end());
     sim::CSimProfileStrings profile(files);
-    const ProfileReader read = MakeProfileReader(profile, kPath);
+    const ProfileReader read = MakeProfileReader(profile, FuzzedPath);
 
     CLanguage language;
     PANEL_STATUS status = language.Load(read);

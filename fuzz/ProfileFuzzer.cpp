@@ -19,10 +19,10 @@ namespace {
 
 using tonvel::sim::PROFILE_ENCODING;
 
-constexpr char16_t kPath[] = u"C:\\Users\\Test\\AppData\\Roaming\\Tonvel\\AudioConfig.cfg";
-constexpr uint32_t kBufferSizes[] = {1, 2, 3, 8, 64, 255, 256, 1023, 1024, 1025};
+constexpr char16_t FuzzedPath[] = u"C:\\Users\\Test\\AppData\\Roaming\\Tonvel\\AudioConfig.cfg";
+constexpr uint32_t BufferSizes[] = {1, 2, 3, 8, 64, 255, 256, 1023, 1024, 1025};
 
-enum FLAGS : uint8_t { kNoFile = 1, kFailWrites = 2 };
+enum FLAGS : uint8_t { NoFile = 1, FailWrites = 2 };
 
 bool IsBlank(char16_t c) {
     return c == u' ' || (c >= u'\t' && c <= u'\r') || c == 0x1A;
@@ -64,10 +64,10 @@ std::u16string ReadBack(const std::u16string& value, uint32_t bufferSize) {
 
 // The old text is the new one with at most one piece of one line replaced.
 bool OneLineChanged(const std::u16string& before, const std::u16string& after) {
-    std::size_t prefix = 0;
+    size_t prefix = 0;
     while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
         ++prefix;
-    std::size_t suffix = 0;
+    size_t suffix = 0;
     while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
            before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
         ++suffix;
@@ -76,43 +76,43 @@ bool OneLineChanged(const std::u16string& before, const std::u16string& after) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     tonvel::fuzz::CFuzzReader input(data, size);
     const std::u16string section = tonvel::Utf8ToUtf16(input.Piece(2048));
     const std::u16string key = tonvel::Utf8ToUtf16(input.Piece(2048));
     const std::u16string value = tonvel::Utf8ToUtf16(input.Piece(4096));
     const uint8_t flags = input.Byte();
-    const uint32_t bufferSize = kBufferSizes[input.Byte() % std::size(kBufferSizes)];
+    const uint32_t bufferSize = BufferSizes[input.Byte() % std::size(BufferSizes)];
     const std::string_view file = input.Rest();
 
     tonvel::fuzz::CMemoryFiles files;
-    if ((flags & kNoFile) == 0) files.m_Files[kPath].assign(file.begin(), file.end());
+    if ((flags & NoFile) == 0) files.m_Files[FuzzedPath].assign(file.begin(), file.end());
     tonvel::sim::CSimProfileStrings profile(files);
 
     // Reading: the result fits the buffer and its length is returned.
     std::u16string read = u"junk";
-    uint32_t length = profile.GetString(section, key, value, read, bufferSize, kPath);
+    uint32_t length = profile.GetString(section, key, value, read, bufferSize, FuzzedPath);
     TONVEL_FUZZ_CHECK(length == read.size() && length < bufferSize);
-    length = profile.GetString(section, key, value, read, 0, kPath);
+    length = profile.GetString(section, key, value, read, 0, FuzzedPath);
     TONVEL_FUZZ_CHECK(length == 0 && read.empty());
 
     // Writing, refused by the platform: the file stays as it was.
-    const std::vector<uint8_t> before = files.m_Files[kPath];
-    if ((flags & kNoFile) != 0) files.m_Files.erase(kPath);
-    files.m_FailWrites = (flags & kFailWrites) != 0;
-    const bool written = profile.WriteString(section, key, value, kPath);
+    const std::vector<uint8_t> before = files.m_Files[FuzzedPath];
+    if ((flags & NoFile) != 0) files.m_Files.erase(FuzzedPath);
+    files.m_FailWrites = (flags & FailWrites) != 0;
+    const bool written = profile.WriteString(section, key, value, FuzzedPath);
     if (files.m_FailWrites) {
-        if ((flags & kNoFile) != 0)
-            TONVEL_FUZZ_CHECK(files.m_Files.count(kPath) == 0);
+        if ((flags & NoFile) != 0)
+            TONVEL_FUZZ_CHECK(files.m_Files.count(FuzzedPath) == 0);
         else
-            TONVEL_FUZZ_CHECK(files.m_Files[kPath] == before);
+            TONVEL_FUZZ_CHECK(files.m_Files[FuzzedPath] == before);
         return 0;
     }
     if (!written || !Writable(section, key, value)) return 0;
 
     // Writing: one line changes or is added, every other line stays.
     const auto old = tonvel::sim::DecodeProfileText(before);
-    const auto now = tonvel::sim::DecodeProfileText(files.m_Files[kPath]);
+    const auto now = tonvel::sim::DecodeProfileText(files.m_Files[FuzzedPath]);
     if (now.encoding != old.encoding) {
         // Windows takes a file that begins with the bytes of a byte-order mark for text in that encoding,
         // also when an ANSI file's text merely begins with those characters (U+00FF U+00FE, or U+00EF U+00BB
@@ -126,12 +126,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (!Representable(now.encoding, section) || !Representable(now.encoding, key) ||
         !Representable(now.encoding, value))
         return 0;
-    length = profile.GetString(section, key, u"(default)", read, bufferSize, kPath);
+    length = profile.GetString(section, key, u"(default)", read, bufferSize, FuzzedPath);
     TONVEL_FUZZ_CHECK(read == ReadBack(value, bufferSize));
 
     // Writing the same again changes nothing.
-    const std::vector<uint8_t> once = files.m_Files[kPath];
-    TONVEL_FUZZ_CHECK(profile.WriteString(section, key, value, kPath));
-    TONVEL_FUZZ_CHECK(files.m_Files[kPath] == once);
+    const std::vector<uint8_t> once = files.m_Files[FuzzedPath];
+    TONVEL_FUZZ_CHECK(profile.WriteString(section, key, value, FuzzedPath));
+    TONVEL_FUZZ_CHECK(files.m_Files[FuzzedPath] == once);
     return 0;
 }

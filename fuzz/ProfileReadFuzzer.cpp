@@ -18,8 +18,8 @@ namespace {
 
 using namespace tonvel;
 
-const std::u16string kProfile = u"C:\\Users\\Fuzz\\Tonvel\\Fuzzed.ini";
-constexpr char16_t kConvertErrorEnd[] = u"' is not a valid integer value.";
+const std::u16string ProfilePath = u"C:\\Users\\Fuzz\\Tonvel\\Fuzzed.ini";
+constexpr char16_t ConvertErrorEnd[] = u"' is not a valid integer value.";
 
 // The panel started once, without a configuration of the user's own.
 struct PANEL : Shell {
@@ -36,18 +36,18 @@ bool EndsWith(const std::u16string& text, std::u16string_view end) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static PANEL panel;
-    panel.sim.Files().PutFile(kProfile, std::string_view(reinterpret_cast<const char*>(data), size));
+    panel.sim.Files().PutFile(ProfilePath, std::string_view(reinterpret_cast<const char*>(data), size));
     panel.backend.ClearMessageBoxes();
     panel.sim.Headset().ClearReports();
     panel.sim.FilterDriver().ClearRequests();
 
-    const int32_t status = panel.form->Features().Profiles().ReadProfile(kProfile);
+    const int32_t status = panel.form->Features().Profiles().ReadProfile(ProfilePath);
     TONVEL_FUZZ_CHECK(status == 0 || status == 1);
     const auto& boxes = panel.backend.MessageBoxes();
     TONVEL_FUZZ_CHECK(boxes.size() == (status == 0 ? 0u : 1u));
-    if (status == 1) TONVEL_FUZZ_CHECK(EndsWith(boxes[0].text, kConvertErrorEnd));
+    if (status == 1) TONVEL_FUZZ_CHECK(EndsWith(boxes[0].text, ConvertErrorEnd));
     const int32_t effect = panel.form->Features().Effects().Current();
     TONVEL_FUZZ_CHECK(effect >= 1 && effect <= 5);
     return 0;

@@ -11,15 +11,15 @@
 
 namespace {
 
-std::unique_ptr<unsigned char[]> Buffer(std::size_t size) {
+std::unique_ptr<unsigned char[]> Buffer(size_t size) {
     return std::unique_ptr<unsigned char[]>(new unsigned char[size == 0 ? 1 : size]);
 }
 
-void CheckBase64(const uint8_t* text, std::size_t size) {
-    const std::size_t need = size / 4 * 3;
+void CheckBase64(const uint8_t* text, size_t size) {
+    const size_t need = size / 4 * 3;
     // The smallest capacity the stage accepts.
     auto out = Buffer(need + 1);
-    std::size_t length = need + 1;
+    size_t length = need + 1;
     const int status = tonvel::Base64Decode(text, size, out.get(), &length);
     TONVEL_FUZZ_CHECK(status >= 0 && status <= 3);
     if (status == 0) {
@@ -32,11 +32,11 @@ void CheckBase64(const uint8_t* text, std::size_t size) {
     TONVEL_FUZZ_CHECK(refused == 1 || refused == 2);
 }
 
-void CheckDes(const uint8_t* data, std::size_t size) {
-    const std::size_t cipherLength = size / 8 * 8;
+void CheckDes(const uint8_t* data, size_t size) {
+    const size_t cipherLength = size / 8 * 8;
     const unsigned char key[] = {'K', 'q', '4', 'v', 'T', 'z', '9', 'R'};
     auto out = Buffer(cipherLength);
-    std::size_t length = cipherLength;
+    size_t length = cipherLength;
     const int status = tonvel::DesDecrypt(data, cipherLength, out.get(), &length, key, sizeof key);
     TONVEL_FUZZ_CHECK(status >= 0 && status <= 4);
     if (status == 0)
@@ -49,9 +49,9 @@ void CheckDes(const uint8_t* data, std::size_t size) {
     }
 }
 
-void CheckDecryptValue(const uint8_t* token, std::size_t size, std::size_t capacity) {
+void CheckDecryptValue(const uint8_t* token, size_t size, size_t capacity) {
     auto out = Buffer(capacity);
-    std::size_t length = capacity;
+    size_t length = capacity;
     const int status = tonvel::DecryptValue(token, size, out.get(), &length);
     TONVEL_FUZZ_CHECK(status >= 0 && status <= 2);
     // More than 1364 characters never pass the Base64 stage.
@@ -62,13 +62,13 @@ void CheckDecryptValue(const uint8_t* token, std::size_t size, std::size_t capac
     }
     TONVEL_FUZZ_CHECK(length < capacity && length < size);
     // The rest of the buffer was cleared.
-    for (std::size_t i = length; i < capacity; ++i)
+    for (size_t i = length; i < capacity; ++i)
         TONVEL_FUZZ_CHECK(out[i] == 0);
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckBase64(data, size);
     CheckDes(data, size);
     // The capacity the device-ID groups use, and one that only the shortest plaintexts fit.

@@ -19,7 +19,7 @@ uint32_t U32(const std::vector<uint8_t>& bytes, size_t at) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tonvel;
     const std::vector<uint8_t> bytes(data, data + size);
     const REGION_OUTLINE outline = ReadRegionOutline(bytes);

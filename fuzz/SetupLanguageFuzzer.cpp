@@ -19,7 +19,7 @@ namespace {
 
 using namespace tonvel;
 
-constexpr char16_t kPath[] = u"D:\\TonvelSetup\\Language\\English\\Language.ini";
+constexpr char16_t FuzzedPath[] = u"D:\\TonvelSetup\\Language\\English\\Language.ini";
 
 void CheckStyle(const _LABEL_STYLE_INFO& style) {
     TONVEL_FUZZ_CHECK(style.Text.size() <= LabelTextMax);
@@ -29,17 +29,17 @@ void CheckStyle(const _LABEL_STYLE_INFO& style) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::CFuzzReader input(data, size);
     const std::string_view file = input.Rest();
     fuzz::CMemoryFiles files;
-    files.m_Files[kPath].assign(file.begin(), file.end());
+    files.m_Files[FuzzedPath].assign(file.begin(), file.end());
     sim::CSimProfileStrings profile(files);
 
     SETUP_LABELS labels;
     for (int round = 0; round < 2; ++round) {
         ui::CUiError error;
-        const int32_t status = LoadSetupLabels(profile, kPath, labels, &error);
+        const int32_t status = LoadSetupLabels(profile, FuzzedPath, labels, &error);
         TONVEL_FUZZ_CHECK(status == ui::UiOk || status == ui::UiConvertError);
         TONVEL_FUZZ_CHECK((status == ui::UiOk) == error.message.empty());
         for (const _LABEL_STYLE_INFO& style : labels)

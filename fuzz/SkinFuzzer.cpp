@@ -25,9 +25,9 @@ namespace {
 
 using namespace tonvel;
 
-constexpr char16_t kPath[] = u"C:\\Program Files\\Tonvel\\Skin\\Azure\\SkinSetting.ini";
-constexpr char16_t kPreviousPath[] = u"C:\\Program Files\\Tonvel\\Skin\\Before\\SkinSetting.ini";
-constexpr int32_t kPreviousRadius = 100; // VirtualCenter's third item below
+constexpr char16_t FuzzedPath[] = u"C:\\Program Files\\Tonvel\\Skin\\Azure\\SkinSetting.ini";
+constexpr char16_t PreviousPath[] = u"C:\\Program Files\\Tonvel\\Skin\\Before\\SkinSetting.ini";
+constexpr int32_t PreviousRadius = 100; // VirtualCenter's third item below
 
 // A complete skin file: every picture and every number given.
 std::string PreviousSkin() {
@@ -89,15 +89,15 @@ void CheckInteger(const std::u16string& text) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::CFuzzReader input(data, size);
     const uint8_t flags = input.Byte();
     const std::string_view file = input.Rest();
 
     fuzz::CMemoryFiles files;
-    files.m_Files[kPath].assign(file.begin(), file.end());
+    files.m_Files[FuzzedPath].assign(file.begin(), file.end());
     sim::CSimProfileStrings profile(files);
-    const ProfileReader fileReader = MakeProfileReader(profile, kPath);
+    const ProfileReader fileReader = MakeProfileReader(profile, FuzzedPath);
     // Every value read is checked on its way and fed to the value syntax.
     const ProfileReader read = [&fileReader](const std::u16string& section, const std::u16string& key) {
         const std::u16string value = fileReader(section, key);
@@ -126,10 +126,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     // load starts from clear pictures, stops where a fresh load stops, and the speaker icons move by the new
     // radius over the previous one (they stay when the file gives no radius).
     const std::string previous = PreviousSkin();
-    files.m_Files[kPreviousPath].assign(previous.begin(), previous.end());
+    files.m_Files[PreviousPath].assign(previous.begin(), previous.end());
     CSkinSetting switched;
     switched.Metrics().PreviousSpeakerRadius = 1;
-    TONVEL_FUZZ_CHECK(switched.Load(MakeProfileReader(profile, kPreviousPath)).Ok());
+    TONVEL_FUZZ_CHECK(switched.Load(MakeProfileReader(profile, PreviousPath)).Ok());
     const PANEL_STATUS again = switched.Load(fileReader);
     TONVEL_FUZZ_CHECK(again.Code == status.Code && again.Message == status.Message);
     for (int i = 0; i < SkinImageCount; ++i) {
@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                           loaded.HasHeight == fresh.HasHeight && loaded.Left == fresh.Left);
     }
     const double expectedRatio =
-        radiusRead ? static_cast<double>(skin.Metrics().SpeakerRadius) / kPreviousRadius : 1.0;
+        radiusRead ? static_cast<double>(skin.Metrics().SpeakerRadius) / PreviousRadius : 1.0;
     TONVEL_FUZZ_CHECK(switched.Metrics().SpeakerRatio() == expectedRatio);
 
     // The plan names one valid picture per placement, whatever the state.

@@ -17,7 +17,7 @@ bool IsSurrogate(char16_t unit) {
 
 // True if every surrogate of the text is part of a high-low pair.
 bool SurrogatesPaired(std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (size_t i = 0; i < text.size(); ++i) {
         if (!IsSurrogate(text[i])) continue;
         if (text[i] >= 0xDC00 || i + 1 >= text.size() || text[i + 1] < 0xDC00 || text[i + 1] > 0xDFFF)
             return false;
@@ -28,7 +28,7 @@ bool SurrogatesPaired(std::u16string_view text) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tonvel;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
@@ -42,18 +42,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     // The bytes as UTF-16 units: a round trip keeps every unit except unpaired surrogates, which become
     // U+FFFD one for one.
     std::u16string units;
-    for (std::size_t i = 0; i + 1 < size; i += 2)
+    for (size_t i = 0; i + 1 < size; i += 2)
         units.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
     const std::u16string back = Utf8ToUtf16(Utf16ToUtf8(units));
     TONVEL_FUZZ_CHECK(back.size() == units.size());
-    for (std::size_t i = 0; i < units.size(); ++i)
+    for (size_t i = 0; i < units.size(); ++i)
         TONVEL_FUZZ_CHECK(back[i] == units[i] || (IsSurrogate(units[i]) && back[i] == 0xFFFD));
 
     // Case folding of ASCII letters only.
     const std::u16string upper = AsciiUpper(units);
     TONVEL_FUZZ_CHECK(upper.size() == units.size());
     TONVEL_FUZZ_CHECK(EqualsNoCaseAscii(units, upper));
-    for (std::size_t i = 0; i < units.size(); ++i)
+    for (size_t i = 0; i < units.size(); ++i)
         TONVEL_FUZZ_CHECK(upper[i] == units[i] ||
                           (units[i] >= u'a' && units[i] <= u'z' && upper[i] == units[i] - 32));
 

@@ -33,7 +33,7 @@ bool GetDeviceStringProperty(IDeviceInstall& install, DeviceListHandle list, con
                              uint32_t property, std::vector<uint8_t>& bytes, uint32_t& valueType) {
     const DEVICE_PROPERTY_RESULT probe =
         install.GetDeviceRegistryProperty(list, device, property, nullptr, 0);
-    if (probe.Ok || probe.Error != kErrorInsufficientBuffer || probe.RequiredSize == 0) return false;
+    if (probe.Ok || probe.Error != ErrorInsufficientBuffer || probe.RequiredSize == 0) return false;
     bytes.assign(static_cast<size_t>(probe.RequiredSize) * 2 + 4, 0);
     const DEVICE_PROPERTY_RESULT read = install.GetDeviceRegistryProperty(
         list, device, property, bytes.data(), static_cast<uint32_t>(bytes.size()));
@@ -49,7 +49,7 @@ std::vector<std::u16string> DeviceMultiString(IDeviceInstall& install, DeviceLis
                                               const DEVICE_INFO_DATA& device, uint32_t property) {
     std::vector<uint8_t> bytes;
     uint32_t type = 0;
-    if (!GetDeviceStringProperty(install, list, device, property, bytes, type) || type != kRegMultiSz)
+    if (!GetDeviceStringProperty(install, list, device, property, bytes, type) || type != RegMultiSz)
         return {};
     return SplitMultiString(bytes);
 }

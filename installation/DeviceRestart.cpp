@@ -62,12 +62,12 @@ int32_t RunHelperFile(const Platform& platform, const std::u16string& commandLin
 } // namespace
 
 bool RestartDevice(IDeviceInstall& install, DeviceListHandle list, const DEVICE_INFO_DATA& device) {
-    if (!install.ChangeDeviceState(list, device, kDicsDisable, kDicsFlagConfigSpecific, 0)) return false;
+    if (!install.ChangeDeviceState(list, device, DicsDisable, DicsFlagConfigSpecific, 0)) return false;
     // Once disabled, the device is always enabled again, whatever else fails.
-    const bool enabled = install.ChangeDeviceState(list, device, kDicsEnable, kDicsFlagConfigSpecific, 0);
+    const bool enabled = install.ChangeDeviceState(list, device, DicsEnable, DicsFlagConfigSpecific, 0);
     uint32_t flags = 0;
     const bool read = install.GetDeviceInstallFlags(list, device, flags);
-    return enabled && read && (flags & kDiNeedReboot) == 0;
+    return enabled && read && (flags & DiNeedReboot) == 0;
 }
 
 std::u16string DeviceRestartCommandLine(const std::u16string& program,
@@ -98,8 +98,8 @@ int32_t RunDeviceRestartHelper(const Platform& platform, const std::vector<std::
 int32_t RestartMatchingDevices(const MATCHING_DEVICES& devices, bool& restartNeeded) {
     IDeviceInstall& install = *devices.platform.deviceInstall;
     std::vector<std::u16string> instanceIds;
-    const int32_t pass = ForEachMatchingDevice(install, kHidSetupClass, SetupHardwareIdPattern,
-                                               devices.usbGroup, kDigcfAllClasses | kDigcfPresent,
+    const int32_t pass = ForEachMatchingDevice(install, HidSetupClass, SetupHardwareIdPattern,
+                                               devices.usbGroup, DigcfAllClasses | DigcfPresent,
                                                [&](DeviceListHandle list, const DEVICE_INFO_DATA& device) {
                                                    if (!devices.wow64) {
                                                        if (!RestartDevice(install, list, device))
@@ -118,7 +118,7 @@ int32_t RestartMatchingDevices(const MATCHING_DEVICES& devices, bool& restartNee
 }
 
 int32_t DetachFilterAndRestart(const MATCHING_DEVICES& devices, bool& restartNeeded) {
-    const int32_t pass = RemoveUpperFilter(*devices.platform.deviceInstall, kHidSetupClass,
+    const int32_t pass = RemoveUpperFilter(*devices.platform.deviceInstall, HidSetupClass,
                                            SetupHardwareIdPattern, devices.usbGroup, FilterDriverName);
     // The devices whose list was written load without the filter after their restart.
     if (pass != DeviceListUnavailable) RestartMatchingDevices(devices, restartNeeded);

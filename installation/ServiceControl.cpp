@@ -8,17 +8,17 @@ namespace tonvel {
 namespace {
 
 int32_t Stop(IServices& services, ServiceHandle service, uint32_t state) {
-    if (state == kServiceStopped) return ServiceDone;
-    if (!services.Control(service, kServiceControlStop)) return ServiceStopRefused;
-    return WaitForServiceState(services, service, kServiceStopped, ServicePolls, ServicePollMs)
+    if (state == ServiceStateStopped) return ServiceDone;
+    if (!services.Control(service, ServiceControlStop)) return ServiceStopRefused;
+    return WaitForServiceState(services, service, ServiceStateStopped, ServicePolls, ServicePollMs)
                ? ServiceDone
                : ServiceNotStopped;
 }
 
 int32_t Start(IServices& services, ServiceHandle service, uint32_t state) {
-    if (state == kServiceRunning) return ServiceDone;
+    if (state == ServiceStateRunning) return ServiceDone;
     if (!services.Start(service)) return ServiceStartRefused;
-    return WaitForServiceState(services, service, kServiceRunning, ServicePolls, ServicePollMs)
+    return WaitForServiceState(services, service, ServiceStateRunning, ServicePolls, ServicePollMs)
                ? ServiceDone
                : ServiceNotRunning;
 }
@@ -36,12 +36,12 @@ int32_t Request(IServices& services, ServiceHandle service, int32_t request) {
 
 int32_t ControlServiceByName(const Platform& platform, std::u16string_view serviceName, int32_t request) {
     IServices& services = *platform.services;
-    const ServiceHandle manager = services.OpenManager(kScManagerAllAccess);
-    if (manager == kNoService) return ServiceManagerNotOpened;
+    const ServiceHandle manager = services.OpenManager(ScManagerAllAccess);
+    if (manager == NoService) return ServiceManagerNotOpened;
     const ServiceHandle service =
-        services.OpenNamedService(manager, std::u16string(serviceName), kServiceAllAccess);
+        services.OpenNamedService(manager, std::u16string(serviceName), ServiceAllAccess);
     int32_t result = ServiceNotOpened;
-    if (service != kNoService) {
+    if (service != NoService) {
         result = Request(services, service, request);
         services.Close(service);
     }

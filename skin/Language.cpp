@@ -9,7 +9,7 @@ namespace {
 
 using S = LABEL_SELECTED;
 
-const std::array<LABEL_KEY, LabelKeyCount> kLabelKeys = {{
+const std::array<LABEL_KEY, LabelKeyCount> LabelKeyTable = {{
     {u"Main", u"LabelMenu1", u"Menu1Label", S::Never, 0},
     {u"Main", u"LabelMenu2", u"Menu2Label", S::Never, 0},
     {u"Main", u"LabelMenu3", u"Menu3Label", S::Never, 0},
@@ -61,22 +61,22 @@ const std::array<LABEL_KEY, LabelKeyCount> kLabelKeys = {{
     {u"Main", u"LabelWarning", nullptr, S::Never, 0},
 }};
 
-const std::array<const char16_t*, LabelOverrideCount> kOverrideKeys = {
+const std::array<const char16_t*, LabelOverrideCount> OverrideKeys = {
     u"LabelMenu1",    u"LabelMenu2",   u"LabelMenu3", u"LabelActive",
     u"LabelUnactive", u"LabelSetting", u"LabelSX"};
 
 } // namespace
 
 const std::array<LABEL_KEY, LabelKeyCount>& LabelKeys() {
-    return kLabelKeys;
+    return LabelKeyTable;
 }
 const std::array<const char16_t*, LabelOverrideCount>& LabelOverrideKeys() {
-    return kOverrideKeys;
+    return OverrideKeys;
 }
 
 int LabelKeyIndex(const std::u16string& key) {
-    for (size_t i = 0; i < kLabelKeys.size(); ++i)
-        if (key == kLabelKeys[i].Key) return static_cast<int>(i);
+    for (size_t i = 0; i < LabelKeyTable.size(); ++i)
+        if (key == LabelKeyTable[i].Key) return static_cast<int>(i);
     return -1;
 }
 
@@ -99,15 +99,15 @@ PANEL_STATUS CLanguage::Load(const ProfileReader& read) {
     m_GlobalFont.FontName = read(u"GlobalFont", u"Font").substr(0, LabelFontNameMax);
     status = ParseGlobalNumber(read(u"GlobalFont", u"FontSize"), m_GlobalFont.FontSize);
     if (!status.Ok()) return status;
-    for (size_t i = 0; i < kLabelKeys.size(); ++i) {
-        status = ParseLabelValue(read(kLabelKeys[i].Section, kLabelKeys[i].Key), true, m_Styles[i]);
+    for (size_t i = 0; i < LabelKeyTable.size(); ++i) {
+        status = ParseLabelValue(read(LabelKeyTable[i].Section, LabelKeyTable[i].Key), true, m_Styles[i]);
         if (!status.Ok()) return status;
     }
     return status;
 }
 
 PANEL_STATUS CLanguage::ReadOverrides(const ProfileReader& readSkin) {
-    for (const char16_t* key : kOverrideKeys) {
+    for (const char16_t* key : OverrideKeys) {
         const PANEL_STATUS status = ParseLabelValue(readSkin(u"MainLable", key), false, *Style(key));
         if (!status.Ok()) return status;
     }

@@ -32,18 +32,18 @@ SKIN_IMAGE BetaConnectionImage(int32_t state) {
 
 const char16_t* EffectButtonComponent(int32_t effect) {
     // Tags 16..20; the components at tags 18 and 20 carry each other's names.
-    static const char16_t* const kComponents[] = {
+    static const char16_t* const Components[] = {
         u"EffectButtonNonImage", u"EffectButtonTheaterImage", u"EffectButtonStoneGalleryImage",
         u"EffectButtonLivingroomImage", u"EffectButtonBathroomImage"};
-    return kComponents[ClampEffect(effect) - 1];
+    return Components[ClampEffect(effect) - 1];
 }
 
 SKIN_IMAGE EffectButtonImage(int32_t effect, bool down) {
-    static const SKIN_IMAGE kUp[] = {
+    static const SKIN_IMAGE Up[] = {
         SKIN_IMAGE::Effect_EffectButtonNonImageUp, SKIN_IMAGE::Effect_EffectButtonTheaterImageUp,
         SKIN_IMAGE::Effect_EffectButtonBathroomImageUp, SKIN_IMAGE::Effect_EffectButtonLivingroomImageUp,
         SKIN_IMAGE::Effect_EffectButtonStoneGalleryImageUp};
-    return Offset(kUp[ClampEffect(effect) - 1], down ? 1 : 0);
+    return Offset(Up[ClampEffect(effect) - 1], down ? 1 : 0);
 }
 
 SKIN_IMAGE EffectPictureImage(int32_t effect) {

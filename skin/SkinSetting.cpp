@@ -9,12 +9,12 @@ namespace tonvel {
 namespace {
 
 #define TONVEL_SKIN_ROW(section, key, component) {u## #section, u## #key, u## #component},
-const SKIN_IMAGE_KEY kImageKeys[] = {TONVEL_SKIN_IMAGE_KEYS(TONVEL_SKIN_ROW)};
+const SKIN_IMAGE_KEY ImageKeys[] = {TONVEL_SKIN_IMAGE_KEYS(TONVEL_SKIN_ROW)};
 #undef TONVEL_SKIN_ROW
 
-static_assert(sizeof(kImageKeys) / sizeof(kImageKeys[0]) == SkinImageCount);
+static_assert(sizeof(ImageKeys) / sizeof(ImageKeys[0]) == SkinImageCount);
 
-const std::u16string kSectionOrder[] = {u"Main", u"EQ", u"3D", u"Effect", u"Mic", u"Virtual7ch1", u"About"};
+const std::u16string SectionOrder[] = {u"Main", u"EQ", u"3D", u"Effect", u"Mic", u"Virtual7ch1", u"About"};
 
 std::u16string SectionName(const char16_t* token) {
     const std::u16string name = token;
@@ -51,7 +51,7 @@ std::u16string NumberText(int32_t value) {
 } // namespace
 
 const SKIN_IMAGE_KEY& SkinImageKey(SKIN_IMAGE image) {
-    return kImageKeys[static_cast<size_t>(image)];
+    return ImageKeys[static_cast<size_t>(image)];
 }
 
 double _SKIN_METRICS::SpeakerRatio() const {
@@ -80,11 +80,11 @@ PANEL_STATUS CSkinSetting::Load(const ProfileReader& read) {
     m_Images.fill(_SKIN_IMAGE_INFO{});
     PANEL_STATUS status;
     SKIN_NUMBERS numbers;
-    for (const std::u16string& section : kSectionOrder) {
+    for (const std::u16string& section : SectionOrder) {
         for (int i = 0; i < SkinImageCount; ++i) {
-            if (SectionName(kImageKeys[i].Section) != section) continue;
+            if (SectionName(ImageKeys[i].Section) != section) continue;
             std::u16string bad;
-            if (!ParseSkinImageValue(read(section, kImageKeys[i].Key), m_Images[static_cast<size_t>(i)], bad))
+            if (!ParseSkinImageValue(read(section, ImageKeys[i].Key), m_Images[static_cast<size_t>(i)], bad))
                 return InvalidIntegerStatus(bad);
         }
         if (section == u"Main") {

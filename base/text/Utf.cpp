@@ -3,7 +3,7 @@
 namespace tonvel {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t Replacement = 0xFFFD;
 
 void AppendUtf16(std::u16string& out, char32_t cp) {
     if (cp >= 0x10000) {
@@ -62,10 +62,10 @@ std::u16string Utf8ToUtf16(std::string_view text) {
             ok = (c & 0xC0) == 0x80;
             cp = (cp << 6) | (c & 0x3F);
         }
-        static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (ok && (cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) ok = false;
+        static constexpr char32_t Min[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (ok && (cp < Min[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) ok = false;
         if (!ok) {
-            out.push_back(static_cast<char16_t>(kReplacement));
+            out.push_back(static_cast<char16_t>(Replacement));
             ++i;
             continue;
         }
@@ -85,7 +85,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = kReplacement;
+            cp = Replacement;
         }
         AppendUtf8(out, cp);
     }

@@ -11,9 +11,9 @@
 namespace tonvel {
 namespace {
 
-using test::kUsbGroup;
+using test::UsbGroup;
 
-constexpr std::u16string_view kHid = kHidInterfaceClass;
+constexpr std::u16string_view HidDeviceId = HidInterfaceClass;
 
 // The simulated machine, a link with every hook recorded, and the window's page.
 class DeviceLinkTest : public ::testing::Test {
@@ -28,7 +28,7 @@ protected:
 
     void Log(std::string entry) { m_Calls.push_back(std::move(entry)); }
 
-    void Post(std::uint32_t event, std::u16string_view cls, std::u16string_view path) {
+    void Post(uint32_t event, std::u16string_view cls, std::u16string_view path) {
         m_Sim.DeviceNotifications().PostInterface(event, cls, path);
     }
 
@@ -47,7 +47,7 @@ TEST_F(DeviceLinkTest, StartsWithTheInitialIdsAndAbsent) {
 
 TEST_F(DeviceLinkTest, DiscoveryWithTheHeadsetTakesItsIds) {
     m_Sim.Devices().Plug(m_Sim.Headset());
-    m_Link.Discover(kUsbGroup);
+    m_Link.Discover(UsbGroup);
     EXPECT_EQ(m_Link.VendorId(), 0x7F1C);
     EXPECT_EQ(m_Link.ProductId(), 0x7213);
     ExpectPresent(true);
@@ -60,7 +60,7 @@ TEST_F(DeviceLinkTest, DiscoveryWithTheHeadsetTakesItsIds) {
 // cancelled and the handle is opened again.
 TEST_F(DeviceLinkTest, AQueryRemoveClosesThePresenceHandleAndACancelledOneReopensIt) {
     m_Sim.Devices().Plug(m_Sim.Headset());
-    m_Link.Discover(kUsbGroup);
+    m_Link.Discover(UsbGroup);
     ASSERT_TRUE(m_Link.RegisterNotifications());
     ASSERT_EQ(m_Sim.Hid().OpenHandleCount(), 1u);
     EXPECT_EQ(m_Sim.DeviceNotifications().HandleRegistrationCount(), 1u);
@@ -97,7 +97,7 @@ TEST_F(DeviceLinkTest, AQueryRemoveClosesThePresenceHandleAndACancelledOneReopen
 // A cancelled removal whose device no longer opens: the link says it is gone.
 TEST_F(DeviceLinkTest, ACancelledRemovalWithoutTheDeviceIsARemoval) {
     m_Sim.Devices().Plug(m_Sim.Headset());
-    m_Link.Discover(kUsbGroup);
+    m_Link.Discover(UsbGroup);
     m_Calls.clear();
     ASSERT_TRUE(m_Sim.QueryRemove(m_Sim.Headset()));
     m_Sim.Headset().Hid().Opens = false;
@@ -110,7 +110,7 @@ TEST_F(DeviceLinkTest, ACancelledRemovalWithoutTheDeviceIsARemoval) {
 TEST_F(DeviceLinkTest, DiscoveryWithoutADeviceClearsTheIds) {
     sim::CSimHeadset mouse = sim::CSimHeadset::Foreign(0x1234, 0x5678);
     m_Sim.Devices().Plug(mouse);
-    m_Link.Discover(kUsbGroup);
+    m_Link.Discover(UsbGroup);
     EXPECT_EQ(m_Link.VendorId(), 0);
     EXPECT_EQ(m_Link.ProductId(), 0);
     ExpectPresent(false);
@@ -121,7 +121,7 @@ TEST_F(DeviceLinkTest, DiscoveryWithoutADeviceClearsTheIds) {
 }
 
 struct NOTICE {
-    std::uint32_t Event;
+    uint32_t Event;
     std::u16string_view Class;
     std::u16string Path;
 };
@@ -131,11 +131,11 @@ struct HOTPLUG_CASE {
     bool StartPresent; // the 0x7213 headset discovered at start-up
     std::vector<NOTICE> Notices;
     bool Present;
-    std::uint16_t Vendor;
-    std::uint16_t Product;
+    uint16_t Vendor;
+    uint16_t Product;
 };
 
-const std::u16string kHeadsetPath =
+const std::u16string HeadsetPath =
     u"\\\\?\\HID#VID_7F1C&PID_7213&MI_03#7&2a1b3c4d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 
 TEST_F(DeviceLinkTest, ArrivalAndRemovalTable) {
@@ -147,63 +147,68 @@ TEST_F(DeviceLinkTest, ArrivalAndRemovalTable) {
     const HOTPLUG_CASE cases[] = {
         {"foreign interface ignored",
          false,
-         {{kDbtDeviceArrival, kHid, u"\\\\?\\HID#VID_1234&PID_5678&MI_00#7&11aa22bb&0&0000#{4d1e}"}},
+         {{DbtDeviceArrival, HidDeviceId, u"\\\\?\\HID#VID_1234&PID_5678&MI_00#7&11aa22bb&0&0000#{4d1e}"}},
          false,
          0,
          0},
         {"other interface class ignored",
          false,
-         {{kDbtDeviceArrival, kKsCategoryAudio, kHeadsetPath}},
+         {{DbtDeviceArrival, KsCategoryAudio, HeadsetPath}},
          false,
          0,
          0},
         {"lower-case path accepted",
          false,
-         {{kDbtDeviceArrival, kHid, u"\\\\?\\hid#vid_7f1c&pid_72aa&mi_03#7&72aa&0&0000"}},
+         {{DbtDeviceArrival, HidDeviceId, u"\\\\?\\hid#vid_7f1c&pid_72aa&mi_03#7&72aa&0&0000"}},
          true,
          0x7F1C,
          0x72AA},
         {"matching path that does not open",
          false,
-         {{kDbtDeviceArrival, kHid, u"\\\\?\\HID#VID_7F1C&PID_7255&MI_03#7&9&0&0000"}},
+         {{DbtDeviceArrival, HidDeviceId, u"\\\\?\\HID#VID_7F1C&PID_7255&MI_03#7&9&0&0000"}},
          false,
          0x7F1C,
          0x7255},
-        {"second arrival ignored", true, {{kDbtDeviceArrival, kHid, other.Hid().Path}}, true, 0x7F1C, 0x7213},
+        {"second arrival ignored",
+         true,
+         {{DbtDeviceArrival, HidDeviceId, other.Hid().Path}},
+         true,
+         0x7F1C,
+         0x7213},
         {"removal of another device ignored",
          true,
-         {{kDbtDeviceRemoveComplete, kHid, other.Hid().Path}},
+         {{DbtDeviceRemoveComplete, HidDeviceId, other.Hid().Path}},
          true,
          0x7F1C,
          0x7213},
         {"removal of the current device",
          true,
-         {{kDbtDeviceRemoveComplete, kHid, kHeadsetPath}},
+         {{DbtDeviceRemoveComplete, HidDeviceId, HeadsetPath}},
          false,
          0x7F1C,
          0x7213},
         {"removal with Vid_ and Pid_",
          true,
-         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\HID#Vid_7F1C&Pid_7213&MI_03#7&2a1b3c4d&0&0000"}},
+         {{DbtDeviceRemoveComplete, HidDeviceId, u"\\\\?\\HID#Vid_7F1C&Pid_7213&MI_03#7&2a1b3c4d&0&0000"}},
          false,
          0x7F1C,
          0x7213},
         {"removal with a lower-case path",
          true,
-         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\hid#vid_7f1c&pid_7213&mi_03#7&2a1b3c4d&0&0000"}},
+         {{DbtDeviceRemoveComplete, HidDeviceId, u"\\\\?\\hid#vid_7f1c&pid_7213&mi_03#7&2a1b3c4d&0&0000"}},
          false,
          0x7F1C,
          0x7213},
         {"removal of a foreign interface ignored",
          true,
-         {{kDbtDeviceRemoveComplete, kHid, u"\\\\?\\HID#VID_7F1C&PID_7213&MI_00#7&2"}},
+         {{DbtDeviceRemoveComplete, HidDeviceId, u"\\\\?\\HID#VID_7F1C&PID_7213&MI_00#7&2"}},
          true,
          0x7F1C,
          0x7213},
-        {"other event ignored", true, {{0x0007, kHid, kHeadsetPath}}, true, 0x7F1C, 0x7213},
+        {"other event ignored", true, {{0x0007, HidDeviceId, HeadsetPath}}, true, 0x7F1C, 0x7213},
         {"removal then arrival of the same device",
          true,
-         {{kDbtDeviceRemoveComplete, kHid, kHeadsetPath}, {kDbtDeviceArrival, kHid, kHeadsetPath}},
+         {{DbtDeviceRemoveComplete, HidDeviceId, HeadsetPath}, {DbtDeviceArrival, HidDeviceId, HeadsetPath}},
          true,
          0x7F1C,
          0x7213},
@@ -216,15 +221,15 @@ TEST_F(DeviceLinkTest, ArrivalAndRemovalTable) {
         if (c.StartPresent) {
             sim.Devices().Plug(sim.Headset());
         }
-        link.Discover(kUsbGroup);
+        link.Discover(UsbGroup);
         ASSERT_EQ(link.HasPresenceHandle(), c.StartPresent) << c.Name;
         if (!c.StartPresent) {
             // Neither of the other two devices has a USB ID the start-up search takes.
             EXPECT_EQ(link.VendorId(), 0) << c.Name;
         }
-        const std::size_t attempts = sim.Hid().OpenAttempts();
+        const size_t attempts = sim.Hid().OpenAttempts();
         for (const auto& n : c.Notices) {
-            link.OnDeviceChange(n.Event, {kDbtDevtypDeviceInterface, std::u16string(n.Class), n.Path});
+            link.OnDeviceChange(n.Event, {DbtDevtypDeviceInterface, std::u16string(n.Class), n.Path});
         }
         EXPECT_EQ(link.DeviceConnected(), c.Present ? 1 : 0) << c.Name;
         EXPECT_EQ(link.Synchronisation(), c.Present ? 1 : 0) << c.Name;
@@ -243,7 +248,7 @@ TEST_F(DeviceLinkTest, ArrivalAndRemovalTable) {
 
 TEST_F(DeviceLinkTest, NoticesOfOtherRecordTypesAreIgnored) {
     m_Sim.Devices().Plug(m_Sim.Headset());
-    m_Link.OnDeviceChange(kDbtDeviceArrival, {2 /* volume */, std::u16string(kHid), kHeadsetPath});
+    m_Link.OnDeviceChange(DbtDeviceArrival, {2 /* volume */, std::u16string(HidDeviceId), HeadsetPath});
     ExpectPresent(false);
     EXPECT_TRUE(m_Calls.empty());
 }

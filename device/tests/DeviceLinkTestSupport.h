@@ -10,7 +10,7 @@
 namespace tonvel::test {
 
 // The product's USB group as the configuration's entries give it: "USB\VID_7F1C&PID_72XX&REV_0100&MI_00".
-inline const HardwareIdMatcher kUsbGroup = [](std::u16string_view id) {
+inline const HardwareIdMatcher UsbGroup = [](std::u16string_view id) {
     const std::u16string upper = AsciiUpper(id);
     return upper.size() == 36 && upper.rfind(u"USB\\VID_7F1C&PID_72", 0) == 0 &&
            upper.substr(21) == u"&REV_0100&MI_00";

@@ -19,7 +19,7 @@ HardwareIdMatcher Group(std::vector<std::u16string> patterns) {
                 continue;
             }
             std::u16string copy = upper;
-            for (std::size_t i = 0; i < p.size(); ++i) {
+            for (size_t i = 0; i < p.size(); ++i) {
                 if (p[i] == u'X') {
                     copy[i] = u'X';
                 }
@@ -32,7 +32,7 @@ HardwareIdMatcher Group(std::vector<std::u16string> patterns) {
     };
 }
 
-const HardwareIdMatcher kUsbGroup = Group({u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_00"});
+const HardwareIdMatcher UsbGroup = Group({u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_00"});
 
 TEST(DeviceSearchTest, FindsThePresentHeadsetsHardwareId) {
     sim::CSimWindows sim;
@@ -40,7 +40,7 @@ TEST(DeviceSearchTest, FindsThePresentHeadsetsHardwareId) {
     sim.Devices().Plug(mouse);
     sim.Devices().Plug(sim.Headset());
     std::u16string id;
-    EXPECT_EQ(FindMatchingDevice(sim.Devices(), kKsCategoryAudio, kDiscoveryPattern, kUsbGroup, &id), 1);
+    EXPECT_EQ(FindMatchingDevice(sim.Devices(), KsCategoryAudio, DiscoveryPattern, UsbGroup, &id), 1);
     EXPECT_EQ(id, u"USB\\VID_7F1C&PID_7213&REV_0100&MI_00");
     EXPECT_EQ(sim.Devices().OpenListCount(), 0u);
 }
@@ -53,13 +53,13 @@ TEST(DeviceSearchTest, NoMatchGivesZeroAndAFailedListOne) {
         bool HardwareIdReadable;
         std::vector<std::u16string> Ids;
         HardwareIdMatcher Match;
-        std::int32_t Result;
+        int32_t Result;
     };
     const HardwareIdMatcher any = [](std::u16string_view) { return true; };
     const CASE cases[] = {
-        {"nothing plugged", false, false, true, {}, kUsbGroup, 0},
-        {"list cannot be made", true, true, true, {}, kUsbGroup, 1},
-        {"hardware ID unreadable", true, false, false, {}, kUsbGroup, 0},
+        {"nothing plugged", false, false, true, {}, UsbGroup, 0},
+        {"list cannot be made", true, true, true, {}, UsbGroup, 1},
+        {"hardware ID unreadable", true, false, false, {}, UsbGroup, 0},
         {"other length, group says yes", true, false, true, {u"USB\\VID_7F1C&PID_7213&MI_00"}, any, 0},
         {"group says no", true, false, true, {}, Group({u"USB\\VID_7F1C&PID_73XX&REV_0100&MI_00"}), 0},
         {"only the first ID counts",
@@ -67,9 +67,9 @@ TEST(DeviceSearchTest, NoMatchGivesZeroAndAFailedListOne) {
          false,
          true,
          {u"USB\\VID_7F1C&PID_7213&MI_00", u"USB\\VID_7F1C&PID_7213&REV_0100&MI_00"},
-         kUsbGroup,
+         UsbGroup,
          0},
-        {"lower-case ID", true, false, true, {u"usb\\vid_7f1c&pid_72ab&rev_0100&mi_00"}, kUsbGroup, 1},
+        {"lower-case ID", true, false, true, {u"usb\\vid_7f1c&pid_72ab&rev_0100&mi_00"}, UsbGroup, 1},
     };
     for (const auto& c : cases) {
         sim::CSimWindows sim;
@@ -83,7 +83,7 @@ TEST(DeviceSearchTest, NoMatchGivesZeroAndAFailedListOne) {
         }
         sim.Devices().FailDeviceLists(c.FailList);
         std::u16string id = u"unchanged";
-        EXPECT_EQ(FindMatchingDevice(sim.Devices(), kKsCategoryAudio, kDiscoveryPattern, c.Match, &id),
+        EXPECT_EQ(FindMatchingDevice(sim.Devices(), KsCategoryAudio, DiscoveryPattern, c.Match, &id),
                   c.Result)
             << c.Name;
         if (c.Result == 0 || c.FailList) {
@@ -97,9 +97,9 @@ TEST(DeviceSearchTest, AllClassesListingFindsTheHidFunctionForTheSetup) {
     sim::CSimWindows sim;
     sim.Devices().Plug(sim.Headset());
     std::u16string id;
-    EXPECT_EQ(FindMatchingDevice(sim.Devices(), kHidSetupClass, u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_03",
+    EXPECT_EQ(FindMatchingDevice(sim.Devices(), HidSetupClass, u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_03",
                                  Group({u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_03"}), &id,
-                                 kDigcfAllClasses | kDigcfPresent),
+                                 DigcfAllClasses | DigcfPresent),
               1);
     EXPECT_EQ(id, u"USB\\VID_7F1C&PID_7213&REV_0100&MI_03");
 }

@@ -11,15 +11,15 @@
 namespace tonvel::test {
 
 // A report of `length` bytes that starts with `head` and is zero after it.
-inline std::vector<std::uint8_t> Report(std::initializer_list<std::uint8_t> head, std::size_t length = 65) {
-    std::vector<std::uint8_t> bytes(head);
+inline std::vector<uint8_t> Report(std::initializer_list<uint8_t> head, size_t length = 65) {
+    std::vector<uint8_t> bytes(head);
     bytes.resize(length, 0);
     return bytes;
 }
 
 // The output reports the headset saw, accepted or not, in order.
-inline std::vector<std::vector<std::uint8_t>> Outputs(const sim::CSimHeadset& headset) {
-    std::vector<std::vector<std::uint8_t>> out;
+inline std::vector<std::vector<uint8_t>> Outputs(const sim::CSimHeadset& headset) {
+    std::vector<std::vector<uint8_t>> out;
     for (const auto& r : headset.Reports()) {
         if (r.Kind == sim::SIM_REPORT::KIND::Output) {
             out.push_back(r.Bytes);
@@ -36,7 +36,7 @@ public:
         Open();
     }
     ~CPluggedHeadset() {
-        if (m_Handle != kNoHidHandle) {
+        if (m_Handle != NoHidHandle) {
             m_Sim.Hid().Close(m_Handle);
         }
     }
@@ -48,7 +48,7 @@ public:
     sim::CSimWindows m_Sim;
     sim::CSimHeadset& m_Headset = m_Sim.Headset();
     IHid& m_Hid = m_Sim.Hid();
-    HidHandle m_Handle = kNoHidHandle;
+    HidHandle m_Handle = NoHidHandle;
 };
 
 } // namespace tonvel::test

@@ -10,18 +10,18 @@
 namespace tonvel {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = std::vector<uint8_t>;
 
 TEST(FilterChannelTest, EightByteRequestsSendTheirBuffersByteForByte) {
     sim::CSimFilterDriver driver;
     driver.SetGeneralReply(0xCAFEBABE);
     driver.SetStateReply(0x00000007);
 
-    std::uint32_t value = 0x11223344;
+    uint32_t value = 0x11223344;
     EXPECT_EQ(DriverGeneralRequest(driver, 0x0203, value), 0);
     EXPECT_EQ(value, 0xCAFEBABE);
     EXPECT_EQ(DriverSelectEffect(driver, 2), 0);
-    std::uint32_t state = 0;
+    uint32_t state = 0;
     EXPECT_EQ(DriverQueryState(driver, state), 0);
     EXPECT_EQ(state, 7u);
 
@@ -43,7 +43,7 @@ TEST(FilterChannelTest, EightByteRequestsSendTheirBuffersByteForByte) {
 TEST(FilterChannelTest, VirtualSpeakerBlockIsSeventyTwoLittleEndianBytes) {
     sim::CSimFilterDriver driver;
     VirtualSpeakerParameters parameters{};
-    for (std::size_t i = 0; i < parameters.size(); ++i) {
+    for (size_t i = 0; i < parameters.size(); ++i) {
         parameters[i] = 0.5f * static_cast<float>(i) - 1.0f;
     }
     EXPECT_EQ(DriverSetVirtualSpeakers(driver, 1, parameters), 0);
@@ -53,11 +53,11 @@ TEST(FilterChannelTest, VirtualSpeakerBlockIsSeventyTwoLittleEndianBytes) {
     EXPECT_EQ(request.OutputSize, 0u);
     ASSERT_EQ(request.Input.size(), 72u);
     EXPECT_EQ(Bytes(request.Input.begin(), request.Input.begin() + 8), (Bytes{0, 0, 0, 0, 1, 0, 0, 0}));
-    for (std::size_t i = 0; i < 16; ++i) {
-        std::uint32_t bits = 0;
+    for (size_t i = 0; i < 16; ++i) {
+        uint32_t bits = 0;
         std::memcpy(&bits, &parameters[i], 4);
-        const Bytes expected = {static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-                                static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
+        const Bytes expected = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
+                                static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 24)};
         EXPECT_EQ(Bytes(request.Input.begin() + 8 + 4 * i, request.Input.begin() + 12 + 4 * i), expected)
             << i;
     }
@@ -67,15 +67,15 @@ TEST(FilterChannelTest, VirtualSpeakerBlockIsSeventyTwoLittleEndianBytes) {
 
 struct REQUEST_CASE {
     const char* Name;
-    std::function<std::int32_t(IControlDevice&)> Call;
+    std::function<int32_t(IControlDevice&)> Call;
 };
 
 std::vector<REQUEST_CASE> AllRequests() {
     return {
         {"general",
          [](IControlDevice& c) {
-             std::uint32_t v = 5;
-             const std::int32_t s = DriverGeneralRequest(c, 0, v);
+             uint32_t v = 5;
+             const int32_t s = DriverGeneralRequest(c, 0, v);
              EXPECT_EQ(v, 5u);
              return s;
          }},
@@ -84,8 +84,8 @@ std::vector<REQUEST_CASE> AllRequests() {
          [](IControlDevice& c) { return DriverSetVirtualSpeakers(c, 0, VirtualSpeakerParameters{}); }},
         {"state",
          [](IControlDevice& c) {
-             std::uint32_t v = 5;
-             const std::int32_t s = DriverQueryState(c, v);
+             uint32_t v = 5;
+             const int32_t s = DriverQueryState(c, v);
              EXPECT_EQ(v, 5u);
              return s;
          }},
@@ -115,7 +115,7 @@ TEST(FilterChannelTest, GeneralRequestWithoutReplyBytesGivesThreeAndKeepsTheValu
     sim::CSimFilterDriver driver;
     driver.SetGeneralReply(0x99);
     driver.ForceReturnedBytes(0);
-    std::uint32_t value = 0x1234;
+    uint32_t value = 0x1234;
     EXPECT_EQ(DriverGeneralRequest(driver, 0, value), 3);
     EXPECT_EQ(value, 0x1234u);
 }
@@ -125,10 +125,10 @@ TEST(FilterChannelTest, DriverResetSendsQueryZerosAndGeneralRequestInOrder) {
     ResetFilterDriver(driver);
     const auto& requests = driver.Requests();
     ASSERT_EQ(requests.size(), 3u);
-    EXPECT_EQ(requests[0].Code, kDriverQueryStateCode);
-    EXPECT_EQ(requests[1].Code, kDriverSetVirtualSpeakersCode);
+    EXPECT_EQ(requests[0].Code, DriverQueryStateCode);
+    EXPECT_EQ(requests[1].Code, DriverSetVirtualSpeakersCode);
     EXPECT_EQ(requests[1].Input, Bytes(72, 0));
-    EXPECT_EQ(requests[2].Code, kDriverGeneralRequestCode);
+    EXPECT_EQ(requests[2].Code, DriverGeneralRequestCode);
     EXPECT_EQ(requests[2].Input, (Bytes{1, 0, 0, 0, 0, 0, 0, 0}));
 }
 
@@ -137,16 +137,16 @@ TEST(FilterChannelTest, DriverResetSendsQueryZerosAndGeneralRequestInOrder) {
 TEST(FilterChannelTest, DriverResetGoesOnPastARefusedRequest) {
     struct CASE {
         bool Present;
-        std::uint32_t FailRequest; // the n-th request refused, 0 none
-        std::size_t Sent;
-        std::uint32_t VirtualEnable; // what the driver holds after the reset
+        uint32_t FailRequest; // the n-th request refused, 0 none
+        size_t Sent;
+        uint32_t VirtualEnable; // what the driver holds after the reset
     };
     const CASE cases[] = {
         {true, 0, 3, 0}, {true, 1, 3, 0}, {true, 2, 3, 1}, {true, 3, 3, 0}, {false, 0, 0, 1},
     };
     for (const CASE& c : cases) {
         sim::CSimFilterDriver driver;
-        std::uint32_t value = 0;
+        uint32_t value = 0;
         ASSERT_EQ(DriverSetVirtualSpeakers(driver, 1, VirtualSpeakerParameters{}), 0);
         driver.ClearRequests();
         driver.SetPresent(c.Present);

@@ -12,8 +12,8 @@ namespace {
 
 struct PARSE_CASE {
     std::u16string_view Text;
-    std::uint16_t Vendor;
-    std::uint16_t Product;
+    uint16_t Vendor;
+    uint16_t Product;
 };
 
 TEST(HidDiscoveryTest, ParseVidPidReadsFourHexCharacters) {
@@ -32,8 +32,8 @@ TEST(HidDiscoveryTest, ParseVidPidReadsFourHexCharacters) {
         {u"", 0, 0},
     };
     for (const auto& c : cases) {
-        std::uint16_t vendor = 0xEEEE;
-        std::uint16_t product = 0xEEEE;
+        uint16_t vendor = 0xEEEE;
+        uint16_t product = 0xEEEE;
         ParseVidPid(c.Text, vendor, product);
         EXPECT_EQ(vendor, c.Vendor) << std::string(c.Text.begin(), c.Text.end());
         EXPECT_EQ(product, c.Product) << std::string(c.Text.begin(), c.Text.end());
@@ -71,10 +71,10 @@ TEST(HidDiscoveryTest, InterfaceNamesMatchThePatternTable) {
 
 TEST(HidDiscoveryTest, NoHeadsetGivesNoHandle) {
     sim::CSimWindows sim;
-    EXPECT_EQ(OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213), kNoHidHandle);
+    EXPECT_EQ(OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213), NoHidHandle);
     sim.Devices().FailDeviceLists(true);
     sim.Devices().Plug(sim.Headset());
-    EXPECT_EQ(OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213), kNoHidHandle);
+    EXPECT_EQ(OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213), NoHidHandle);
     EXPECT_EQ(sim.Devices().OpenListCount(), 0u);
 }
 
@@ -91,16 +91,16 @@ TEST(HidDiscoveryTest, FirstInterfaceWithBothIdsWinsAndTheOthersAreClosed) {
     auto second = headset.MakeHidInterface(4, u"7&aa&0&0001");
     second.AttributesReadable = false;
     headset.AddHidInterface(second);
-    const std::size_t third = headset.AddHidInterface(headset.MakeHidInterface(5, u"7&aa&0&0002"));
+    const size_t third = headset.AddHidInterface(headset.MakeHidInterface(5, u"7&aa&0&0002"));
     headset.AddHidInterface(headset.MakeHidInterface(6, u"7&aa&0&0003"));
     sim.Devices().Plug(headset);
 
     const HidHandle handle = OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213);
-    ASSERT_NE(handle, kNoHidHandle);
+    ASSERT_NE(handle, NoHidHandle);
     EXPECT_EQ(sim.Hid().OpenHandleCount(), 1u);
     EXPECT_EQ(sim.Devices().OpenListCount(), 0u);
     // Reports through the handle reach the third interface.
-    const std::uint8_t idle[65] = {};
+    const uint8_t idle[65] = {};
     EXPECT_TRUE(sim.Hid().SetOutputReport(handle, idle, sizeof idle));
     EXPECT_EQ(headset.Reports().back().Interface, third);
     sim.Hid().Close(handle);
@@ -109,9 +109,9 @@ TEST(HidDiscoveryTest, FirstInterfaceWithBothIdsWinsAndTheOthersAreClosed) {
 
 struct COLLECTION_CASE {
     const char* What;
-    std::uint16_t UsagePage;    // of the second collection (the first is consumer control)
-    std::uint16_t OutputLength; // of the second collection
-    bool SecondFirst;           // the register collection listed before consumer control
+    uint16_t UsagePage;    // of the second collection (the first is consumer control)
+    uint16_t OutputLength; // of the second collection
+    bool SecondFirst;      // the register collection listed before consumer control
     bool Found;
 };
 
@@ -130,7 +130,7 @@ TEST(HidDiscoveryTest, TheRegisterCollectionIsChosenByItsCapabilities) {
     for (const COLLECTION_CASE& c : cases) {
         sim::CSimWindows sim;
         sim::CSimHeadset& headset = sim.Headset();
-        std::size_t registers = headset.SplitIntoCollections();
+        size_t registers = headset.SplitIntoCollections();
         headset.HidInterfaces()[registers].UsagePage = c.UsagePage;
         headset.HidInterfaces()[registers].OutputReportLength = c.OutputLength;
         if (c.SecondFirst) {
@@ -143,13 +143,13 @@ TEST(HidDiscoveryTest, TheRegisterCollectionIsChosenByItsCapabilities) {
         EXPECT_EQ(sim.Devices().OpenListCount(), 0u) << c.What;
         EXPECT_EQ(sim.Hid().PreparsedCount(), 0u) << c.What;
         if (!c.Found) {
-            EXPECT_EQ(handle, kNoHidHandle) << c.What;
+            EXPECT_EQ(handle, NoHidHandle) << c.What;
             EXPECT_EQ(sim.Hid().OpenHandleCount(), 0u) << c.What;
             continue;
         }
-        ASSERT_NE(handle, kNoHidHandle) << c.What;
+        ASSERT_NE(handle, NoHidHandle) << c.What;
         EXPECT_EQ(sim.Hid().OpenHandleCount(), 1u) << c.What;
-        std::vector<std::uint8_t> report(c.OutputLength, 0);
+        std::vector<uint8_t> report(c.OutputLength, 0);
         EXPECT_TRUE(sim.Hid().SetOutputReport(handle, report.data(), report.size())) << c.What;
         EXPECT_EQ(headset.Reports().back().Interface, registers) << c.What;
         sim.Hid().Close(handle);
@@ -162,13 +162,13 @@ TEST(HidDiscoveryTest, AnInterfaceWithoutReadableCapabilitiesIsPassedOver) {
     sim::CSimHeadset& headset = sim.Headset();
     headset.Hid().PreparsedReadable = false;
     auto second = headset.MakeHidInterface(4, u"7&aa&0&0001");
-    second.CapsStatus = kHidpStatusInvalidPreparsedData;
+    second.CapsStatus = HidpStatusInvalidPreparsedData;
     headset.AddHidInterface(second);
-    const std::size_t third = headset.AddHidInterface(headset.MakeHidInterface(5, u"7&aa&0&0002"));
+    const size_t third = headset.AddHidInterface(headset.MakeHidInterface(5, u"7&aa&0&0002"));
     sim.Devices().Plug(headset);
     const HidHandle handle = OpenAudioHidDevice(sim.Hid(), sim.Devices(), 0x7F1C, 0x7213);
-    ASSERT_NE(handle, kNoHidHandle);
-    const std::uint8_t idle[65] = {};
+    ASSERT_NE(handle, NoHidHandle);
+    const uint8_t idle[65] = {};
     EXPECT_TRUE(sim.Hid().SetOutputReport(handle, idle, sizeof idle));
     EXPECT_EQ(headset.Reports().back().Interface, third);
     EXPECT_EQ(sim.Hid().OpenHandleCount(), 1u);

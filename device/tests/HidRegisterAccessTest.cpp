@@ -15,7 +15,7 @@ using test::Report;
 class HidRegisterAccessTest : public ::testing::Test, protected test::CPluggedHeadset {};
 
 TEST_F(HidRegisterAccessTest, WriteRegisterSendsSetAddressThenWriteData) {
-    ASSERT_NE(m_Handle, kNoHidHandle);
+    ASSERT_NE(m_Handle, NoHidHandle);
     EXPECT_EQ(HidWriteRegister(m_Hid, m_Handle, 0x0129, 0xAB), 0);
     const auto out = Outputs(m_Headset);
     ASSERT_EQ(out.size(), 2u);
@@ -27,7 +27,7 @@ TEST_F(HidRegisterAccessTest, WriteRegisterSendsSetAddressThenWriteData) {
 
 TEST_F(HidRegisterAccessTest, ReadRegisterReturnsByteTwoOfTheInputReport) {
     m_Headset.SetRegister(0x18A, 0x5C);
-    std::uint8_t value = 0;
+    uint8_t value = 0;
     EXPECT_EQ(HidReadRegister(m_Hid, m_Handle, 0x18A, value), 0);
     EXPECT_EQ(value, 0x5C);
     ASSERT_EQ(m_Headset.Reports().size(), 2u);
@@ -37,8 +37,8 @@ TEST_F(HidRegisterAccessTest, ReadRegisterReturnsByteTwoOfTheInputReport) {
 
 struct PIN_CASE {
     std::vector<int> On;
-    std::uint8_t Byte2;
-    std::uint8_t Byte4;
+    uint8_t Byte2;
+    uint8_t Byte4;
 };
 
 TEST_F(HidRegisterAccessTest, WritePinsPacksPinsIntoBytesTwoAndFour) {
@@ -51,10 +51,10 @@ TEST_F(HidRegisterAccessTest, WritePinsPacksPinsIntoBytesTwoAndFour) {
     for (const auto& c : cases) {
         m_Headset.ClearReports();
         PinSet pins{};
-        std::uint16_t expected = 0;
+        uint16_t expected = 0;
         for (int pin : c.On) {
-            pins[static_cast<std::size_t>(pin)] = 1;
-            expected = static_cast<std::uint16_t>(expected | (1u << pin));
+            pins[static_cast<size_t>(pin)] = 1;
+            expected = static_cast<uint16_t>(expected | (1u << pin));
         }
         EXPECT_EQ(HidWritePins(m_Hid, m_Handle, pins), 0);
         const auto out = Outputs(m_Headset);
@@ -75,7 +75,7 @@ TEST_F(HidRegisterAccessTest, ReadPinsUnpacksBytesTwoAndThree) {
 // Each pin read back on its own place: pins 8 and 9 apart, and the low byte against the high one.
 TEST_F(HidRegisterAccessTest, ReadPinsKeepsEveryPinInItsPlace) {
     struct CASE {
-        std::uint16_t Pins;
+        uint16_t Pins;
         PinSet Expected;
     };
     const CASE cases[] = {
@@ -100,15 +100,15 @@ TEST_F(HidRegisterAccessTest, IdleReportIsAllZero) {
 
 enum class OP { Write, Read, WritePins, ReadPins, Idle };
 
-std::int32_t RunOp(OP op, IHid& hid, HidHandle handle) {
-    std::uint8_t value = 0x77;
+int32_t RunOp(OP op, IHid& hid, HidHandle handle) {
+    uint8_t value = 0x77;
     PinSet pins{};
     pins[3] = 1;
     switch (op) {
     case OP::Write:
         return HidWriteRegister(hid, handle, 0x120, 0x42);
     case OP::Read: {
-        const std::int32_t status = HidReadRegister(hid, handle, 0x120, value);
+        const int32_t status = HidReadRegister(hid, handle, 0x120, value);
         if (status != 0) {
             EXPECT_EQ(value, 0x77) << "a failed read leaves the value";
         }
@@ -117,7 +117,7 @@ std::int32_t RunOp(OP op, IHid& hid, HidHandle handle) {
     case OP::WritePins:
         return HidWritePins(hid, handle, pins);
     case OP::ReadPins: {
-        const std::int32_t status = HidReadPins(hid, handle, pins);
+        const int32_t status = HidReadPins(hid, handle, pins);
         if (status != 0) {
             EXPECT_EQ(pins[3], 1) << "a failed read leaves the pins";
         }
@@ -132,10 +132,10 @@ std::int32_t RunOp(OP op, IHid& hid, HidHandle handle) {
 struct FAILURE_CASE {
     const char* Name;
     OP Op;
-    std::uint32_t FailOutput; // n-th output report refused
-    std::uint32_t FailInput;  // n-th input report not delivered
-    std::int32_t Status;
-    std::size_t Reports; // reports the device saw, the failed one last
+    uint32_t FailOutput; // n-th output report refused
+    uint32_t FailInput;  // n-th input report not delivered
+    int32_t Status;
+    size_t Reports; // reports the device saw, the failed one last
 };
 
 TEST_F(HidRegisterAccessTest, EachFailedStepGivesItsStatusAndNothingAfterIt) {
@@ -164,11 +164,11 @@ TEST_F(HidRegisterAccessTest, EachFailedStepGivesItsStatusAndNothingAfterIt) {
 
 struct LENGTH_CASE {
     const char* Name;
-    std::uint16_t Output;
-    std::uint16_t Input;
+    uint16_t Output;
+    uint16_t Input;
     OP Op;
-    std::int32_t Status;
-    std::size_t Outputs; // output reports sent
+    int32_t Status;
+    size_t Outputs; // output reports sent
 };
 
 TEST_F(HidRegisterAccessTest, ReportLengthsDecideWhatCanBeSent) {
@@ -205,11 +205,11 @@ TEST_F(HidRegisterAccessTest, ReportLengthsDecideWhatCanBeSent) {
 TEST_F(HidRegisterAccessTest, UnreadableCapabilitiesMakeEveryOperationReturnOneAndSendNothing) {
     const std::function<void()> breaks[] = {
         [this] { m_Headset.Hid().PreparsedReadable = false; },
-        [this] { m_Headset.Hid().CapsStatus = kHidpStatusInvalidPreparsedData; },
+        [this] { m_Headset.Hid().CapsStatus = HidpStatusInvalidPreparsedData; },
     };
     for (const auto& breakCaps : breaks) {
         m_Headset.Hid().PreparsedReadable = true;
-        m_Headset.Hid().CapsStatus = kHidpStatusSuccess;
+        m_Headset.Hid().CapsStatus = HidpStatusSuccess;
         breakCaps();
         EXPECT_EQ(HidGetOutputReportLength(m_Hid, m_Handle), 0);
         EXPECT_EQ(HidGetInputReportLength(m_Hid, m_Handle), 0);

@@ -13,14 +13,14 @@ using test::Report;
 struct TRANSACTION_CASE {
     const char* Name;
     IDLE_REPORT Idle;
-    std::uint32_t FailOutput;
-    std::int32_t Status;
-    std::size_t Outputs;
+    uint32_t FailOutput;
+    int32_t Status;
+    size_t Outputs;
     bool IdleLast;
 };
 
 // Accesses: two register writes; 5 / 6 for the failed one.
-std::int32_t TwoWrites(IHid& hid, HidHandle handle) {
+int32_t TwoWrites(IHid& hid, HidHandle handle) {
     if (HidWriteRegister(hid, handle, 0x100, 0x04) != 0) {
         return 5;
     }

@@ -9,19 +9,19 @@
 namespace tonvel {
 namespace {
 
-constexpr char16_t kMicName[] = u"USB Audio Device";
+constexpr char16_t MicName[] = u"USB Audio Device";
 
 struct MicFixture {
     sim::CSimWindows sim;
-    CMicControl mic{sim.platform(), [](std::uint16_t& vid, std::uint16_t& pid) {
+    CMicControl mic{sim.platform(), [](uint16_t& vid, uint16_t& pid) {
                         vid = 0x7F1C;
                         pid = 0x721B;
                     }};
 
-    explicit MicFixture(std::int32_t generation = OsGenerationWithCoreAudio) {
+    explicit MicFixture(int32_t generation = OsGenerationWithCoreAudio) {
         mic.SetOsGeneration(generation);
         sim.CaptureDevices().Add({true, u"\\\\?\\USB#VID_045E&PID_0001&MI_00#1#{x}", u"Webcam"});
-        sim.CaptureDevices().Add({true, u"\\\\?\\usb#vid_7f1c&pid_721b&mi_00#7&1#{x}\\global", kMicName});
+        sim.CaptureDevices().Add({true, u"\\\\?\\usb#vid_7f1c&pid_721b&mi_00#7&1#{x}\\global", MicName});
     }
     // The other endpoint first, then the device's.
     sim::SIM_ENDPOINT& AddEndpoints() {
@@ -60,8 +60,8 @@ TEST(MicDeviceNameTest, LastMatchingDeviceWithARecordWins) {
 
 TEST(MicControlTest, ReadGainTurnsStepsIntoPercent) {
     struct CASE {
-        std::uint32_t Count, Step;
-        std::int32_t Status, Percent;
+        uint32_t Count, Step;
+        int32_t Status, Percent;
     };
     const CASE cases[] = {{101, 50, 0, 50}, {16, 7, 0, 46}, {2, 1, 0, 100}, {1, 0, 2, -1}, {0, 0, 2, -1}};
     for (const CASE& c : cases) {
@@ -69,7 +69,7 @@ TEST(MicControlTest, ReadGainTurnsStepsIntoPercent) {
         sim::SIM_ENDPOINT& e = f.AddEndpoints();
         e.StepCount = c.Count;
         e.Step = c.Step;
-        std::int32_t percent = -1;
+        int32_t percent = -1;
         EXPECT_EQ(f.mic.ReadMicGain(percent), c.Status) << c.Count << " steps";
         EXPECT_EQ(percent, c.Percent) << c.Count << " steps";
     }
@@ -98,7 +98,7 @@ TEST(MicControlTest, NoMatchingEndpointMeansNoEndpointForEveryOperationAndNoChan
     webcam.FriendlyName = u"Microphone (Webcam)";
     webcam.Parts = {{true, false}};
     f.sim.AudioEndpoints().Add(webcam);
-    std::int32_t percent = -1;
+    int32_t percent = -1;
     bool boost = false;
     bool mute = false;
     EXPECT_FALSE(f.mic.LookUpEndpoint());
@@ -128,7 +128,7 @@ TEST(MicControlTest, EndpointIsDroppedAfterSuccessAndKeptAfterAFailure) {
     EXPECT_EQ(f.mic.SetMute(false), 2);
     EXPECT_TRUE(f.mic.HasEndpoint());
     EXPECT_EQ(endpoints.LiveReferences(), 1U);
-    const std::size_t lookups = endpoints.Enumerations();
+    const size_t lookups = endpoints.Enumerations();
     e.MuteWritable = true;
     EXPECT_EQ(f.mic.SetMute(false), MicOk); // on the cached endpoint: no new lookup
     EXPECT_EQ(endpoints.Enumerations(), lookups);
@@ -155,7 +155,7 @@ TEST(MicControlTest, CoreAudioFailuresGiveTheirCodes) {
     struct CASE {
         const char* Name;
         void (*Break)(sim::SIM_ENDPOINT&);
-        std::int32_t Gain, BoostMute, Mute, Boost;
+        int32_t Gain, BoostMute, Mute, Boost;
     };
     const CASE cases[] = {
         {"no volume", [](sim::SIM_ENDPOINT& e) { e.VolumeAvailable = false; }, 2, 3, 2, 0},
@@ -170,7 +170,7 @@ TEST(MicControlTest, CoreAudioFailuresGiveTheirCodes) {
     for (const CASE& c : cases) {
         MicFixture f;
         c.Break(f.AddEndpoints());
-        std::int32_t percent = 0;
+        int32_t percent = 0;
         bool boost = false;
         bool mute = false;
         EXPECT_EQ(f.mic.ReadMicGain(percent), c.Gain) << c.Name;
@@ -183,10 +183,10 @@ TEST(MicControlTest, CoreAudioFailuresGiveTheirCodes) {
 TEST(MicControlTest, LegacyVolumeScalesTo65535AndBack) {
     MicFixture f(4);
     sim::SIM_MIXER& m = f.AddMixer(u"usb audio device");
-    m.WaveIn.Controls = {{kMixerControlVolume, 0, 65535, 0}};
+    m.WaveIn.Controls = {{MixerControlVolume, 0, 65535, 0}};
     EXPECT_EQ(f.mic.SetMicGain(37), MicOk);
     EXPECT_EQ(m.WaveIn.Controls[0].Value, 24247U);
-    std::int32_t percent = -1;
+    int32_t percent = -1;
     EXPECT_EQ(f.mic.ReadMicGain(percent), MicOk);
     EXPECT_EQ(percent, 36);
     m.WaveIn.Controls[0].Maximum = 0;
@@ -200,12 +200,12 @@ TEST(MicControlTest, LegacyFindsTheControlOnAMicrophoneSourceAndClosesEveryMixer
     MicFixture f(4);
     f.AddMixer(u"Realtek HD Audio"); // another device's mixer comes first
     sim::SIM_MIXER& m = f.AddMixer(u"USB Audio Dev");
-    m.WaveIn.Controls = {{kMixerControlVolume, 0, 65535, 0}};
+    m.WaveIn.Controls = {{MixerControlVolume, 0, 65535, 0}};
     sim::SIM_MIXER_LINE line;
     line.ComponentType = 0x1008; // a line-in source: not considered
-    line.Controls = {{kMixerControlMute}, {kMixerControlMux}};
+    line.Controls = {{MixerControlMute}, {MixerControlMux}};
     sim::SIM_MIXER_LINE mic;
-    mic.Controls = {{kMixerControlMute, 0, 1, 0}, {kMixerControlMux, 0, 1, 1}};
+    mic.Controls = {{MixerControlMute, 0, 1, 0}, {MixerControlMux, 0, 1, 1}};
     m.Sources = {line, mic};
     bool boost = false;
     bool mute = true;
@@ -224,7 +224,7 @@ TEST(MicControlTest, LegacyFindsTheControlOnAMicrophoneSourceAndClosesEveryMixer
 
 TEST(MicControlTest, LegacyWithoutAMatchingMixerFails) {
     MicFixture f(4);
-    f.AddMixer(u"Realtek HD Audio").WaveIn.Controls = {{kMixerControlVolume}};
+    f.AddMixer(u"Realtek HD Audio").WaveIn.Controls = {{MixerControlVolume}};
     f.AddMixer(u"USB Audio Device").HasWaveIn = false;
     bool boost = false;
     bool mute = false;
@@ -237,19 +237,19 @@ TEST(MicControlTest, LegacyWithoutAMatchingMixerFails) {
 TEST(AudioServiceTest, RestartResults) {
     struct CASE {
         const char* Name;
-        std::uint32_t State;
+        uint32_t State;
         bool RefusesStop;
-        std::uint32_t StopMs;
+        uint32_t StopMs;
         bool StartFails;
-        std::int32_t Result;
-        std::uint32_t FinalState;
+        int32_t Result;
+        uint32_t FinalState;
     };
     const CASE cases[] = {
-        {"running: stopped and started", kServiceRunning, false, 350, false, 0, kServiceRunning},
-        {"stopped: started", kServiceStopped, false, 0, false, 0, kServiceRunning},
-        {"stop refused", kServiceRunning, true, 0, false, 1, kServiceRunning},
-        {"never stops", kServiceRunning, false, sim::kSimNever, false, 2, kServiceStopPending},
-        {"start fails", kServiceStopped, false, 0, true, 3, kServiceStopped},
+        {"running: stopped and started", ServiceStateRunning, false, 350, false, 0, ServiceStateRunning},
+        {"stopped: started", ServiceStateStopped, false, 0, false, 0, ServiceStateRunning},
+        {"stop refused", ServiceStateRunning, true, 0, false, 1, ServiceStateRunning},
+        {"never stops", ServiceStateRunning, false, sim::SimNever, false, 2, ServiceStateStopPending},
+        {"start fails", ServiceStateStopped, false, 0, true, 3, ServiceStateStopped},
     };
     for (const CASE& c : cases) {
         sim::CSimWindows sim;

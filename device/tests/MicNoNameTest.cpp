@@ -10,33 +10,33 @@
 namespace tonvel {
 namespace {
 
-constexpr char16_t kBuiltIn[] = u"Realtek High Definition Audio";
+constexpr char16_t BuiltIn[] = u"Realtek High Definition Audio";
 
 struct BUILT_IN_ONLY {
     sim::CSimWindows sim;
-    CMicControl mic{sim.platform(), [](std::uint16_t& vid, std::uint16_t& pid) {
+    CMicControl mic{sim.platform(), [](uint16_t& vid, uint16_t& pid) {
                         vid = 0x7F1C;
                         pid = 0x721B;
                     }};
 
-    explicit BUILT_IN_ONLY(std::int32_t generation) {
+    explicit BUILT_IN_ONLY(int32_t generation) {
         mic.SetOsGeneration(generation);
-        sim.CaptureDevices().Add({true, u"\\\\?\\HDAUDIO#FUNC_01&VEN_10EC#1#{x}", kBuiltIn});
+        sim.CaptureDevices().Add({true, u"\\\\?\\HDAUDIO#FUNC_01&VEN_10EC#1#{x}", BuiltIn});
         sim::SIM_ENDPOINT endpoint;
         endpoint.FriendlyName = u"Microphone (Realtek High Definition Audio)";
         endpoint.Step = 30;
         endpoint.Parts = {{true, false}};
         sim.AudioEndpoints().Add(endpoint);
         sim::SIM_MIXER mixer;
-        mixer.WaveIn = sim::SimWaveInLine(kBuiltIn);
-        mixer.WaveIn.Controls = {{kMixerControlVolume, 0, 65535, 0}};
+        mixer.WaveIn = sim::SimWaveInLine(BuiltIn);
+        mixer.WaveIn.Controls = {{MixerControlVolume, 0, 65535, 0}};
         sim.Mixer().Add(mixer);
     }
 };
 
 TEST(MicNoName, NoHeadsetCaptureDeviceGivesNoEndpoint) {
     BUILT_IN_ONLY f(OsGenerationWithCoreAudio);
-    std::int32_t percent = -1;
+    int32_t percent = -1;
     bool boost = false, mute = false;
     EXPECT_FALSE(f.mic.LookUpEndpoint());
     EXPECT_EQ(f.mic.ReadMicGain(percent), MicNoEndpoint);

@@ -23,21 +23,21 @@ EqRegisterSet FullGainsBypassed() {
 
 TEST_F(RegisterBlocksTest, EqualizerBlockWritesTenRegistersInOrder) {
     EXPECT_EQ(WriteEqRegisters(m_Hid, m_Handle, FullGainsBypassed()), 0);
-    const std::uint8_t expected[10] = {0x23, 0x01, 0x56, 0x04, 0x89, 0x07, 0xBC, 0x0A, 0xFF, 0xEF};
+    const uint8_t expected[10] = {0x23, 0x01, 0x56, 0x04, 0x89, 0x07, 0xBC, 0x0A, 0xFF, 0xEF};
     const auto out = Outputs(m_Headset);
     ASSERT_EQ(out.size(), 20u);
-    for (std::uint16_t i = 0; i < 10; ++i) {
-        const auto address = static_cast<std::uint16_t>(0x120 + i);
+    for (uint16_t i = 0; i < 10; ++i) {
+        const auto address = static_cast<uint16_t>(0x120 + i);
         EXPECT_EQ(m_Headset.Register(address), expected[i]) << std::hex << address;
-        EXPECT_EQ(out[2 * i], Report({0x00, 0x60, static_cast<std::uint8_t>(address & 0xFF), 0x01, 0x10}));
+        EXPECT_EQ(out[2 * i], Report({0x00, 0x60, static_cast<uint8_t>(address & 0xFF), 0x01, 0x10}));
         EXPECT_EQ(out[2 * i + 1], Report({0x00, 0x60, expected[i], 0x01, 0x20}));
     }
 }
 
 TEST_F(RegisterBlocksTest, BandFiveHighByteCarriesTheSwitches) {
     struct CASE {
-        std::int32_t Bypass, B5, B6, Sound3D;
-        std::uint8_t Value;
+        int32_t Bypass, B5, B6, Sound3D;
+        uint8_t Value;
     };
     const CASE cases[] = {{1, 1, 1, 0, 0xEF}, {0, 1, 1, 0, 0x6F}, {0, 1, 1, 1, 0x7F}, {0, 0, 0, 0, 0x0F}};
     for (const auto& c : cases) {
@@ -52,19 +52,19 @@ TEST_F(RegisterBlocksTest, BandFiveHighByteCarriesTheSwitches) {
 }
 
 TEST_F(RegisterBlocksTest, EqualizerBlockStopsAtTheFailedWrite) {
-    for (std::int32_t step = 1; step <= 10; ++step) {
-        for (std::uint32_t which = 0; which < 2; ++which) { // set-address or write-data refused
-            for (std::uint16_t a = 0x120; a <= 0x129; ++a) {
+    for (int32_t step = 1; step <= 10; ++step) {
+        for (uint32_t which = 0; which < 2; ++which) { // set-address or write-data refused
+            for (uint16_t a = 0x120; a <= 0x129; ++a) {
                 m_Headset.SetRegister(a, 0x99);
             }
             m_Headset.ClearReports();
-            m_Headset.FailOutputReport(static_cast<std::uint32_t>(2 * step - 1) + which);
+            m_Headset.FailOutputReport(static_cast<uint32_t>(2 * step - 1) + which);
             EXPECT_EQ(WriteEqRegisters(m_Hid, m_Handle, FullGainsBypassed()), step);
-            EXPECT_EQ(m_Headset.Reports().size(), static_cast<std::size_t>(2 * step - 1) + which);
+            EXPECT_EQ(m_Headset.Reports().size(), static_cast<size_t>(2 * step - 1) + which);
             EXPECT_FALSE(m_Headset.Reports().back().Accepted);
             // Written before the failure: new; from the failed one on: old.
-            for (std::int32_t s = 1; s <= 10; ++s) {
-                const auto address = static_cast<std::uint16_t>(0x120 + s - 1);
+            for (int32_t s = 1; s <= 10; ++s) {
+                const auto address = static_cast<uint16_t>(0x120 + s - 1);
                 if (s >= step) {
                     EXPECT_EQ(m_Headset.Register(address), 0x99) << step << " " << s;
                 } else {
@@ -96,9 +96,9 @@ TEST_F(RegisterBlocksTest, ThreeDBlockKeepsOtherBitsOfTheControlRegister) {
 
 TEST_F(RegisterBlocksTest, ThreeDBlockStatusNamesTheFailedStep) {
     struct CASE {
-        std::uint32_t FailOutput, FailInput;
-        std::int32_t Status;
-        std::size_t Reports;
+        uint32_t FailOutput, FailInput;
+        int32_t Status;
+        size_t Reports;
     };
     // Reports: read = set-address + input; then three writes of two reports each.
     const CASE cases[] = {{1, 0, 1, 1}, {0, 1, 1, 2}, {2, 0, 2, 3}, {3, 0, 2, 4},
@@ -116,10 +116,10 @@ TEST_F(RegisterBlocksTest, ThreeDBlockStatusNamesTheFailedStep) {
 TEST_F(RegisterBlocksTest, PairWritesCheckTheirRange) {
     struct CASE {
         bool Left;
-        std::uint8_t Alpha, Beta;
-        std::uint32_t FailOutput;
-        std::int32_t Status;
-        std::size_t Reports;
+        uint8_t Alpha, Beta;
+        uint32_t FailOutput;
+        int32_t Status;
+        size_t Reports;
     };
     const CASE cases[] = {
         {true, 16, 0, 0, 1, 0}, {true, 0, 16, 0, 1, 0}, {false, 16, 3, 0, 1, 0}, {true, 15, 15, 0, 0, 2},
@@ -130,8 +130,8 @@ TEST_F(RegisterBlocksTest, PairWritesCheckTheirRange) {
         m_Headset.SetRegister(0x18B, 0);
         m_Headset.SetRegister(0x18C, 0);
         m_Headset.FailOutputReport(c.FailOutput);
-        const std::int32_t status = c.Left ? WriteLeft3DPair(m_Hid, m_Handle, c.Alpha, c.Beta)
-                                           : WriteRight3DPair(m_Hid, m_Handle, c.Alpha, c.Beta);
+        const int32_t status = c.Left ? WriteLeft3DPair(m_Hid, m_Handle, c.Alpha, c.Beta)
+                                      : WriteRight3DPair(m_Hid, m_Handle, c.Alpha, c.Beta);
         EXPECT_EQ(status, c.Status);
         EXPECT_EQ(m_Headset.Reports().size(), c.Reports);
         if (status == 0) {

@@ -9,13 +9,13 @@
 namespace tonvel {
 namespace {
 
-constexpr int32_t kColourDown = 0x0040D8FF; // the English language's on colour
+constexpr int32_t ColourDown = 0x0040D8FF; // the English language's on colour
 // By tag 16..20: the button component (the names at 18 and 20 are swapped), its label, its picture.
 const struct {
     const char16_t* button;
     const char16_t* label;
     const char16_t* picture;
-} kEffects[] = {
+} EffectCases[] = {
     {u"EffectButtonNonImage", u"EffectNonLabel", u"EffectPicNon.png"},
     {u"EffectButtonTheaterImage", u"EffectTheaterLabel", u"EffectPicTheater.png"},
     {u"EffectButtonStoneGalleryImage", u"EffectBathroomLabel", u"EffectPicBathroom.png"},
@@ -45,25 +45,26 @@ struct EffectShell : Shell {
     // Only effect `shown` (1..5) is down: its button picture, its label's colour, and its picture.
     void ExpectShown(int32_t shown) {
         for (int32_t i = 1; i <= 5; ++i) {
-            const auto& e = kEffects[i - 1];
+            const auto& e = EffectCases[i - 1];
             const bool down = i == shown;
             EXPECT_EQ(EndsWith(form->Image(e.button)->Picture().Path(), u"_Down.png"), down) << i;
-            EXPECT_EQ(static_cast<int32_t>(form->Label(e.label)->Font().colour) == kColourDown, down) << i;
+            EXPECT_EQ(static_cast<int32_t>(form->Label(e.label)->Font().colour) == ColourDown, down) << i;
         }
-        EXPECT_TRUE(EndsWith(form->Image(u"EffectPicImage")->Picture().Path(), kEffects[shown - 1].picture));
+        EXPECT_TRUE(
+            EndsWith(form->Image(u"EffectPicImage")->Picture().Path(), EffectCases[shown - 1].picture));
     }
 };
 
 TEST(EffectsShell, EachButtonSendsItsIndexAndIsTheOnlyOneDown) {
     for (int32_t tag = 16; tag <= 20; ++tag) {
         EffectShell t;
-        const auto& e = kEffects[tag - 16];
+        const auto& e = EffectCases[tag - 16];
         // By the button or by its label: both carry the tag.
         t.Click(*t.form->Image(e.button));
         t.Click(*t.form->Label(e.label));
         ASSERT_EQ(t.Requests().size(), 2u) << tag << ": pressing the current effect again sends it again";
         for (const auto& request : t.Requests()) {
-            EXPECT_EQ(request.Code, kDriverSelectEffectCode);
+            EXPECT_EQ(request.Code, DriverSelectEffectCode);
             EXPECT_EQ(request.Input, (std::vector<uint8_t>{0, 0, 0, 0, uint8_t(tag - 16), 0, 0, 0})) << tag;
         }
         EXPECT_EQ(t.form->Features().Effects().Current(), tag - 15);
@@ -98,7 +99,7 @@ TEST(EffectsShell, WithoutTheDeviceAButtonOnlyWarns) {
     EffectShell t(false);
     t.form->Features().Effects().SelectEffect(1);
     t.sim.FilterDriver().ClearRequests();
-    t.Click(*t.form->Image(kEffects[1].button));
+    t.Click(*t.form->Image(EffectCases[1].button));
     EXPECT_EQ(t.backend.MessageBoxes().size(), 1u);
     EXPECT_TRUE(t.Requests().empty());
     EXPECT_EQ(t.form->Features().Effects().Current(), 1);
@@ -107,7 +108,7 @@ TEST(EffectsShell, WithoutTheDeviceAButtonOnlyWarns) {
 TEST(EffectsShell, WithoutTheDriverTheSelectionOnlyChangesTheWindow) {
     EffectShell t;
     t.sim.FilterDriver().SetPresent(false);
-    t.Click(*t.form->Image(kEffects[4].button));
+    t.Click(*t.form->Image(EffectCases[4].button));
     EXPECT_TRUE(t.Requests().empty());
     EXPECT_EQ(t.sim.FilterDriver().OpenHandleCount(), 0u);
     EXPECT_EQ(t.form->Features().Effects().Current(), 5);
@@ -122,16 +123,16 @@ TEST(EffectsShell, AnArrivalSendsTheCurrentEffectOnlyOnTheEffectPage) {
         std::vector<uint32_t> codes;
     } cases[] = {
         {u"PageEffectLabel",
-         {kDriverQueryStateCode, kDriverSetVirtualSpeakersCode, kDriverGeneralRequestCode,
-          kDriverSelectEffectCode}},
+         {DriverQueryStateCode, DriverSetVirtualSpeakersCode, DriverGeneralRequestCode,
+          DriverSelectEffectCode}},
         {u"PageVirtual7p1Label",
-         {kDriverQueryStateCode, kDriverSetVirtualSpeakersCode, kDriverGeneralRequestCode,
-          kDriverSetVirtualSpeakersCode}},
-        {u"PageEQLabel", {kDriverQueryStateCode, kDriverSetVirtualSpeakersCode, kDriverGeneralRequestCode}},
+         {DriverQueryStateCode, DriverSetVirtualSpeakersCode, DriverGeneralRequestCode,
+          DriverSetVirtualSpeakersCode}},
+        {u"PageEQLabel", {DriverQueryStateCode, DriverSetVirtualSpeakersCode, DriverGeneralRequestCode}},
     };
     for (const auto& c : cases) {
         EffectShell t;
-        t.Click(*t.form->Image(kEffects[3].button));
+        t.Click(*t.form->Image(EffectCases[3].button));
         t.Click(*t.form->Label(c.tab));
         t.sim.Devices().Unplug(t.sim.Headset());
         t.sim.FilterDriver().ClearRequests();
@@ -140,7 +141,7 @@ TEST(EffectsShell, AnArrivalSendsTheCurrentEffectOnlyOnTheEffectPage) {
         for (const auto& request : t.Requests())
             codes.push_back(request.Code);
         EXPECT_EQ(codes, c.codes);
-        if (c.codes.back() == kDriverSelectEffectCode) {
+        if (c.codes.back() == DriverSelectEffectCode) {
             EXPECT_EQ(t.Requests().back().Input[4], 3) << "Living room";
         }
     }

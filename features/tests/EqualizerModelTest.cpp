@@ -15,8 +15,8 @@ namespace {
 
 using test::TRAFFIC;
 
-constexpr int32_t kRangeTop = 80;
-constexpr int32_t kTravel = 120;
+constexpr int32_t RangeTop = 80;
+constexpr int32_t ThumbTravel = 120;
 
 TEST(ThumbScale, BandThumbAndGain) {
     struct CASE {
@@ -25,26 +25,26 @@ TEST(ThumbScale, BandThumbAndGain) {
     };
     const CASE cases[] = {{0, 0xFFF}, {60, 0x400}, {120, 0x000}, {30, 3 * (2048 - 512) - 2049}, {90, 512}};
     for (const CASE& c : cases) {
-        EXPECT_EQ(EqThumbToGain(kRangeTop + c.Offset, kRangeTop, kTravel), c.Gain) << c.Offset;
-        EXPECT_EQ(EqGainToOffset(c.Gain, kTravel), c.Offset) << c.Gain;
+        EXPECT_EQ(EqThumbToGain(RangeTop + c.Offset, RangeTop, ThumbTravel), c.Gain) << c.Offset;
+        EXPECT_EQ(EqGainToOffset(c.Gain, ThumbTravel), c.Offset) << c.Gain;
     }
     // Gain 2048 sits two thirds of the way up: travel - 1365 x travel / 2048.
-    EXPECT_EQ(EqGainToOffset(2048, kTravel), kTravel - 1365 * kTravel / 2048);
-    EXPECT_EQ(EqGainToOffset(2048, kTravel), 41);
+    EXPECT_EQ(EqGainToOffset(2048, ThumbTravel), ThumbTravel - 1365 * ThumbTravel / 2048);
+    EXPECT_EQ(EqGainToOffset(2048, ThumbTravel), 41);
 }
 
 TEST(ThumbScale, Sound3DThumbAndValue) {
-    EXPECT_EQ(Sound3DThumbToValue(165, kTravel), 8); // 60 x 15 / 120 = 7.5, truncated to 7
-    EXPECT_EQ(Sound3DThumbToValue(105, kTravel), 15);
-    EXPECT_EQ(Sound3DThumbToValue(225, kTravel), 0);
-    EXPECT_EQ(Sound3DValueToTop(10, kTravel), 145);
-    EXPECT_EQ(Sound3DValueToTop(3, kTravel), 201);
+    EXPECT_EQ(Sound3DThumbToValue(165, ThumbTravel), 8); // 60 x 15 / 120 = 7.5, truncated to 7
+    EXPECT_EQ(Sound3DThumbToValue(105, ThumbTravel), 15);
+    EXPECT_EQ(Sound3DThumbToValue(225, ThumbTravel), 0);
+    EXPECT_EQ(Sound3DValueToTop(10, ThumbTravel), 145);
+    EXPECT_EQ(Sound3DValueToTop(3, ThumbTravel), 201);
     // A shorter travel leaves the lower thumb positions below 0.
     EXPECT_EQ(Sound3DThumbToValue(225, 60), -15);
 }
 
 TEST(ThumbScale, NoTravelDividesNothing) {
-    EXPECT_EQ(EqThumbToGain(kRangeTop + 10, kRangeTop, 0), 0x400);
+    EXPECT_EQ(EqThumbToGain(RangeTop + 10, RangeTop, 0), 0x400);
     EXPECT_EQ(Sound3DThumbToValue(165, -5), 0);
 }
 
@@ -97,7 +97,7 @@ protected:
 
     sim::CSimWindows m_Sim;
     sim::CSimHeadset& m_Headset = m_Sim.Headset();
-    HidHandle m_Handle = kNoHidHandle;
+    HidHandle m_Handle = NoHidHandle;
 };
 
 TEST_F(EqBandWriteTest, HighNibbleAndTheSharedSwitchBits) {

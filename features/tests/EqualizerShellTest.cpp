@@ -11,7 +11,7 @@ namespace {
 using test::FEATURE_PANEL;
 using test::TRAFFIC;
 
-constexpr uint16_t kProcessing = 0x100;
+constexpr uint16_t ProcessingAddress = 0x100;
 
 TEST(EqualizerShell, ThumbPositionsWriteTheirGain) {
     struct CASE {
@@ -75,10 +75,10 @@ TEST(EqualizerShell, SwitchingTheEqualizerOffKeepsProcessingForThe3DEffect) {
         if (with3D) p.Click(u"EQ3DENImage");
         p.Click(u"EQEQENImage");
         EXPECT_TRUE(p.Eq().Enabled());
-        EXPECT_EQ(p.Headset().Register(kProcessing) & 0x04, 0x04);
+        EXPECT_EQ(p.Headset().Register(ProcessingAddress) & 0x04, 0x04);
         EXPECT_EQ(p.Headset().Register(0x129) & 0x80, 0x00) << "not bypassed";
         p.Click(u"EQEQENImage");
-        EXPECT_EQ(p.Headset().Register(kProcessing) & 0x04, with3D ? 0x04 : 0x00) << with3D;
+        EXPECT_EQ(p.Headset().Register(ProcessingAddress) & 0x04, with3D ? 0x04 : 0x00) << with3D;
         EXPECT_EQ(p.Headset().Register(0x129) & 0x80, 0x80);
         EXPECT_EQ(p.Eq().Store().Unpack(0).Bypass, 1) << "the switch is kept in the preset";
     }
@@ -204,7 +204,7 @@ TEST(EqualizerShell, EveryStatusThroughARefusedReport) {
         while (refused < traffic.size() && traffic[refused].find("refused") == std::string::npos)
             ++refused;
         ASSERT_LT(refused, traffic.size()) << op << " " << c.FailOutput;
-        const TRAFFIC after(traffic.begin() + static_cast<std::ptrdiff_t>(refused) + 1, traffic.end());
+        const TRAFFIC after(traffic.begin() + static_cast<ptrdiff_t>(refused) + 1, traffic.end());
         const TRAFFIC expected = std::string(c.After).empty() ? TRAFFIC{} : TRAFFIC{c.After};
         if (op != "band" || c.Status != 0) {
             EXPECT_EQ(after, expected) << op << " " << c.FailOutput;
@@ -215,7 +215,7 @@ TEST(EqualizerShell, EveryStatusThroughARefusedReport) {
 TEST(EqualizerShell, ATravelOfZeroIsRefusedWithTheSkin) {
     Shell t;
     for (const char16_t* skin : {u"Azure", u"Graphite"}) {
-        const std::u16string file = kProgramFolder + u"Skin\\" + skin + u"\\SkinSetting.ini";
+        const std::u16string file = SimProgramFolder + u"Skin\\" + skin + u"\\SkinSetting.ini";
         t.sim.Profile().WriteString(u"EQ", u"EQSlider", u"80,0", file);
         t.sim.Profile().WriteString(u"Mic", u"MicSlider", u"88,0", file);
     }

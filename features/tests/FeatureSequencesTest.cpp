@@ -16,7 +16,7 @@
 namespace tonvel {
 namespace {
 
-using test::kUsbGroup;
+using test::UsbGroup;
 
 // Every step an arrival, a removal or a page switch runs, recorded by name; the driver reset also resets
 // the simulated filter driver.
@@ -88,7 +88,7 @@ protected:
 
 TEST_F(FeatureSequencesTest, PlugAndUnplugFollowTheHeadset) {
     ASSERT_TRUE(m_Link.RegisterNotifications());
-    m_Link.Discover(kUsbGroup);
+    m_Link.Discover(UsbGroup);
     m_Calls.clear();
 
     m_Sim.Devices().Plug(m_Sim.Headset());
@@ -101,10 +101,10 @@ TEST_F(FeatureSequencesTest, PlugAndUnplugFollowTheHeadset) {
                                                  "driver reset", "pump"}));
     const auto& requests = m_Sim.FilterDriver().Requests();
     ASSERT_EQ(requests.size(), 3u);
-    EXPECT_EQ(requests[0].Code, kDriverQueryStateCode);
-    EXPECT_EQ(requests[1].Code, kDriverSetVirtualSpeakersCode);
-    EXPECT_EQ(requests[1].Input, std::vector<std::uint8_t>(72, 0));
-    EXPECT_EQ(requests[2].Code, kDriverGeneralRequestCode);
+    EXPECT_EQ(requests[0].Code, DriverQueryStateCode);
+    EXPECT_EQ(requests[1].Code, DriverSetVirtualSpeakersCode);
+    EXPECT_EQ(requests[1].Input, std::vector<uint8_t>(72, 0));
+    EXPECT_EQ(requests[2].Code, DriverGeneralRequestCode);
 
     m_Calls.clear();
     m_Sim.Devices().Unplug(m_Sim.Headset());
@@ -149,7 +149,7 @@ TEST_F(FeatureSequencesTest, ArrivalResendsInItsFixedOrderPerPage) {
         m_Sim.Devices().Unplug(m_Sim.Headset());
         m_Sim.Devices().Plug(m_Sim.Headset());
         m_Link.OnArrival(
-            {kDbtDevtypDeviceInterface, std::u16string(kHidInterfaceClass), m_Sim.Headset().Hid().Path});
+            {DbtDevtypDeviceInterface, std::u16string(HidInterfaceClass), m_Sim.Headset().Hid().Path});
         const std::vector<std::string> expected = join({"LabelActive", "led", "wait 100"}, c.AfterWait);
         EXPECT_EQ(m_Calls, expected) << static_cast<int>(c.Page) << " " << c.MicFound << " " << c.Os;
     }

@@ -9,19 +9,19 @@ namespace tonvel {
 namespace {
 
 // 400 samples whose |sample − 128| averages `average`.
-std::vector<std::uint8_t> Samples(int average) {
-    std::vector<std::uint8_t> samples(LevelBufferBytes);
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = static_cast<std::uint8_t>(i % 2 == 0 ? 128 + average : 128 - average);
+std::vector<uint8_t> Samples(int average) {
+    std::vector<uint8_t> samples(LevelBufferBytes);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<uint8_t>(i % 2 == 0 ? 128 + average : 128 - average);
     return samples;
 }
 
 TEST(LevelMeterTest, LevelAndBarWidth) {
     struct CASE {
         int Average;
-        std::int32_t Length;
-        std::uint32_t Level;
-        std::int32_t Width;
+        int32_t Length;
+        uint32_t Level;
+        int32_t Width;
     };
     const CASE cases[] = {
         {0, 203, 0, 0},                      // silence
@@ -31,8 +31,8 @@ TEST(LevelMeterTest, LevelAndBarWidth) {
         {50, 8, 6, -1},                      // no width fits a bar shorter than 10
     };
     for (const CASE& c : cases) {
-        const std::vector<std::uint8_t> samples = Samples(c.Average);
-        const std::uint32_t level = LevelOfSamples(samples.data(), LevelBufferBytes, c.Length);
+        const std::vector<uint8_t> samples = Samples(c.Average);
+        const uint32_t level = LevelOfSamples(samples.data(), LevelBufferBytes, c.Length);
         EXPECT_EQ(level, c.Level) << c.Average << " / " << c.Length;
         EXPECT_EQ(LevelBarWidth(level, c.Length), c.Width) << c.Average << " / " << c.Length;
     }
@@ -40,12 +40,12 @@ TEST(LevelMeterTest, LevelAndBarWidth) {
 
 struct MeterFixture {
     sim::CSimWaveIn waveIn;
-    std::vector<std::int64_t> posted; // the MM_WIM_DATA messages waiting in the window's queue
-    CLevelMeter meter{waveIn};        // goes first: its stop still posts
+    std::vector<int64_t> posted; // the MM_WIM_DATA messages waiting in the window's queue
+    CLevelMeter meter{waveIn};   // goes first: its stop still posts
     WAVE_NOTIFY_WINDOW Window() {
         WAVE_NOTIFY_WINDOW window;
-        window.Post = [this](std::uint32_t message, std::uint64_t, std::int64_t lParam) {
-            if (message == kMmWimData) posted.push_back(lParam);
+        window.Post = [this](uint32_t message, uint64_t, int64_t lParam) {
+            if (message == MmWimData) posted.push_back(lParam);
         };
         return window;
     }
@@ -66,7 +66,7 @@ TEST(LevelMeterTest, RunsWithTwoBuffersInTheCaptureFormat) {
     EXPECT_EQ(f.waveIn.OpenCount(), 1U);
 
     ASSERT_TRUE(f.waveIn.Deliver(Samples(10)));
-    std::uint32_t level = 0;
+    uint32_t level = 0;
     ASSERT_TRUE(f.meter.OnData(f.posted.back(), level, 203));
     EXPECT_EQ(level, 31U);
     EXPECT_EQ(f.waveIn.Queued(), 2U) << "the buffer is queued again";
@@ -88,12 +88,12 @@ TEST(LevelMeterTest, BuffersHandedBackByTheStopAreIgnoredWhenTheirMessagesArrive
     EXPECT_FALSE(f.waveIn.IsOpen());
     EXPECT_EQ(f.waveIn.CloseCount(), 1U);
     ASSERT_EQ(f.posted.size(), 2U);
-    std::uint32_t level = 99;
-    for (std::int64_t header : f.posted)
+    uint32_t level = 99;
+    for (int64_t header : f.posted)
         EXPECT_FALSE(f.meter.OnData(header, level, 203));
 
     ASSERT_EQ(f.meter.Start(0, f.Window()), 0);
-    for (std::int64_t header : std::vector<std::int64_t>(f.posted.begin(), f.posted.begin() + 2))
+    for (int64_t header : std::vector<int64_t>(f.posted.begin(), f.posted.begin() + 2))
         EXPECT_FALSE(f.meter.OnData(header, level, 203));
     EXPECT_EQ(level, 99U);
     EXPECT_EQ(f.waveIn.Queued(), 2U);

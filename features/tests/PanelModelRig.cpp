@@ -25,7 +25,7 @@ void SliderMetrics(sim::CSimWindows& sim, const std::u16string& skin, const char
                    const char16_t* key, int32_t& top, int32_t& travel) {
     std::u16string value;
     sim.Profile().GetString(section, key, u"", value, 256,
-                            kProgramFolder + u"Skin\\" + skin + u"\\SkinSetting.ini");
+                            SimProgramFolder + u"Skin\\" + skin + u"\\SkinSetting.ini");
     const std::string text(value.begin(), value.end());
     std::sscanf(text.c_str(), "%d,%d", &top, &travel);
 }
@@ -152,7 +152,7 @@ void CheckShown(const MODEL& m, PANEL_RIG& rig) {
     RC_ASSERT(form.DeviceConnected() == m.Connected());
     // The LED's restarts of the audio service went to the helper, which left it running.
     RC_ASSERT(!form.Features().Led().AudioRestart().Running());
-    RC_ASSERT(rig.t->sim.Services().Find(AudioServiceName)->State == kServiceRunning);
+    RC_ASSERT(rig.t->sim.Services().Find(AudioServiceName)->State == ServiceStateRunning);
     RC_ASSERT(rig.t->sim.WaveIn().IsOpen() == (m.Connected() && m.Page == PANEL_PAGE::Mic));
     const PANEL_SHOWN s = ReadShown(form, rig.Travel);
     // The window agrees with itself: each thumb where its value puts it.

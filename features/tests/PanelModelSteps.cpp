@@ -33,7 +33,7 @@ bool OnPage(const MODEL& m, int32_t page) {
 
 // Every tagged button and label of the pages and the frame (the Save and Load buttons have steps of their
 // own; the synchronisation switch too).
-const NAMED kButtons[] = {
+const NAMED ButtonControls[] = {
     {u"LEDImage", -1},
     {u"EQEQENImage", 0},
     {u"EQEQENLabel", 0},
@@ -68,20 +68,20 @@ const NAMED kButtons[] = {
     {u"VirtualResetImage", 4},
     {u"VirtualResetLabel", 4},
 };
-const NAMED kThumbs[] = {
+const NAMED ThumbControls[] = {
     {u"EQ60HzSliderImage", 0},   {u"EQ300HzSliderImage", 0},   {u"EQ1200HzSliderImage", 0},
     {u"EQ3600HzSliderImage", 0}, {u"EQ12000HzSliderImage", 0}, {u"D3LBetaSliderImage", 1},
     {u"D3LAlphaSliderImage", 1}, {u"D3RBetaSliderImage", 1},   {u"D3RAlphaSliderImage", 1},
     {u"MicSliderImage", 3},      {u"VirtualLImage", 4},        {u"VirtualCImage", 4},
     {u"VirtualRSImage", 4},      {u"VirtualSUBImage", 4},      {u"VirtualLBImage", 4},
 };
-const NAMED kBars[] = {{u"EQ60HzBarImage", 0},
-                       {u"EQ1200HzBarImage", 0},
-                       {u"EQ12000HzBarImage", 0},
-                       {u"EQ300HzBarImage", 0},
-                       {u"MicBarImage", 3}};
-const char16_t* const kTabs[] = {u"PageEQLabel", u"Page3DLabel", u"PageEffectLabel", u"PageMicLabel",
-                                 u"PageVirtual7p1Label"};
+const NAMED BarControls[] = {{u"EQ60HzBarImage", 0},
+                             {u"EQ1200HzBarImage", 0},
+                             {u"EQ12000HzBarImage", 0},
+                             {u"EQ300HzBarImage", 0},
+                             {u"MicBarImage", 3}};
+const char16_t* const Tabs[] = {u"PageEQLabel", u"Page3DLabel", u"PageEffectLabel", u"PageMicLabel",
+                                u"PageVirtual7p1Label"};
 
 // One step: run, read the reports, mark what was sent again, look.
 struct STEP : COMMAND {
@@ -102,14 +102,14 @@ struct STEP : COMMAND {
 };
 
 struct CLICK : STEP {
-    size_t Index = *rc::gen::inRange<size_t>(0, std::size(kButtons));
-    void checkPreconditions(const MODEL& m) const override { RC_PRE(OnPage(m, kButtons[Index].Page)); }
+    size_t Index = *rc::gen::inRange<size_t>(0, std::size(ButtonControls));
+    void checkPreconditions(const MODEL& m) const override { RC_PRE(OnPage(m, ButtonControls[Index].Page)); }
     void Do(const MODEL&, PANEL_RIG& rig) const override {
-        rig.ClickAt(*rig.Form().Find(kButtons[Index].Name), 3, 3);
+        rig.ClickAt(*rig.Form().Find(ButtonControls[Index].Name), 3, 3);
     }
     void SentAgain(const MODEL& before, const MODEL&, PANEL_RIG& rig) const override {
         if (!before.Connected()) return;
-        const std::u16string name = kButtons[Index].Name;
+        const std::u16string name = ButtonControls[Index].Name;
         TAudioMainForm& f = rig.Form();
         const bool eq = ShowsOn(f, u"EQEQENImage"), d3 = ShowsOn(f, u"EQ3DENImage");
         if (name.rfind(u"EQEQEN", 0) == 0 && eq && !d3) rig.Lags.Eq = false;
@@ -122,7 +122,7 @@ struct CLICK : STEP {
             name.rfind(u"VirtualReset", 0) == 0)
             rig.Lags.Speakers = false;
     }
-    void show(std::ostream& os) const override { os << "click " << Text(kButtons[Index].Name); }
+    void show(std::ostream& os) const override { os << "click " << Text(ButtonControls[Index].Name); }
 };
 
 // The tabs of the shipped languages and skins: the 3D page has no tab of its own there (its switch is on
@@ -132,26 +132,24 @@ struct TAB : STEP {
     void apply(MODEL& m) const override {
         if (m.Connected()) m.Page = static_cast<PANEL_PAGE>(Page);
     }
-    void Do(const MODEL&, PANEL_RIG& rig) const override {
-        rig.ClickAt(*rig.Form().Label(kTabs[Page]), 2, 2);
-    }
+    void Do(const MODEL&, PANEL_RIG& rig) const override { rig.ClickAt(*rig.Form().Label(Tabs[Page]), 2, 2); }
     void SentAgain(const MODEL& before, const MODEL& after, PANEL_RIG& rig) const override {
         if (!before.Connected()) return;
         if (after.Page == P::Eq || after.Page == P::Sound3D) rig.Lags.Eq = false;
         if (after.Page == P::Sound3D) rig.Lags.Sound3D = false;
     }
-    void show(std::ostream& os) const override { os << "tab " << Text(kTabs[Page]); }
+    void show(std::ostream& os) const override { os << "tab " << Text(Tabs[Page]); }
 };
 
 // Press, moves in a few steps (to anywhere, past the ends of the range too), release.
 struct DRAG : STEP {
-    size_t Index = *rc::gen::inRange<size_t>(0, std::size(kThumbs));
+    size_t Index = *rc::gen::inRange<size_t>(0, std::size(ThumbControls));
     int32_t Dx = *rc::gen::inRange(-150, 151);
     int32_t Dy = *rc::gen::inRange(-300, 301);
     int32_t Moves = *rc::gen::inRange(1, 4);
-    void checkPreconditions(const MODEL& m) const override { RC_PRE(OnPage(m, kThumbs[Index].Page)); }
+    void checkPreconditions(const MODEL& m) const override { RC_PRE(OnPage(m, ThumbControls[Index].Page)); }
     void Do(const MODEL&, PANEL_RIG& rig) const override {
-        ui::CComponent& c = *rig.Form().Find(kThumbs[Index].Name);
+        ui::CComponent& c = *rig.Form().Find(ThumbControls[Index].Name);
         const ui::UI_POINT from = rig.t->At(c, c.Width() - 4, c.Height() / 2);
         rig.t->backend.Press(from);
         for (int32_t i = 1; i <= Moves; ++i)
@@ -159,21 +157,21 @@ struct DRAG : STEP {
         rig.t->backend.Release({from.x + Dx, from.y + Dy});
     }
     void show(std::ostream& os) const override {
-        os << "drag " << Text(kThumbs[Index].Name) << " by " << Dx << "," << Dy << " in " << Moves;
+        os << "drag " << Text(ThumbControls[Index].Name) << " by " << Dx << "," << Dy << " in " << Moves;
     }
 };
 
 // A press on a bar (and a little past its ends): the thumb jumps there.
 struct JUMP : STEP {
-    size_t Index = *rc::gen::inRange<size_t>(0, std::size(kBars));
+    size_t Index = *rc::gen::inRange<size_t>(0, std::size(BarControls));
     int32_t Permille = *rc::gen::inRange(-50, 1051);
-    void checkPreconditions(const MODEL& m) const override { RC_PRE(OnPage(m, kBars[Index].Page)); }
+    void checkPreconditions(const MODEL& m) const override { RC_PRE(OnPage(m, BarControls[Index].Page)); }
     void Do(const MODEL&, PANEL_RIG& rig) const override {
-        ui::CComponent& bar = *rig.Form().Find(kBars[Index].Name);
+        ui::CComponent& bar = *rig.Form().Find(BarControls[Index].Name);
         rig.ClickAt(bar, bar.Width() / 2, bar.Height() * Permille / 1000);
     }
     void show(std::ostream& os) const override {
-        os << "jump " << Text(kBars[Index].Name) << " at " << Permille;
+        os << "jump " << Text(BarControls[Index].Name) << " at " << Permille;
     }
 };
 
@@ -288,7 +286,7 @@ struct LOST_NOTICE : STEP {
     }
     void Do(const MODEL&, PANEL_RIG& rig) const override {
         sim::CSimWindows& sim = rig.t->sim;
-        sim.DeviceNotifications().PostInterface(kDbtDeviceRemoveComplete, sim.Hid().GetHidGuid(),
+        sim.DeviceNotifications().PostInterface(DbtDeviceRemoveComplete, sim.Hid().GetHidGuid(),
                                                 rig.Headset().Hid().Path);
     }
     void show(std::ostream& os) const override { os << "removal notice, headset stays"; }

@@ -12,10 +12,10 @@ namespace {
 
 using test::FEATURE_PANEL;
 
-constexpr uint16_t kProcessing = 0x100, k3DControl = 0x18A;
+constexpr uint16_t ProcessingAddress = 0x100, Sound3DControl = 0x18A;
 
 void LoseTheNotice(FEATURE_PANEL& p) {
-    p.t.sim.DeviceNotifications().PostInterface(kDbtDeviceRemoveComplete, p.t.sim.Hid().GetHidGuid(),
+    p.t.sim.DeviceNotifications().PostInterface(DbtDeviceRemoveComplete, p.t.sim.Hid().GetHidGuid(),
                                                 p.Headset().Hid().Path);
     ASSERT_FALSE(p.t.form->DeviceConnected());
     ASSERT_TRUE(p.t.sim.Devices().IsPresent(p.Headset()));
@@ -27,7 +27,7 @@ TEST(PresenceGone, TheExitLeavesThe3DSwitchAlone) {
     LoseTheNotice(p);
     p.Traffic();
     p.t.form->Destroy();
-    EXPECT_EQ(p.Headset().Register(k3DControl) & 0x40, 0x40);
+    EXPECT_EQ(p.Headset().Register(Sound3DControl) & 0x40, 0x40);
     for (const std::string& line : p.Traffic())
         EXPECT_TRUE(line.rfind("W ", 0) != 0 || line == "W 018A=41" || line == "W 0100=00") << line;
 }
@@ -35,7 +35,7 @@ TEST(PresenceGone, TheExitLeavesThe3DSwitchAlone) {
 TEST(PresenceGone, TheExitLeavesProcessingAloneBeforeItsZero) {
     FEATURE_PANEL p;
     p.Click(u"EQEQENImage");
-    p.Headset().SetRegister(kProcessing, 0x05); // another bit beside processing
+    p.Headset().SetRegister(ProcessingAddress, 0x05); // another bit beside processing
     LoseTheNotice(p);
     p.Traffic();
     p.t.form->Destroy();

@@ -12,9 +12,9 @@ namespace {
 
 using test::FEATURE_PANEL;
 
-constexpr uint16_t kProcessing = 0x100, k3DControl = 0x18A, kEqBand5High = 0x129;
-const std::u16string kUserProfile = u"C:\\Users\\Tester";
-const std::u16string kSaved = kUserProfile + u"\\Tonvel";
+constexpr uint16_t ProcessingAddress = 0x100, Sound3DControl = 0x18A, EqBand5High = 0x129;
+const std::u16string UserProfile = u"C:\\Users\\Tester";
+const std::u16string SavedProfileFolder = UserProfile + u"\\Tonvel";
 
 // A profile as the panel writes it, with one line replaced or dropped where a test needs it.
 std::string ProfileText(const std::string& replace = "", const std::string& with = "") {
@@ -33,8 +33,8 @@ struct PROFILE_PANEL : FEATURE_PANEL {
     std::vector<std::u16string> dialogFolders; // the initial folder of every dialog shown
 
     explicit PROFILE_PANEL(bool device = true) : FEATURE_PANEL(device) {
-        t.sim.Environment().SetVariable(u"USERPROFILE", kUserProfile);
-        t.sim.Files().CreateFolders(kUserProfile);
+        t.sim.Environment().SetVariable(u"USERPROFILE", UserProfile);
+        t.sim.Files().CreateFolders(UserProfile);
     }
     std::u16string LastProfile() { return t.AppData() + u"\\Tonvel\\LastProfile.ini"; }
     std::u16string Value(const std::u16string& path, const std::u16string& section,
@@ -143,8 +143,8 @@ TEST(ProfilesShell, AFreshStartLeavesTheDefaultsInTheLastProfileAtExit) {
 
 TEST(ProfilesShell, LoadingAppliesEverySettingAndWritesItToTheDevice) {
     PROFILE_PANEL p;
-    p.t.sim.Files().PutFile(kSaved + u"\\mine.ini", ProfileText());
-    p.Load(kSaved + u"\\mine.ini");
+    p.t.sim.Files().PutFile(SavedProfileFolder + u"\\mine.ini", ProfileText());
+    p.Load(SavedProfileFolder + u"\\mine.ini");
     EXPECT_TRUE(p.Boxes().empty());
     const CEqualizer& eq = p.Eq();
     EXPECT_TRUE(eq.Enabled());
@@ -162,9 +162,9 @@ TEST(ProfilesShell, LoadingAppliesEverySettingAndWritesItToTheDevice) {
     EXPECT_EQ(p.t.form->Features().VirtualSpeakers().Positions()[2].Top, 60);
     EXPECT_FALSE(p.t.form->Features().Led().On());
     // The device: processing and 3D on, the EQ and 3D bits of 0x129, the channel pairs, the LED's pins.
-    EXPECT_TRUE(p.Headset().Register(kProcessing) & 0x04);
-    EXPECT_TRUE(p.Headset().Register(k3DControl) & 0x40);
-    EXPECT_EQ(p.Headset().Register(kEqBand5High) & 0x90, 0x10); // not bypassed, 3D on
+    EXPECT_TRUE(p.Headset().Register(ProcessingAddress) & 0x04);
+    EXPECT_TRUE(p.Headset().Register(Sound3DControl) & 0x40);
+    EXPECT_EQ(p.Headset().Register(EqBand5High) & 0x90, 0x10); // not bypassed, 3D on
     EXPECT_EQ(p.Headset().Register(0x18B), 0xC4);
     EXPECT_EQ(p.Headset().Register(0x18C), 0x92);
     const test::TRAFFIC traffic = p.Traffic();
@@ -173,11 +173,11 @@ TEST(ProfilesShell, LoadingAppliesEverySettingAndWritesItToTheDevice) {
 
 TEST(ProfilesShell, SavedAndLoadedBackTheSettingsAreTheSame) {
     PROFILE_PANEL p;
-    p.t.sim.Files().PutFile(kSaved + u"\\mine.ini", ProfileText());
-    p.Load(kSaved + u"\\mine.ini");
+    p.t.sim.Files().PutFile(SavedProfileFolder + u"\\mine.ini", ProfileText());
+    p.Load(SavedProfileFolder + u"\\mine.ini");
     p.Save(u"C:\\Users\\Tester\\copy.ini");
     // The EQ switch is one for all presets: every line now carries the last line's.
-    EXPECT_EQ(p.Bytes(kUserProfile + u"\\copy.ini"), ProfileText("0x400,0\r\nS2", "0x400,1\r\nS2"));
+    EXPECT_EQ(p.Bytes(UserProfile + u"\\copy.ini"), ProfileText("0x400,0\r\nS2", "0x400,1\r\nS2"));
 }
 
 TEST(ProfilesShell, TheSaveDialogsNameGetsIniUnlessItHoldsItAnywhere) {
@@ -193,8 +193,8 @@ TEST(ProfilesShell, TheSaveDialogsNameGetsIniUnlessItHoldsItAnywhere) {
         EXPECT_TRUE(p.t.sim.Files().Exists(saved));
         EXPECT_EQ(p.Value(p.UserConfig(), u"LastINI", u"Path"), saved);
         ASSERT_EQ(p.dialogFolders.size(), 1u);
-        EXPECT_EQ(p.dialogFolders[0], kSaved); // created for the dialog
-        EXPECT_TRUE(p.t.sim.Files().IsFolder(kSaved));
+        EXPECT_EQ(p.dialogFolders[0], SavedProfileFolder); // created for the dialog
+        EXPECT_TRUE(p.t.sim.Files().IsFolder(SavedProfileFolder));
     }
 }
 
@@ -214,9 +214,9 @@ TEST(ProfilesShell, TheSettingsAtExitAreThereAtTheNextStart) {
 TEST(ProfilesShell, AProfileWithoutTheLedLeavesTheLedAsItWas) {
     PROFILE_PANEL p;
     p.Click(u"LEDImage"); // off
-    p.t.sim.Files().PutFile(kSaved + u"\\noled.ini", ProfileText("[LED]\r\nLEDON=0\r\n", ""));
+    p.t.sim.Files().PutFile(SavedProfileFolder + u"\\noled.ini", ProfileText("[LED]\r\nLEDON=0\r\n", ""));
     p.Traffic();
-    p.Load(kSaved + u"\\noled.ini");
+    p.Load(SavedProfileFolder + u"\\noled.ini");
     EXPECT_TRUE(p.Boxes().empty());
     EXPECT_FALSE(p.t.form->Features().Led().On());
     const test::TRAFFIC traffic = p.Traffic();
@@ -228,9 +228,9 @@ TEST(ProfilesShell, AProfileWithoutS1StopsBeforeAnyPresetChanges) {
     PROFILE_PANEL p;
     p.Drag(p.Image(u"EQ60HzSliderImage"), -200);
     const auto image = p.Eq().Store().Image();
-    p.t.sim.Files().PutFile(kSaved + u"\\nos1.ini",
+    p.t.sim.Files().PutFile(SavedProfileFolder + u"\\nos1.ini",
                             ProfileText("S1=0x400,0x400,0x400,0x400,0x400,0\r\n", ""));
-    p.Load(kSaved + u"\\nos1.ini");
+    p.Load(SavedProfileFolder + u"\\nos1.ini");
     ASSERT_EQ(p.Boxes().size(), 1u);
     EXPECT_EQ(p.Boxes()[0].text, u"'' is not a valid integer value.");
     EXPECT_EQ(p.Eq().Store().Image(), image);
@@ -275,8 +275,8 @@ TEST(ProfilesShell, ShortPresetLinesStopAtTheFirstAndBorrowFromTheLineBeforeLate
     };
     for (const CASE& c : cases) {
         PROFILE_PANEL p;
-        p.t.sim.Files().PutFile(kSaved + u"\\short.ini", ProfileText(c.Replace, c.With));
-        p.Load(kSaved + u"\\short.ini");
+        p.t.sim.Files().PutFile(SavedProfileFolder + u"\\short.ini", ProfileText(c.Replace, c.With));
+        p.Load(SavedProfileFolder + u"\\short.ini");
         EXPECT_EQ(static_cast<int32_t>(p.Boxes().size()), c.Boxes) << c.Name;
         EXPECT_EQ(p.Eq().Store().Unpack(1).Gain, c.S2) << c.Name;
         EXPECT_EQ(p.t.form->Features().Effects().Current(), c.Effect) << c.Name;
@@ -291,21 +291,21 @@ TEST(ProfilesShell, AnyValueButZeroSwitchesOnInTheWindowAndOnTheDevice) {
     text.replace(text.find("LEDON=0"), 7, "LEDON=0x10");
     text.replace(text.find("0x400,0x400,0x400,0x400,0x400,1\r\nS4"), 32, "0x400,0x400,0x400,0x400,0x400,9");
     p.Click(u"LEDImage"); // off, so that the profile's "on" shows
-    p.t.sim.Files().PutFile(kSaved + u"\\odd.ini", text);
-    p.Load(kSaved + u"\\odd.ini");
+    p.t.sim.Files().PutFile(SavedProfileFolder + u"\\odd.ini", text);
+    p.Load(SavedProfileFolder + u"\\odd.ini");
     EXPECT_TRUE(p.Boxes().empty());
     EXPECT_TRUE(p.Sound3D().Enabled());
     EXPECT_TRUE(p.Sound3D().FbmOn());
     EXPECT_TRUE(p.t.form->Features().VirtualSpeakers().Enabled());
     EXPECT_TRUE(p.t.form->Features().Led().On());
     EXPECT_TRUE(p.Eq().Enabled());
-    EXPECT_TRUE(p.Headset().Register(k3DControl) & 0x40);
-    EXPECT_TRUE(p.Headset().Register(kProcessing) & 0x04);
-    EXPECT_EQ(p.Headset().Register(kEqBand5High) & 0x90, 0x10);
+    EXPECT_TRUE(p.Headset().Register(Sound3DControl) & 0x40);
+    EXPECT_TRUE(p.Headset().Register(ProcessingAddress) & 0x04);
+    EXPECT_EQ(p.Headset().Register(EqBand5High) & 0x90, 0x10);
     // Saved again, the switches read 1.
-    p.Save(kSaved + u"\\again.ini");
-    EXPECT_EQ(p.Value(kSaved + u"\\again.ini", u"3D", u"3DEN"), u"1");
-    EXPECT_EQ(p.Value(kSaved + u"\\again.ini", u"LED", u"LEDON"), u"1");
+    p.Save(SavedProfileFolder + u"\\again.ini");
+    EXPECT_EQ(p.Value(SavedProfileFolder + u"\\again.ini", u"3D", u"3DEN"), u"1");
+    EXPECT_EQ(p.Value(SavedProfileFolder + u"\\again.ini", u"LED", u"LEDON"), u"1");
 }
 
 TEST(ProfilesShell, AfterSaveAndARestartTheLoadDialogOpensInTheLastFolder) {
@@ -318,23 +318,23 @@ TEST(ProfilesShell, AfterSaveAndARestartTheLoadDialogOpensInTheLastFolder) {
     EXPECT_EQ(p.dialogFolders[1], u"C:\\Sound\\Profiles");
     // Remembered for the user; the program's own configuration is not the user's to write.
     EXPECT_EQ(p.Value(p.UserConfig(), u"LastINI", u"Path"), u"C:\\Sound\\Profiles\\Night.ini");
-    EXPECT_EQ(p.Value(kProgramFolder + u"AudioConfig.cfg", u"LastINI", u"Path"), u"");
+    EXPECT_EQ(p.Value(SimProgramFolder + u"AudioConfig.cfg", u"LastINI", u"Path"), u"");
 }
 
 TEST(ProfilesShell, TheLoadDialogFallsBackToTheProgramsValueThenTheDefaultFolder) {
     PROFILE_PANEL p;
     p.Load(u"");
     p.t.sim.Profile().WriteString(u"LastINI", u"Path", u"E:\\Old\\set.ini",
-                                  kProgramFolder + u"AudioConfig.cfg");
+                                  SimProgramFolder + u"AudioConfig.cfg");
     p.Load(u"");
     ASSERT_EQ(p.dialogFolders.size(), 2u);
-    EXPECT_EQ(p.dialogFolders[0], kSaved);
+    EXPECT_EQ(p.dialogFolders[0], SavedProfileFolder);
     EXPECT_EQ(p.dialogFolders[1], u"E:\\Old");
 }
 
 TEST(ProfilesShell, ASaveRefusedMidwayLeavesTheOldFileByteForByte) {
     PROFILE_PANEL p;
-    const std::u16string file = kSaved + u"\\mine.ini";
+    const std::u16string file = SavedProfileFolder + u"\\mine.ini";
     p.t.sim.Files().PutFile(file, ProfileText());
     p.t.sim.Files().FailWrite(ProfileTemporaryPath(file), 112 /* disk full */, 7);
     p.Save(file);
@@ -413,9 +413,9 @@ TEST(ProfilesShell, WithoutAUserProfileFolderTheDialogsOpenWhereWindowsChooses) 
 
 TEST(ProfilesShell, WithoutADeviceTheButtonsWarnAndNothingIsSavedOrLoaded) {
     PROFILE_PANEL p(false);
-    p.t.sim.Files().PutFile(kSaved + u"\\mine.ini", ProfileText());
-    p.Save(kSaved + u"\\x.ini");
-    p.Load(kSaved + u"\\mine.ini");
+    p.t.sim.Files().PutFile(SavedProfileFolder + u"\\mine.ini", ProfileText());
+    p.Save(SavedProfileFolder + u"\\x.ini");
+    p.Load(SavedProfileFolder + u"\\mine.ini");
     EXPECT_TRUE(p.dialogFolders.empty());
     EXPECT_EQ(p.Boxes().size(), 2u); // the no-device warning, twice
     EXPECT_EQ(p.t.form->Features().Effects().Current(), 1);

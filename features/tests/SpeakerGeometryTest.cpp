@@ -11,8 +11,9 @@
 namespace tonvel {
 namespace {
 
-constexpr SPEAKER_CIRCLE kCircle{150, 150, 100};
-constexpr std::size_t kL = 0, kR = 1, kC = 2, kSub = 3, kLs = 4, kRs = 5, kLb = 6, kRb = 7;
+constexpr SPEAKER_CIRCLE Circle{150, 150, 100};
+constexpr size_t LeftIndex = 0, RightIndex = 1, CentreIndex = 2, SubIndex = 3, LeftSurroundIndex = 4,
+                 RightSurroundIndex = 5, LeftBackIndex = 6, RightBackIndex = 7;
 
 uint32_t Bits(float value) {
     uint32_t bits = 0;
@@ -21,22 +22,23 @@ uint32_t Bits(float value) {
 }
 
 TEST(SpeakerGeometry, StandardLayoutAroundTheCircle) {
-    const SPEAKER_POSITIONS p = StandardSpeakerLayout(kCircle);
+    const SPEAKER_POSITIONS p = StandardSpeakerLayout(Circle);
     const struct {
-        std::size_t speaker;
+        size_t speaker;
         int32_t left, top;
-    } cases[] = {{kC, 150, 70}, {kLs, 70, 150}, {kRs, 230, 150}, {kSub, 150, 100},
-                 {kR, 206, 93}, {kL, 93, 93},   {kLb, 93, 206},  {kRb, 206, 206}};
+    } cases[] = {{CentreIndex, 150, 70},   {LeftSurroundIndex, 70, 150}, {RightSurroundIndex, 230, 150},
+                 {SubIndex, 150, 100},     {RightIndex, 206, 93},        {LeftIndex, 93, 93},
+                 {LeftBackIndex, 93, 206}, {RightBackIndex, 206, 206}};
     for (const auto& c : cases) {
         EXPECT_EQ(p[c.speaker].Left, c.left) << c.speaker;
         EXPECT_EQ(p[c.speaker].Top, c.top) << c.speaker;
     }
     // An odd radius is halved toward zero before the factor: 101 -> 50 -> 80.
-    EXPECT_EQ(StandardSpeakerLayout({150, 150, 101})[kC].Top, 70);
+    EXPECT_EQ(StandardSpeakerLayout({150, 150, 101})[CentreIndex].Top, 70);
     // Coordinates stay within what a component takes, whatever the skin's circle.
     const SPEAKER_POSITIONS huge = StandardSpeakerLayout({INT32_MAX, INT32_MIN, INT32_MAX});
-    EXPECT_EQ(huge[kRs].Left, INT32_MAX);
-    EXPECT_EQ(huge[kSub].Top, INT32_MIN);
+    EXPECT_EQ(huge[RightSurroundIndex].Left, INT32_MAX);
+    EXPECT_EQ(huge[SubIndex].Top, INT32_MIN);
 }
 
 TEST(SpeakerGeometry, GainAndDirectionOfAPosition) {
@@ -59,31 +61,31 @@ TEST(SpeakerGeometry, GainAndDirectionOfAPosition) {
     };
     for (const auto& c : cases) {
         float gain = -1.0f;
-        const SPEAKER_RECORD r = SpeakerRecord(kCircle, {150 + c.dx, 150 + c.dy}, gain);
+        const SPEAKER_RECORD r = SpeakerRecord(Circle, {150 + c.dx, 150 + c.dy}, gain);
         EXPECT_EQ(gain, c.gain) << c.dx << "," << c.dy;
         EXPECT_EQ(r.Direction, static_cast<float>(c.direction)) << c.dx << "," << c.dy;
         EXPECT_DOUBLE_EQ(r.Distance, c.distance) << c.dx << "," << c.dy;
     }
     // Level with the listener on the right is +0, not -0, in the driver's bytes.
     float gain = 0.0f;
-    EXPECT_EQ(Bits(SpeakerRecord(kCircle, {240, 150}, gain).Direction), 0u);
+    EXPECT_EQ(Bits(SpeakerRecord(Circle, {240, 150}, gain).Direction), 0u);
 }
 
 TEST(SpeakerGeometry, TheBlockHoldsTheGainsThenTheDirections) {
     SPEAKER_POSITIONS positions;
     positions.fill({150, 150});
-    positions[kR] = {240, 150};
-    positions[kC] = {150, 60};
+    positions[RightIndex] = {240, 150};
+    positions[CentreIndex] = {150, 60};
     SPEAKER_RECORDS records;
     VirtualSpeakerParameters block;
     block.fill(-1.0f);
-    ComputeVirtualSpeakers(kCircle, positions, records, block);
-    for (std::size_t i = 0; i < SpeakerCount; ++i) {
-        const bool placed = i == kR || i == kC;
+    ComputeVirtualSpeakers(Circle, positions, records, block);
+    for (size_t i = 0; i < SpeakerCount; ++i) {
+        const bool placed = i == RightIndex || i == CentreIndex;
         EXPECT_EQ(block[i], placed ? 1.0f : 0.0f) << i;
         EXPECT_EQ(block[8 + i], records[i].Direction) << i;
     }
-    EXPECT_EQ(block[8 + kC], static_cast<float>(std::atan2(90.0, 0.0)));
+    EXPECT_EQ(block[8 + CentreIndex], static_cast<float>(std::atan2(90.0, 0.0)));
 }
 
 // The directions run counter-clockwise as the user sees them, so clockwise takes the step off.
@@ -100,11 +102,11 @@ TEST(SpeakerGeometry, ClockwiseTurnsClockwiseOnTheScreen) {
         {ROTATION::Counterclockwise, 0.0f, -1, -1}, // from the right upward
     };
     for (const auto& c : cases) {
-        const SPEAKER_POSITION before = PositionOnCircle(kCircle, c.from, 1000.0);
+        const SPEAKER_POSITION before = PositionOnCircle(Circle, c.from, 1000.0);
         float direction = c.from;
         for (int step = 0; step < 5; ++step)
             direction = RotatedDirection(direction, c.rotation);
-        const SPEAKER_POSITION after = PositionOnCircle(kCircle, direction, 1000.0);
+        const SPEAKER_POSITION after = PositionOnCircle(Circle, direction, 1000.0);
         const auto sign = [](int32_t v) { return (v > 0) - (v < 0); };
         EXPECT_EQ(sign(after.Left - before.Left), c.leftChange) << c.from;
         EXPECT_EQ(sign(after.Top - before.Top), c.topChange) << c.from;
@@ -175,7 +177,7 @@ TEST(SpeakerGeometry, DragKeepsTheCornerInTheCircleAndTheIconInThePicture) {
     };
     for (const auto& c : cases) {
         SPEAKER_POSITION position{100, 100};
-        EXPECT_EQ(DraggedPosition(kCircle, picture, 26, 26, c.candidate, position), c.accepted)
+        EXPECT_EQ(DraggedPosition(Circle, picture, 26, 26, c.candidate, position), c.accepted)
             << c.candidate.Left << "," << c.candidate.Top;
         EXPECT_EQ(position.Left, c.result.Left) << c.candidate.Left << "," << c.candidate.Top;
         EXPECT_EQ(position.Top, c.result.Top) << c.candidate.Left << "," << c.candidate.Top;

@@ -11,8 +11,8 @@ namespace {
 
 using test::FEATURE_PANEL;
 
-constexpr uint16_t kProcessing = 0x100, kEqBand5High = 0x129, k3DControl = 0x18A;
-constexpr uint8_t kProcessingOn = 0x04, kBypass = 0x80, kEq3DOn = 0x10, kFbm = 0x01;
+constexpr uint16_t ProcessingAddress = 0x100, EqBand5High = 0x129, Sound3DControl = 0x18A;
+constexpr uint8_t ProcessingOnBit = 0x04, BypassBit = 0x80, Eq3DOnBit = 0x10, FbmKey = 0x01;
 
 struct SWITCH_PANEL : FEATURE_PANEL {
     void Tab(const char16_t* name) {
@@ -20,7 +20,7 @@ struct SWITCH_PANEL : FEATURE_PANEL {
         t.backend.Press(t.At(*tab, 2, 2));
         t.backend.Release(t.At(*tab, 2, 2));
     }
-    bool Processing() { return (Headset().Register(kProcessing) & kProcessingOn) != 0; }
+    bool Processing() { return (Headset().Register(ProcessingAddress) & ProcessingOnBit) != 0; }
 };
 
 // Processing stays on while the 3D switch shows on, whichever way the switches are sent again.
@@ -46,7 +46,7 @@ TEST(SwitchesFollow, ProcessingStaysOnWhileOnly3DIsOn) {
         ASSERT_TRUE(p.Processing()) << c.Where;
         c.Again(p);
         EXPECT_TRUE(p.Processing()) << c.Where << ": the 3D switch shows on";
-        EXPECT_TRUE(p.Headset().Register(k3DControl) & 0x40) << c.Where;
+        EXPECT_TRUE(p.Headset().Register(Sound3DControl) & 0x40) << c.Where;
     }
 }
 
@@ -64,8 +64,8 @@ TEST(SwitchesFollow, SaveKeepsTheBypassAnd3DBitsOfTheSwitches) {
     };
     p.Click(u"Menu1Image");
     p.Tab(u"PageEQLabel");
-    EXPECT_EQ(p.Headset().Register(kEqBand5High) & kBypass, 0) << "the EQ switch shows on";
-    EXPECT_EQ(p.Headset().Register(kEqBand5High) & kEq3DOn, kEq3DOn) << "the 3D switch shows on";
+    EXPECT_EQ(p.Headset().Register(EqBand5High) & BypassBit, 0) << "the EQ switch shows on";
+    EXPECT_EQ(p.Headset().Register(EqBand5High) & Eq3DOnBit, Eq3DOnBit) << "the 3D switch shows on";
     EXPECT_EQ(p.Eq().Record().Bypass, 0);
     EXPECT_EQ(p.Eq().Record().Sound3DOn, 1);
 }
@@ -88,7 +88,7 @@ TEST(SwitchesFollow, ProfileFbmGoesIntoTheNext3DWrite) {
     ASSERT_FALSE(p.Sound3D().FbmOn());
     p.Tab(u"Page3DLabel");
     p.Drag(p.Image(u"D3LBetaSliderImage"), -20);
-    EXPECT_EQ(p.Headset().Register(k3DControl) & kFbm, 0) << "the FBM button shows off";
+    EXPECT_EQ(p.Headset().Register(Sound3DControl) & FbmKey, 0) << "the FBM button shows off";
     EXPECT_EQ(p.Sound3D().Record().Fbm, 0);
 }
 

@@ -14,18 +14,18 @@
 namespace tonvel {
 namespace {
 
-constexpr std::size_t kL = 0, kR = 1, kC = 2;
-constexpr uint32_t kTickMs = 20;
+constexpr size_t LeftIndex = 0, RightIndex = 1, CentreIndex = 2;
+constexpr uint32_t TickMs = 20;
 
-float FloatAt(const sim::SIM_DRIVER_REQUEST& request, std::size_t offset) {
+float FloatAt(const sim::SIM_DRIVER_REQUEST& request, size_t offset) {
     float value = 0;
     std::memcpy(&value, request.Input.data() + offset, 4);
     return value;
 }
-float Gain(const sim::SIM_DRIVER_REQUEST& request, std::size_t speaker) {
+float Gain(const sim::SIM_DRIVER_REQUEST& request, size_t speaker) {
     return FloatAt(request, 8 + 4 * speaker);
 }
-float Direction(const sim::SIM_DRIVER_REQUEST& request, std::size_t speaker) {
+float Direction(const sim::SIM_DRIVER_REQUEST& request, size_t speaker) {
     return FloatAt(request, 40 + 4 * speaker);
 }
 
@@ -54,7 +54,7 @@ struct SpeakerShell : Shell {
     const std::vector<sim::SIM_DRIVER_REQUEST>& Requests() { return sim.FilterDriver().Requests(); }
     bool AllSpeakerRequests() {
         for (const auto& r : Requests())
-            if (r.Code != kDriverSetVirtualSpeakersCode || r.Input.size() != 72 || r.OutputSize != 0)
+            if (r.Code != DriverSetVirtualSpeakersCode || r.Input.size() != 72 || r.OutputSize != 0)
                 return false;
         return true;
     }
@@ -62,7 +62,7 @@ struct SpeakerShell : Shell {
 
 void ExpectLayout(SpeakerShell& t, const SPEAKER_POSITIONS& expected) {
     const SPEAKER_POSITIONS now = t.Speakers().Positions();
-    for (std::size_t i = 0; i < SpeakerCount; ++i) {
+    for (size_t i = 0; i < SpeakerCount; ++i) {
         EXPECT_EQ(now[i].Left, expected[i].Left) << i;
         EXPECT_EQ(now[i].Top, expected[i].Top) << i;
     }
@@ -73,13 +73,13 @@ TEST(VirtualSpeakersShell, StartUpSendsTheIconsThenTheStandardLayoutSwitchedOff)
     ASSERT_TRUE(t.Start().Ok());
     const auto& requests = t.sim.FilterDriver().Requests();
     ASSERT_EQ(requests.size(), 4u);
-    EXPECT_EQ(requests[0].Code, kDriverQueryStateCode);
-    EXPECT_EQ(requests[1].Code, kDriverSetVirtualSpeakersCode);
-    EXPECT_EQ(requests[2].Code, kDriverGeneralRequestCode);
-    EXPECT_EQ(requests[3].Code, kDriverSetVirtualSpeakersCode);
+    EXPECT_EQ(requests[0].Code, DriverQueryStateCode);
+    EXPECT_EQ(requests[1].Code, DriverSetVirtualSpeakersCode);
+    EXPECT_EQ(requests[2].Code, DriverGeneralRequestCode);
+    EXPECT_EQ(requests[3].Code, DriverSetVirtualSpeakersCode);
     EXPECT_EQ(requests[1].Input[4], 0);
     EXPECT_EQ(requests[3].Input[4], 0);
-    EXPECT_GT(Gain(requests[1], kC), 0.0f) << "the icons where the skin put them, not zeros";
+    EXPECT_GT(Gain(requests[1], CentreIndex), 0.0f) << "the icons where the skin put them, not zeros";
 }
 
 TEST(VirtualSpeakersShell, TheSeventyTwoBytesByteForByte) {
@@ -87,18 +87,18 @@ TEST(VirtualSpeakersShell, TheSeventyTwoBytesByteForByte) {
     const SPEAKER_CIRCLE c = t.Circle();
     SPEAKER_POSITIONS positions;
     positions.fill({c.CenterX, c.CenterY});
-    positions[kR] = {c.CenterX + 90, c.CenterY};
-    positions[kC] = {c.CenterX, c.CenterY - 90};
+    positions[RightIndex] = {c.CenterX + 90, c.CenterY};
+    positions[CentreIndex] = {c.CenterX, c.CenterY - 90};
     t.Speakers().Restore(true, positions);
     ASSERT_EQ(t.Requests().size(), 1u);
     std::vector<uint8_t> expected(72, 0);
     expected[4] = 1;                                        // enable
     const uint8_t one[] = {0x00, 0x00, 0x80, 0x3F};         // 1.0f
     const uint8_t quarterTurn[] = {0xDB, 0x0F, 0xC9, 0x3F}; // atan2(90, 0) as a float
-    std::memcpy(&expected[8 + 4 * kR], one, 4);
-    std::memcpy(&expected[8 + 4 * kC], one, 4);
-    std::memcpy(&expected[40 + 4 * kC], quarterTurn, 4);
-    EXPECT_EQ(t.Requests()[0].Code, kDriverSetVirtualSpeakersCode);
+    std::memcpy(&expected[8 + 4 * RightIndex], one, 4);
+    std::memcpy(&expected[8 + 4 * CentreIndex], one, 4);
+    std::memcpy(&expected[40 + 4 * CentreIndex], quarterTurn, 4);
+    EXPECT_EQ(t.Requests()[0].Code, DriverSetVirtualSpeakersCode);
     EXPECT_EQ(t.Requests()[0].Input, expected);
     EXPECT_EQ(t.Requests()[0].OutputSize, 0u);
     EXPECT_EQ(t.form->Image(u"VirtualEnableImage")->Picture().Path().find(u"VirtualEnable_Down"),
@@ -127,9 +127,9 @@ TEST(VirtualSpeakersShell, DraggingAnIconSendsItsPlaceOnEveryMoveWithinTheCircle
         if (!c.moves) continue;
         float gain = 0;
         const SPEAKER_RECORD record = SpeakerRecord(t.Circle(), {icon.Left(), icon.Top()}, gain);
-        EXPECT_EQ(Gain(t.Requests().back(), kC), gain) << c.what;
-        EXPECT_EQ(Direction(t.Requests().back(), kC), record.Direction) << c.what;
-        EXPECT_EQ(t.Speakers().Records()[kC].Distance, record.Distance) << c.what;
+        EXPECT_EQ(Gain(t.Requests().back(), CentreIndex), gain) << c.what;
+        EXPECT_EQ(Direction(t.Requests().back(), CentreIndex), record.Direction) << c.what;
+        EXPECT_EQ(t.Speakers().Records()[CentreIndex].Distance, record.Distance) << c.what;
     }
 }
 
@@ -162,7 +162,7 @@ TEST(VirtualSpeakersShell, TheEnableSwitchSendsTheIconsValuesNotZeros) {
     EXPECT_EQ(t.Requests()[1].Input[4], 0);
     EXPECT_EQ(std::vector<uint8_t>(t.Requests()[0].Input.begin() + 8, t.Requests()[0].Input.end()),
               std::vector<uint8_t>(t.Requests()[1].Input.begin() + 8, t.Requests()[1].Input.end()));
-    EXPECT_GT(Gain(t.Requests()[1], kL), 0.0f);
+    EXPECT_GT(Gain(t.Requests()[1], LeftIndex), 0.0f);
     EXPECT_FALSE(t.Speakers().Enabled());
 }
 
@@ -210,7 +210,7 @@ TEST(VirtualSpeakersShell, RotationOnTheTimer) {
         EXPECT_EQ(t.Speakers().Rotation(), c.rotation) << c.what;
         const SPEAKER_POSITIONS before = t.Speakers().Positions();
         const SPEAKER_RECORDS records = t.Speakers().Records();
-        t.backend.Advance(50 * kTickMs);
+        t.backend.Advance(50 * TickMs);
         if (c.rotation == ROTATION::None) {
             EXPECT_TRUE(t.Requests().empty()) << c.what;
             ExpectLayout(t, before);
@@ -218,11 +218,13 @@ TEST(VirtualSpeakersShell, RotationOnTheTimer) {
         }
         ASSERT_EQ(t.Requests().size(), 50u) << c.what << ": one request per tick";
         EXPECT_TRUE(t.AllSpeakerRequests()) << c.what;
-        const SPEAKER_POSITION centre = t.Speakers().Positions()[kC];
-        EXPECT_EQ((centre.Left > before[kC].Left) - (centre.Left < before[kC].Left), c.centreMoves) << c.what;
+        const SPEAKER_POSITION centre = t.Speakers().Positions()[CentreIndex];
+        EXPECT_EQ((centre.Left > before[CentreIndex].Left) - (centre.Left < before[CentreIndex].Left),
+                  c.centreMoves)
+            << c.what;
         // Every speaker keeps its distance and has turned by 50 steps (the last tick placed it at 49).
         const double sign = c.rotation == ROTATION::Counterclockwise ? 1.0 : -1.0;
-        for (std::size_t i = 0; i < SpeakerCount; ++i) {
+        for (size_t i = 0; i < SpeakerCount; ++i) {
             EXPECT_EQ(t.Speakers().Records()[i].Distance, records[i].Distance) << c.what << i;
             const double turned = std::remainder(t.Speakers().Records()[i].Direction - records[i].Direction -
                                                      sign * 50 * SpeakerRotationStep,
@@ -230,9 +232,10 @@ TEST(VirtualSpeakersShell, RotationOnTheTimer) {
             EXPECT_NEAR(turned, 0.0, 1e-4) << c.what << i;
         }
         // What is sent follows the icons: each tick's centre direction one step on, within a pixel's angle.
-        for (std::size_t n = 2; n < t.Requests().size(); ++n) {
-            const double step = std::remainder(
-                Direction(t.Requests()[n], kC) - Direction(t.Requests()[n - 1], kC), 2 * 3.141592653589793);
+        for (size_t n = 2; n < t.Requests().size(); ++n) {
+            const double step = std::remainder(Direction(t.Requests()[n], CentreIndex) -
+                                                   Direction(t.Requests()[n - 1], CentreIndex),
+                                               2 * 3.141592653589793);
             EXPECT_NEAR(step, sign * SpeakerRotationStep, 0.02) << c.what << n;
         }
     }
@@ -242,8 +245,8 @@ TEST(VirtualSpeakersShell, RotationOnTheTimer) {
 // (within half a turn either way).
 double TurnedSteps(SpeakerShell& t, const SPEAKER_RECORDS& before) {
     const double sign = t.Speakers().Rotation() == ROTATION::Clockwise ? -1.0 : 1.0;
-    const double turned =
-        std::remainder(t.Speakers().Records()[kC].Direction - before[kC].Direction, 2 * 3.141592653589793);
+    const double turned = std::remainder(
+        t.Speakers().Records()[CentreIndex].Direction - before[CentreIndex].Direction, 2 * 3.141592653589793);
     return sign * turned / SpeakerRotationStep;
 }
 
@@ -283,19 +286,19 @@ TEST(VirtualSpeakersShell, TheRotationTurnsByTheTimePassedWhateverTheTimersTicks
 TEST(VirtualSpeakersShell, AfterAPauseTheRotationGoesOnWithoutAJump) {
     SpeakerShell t;
     t.Click(t.Icon(u"VirtualCounterclockwiseImage"));
-    t.backend.Advance(10 * kTickMs);
+    t.backend.Advance(10 * TickMs);
     t.Click(t.Icon(u"VirtualCounterclockwiseImage")); // off
     t.backend.Advance(3000);
     SPEAKER_RECORDS before = t.Speakers().Records();
     t.Click(t.Icon(u"VirtualCounterclockwiseImage")); // on again
-    t.backend.Advance(kTickMs);
+    t.backend.Advance(TickMs);
     EXPECT_LE(TurnedSteps(t, before), 1.0 + 1e-3) << "switched off and on";
 
     t.sim.Devices().Unplug(t.sim.Headset());
     t.backend.Advance(3000);
     t.sim.Devices().Plug(t.sim.Headset());
     before = t.Speakers().Records();
-    t.backend.Advance(2 * kTickMs);
+    t.backend.Advance(2 * TickMs);
     EXPECT_LE(TurnedSteps(t, before), 2.0 + 1e-3) << "device away and back";
 
     // A timer that stood still (started again only when needed) gives no jump either.
@@ -305,7 +308,7 @@ TEST(VirtualSpeakersShell, AfterAPauseTheRotationGoesOnWithoutAJump) {
     t.backend.Advance(3000);
     before = t.Speakers().Records();
     timer->SetTimerEnabled(true);
-    t.backend.Advance(2 * kTickMs);
+    t.backend.Advance(2 * TickMs);
     EXPECT_LE(TurnedSteps(t, before), 2.0 + 1e-3) << "timer stopped and started";
 }
 
@@ -318,12 +321,12 @@ TEST(VirtualSpeakersShell, RotationPausesWithoutTheDeviceAndGoesOnWhenItIsBack) 
     EXPECT_EQ(t.Speakers().Rotation(), ROTATION::Clockwise);
     const SPEAKER_POSITIONS before = t.Speakers().Positions();
     t.sim.FilterDriver().ClearRequests();
-    t.backend.Advance(10 * kTickMs);
+    t.backend.Advance(10 * TickMs);
     EXPECT_TRUE(t.Requests().empty());
     ExpectLayout(t, before);
     t.sim.Devices().Plug(t.sim.Headset());
     t.sim.FilterDriver().ClearRequests();
-    t.backend.Advance(10 * kTickMs);
+    t.backend.Advance(10 * TickMs);
     EXPECT_EQ(t.Requests().size(), 10u);
 }
 
@@ -338,8 +341,8 @@ TEST(VirtualSpeakersShell, WithoutTheDriverOnlyTheWindowChanges) {
     t.Click(t.Icon(u"VirtualEnableImage"));
     EXPECT_TRUE(t.Speakers().Enabled());
     t.Click(t.Icon(u"VirtualCounterclockwiseImage"));
-    t.backend.Advance(5 * kTickMs);
-    EXPECT_NE(t.Speakers().Positions()[kC].Left, left + 10);
+    t.backend.Advance(5 * TickMs);
+    EXPECT_NE(t.Speakers().Positions()[CentreIndex].Left, left + 10);
     EXPECT_TRUE(t.Requests().empty());
     EXPECT_EQ(t.sim.FilterDriver().OpenHandleCount(), 0u);
     EXPECT_TRUE(t.backend.MessageBoxes().empty());
@@ -356,14 +359,14 @@ TEST(VirtualSpeakersShell, ASkinSwitchAndBackKeepsTheLayout) {
     const SPEAKER_CIRCLE second = t.Circle();
     ASSERT_NE(first.Radius, second.Radius);
     const double ratio = static_cast<double>(second.Radius) / first.Radius;
-    for (std::size_t i = 0; i < SpeakerCount; ++i) {
+    for (size_t i = 0; i < SpeakerCount; ++i) {
         const SPEAKER_POSITION p =
             PositionOnCircle(second, records[i].Direction, records[i].Distance * ratio);
         EXPECT_EQ(t.Speakers().Positions()[i].Left, p.Left) << i;
         EXPECT_EQ(t.Speakers().Positions()[i].Top, p.Top) << i;
     }
     ASSERT_TRUE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(1)).Ok());
-    for (std::size_t i = 0; i < SpeakerCount; ++i) {
+    for (size_t i = 0; i < SpeakerCount; ++i) {
         EXPECT_NEAR(t.Speakers().Positions()[i].Left, start[i].Left, 1) << i;
         EXPECT_NEAR(t.Speakers().Positions()[i].Top, start[i].Top, 1) << i;
     }
@@ -374,18 +377,18 @@ TEST(VirtualSpeakersShell, ShutdownSendsTheStandardLayoutSwitchedOff) {
     t.Click(t.Icon(u"VirtualEnableImage"));
     t.DragIcon(t.Icon(u"VirtualLImage"), 10, 10);
     t.Click(t.Icon(u"VirtualClockwiseImage"));
-    t.backend.Advance(3 * kTickMs);
+    t.backend.Advance(3 * TickMs);
     const SPEAKER_CIRCLE circle = t.Circle();
     t.sim.FilterDriver().ClearRequests();
     t.form->Destroy();
     ASSERT_EQ(t.Requests().size(), 2u);
-    EXPECT_EQ(t.Requests()[0].Code, kDriverSelectEffectCode);
+    EXPECT_EQ(t.Requests()[0].Code, DriverSelectEffectCode);
     const auto& last = t.Requests()[1];
     EXPECT_EQ(last.Input[4], 0);
     SPEAKER_RECORDS records;
     VirtualSpeakerParameters block;
     ComputeVirtualSpeakers(circle, StandardSpeakerLayout(circle), records, block);
-    for (std::size_t i = 0; i < 16; ++i)
+    for (size_t i = 0; i < 16; ++i)
         EXPECT_EQ(FloatAt(last, 8 + 4 * i), block[i]) << i;
 }
 

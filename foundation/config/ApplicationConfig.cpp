@@ -11,7 +11,7 @@ namespace tonvel {
 namespace {
 
 // The system directory is read into a buffer of 260 units.
-constexpr size_t kMaxPath = 260;
+constexpr size_t MaxPath = 260;
 
 void AppendBackslash(std::u16string& folder) {
     if (folder.empty() || folder.back() != u'\\') folder.push_back(u'\\');
@@ -24,7 +24,7 @@ struct KEY_FIELD {
     bool setupOnly;
 };
 
-constexpr KEY_FIELD kKeys[] = {
+constexpr KEY_FIELD Keys[] = {
     {u"Language", u"LanguageFolderName", &_APPLICATION_FOLDER_PATH::LanguageFolderName, false},
     {u"Skin", u"SkinFolderName", &_APPLICATION_FOLDER_PATH::SkinFolderName, false},
     {u"Install", u"InstallAppTitle", &_APPLICATION_FOLDER_PATH::InstallAppTitle, false},
@@ -71,7 +71,7 @@ void LoadApplicationConfig(const Platform& platform, CONFIG_PROGRAM program,
     // 3. and 4. The keys of AudioConfig.cfg beside the program.
     const std::u16string configPath = record.SourceFolderFullPath + configFileName;
     if (platform.profile != nullptr) {
-        for (const KEY_FIELD& entry : kKeys) {
+        for (const KEY_FIELD& entry : Keys) {
             if (entry.setupOnly && !setup) continue;
             ReadIniString(*platform.profile, configPath, entry.section, entry.key, record.*entry.field);
         }
@@ -89,7 +89,7 @@ void LoadApplicationConfig(const Platform& platform, CONFIG_PROGRAM program,
     const bool redirectionOff = wow64 && DisableFsRedirection(*platform.system, savedState);
     record.NativeSystemFolder =
         platform.environment != nullptr ? platform.environment->SystemDirectory() : u"";
-    if (record.NativeSystemFolder.size() >= kMaxPath) record.NativeSystemFolder.clear();
+    if (record.NativeSystemFolder.size() >= MaxPath) record.NativeSystemFolder.clear();
     record.NativeSystemFolder.push_back(u'\\');
     if (redirectionOff) RevertFsRedirection(*platform.system, savedState);
 }

@@ -8,9 +8,9 @@ namespace tonvel {
 
 // How an entry's value reads.
 enum class DeviceIdEntryKind {
-    kNoComma,   // not an entry: skipped
-    kEmptySide, // the pattern or the token is empty after trimming
-    kEntry,     // pattern and token found
+    NoComma,   // not an entry: skipped
+    EmptySide, // the pattern or the token is empty after trimming
+    Entry,     // pattern and token found
 };
 
 // Splits the value at its first ","; spaces are trimmed from both ends of each side.

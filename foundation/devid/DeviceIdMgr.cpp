@@ -6,17 +6,17 @@
 
 namespace tonvel {
 
-std::int32_t CDeviceIdMgr::Load(IFileSystem& files, const std::u16string& filePath,
-                                const std::u16string& section) {
-    if (m_Ini.LoadFile(files, filePath) != kIniLoaded) return kDeviceIdCannotLoad;
+int32_t CDeviceIdMgr::Load(IFileSystem& files, const std::u16string& filePath,
+                           const std::u16string& section) {
+    if (m_Ini.LoadFile(files, filePath) != IniLoaded) return DeviceIdCannotLoad;
     Clear();
-    if (!m_Ini.HasSection(section)) return kDeviceIdNoSection;
+    if (!m_Ini.HasSection(section)) return DeviceIdNoSection;
     std::vector<std::u16string> keys;
     m_Ini.GetKeyNames(section, keys);
-    if (keys.empty()) return kDeviceIdNoKeys;
+    if (keys.empty()) return DeviceIdNoKeys;
     for (const std::u16string& key : keys)
         m_RawValues.push_back(m_Ini.GetValue(section, key));
-    return BuildMap() ? kDeviceIdLoaded : kDeviceIdEmptySide;
+    return BuildMap() ? DeviceIdLoaded : DeviceIdEmptySide;
 }
 
 bool CDeviceIdMgr::BuildMap() {
@@ -24,11 +24,11 @@ bool CDeviceIdMgr::BuildMap() {
         std::u16string pattern;
         std::u16string token;
         switch (SplitDeviceIdEntry(value, &pattern, &token)) {
-        case DeviceIdEntryKind::kNoComma:
+        case DeviceIdEntryKind::NoComma:
             continue;
-        case DeviceIdEntryKind::kEmptySide:
+        case DeviceIdEntryKind::EmptySide:
             return false;
-        case DeviceIdEntryKind::kEntry:
+        case DeviceIdEntryKind::Entry:
             break;
         }
         if (TokenProvesPattern(token, pattern)) m_DeviceMap.emplace(std::move(pattern), std::move(token));
@@ -41,7 +41,7 @@ bool CDeviceIdMgr::Match(const std::u16string& hardwareId) const {
     for (const auto& [pattern, token] : m_DeviceMap) {
         if (pattern.size() != id.size()) continue;
         std::u16string masked = id;
-        for (std::size_t i = 0; i < pattern.size(); ++i) {
+        for (size_t i = 0; i < pattern.size(); ++i) {
             if (pattern[i] == u'X') masked[i] = u'X';
         }
         if (masked == pattern) return true;
@@ -49,7 +49,7 @@ bool CDeviceIdMgr::Match(const std::u16string& hardwareId) const {
     return false;
 }
 
-std::int32_t CDeviceIdMgr::SaveToRegistry(IRegistry& registry, const std::u16string& groupName) const {
+int32_t CDeviceIdMgr::SaveToRegistry(IRegistry& registry, const std::u16string& groupName) const {
     RegKey key = 0;
     if (registry.CreateKey(RegLocalMachine, DeviceIdGroupKeyRoot + groupName, RegAllAccess, key) != RegOk)
         return 0;

@@ -18,25 +18,25 @@ class IRegistry;
 inline constexpr char16_t DeviceIdGroupKeyRoot[] = u"SOFTWARE\\";
 
 // Results of CDeviceIdMgr::Load.
-enum DeviceIdLoadResult : std::int32_t {
-    kDeviceIdLoaded = 0,
-    kDeviceIdCannotLoad = 1, // the file cannot be loaded
-    kDeviceIdNoSection = 2,  // no such section
-    kDeviceIdNoKeys = 3,     // the section has no keys
-    kDeviceIdEmptySide = 4,  // an entry has an empty pattern or token
+enum DeviceIdLoadResult : int32_t {
+    DeviceIdLoaded = 0,
+    DeviceIdCannotLoad = 1, // the file cannot be loaded
+    DeviceIdNoSection = 2,  // no such section
+    DeviceIdNoKeys = 3,     // the section has no keys
+    DeviceIdEmptySide = 4,  // an entry has an empty pattern or token
 };
 
 class CDeviceIdMgr {
 public:
     // Loads the section's entries from the file (read through `files`) and keeps those whose token
     // deciphers to their pattern. A file that cannot be loaded leaves the lists as they were; otherwise they
-    // are replaced. With kDeviceIdEmptySide the entries accepted before the faulty one stay.
-    std::int32_t Load(IFileSystem& files, const std::u16string& filePath, const std::u16string& section);
+    // are replaced. With DeviceIdEmptySide the entries accepted before the faulty one stay.
+    int32_t Load(IFileSystem& files, const std::u16string& filePath, const std::u16string& section);
     // True if the hardware ID, upper-cased, matches an accepted pattern of the same length.
     bool Match(const std::u16string& hardwareId) const;
     // Writes the accepted entries as values "1", "2", ... ("pattern,token") of HKLM\SOFTWARE\<groupName>
     // in pattern order. Nothing is reported: a key that cannot be created leaves the registry as it was.
-    std::int32_t SaveToRegistry(IRegistry& registry, const std::u16string& groupName) const;
+    int32_t SaveToRegistry(IRegistry& registry, const std::u16string& groupName) const;
     // Empties the raw values and the accepted entries.
     void Clear();
 

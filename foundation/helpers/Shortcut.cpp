@@ -10,7 +10,7 @@ namespace tonvel {
 namespace {
 
 // The link's path is built in a MAX_PATH buffer: 259 units and the terminator.
-constexpr size_t kPathLimit = 259;
+constexpr size_t PathLimit = 259;
 
 void SaveLink(const Platform& platform, COM_OBJECT persistFile, const std::u16string& folderName,
               const std::u16string& shortcutName) {
@@ -18,12 +18,12 @@ void SaveLink(const Platform& platform, COM_OBJECT persistFile, const std::u16st
     if (platform.environment->FolderPath(FolderCommonPrograms, path) != FolderOk) return;
     path += u'\\';
     path += folderName;
-    if (path.size() > kPathLimit) return;
+    if (path.size() > PathLimit) return;
     platform.files->CreateFolder(path); // an existing folder is fine
     path += u'\\';
     path += shortcutName;
     path += LinkSuffix;
-    if (path.size() > kPathLimit) return;
+    if (path.size() > PathLimit) return;
     platform.shell->SaveFile(persistFile, path, true);
 }
 

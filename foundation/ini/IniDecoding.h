@@ -11,22 +11,22 @@
 namespace tonvel {
 
 // Encoding of a loaded file, as found from its byte-order mark.
-enum TextEncoding : std::int32_t {
-    kTextEightBit = 0, // no mark: one byte per character
-    kTextUtf8 = 1,     // EF BB BF
-    kTextUtf16Le = 2,  // FF FE
-    kTextUtf16Be = 3,  // FE FF
-    kTextUtf32Le = 4,  // FF FE 00 00
-    kTextUtf32Be = 5,  // 00 00 FE FF
+enum TextEncoding : int32_t {
+    TextEightBit = 0, // no mark: one byte per character
+    TextUtf8 = 1,     // EF BB BF
+    TextUtf16Le = 2,  // FF FE
+    TextUtf16Be = 3,  // FE FF
+    TextUtf32Le = 4,  // FF FE 00 00
+    TextUtf32Be = 5,  // 00 00 FE FF
 };
 
 // Finds the encoding from the mark at the start of the data and returns it; *markLength receives the
 // number of mark bytes to skip (0 without a mark).
-TextEncoding DetectEncoding(const unsigned char* data, std::size_t length, std::size_t* markLength);
+TextEncoding DetectEncoding(const unsigned char* data, size_t length, size_t* markLength);
 
 // Converts the data (without its mark) to UTF-16. False if the text cannot be decoded: bad UTF-8, a UTF-32
 // length that is not a multiple of 4, or a character outside the Basic Multilingual Plane.
-bool DecodeText(const unsigned char* data, std::size_t length, TextEncoding encoding, std::u16string* text);
+bool DecodeText(const unsigned char* data, size_t length, TextEncoding encoding, std::u16string* text);
 
 // Cuts the text at every line feed, skips empty pieces, trims each remaining piece of its outer spaces and
 // then its outer carriage returns and appends it to lines (also when it became empty). The lines are views

@@ -9,52 +9,52 @@ namespace tonvel {
 namespace {
 
 // The load result for a whole-file read that failed with this Win32 error.
-std::int32_t ReadFailure(std::int32_t status) {
-    if (status == FileNotEnoughMemory || status == FileOutOfMemory) return kIniNoMemory;
-    if (status == FileReadFault) return kIniCannotRead;
-    return kIniCannotOpen;
+int32_t ReadFailure(int32_t status) {
+    if (status == FileNotEnoughMemory || status == FileOutOfMemory) return IniNoMemory;
+    if (status == FileReadFault) return IniCannotRead;
+    return IniCannotOpen;
 }
 
 // Reads the whole file into bytes; returns an IniLoadResult.
-std::int32_t ReadWholeFile(IFileSystem& files, const std::u16string& path, std::vector<std::uint8_t>& bytes) {
+int32_t ReadWholeFile(IFileSystem& files, const std::u16string& path, std::vector<uint8_t>& bytes) {
     // A path with an embedded zero would name another file.
-    if (path.find(u'\0') != std::u16string::npos) return kIniCannotOpen;
+    if (path.find(u'\0') != std::u16string::npos) return IniCannotOpen;
     try {
-        const std::int32_t status = files.ReadAll(path, bytes);
-        return status == FileOk ? kIniLoaded : ReadFailure(status);
+        const int32_t status = files.ReadAll(path, bytes);
+        return status == FileOk ? IniLoaded : ReadFailure(status);
     } catch (const std::bad_alloc&) {
-        return kIniNoMemory;
+        return IniNoMemory;
     }
 }
 
 } // namespace
 
-std::int32_t CIniMgr::LoadFile(IFileSystem& files, const std::u16string& path) {
+int32_t CIniMgr::LoadFile(IFileSystem& files, const std::u16string& path) {
     try {
         m_FilePath = path;
     } catch (const std::bad_alloc&) {
-        return kIniNoMemory;
+        return IniNoMemory;
     }
-    std::vector<std::uint8_t> bytes;
-    const std::int32_t read = ReadWholeFile(files, path, bytes);
-    if (read != kIniLoaded) return read;
+    std::vector<uint8_t> bytes;
+    const int32_t read = ReadWholeFile(files, path, bytes);
+    if (read != IniLoaded) return read;
 
     Clear();
-    std::size_t markLength = 0;
+    size_t markLength = 0;
     const TextEncoding encoding = DetectEncoding(bytes.data(), bytes.size(), &markLength);
     m_Encoding = encoding;
     try {
         if (!DecodeText(bytes.data() + markLength, bytes.size() - markLength, encoding, &m_Text))
-            return kIniCannotDecode;
-        bytes = std::vector<std::uint8_t>();
+            return IniCannotDecode;
+        bytes = std::vector<uint8_t>();
         SplitLines(m_Text, &m_Lines);
     } catch (const std::bad_alloc&) {
-        return kIniCannotDecode;
+        return IniCannotDecode;
     }
     return GroupSections();
 }
 
-std::int32_t CIniMgr::GroupSections() {
+int32_t CIniMgr::GroupSections() {
     try {
         CIniSectionDefine* current = nullptr;
         for (const std::u16string_view line : m_Lines) {
@@ -71,9 +71,9 @@ std::int32_t CIniMgr::GroupSections() {
         for (const auto& record : m_Sections)
             record->m_Section.Parse(record->m_Lines);
     } catch (const std::bad_alloc&) {
-        return kIniNoSectionRecord;
+        return IniNoSectionRecord;
     }
-    return kIniLoaded;
+    return IniLoaded;
 }
 
 const CIniSectionDefine* CIniMgr::FindSection(std::u16string_view section) const {

@@ -17,14 +17,14 @@ namespace tonvel {
 class IFileSystem;
 
 // Results of CIniMgr::LoadFile.
-enum IniLoadResult : std::int32_t {
-    kIniLoaded = 0,
-    kIniCannotOpen = 1,      // the file cannot be opened (missing, a folder, access denied, ...)
-    kIniNoLength = 2,        // the file's length cannot be determined (a whole-file read reports it as 1)
-    kIniNoMemory = 3,        // no memory for the file's bytes
-    kIniCannotRead = 4,      // the file opened but cannot be read
-    kIniCannotDecode = 5,    // bad UTF-8, bad UTF-32 length or value, out of memory while decoding
-    kIniNoSectionRecord = 6, // a section record cannot be created
+enum IniLoadResult : int32_t {
+    IniLoaded = 0,
+    IniCannotOpen = 1,      // the file cannot be opened (missing, a folder, access denied, ...)
+    IniNoLength = 2,        // the file's length cannot be determined (a whole-file read reports it as 1)
+    IniNoMemory = 3,        // no memory for the file's bytes
+    IniCannotRead = 4,      // the file opened but cannot be read
+    IniCannotDecode = 5,    // bad UTF-8, bad UTF-32 length or value, out of memory while decoding
+    IniNoSectionRecord = 6, // a section record cannot be created
 };
 
 class CIniMgr {
@@ -38,7 +38,7 @@ public:
     // Reads the file through `files` and replaces the content once the file has been read completely.
     // Returns an IniLoadResult; after a decoding or grouping failure the content holds what was done up to
     // that point.
-    std::int32_t LoadFile(IFileSystem& files, const std::u16string& path);
+    int32_t LoadFile(IFileSystem& files, const std::u16string& path);
 
     // True if any section carries exactly this name (case-sensitive).
     bool HasSection(std::u16string_view section) const;
@@ -51,16 +51,16 @@ public:
     // Empties the lines and the text they view and deletes the section records.
     void Clear();
 
-    std::int32_t Encoding() const { return m_Encoding; }
+    int32_t Encoding() const { return m_Encoding; }
     const std::u16string& FilePath() const { return m_FilePath; }
     const std::vector<std::u16string_view>& Lines() const { return m_Lines; }
     const std::vector<std::unique_ptr<CIniSectionDefine>>& Sections() const { return m_Sections; }
 
 private:
     const CIniSectionDefine* FindSection(std::u16string_view section) const;
-    std::int32_t GroupSections();
+    int32_t GroupSections();
 
-    std::int32_t m_Encoding = kTextEightBit;
+    int32_t m_Encoding = TextEightBit;
     std::u16string m_FilePath;
     // The decoded text of the last load. The lines, the sections' lines and their entries are views into
     // it, so it changes only when they are rebuilt.

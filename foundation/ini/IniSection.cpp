@@ -13,7 +13,7 @@ void CIniSection::Parse(const std::vector<std::u16string_view>& lines) {
             m_Name.assign(line.substr(1, line.size() - 2));
             continue;
         }
-        const std::size_t equals = line.find(u'=');
+        const size_t equals = line.find(u'=');
         if (equals == std::u16string_view::npos || equals == 0) continue;
         m_Values.push_back({line.substr(0, equals), line.substr(equals + 1)});
     }

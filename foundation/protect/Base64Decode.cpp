@@ -16,13 +16,13 @@ int SextetOf(unsigned char c) {
 
 } // namespace
 
-int Base64Decode(const unsigned char* text, std::size_t length, unsigned char* out, std::size_t* outLength) {
+int Base64Decode(const unsigned char* text, size_t length, unsigned char* out, size_t* outLength) {
     if (text == nullptr || outLength == nullptr || length == 0 || length % 4 != 0) return 1;
     // At most three bytes per group are written, so this bounds every write below.
     if (out == nullptr || *outLength <= length / 4 * 3) return 2;
 
-    std::size_t written = 0;
-    for (std::size_t group = 0; group < length; group += 4) {
+    size_t written = 0;
+    for (size_t group = 0; group < length; group += 4) {
         int v[4];
         for (int i = 0; i < 4; ++i) {
             v[i] = SextetOf(text[group + i]);

@@ -6,21 +6,20 @@
 
 namespace tonvel {
 
-int DecryptValue(const unsigned char* token, std::size_t tokenLength, unsigned char* out,
-                 std::size_t* outLength) {
+int DecryptValue(const unsigned char* token, size_t tokenLength, unsigned char* out, size_t* outLength) {
     if (outLength == nullptr) return 1;
-    const std::size_t capacity = *outLength;
+    const size_t capacity = *outLength;
     *outLength = 0;
 
-    unsigned char cipher[kProtectBase64BufferSize];
-    std::size_t cipherLength = sizeof cipher;
+    unsigned char cipher[ProtectBase64BufferSize];
+    size_t cipherLength = sizeof cipher;
     if (Base64Decode(token, tokenLength, cipher, &cipherLength) != 0) return 1;
 
     if (out == nullptr) return 2;
     std::memset(out, 0, capacity);
-    std::size_t plainLength = capacity;
+    size_t plainLength = capacity;
     if (DesDecrypt(cipher, cipherLength, out, &plainLength,
-                   reinterpret_cast<const unsigned char*>(kProductKey), kProductKeyLength) != 0)
+                   reinterpret_cast<const unsigned char*>(ProductKey), ProductKeyLength) != 0)
         return 2;
     *outLength = plainLength;
     return 0;

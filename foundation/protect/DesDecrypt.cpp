@@ -8,8 +8,8 @@
 
 namespace tonvel {
 
-int DesDecrypt(const unsigned char* cipher, std::size_t length, unsigned char* out, std::size_t* outLength,
-               const unsigned char* key, std::size_t keyLength) {
+int DesDecrypt(const unsigned char* cipher, size_t length, unsigned char* out, size_t* outLength,
+               const unsigned char* key, size_t keyLength) {
     if (cipher == nullptr || outLength == nullptr || length % 8 != 0) return -1;
     // PKCS #5 always leaves at least one block; an empty ciphertext cannot hold a value.
     if (length == 0) return 3;
@@ -23,9 +23,9 @@ int DesDecrypt(const unsigned char* cipher, std::size_t length, unsigned char* o
     if (!work) return 3;
     std::memcpy(work.get(), cipher, length);
 
-    std::size_t plainLength = 0;
+    size_t plainLength = 0;
     const int status = DesCbcDecipher(keyBytes, work.get(), length, &plainLength);
-    if (status != kDesOk) return status;
+    if (status != DesOk) return status;
 
     if (out == nullptr || *outLength < length) return 4;
     std::memcpy(out, work.get(), plainLength);

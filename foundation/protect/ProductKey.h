@@ -6,7 +6,7 @@
 
 namespace tonvel {
 
-inline constexpr char kProductKey[] = "Kq4vTz9R";
-inline constexpr std::size_t kProductKeyLength = 8;
+inline constexpr char ProductKey[] = "Kq4vTz9R";
+inline constexpr size_t ProductKeyLength = 8;
 
 } // namespace tonvel

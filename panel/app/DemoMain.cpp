@@ -48,7 +48,7 @@ void CALLBACK MicrophoneTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (g_microphone) g_microphone->DeliverFromSource();
 }
 
-constexpr UINT kMicrophoneBufferMs = 50;
+constexpr UINT MicrophoneBufferMs = 50;
 
 void CALLBACK EndTimer(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
@@ -74,7 +74,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform.services = sim.platform().services;
     platform.waveIn = sim.platform().waveIn;
     g_microphone = &sim.WaveIn();
-    const UINT_PTR microphone = SetTimer(nullptr, 0, kMicrophoneBufferMs, &MicrophoneTimer);
+    const UINT_PTR microphone = SetTimer(nullptr, 0, MicrophoneBufferMs, &MicrophoneTimer);
 
     tonvel::ui::CWin32Backend backend;
     tonvel::ui::CApplication app(backend, platform.files);

@@ -64,29 +64,29 @@ void ReportImages(ui::CForm& form, std::string& text) {
 } // namespace
 
 CDemoScreenReport::CDemoScreenReport(const ui::CApplication& app, std::u16string path)
-    : m_app(app), m_path(std::move(path)) {}
+    : m_App(app), m_Path(std::move(path)) {}
 
 std::string CDemoScreenReport::Text() const {
-    const ui::CForm* form = m_app.MainForm();
+    const ui::CForm* form = m_App.MainForm();
     if (!form) return "shown|0\n";
     std::string text = form->Visible() ? "shown|1\n" : "shown|0\n";
     ReportLabels(*form, text);
-    ReportImages(*m_app.MainForm(), text);
+    ReportImages(*m_App.MainForm(), text);
     return text;
 }
 
 void CDemoScreenReport::Update() {
-    if (m_path.empty()) return;
+    if (m_Path.empty()) return;
     std::string text = Text();
-    if (text == m_written) return;
-    const std::u16string temporary = m_path + u".tmp";
+    if (text == m_Written) return;
+    const std::u16string temporary = m_Path + u".tmp";
     FILE* file = _wfopen(reinterpret_cast<const wchar_t*>(temporary.c_str()), L"wb");
     if (!file) return;
     const bool whole = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     if (std::fclose(file) != 0 || !whole) return;
     if (MoveFileExW(reinterpret_cast<const wchar_t*>(temporary.c_str()),
-                    reinterpret_cast<const wchar_t*>(m_path.c_str()), MOVEFILE_REPLACE_EXISTING))
-        m_written = std::move(text);
+                    reinterpret_cast<const wchar_t*>(m_Path.c_str()), MOVEFILE_REPLACE_EXISTING))
+        m_Written = std::move(text);
 }
 
 } // namespace tonvel

@@ -22,9 +22,9 @@ public:
     std::string Text() const;
 
 private:
-    const ui::CApplication& m_app;
-    std::u16string m_path;
-    std::string m_written;
+    const ui::CApplication& m_App;
+    std::u16string m_Path;
+    std::string m_Written;
 };
 
 } // namespace tonvel

@@ -15,8 +15,8 @@
 namespace tonvel {
 namespace {
 
-constexpr size_t kAppDataMax = 255;
-constexpr uint32_t kTimerMs = 20;
+constexpr size_t AppDataMax = 255;
+constexpr uint32_t TimerMs = 20;
 
 std::u16string Cut(std::u16string text, size_t max) {
     if (text.size() > max) text.resize(max);
@@ -55,7 +55,7 @@ TAudioMainForm::TAudioMainForm(ui::CApplication& app, const Platform& platform, 
     m_OpenDialog = Add<ui::COpenDialog>(u"OpenDialog");
     m_OpenDialog->Filter = u"INI (*.ini)|*.ini";
     m_Timer = Add<ui::CTimer>(u"Timer");
-    m_Timer->SetInterval(kTimerMs);
+    m_Timer->SetInterval(TimerMs);
     m_Timer->SetTimerEnabled(false); // runs only while a rotation does (UpdateRotationTimer)
     WireEvents();
 }
@@ -86,13 +86,13 @@ void TAudioMainForm::RunTracedStep(void (IFeatureSteps::*step)(), const char16_t
 std::u16string TAudioMainForm::UserDataFolder() const {
     std::u16string appData;
     m_Platform.environment->Variable(u"APPDATA", appData);
-    return Cut(appData, kAppDataMax) + u"\\" + m_DataFolderName;
+    return Cut(appData, AppDataMax) + u"\\" + m_DataFolderName;
 }
 
 std::u16string TAudioMainForm::UserConfigFile() const {
     std::u16string appData;
     m_Platform.environment->Variable(u"APPDATA", appData);
-    return UserConfigPath(Cut(appData, kAppDataMax), m_DataFolderName);
+    return UserConfigPath(Cut(appData, AppDataMax), m_DataFolderName);
 }
 
 PANEL_STATUS TAudioMainForm::StartUp() {
@@ -110,7 +110,7 @@ PANEL_STATUS TAudioMainForm::RunStartUp() {
     Step(u"2 configuration");
     SetInitialState();
     Step(u"3 initial state");
-    m_DataFolderName = Cut(m_Config.InstallFolderName, kAppDataMax);
+    m_DataFolderName = Cut(m_Config.InstallFolderName, AppDataMax);
     m_Features->Profiles().Setup({m_DataFolderName, ProgramConfigFile(), m_SaveDialog, m_OpenDialog});
     Step(u"4 data folder");
     ReadRememberedChoices();
@@ -187,7 +187,7 @@ void TAudioMainForm::SetTrayHintAndTitle() {
 
 void TAudioMainForm::DiscoverDevice() {
     CDeviceIdMgr usbGroup;
-    usbGroup.Load(*m_Platform.files, ProgramConfigFile(), std::u16string(kUsbDeviceIdSection));
+    usbGroup.Load(*m_Platform.files, ProgramConfigFile(), std::u16string(UsbDeviceIdSection));
     m_Device->Discover(MatchDeviceIdGroup(usbGroup));
     // The group goes with this scope (the end of start-up discards it).
 }
@@ -307,7 +307,7 @@ void TAudioMainForm::FormDestroy() {
 // Without a device nothing is sent.
 void TAudioMainForm::ReturnDeviceToNeutral() {
     const HidHandle device = m_Device->OpenDevice();
-    if (device == kNoHidHandle) {
+    if (device == NoHidHandle) {
         Step(u"shutdown 6 no device");
         return;
     }

@@ -19,8 +19,8 @@ LeftButton(TAudioMainForm* form, MouseHandler handler) {
     };
 }
 
-constexpr const char16_t* kTabLabels[PageCount] = {u"PageEQLabel", u"Page3DLabel", u"PageEffectLabel",
-                                                   u"PageMicLabel", u"PageVirtual7p1Label"};
+constexpr const char16_t* TabLabels[PageCount] = {u"PageEQLabel", u"Page3DLabel", u"PageEffectLabel",
+                                                  u"PageMicLabel", u"PageVirtual7p1Label"};
 
 } // namespace
 
@@ -71,7 +71,7 @@ void TAudioMainForm::WireEvents() {
         // The exit message closes the window through the normal path.
         if (m_ExitMessage != 0 && msg.message == m_ExitMessage) App().SendMessage(*this, ui::UiWmClose);
         // A filled buffer of the level meter's capture.
-        if (msg.message == kMmWimData && m_Features) m_Features->Microphone().OnLevelData(msg.lParam);
+        if (msg.message == MmWimData && m_Features) m_Features->Microphone().OnLevelData(msg.lParam);
     };
 }
 
@@ -112,7 +112,7 @@ void TAudioMainForm::SetTabColours() {
     _LABEL_STYLE_INFO* eq = m_Look->Language().Style(u"LabelPageEQ");
     if (!eq) return;
     for (int32_t page = 0; page < PageCount; ++page) {
-        ui::CLabel* tab = Label(kTabLabels[page]);
+        ui::CLabel* tab = Label(TabLabels[page]);
         if (!tab) continue;
         const bool shown = PageAt(page) == PageShown();
         const bool has = shown ? eq->HasColorDown || m_Look->Language().GlobalFont().ColorDown != GlobalNotSet

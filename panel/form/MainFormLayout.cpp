@@ -6,7 +6,7 @@ namespace tonvel {
 namespace {
 
 // Design bounds are where a component sits before the skin and language files place it.
-const LAYOUT_ITEM kItems[] = {
+const LAYOUT_ITEM LayoutItems[] = {
     {LAYOUT_KIND::Image, u"MainFormImage", -1, 0, 0, 0, 800, 500, true, true, LAYOUT_EVENTS::Background,
      nullptr},
     {LAYOUT_KIND::Image, u"CloseImage", -1, 0, 736, 16, 22, 22, true, true, LAYOUT_EVENTS::Image, nullptr},
@@ -269,24 +269,24 @@ const LAYOUT_ITEM kItems[] = {
      nullptr},
 };
 
-const char16_t* const kPageCaptions[PageCount] = {u"EQ", u"3D", u"Effect", u"Mic", u"Virtual7.1"};
-const char16_t* const kPagePanels[PageCount] = {u"EQPanel", u"D3Panel", u"EffectPanel", u"MicPanel",
-                                                u"Virtual7p1Panel"};
-const char16_t* const kPageNames[PageCount] = {u"EQPage", u"D3Page", u"EffectPage", u"MicPage",
-                                               u"Virtual7p1Page"};
+const char16_t* const PageCaptions[PageCount] = {u"EQ", u"3D", u"Effect", u"Mic", u"Virtual7.1"};
+const char16_t* const PagePanels[PageCount] = {u"EQPanel", u"D3Panel", u"EffectPanel", u"MicPanel",
+                                               u"Virtual7p1Panel"};
+const char16_t* const PageNames[PageCount] = {u"EQPage", u"D3Page", u"EffectPage", u"MicPage",
+                                              u"Virtual7p1Page"};
 
 } // namespace
 
 const LAYOUT_ITEM* MainFormLayout(size_t& count) {
-    count = sizeof(kItems) / sizeof(kItems[0]);
-    return kItems;
+    count = sizeof(LayoutItems) / sizeof(LayoutItems[0]);
+    return LayoutItems;
 }
 
 const char16_t* PageCaption(int32_t page) {
-    return page >= 0 && page < PageCount ? kPageCaptions[page] : u"";
+    return page >= 0 && page < PageCount ? PageCaptions[page] : u"";
 }
 const char16_t* PagePanelName(int32_t page) {
-    return page >= 0 && page < PageCount ? kPagePanels[page] : u"";
+    return page >= 0 && page < PageCount ? PagePanels[page] : u"";
 }
 
 MAIN_FORM_PARTS CreateMainFormComponents(ui::CForm& form) {
@@ -333,8 +333,8 @@ MAIN_FORM_PARTS CreateMainFormComponents(ui::CForm& form) {
     parts.Notebook = form.Add<ui::CPageControl>(u"BackNotebook");
     parts.Notebook->SetBounds(NotebookLeft, NotebookTop, NotebookWidth, NotebookHeight);
     for (int32_t page = 0; page < PageCount; ++page) {
-        ui::CPage* sheet = parts.Notebook->AddPage(kPageNames[page], kPageCaptions[page]);
-        ui::CPanel* panel = sheet->Add<ui::CPanel>(kPagePanels[page]);
+        ui::CPage* sheet = parts.Notebook->AddPage(PageNames[page], PageCaptions[page]);
+        ui::CPanel* panel = sheet->Add<ui::CPanel>(PagePanels[page]);
         panel->SetBounds(0, 0, NotebookWidth, NotebookHeight);
         panel->SetDoubleBuffered(true);
         parts.Panels[page] = panel;

@@ -12,7 +12,7 @@
 namespace tonvel {
 namespace {
 
-constexpr size_t kMenuCaptionBuffer = 32; // a language's menu caption
+constexpr size_t MenuCaptionBuffer = 32; // a language's menu caption
 
 } // namespace
 
@@ -26,7 +26,7 @@ int32_t CPanelLook::ListLanguages() {
     m_LanguageFolders.clear();
     for (const std::u16string& name : names) {
         std::u16string caption;
-        m_Platform.profile->GetString(u"MultiLanguageFolderMap", name, u"", caption, kMenuCaptionBuffer,
+        m_Platform.profile->GetString(u"MultiLanguageFolderMap", name, u"", caption, MenuCaptionBuffer,
                                       m_Places.ProgramConfigFile);
         m_LanguageFolders.push_back(name);
         ui::CMenuItem* item = m_LanguageMenu.Add(caption);

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr wchar_t kRegisterSwitch[] = L"/Service";
-constexpr int32_t kUnknownArguments = 20;
+constexpr wchar_t RegisterSwitch[] = L"/Service";
+constexpr int32_t UnknownArguments = 20;
 
 enum class EMode { Run, Register, Unknown };
 
@@ -25,7 +25,7 @@ EMode ModeFromCommandLine() {
     EMode mode = EMode::Unknown;
     if (argc <= 1) {
         mode = EMode::Run;
-    } else if (argc == 2 && CompareStringOrdinal(argv[1], -1, kRegisterSwitch, -1, TRUE) == CSTR_EQUAL) {
+    } else if (argc == 2 && CompareStringOrdinal(argv[1], -1, RegisterSwitch, -1, TRUE) == CSTR_EQUAL) {
         mode = EMode::Register;
     }
     LocalFree(argv);
@@ -41,6 +41,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     case EMode::Register:
         return castorel::RegisterService();
     default:
-        return kUnknownArguments;
+        return UnknownArguments;
     }
 }

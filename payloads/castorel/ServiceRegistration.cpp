@@ -7,8 +7,9 @@
 namespace castorel {
 namespace {
 
-constexpr wchar_t kDisplayName[] = L"Tonvel Audio Helper";
-constexpr wchar_t kDescription[] = L"Helps the Tonvel 7.1 Audio control panel with the USB audio device.";
+constexpr wchar_t DisplayName[] = L"Tonvel Audio Helper";
+constexpr wchar_t ServiceDescription[] =
+    L"Helps the Tonvel 7.1 Audio control panel with the USB audio device.";
 
 // The service's command: this program file, quoted (its folder may hold spaces).
 bool OwnQuotedPath(std::wstring& command) {
@@ -22,11 +23,11 @@ bool OwnQuotedPath(std::wstring& command) {
 }
 
 SC_HANDLE CreateOrUpdate(SC_HANDLE manager, const std::wstring& command) {
-    SC_HANDLE service = OpenServiceW(manager, kServiceName, SERVICE_CHANGE_CONFIG);
+    SC_HANDLE service = OpenServiceW(manager, ServiceName, SERVICE_CHANGE_CONFIG);
     if (service != nullptr) {
         if (!ChangeServiceConfigW(service, SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START,
                                   SERVICE_ERROR_NORMAL, command.c_str(), nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, kDisplayName)) {
+                                  nullptr, DisplayName)) {
             CloseServiceHandle(service);
             return nullptr;
         }
@@ -35,9 +36,9 @@ SC_HANDLE CreateOrUpdate(SC_HANDLE manager, const std::wstring& command) {
     if (GetLastError() != ERROR_SERVICE_DOES_NOT_EXIST) {
         return nullptr;
     }
-    return CreateServiceW(manager, kServiceName, kDisplayName, SERVICE_CHANGE_CONFIG,
-                          SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START, SERVICE_ERROR_NORMAL,
-                          command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
+    return CreateServiceW(manager, ServiceName, DisplayName, SERVICE_CHANGE_CONFIG, SERVICE_WIN32_OWN_PROCESS,
+                          SERVICE_AUTO_START, SERVICE_ERROR_NORMAL, command.c_str(), nullptr, nullptr,
+                          nullptr, nullptr, nullptr);
 }
 
 } // namespace
@@ -45,20 +46,20 @@ SC_HANDLE CreateOrUpdate(SC_HANDLE manager, const std::wstring& command) {
 int32_t RegisterService() {
     std::wstring command;
     if (!OwnQuotedPath(command)) {
-        return kOwnPathUnknown;
+        return OwnPathUnknown;
     }
     SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT | SC_MANAGER_CREATE_SERVICE);
     if (manager == nullptr) {
-        return kManagerNotOpened;
+        return ManagerNotOpened;
     }
-    int32_t result = kServiceNotWritten;
+    int32_t result = ServiceNotWritten;
     SC_HANDLE service = CreateOrUpdate(manager, command);
     if (service != nullptr) {
-        std::wstring text = kDescription;
+        std::wstring text = ServiceDescription;
         SERVICE_DESCRIPTIONW description{text.data()};
         result = ChangeServiceConfig2W(service, SERVICE_CONFIG_DESCRIPTION, &description)
-                     ? kRegistered
-                     : kDescriptionNotWritten;
+                     ? Registered
+                     : DescriptionNotWritten;
         CloseServiceHandle(service);
     }
     CloseServiceHandle(manager);

@@ -6,14 +6,14 @@
 
 namespace castorel {
 
-inline constexpr wchar_t kServiceName[] = L"Castorel";
+inline constexpr wchar_t ServiceName[] = L"Castorel";
 
 // Exit codes of the registration run.
-inline constexpr int32_t kRegistered = 0;
-inline constexpr int32_t kOwnPathUnknown = 1;
-inline constexpr int32_t kManagerNotOpened = 2;
-inline constexpr int32_t kServiceNotWritten = 3;
-inline constexpr int32_t kDescriptionNotWritten = 4;
+inline constexpr int32_t Registered = 0;
+inline constexpr int32_t OwnPathUnknown = 1;
+inline constexpr int32_t ManagerNotOpened = 2;
+inline constexpr int32_t ServiceNotWritten = 3;
+inline constexpr int32_t DescriptionNotWritten = 4;
 
 int32_t RegisterService();
 

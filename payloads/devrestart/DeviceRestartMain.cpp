@@ -12,9 +12,9 @@
 
 namespace {
 
-constexpr int32_t kAllRestarted = 0;
-constexpr int32_t kRebootNeeded = 1;
-constexpr int32_t kBadCommandLine = 2;
+constexpr int32_t AllRestarted = 0;
+constexpr int32_t RebootNeeded = 1;
+constexpr int32_t BadCommandLine = 2;
 
 } // namespace
 
@@ -22,12 +22,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     if (argv == nullptr) {
-        return kBadCommandLine;
+        return BadCommandLine;
     }
-    int32_t result = argc < 2 ? kBadCommandLine : kAllRestarted;
+    int32_t result = argc < 2 ? BadCommandLine : AllRestarted;
     for (int i = 1; i < argc; ++i) {
         if (devrestart::RestartDevice(argv[i]) == devrestart::ERestartResult::NeedsReboot) {
-            result = kRebootNeeded;
+            result = RebootNeeded;
         }
     }
     LocalFree(argv);

@@ -12,30 +12,30 @@
 
 namespace {
 
-constexpr wchar_t kServiceName[] = L"Castorel";
-constexpr DWORD kControlReleaseDevices = 128;
+constexpr wchar_t ServiceName[] = L"Castorel";
+constexpr DWORD ControlReleaseDevices = 128;
 constexpr DWORD ControlRestartAudio = 129;
 constexpr DWORD ControlNotOurs = 200;
-constexpr int kStatePolls = 100;
-constexpr DWORD kStatePollMs = 100;
+constexpr int StatePolls = 100;
+constexpr DWORD StatePollMs = 100;
 
 class CastorelTest : public testing::Test {
 protected:
     void SetUp() override {
-        m_manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-        ASSERT_NE(m_manager, nullptr);
+        m_Manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+        ASSERT_NE(m_Manager, nullptr);
     }
     void TearDown() override {
         RemoveCastorel();
-        if (m_manager != nullptr) {
-            CloseServiceHandle(m_manager);
+        if (m_Manager != nullptr) {
+            CloseServiceHandle(m_Manager);
         }
     }
 
-    SC_HANDLE OpenCastorel() const { return OpenServiceW(m_manager, kServiceName, SERVICE_ALL_ACCESS); }
+    SC_HANDLE OpenCastorel() const { return OpenServiceW(m_Manager, ServiceName, SERVICE_ALL_ACCESS); }
 
     void RemoveCastorel() {
-        if (m_manager == nullptr) {
+        if (m_Manager == nullptr) {
             return;
         }
         SC_HANDLE service = OpenCastorel();
@@ -48,24 +48,24 @@ protected:
         ::DeleteService(service);
         CloseServiceHandle(service);
         // The service control manager removes a deleted service once nothing uses it any more.
-        for (int i = 0; i < kStatePolls; ++i) {
+        for (int i = 0; i < StatePolls; ++i) {
             SC_HANDLE left = OpenCastorel();
             if (left == nullptr) {
                 return;
             }
             CloseServiceHandle(left);
-            Sleep(kStatePollMs);
+            Sleep(StatePollMs);
         }
         ADD_FAILURE() << "the service \"Castorel\" was not removed";
     }
 
     static bool WaitForState(SC_HANDLE service, DWORD state) {
         SERVICE_STATUS status{};
-        for (int i = 0; i < kStatePolls; ++i) {
+        for (int i = 0; i < StatePolls; ++i) {
             if (QueryServiceStatus(service, &status) && status.dwCurrentState == state) {
                 return true;
             }
-            Sleep(kStatePollMs);
+            Sleep(StatePollMs);
         }
         return false;
     }
@@ -107,7 +107,7 @@ protected:
         return status.dwProcessId;
     }
 
-    SC_HANDLE m_manager = nullptr;
+    SC_HANDLE m_Manager = nullptr;
 };
 
 TEST_F(CastorelTest, RegistersRunsAnswersAndStops) {
@@ -121,7 +121,7 @@ TEST_F(CastorelTest, RegistersRunsAnswersAndStops) {
     EXPECT_TRUE(WaitForState(service, SERVICE_RUNNING));
 
     SERVICE_STATUS status{};
-    EXPECT_TRUE(ControlService(service, kControlReleaseDevices, &status)) << GetLastError();
+    EXPECT_TRUE(ControlService(service, ControlReleaseDevices, &status)) << GetLastError();
     EXPECT_TRUE(ControlService(service, SERVICE_CONTROL_INTERROGATE, &status)) << GetLastError();
     EXPECT_EQ(status.dwCurrentState, DWORD{SERVICE_RUNNING});
 
@@ -139,7 +139,7 @@ TEST_F(CastorelTest, StartedByHandOrWithOtherArgumentsEndsWithAnError) {
     for (const wchar_t* arguments : {L"", L"/Other", L"/Service extra"}) {
         const int64_t exitCode = payloads_test::RunProgram(program, arguments);
         EXPECT_NE(exitCode, 0) << "arguments: " << arguments;
-        EXPECT_NE(exitCode, payloads_test::kNotRun) << "arguments: " << arguments;
+        EXPECT_NE(exitCode, payloads_test::NotRun) << "arguments: " << arguments;
     }
 }
 
@@ -150,7 +150,7 @@ TEST_F(CastorelTest, StartedByHandOrWithOtherArgumentsEndsWithAnError) {
 TEST_F(CastorelTest, TakesTheRestartControlFromAHandleThatMaySendNothingElse) {
     SC_HANDLE service = StartCastorel();
     ASSERT_NE(service, nullptr);
-    SC_HANDLE user = OpenServiceW(m_manager, kServiceName, SERVICE_USER_DEFINED_CONTROL);
+    SC_HANDLE user = OpenServiceW(m_Manager, ServiceName, SERVICE_USER_DEFINED_CONTROL);
     ASSERT_NE(user, nullptr) << GetLastError();
     SERVICE_STATUS status{};
     EXPECT_TRUE(ControlService(user, ControlRestartAudio, &status)) << GetLastError();
@@ -175,7 +175,7 @@ TEST_F(CastorelTest, TheRestartStopsAndStartsARunningService) {
     ASSERT_NE(service, nullptr);
     const DWORD before = ProcessOf(service);
     EXPECT_NE(before, 0U);
-    EXPECT_EQ(castorel::RestartNamedService(kServiceName), castorel::Restarted);
+    EXPECT_EQ(castorel::RestartNamedService(ServiceName), castorel::Restarted);
     EXPECT_TRUE(WaitForState(service, SERVICE_RUNNING));
     const DWORD after = ProcessOf(service);
     EXPECT_NE(after, 0U);

@@ -17,10 +17,10 @@ inline std::wstring WinePath(const char* unixPath) {
     return path;
 }
 
-inline constexpr DWORD kProgramTimeoutMs = 60000;
-inline constexpr int64_t kNotRun = -1;
+inline constexpr DWORD ProgramTimeoutMs = 60000;
+inline constexpr int64_t NotRun = -1;
 
-// The program's exit code, or kNotRun when it did not start or did not end in time.
+// The program's exit code, or NotRun when it did not start or did not end in time.
 inline int64_t RunProgram(const std::wstring& program, const std::wstring& arguments) {
     std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
@@ -28,11 +28,11 @@ inline int64_t RunProgram(const std::wstring& program, const std::wstring& argum
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
-        return kNotRun;
+        return NotRun;
     }
-    int64_t result = kNotRun;
+    int64_t result = NotRun;
     DWORD exitCode = 0;
-    if (WaitForSingleObject(process.hProcess, kProgramTimeoutMs) == WAIT_OBJECT_0 &&
+    if (WaitForSingleObject(process.hProcess, ProgramTimeoutMs) == WAIT_OBJECT_0 &&
         GetExitCodeProcess(process.hProcess, &exitCode)) {
         result = exitCode;
     }

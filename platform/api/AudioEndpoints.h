@@ -10,10 +10,10 @@
 
 namespace tonvel {
 
-// A reference to one endpoint (an IMMDevice); kNoEndpoint is "none". Each reference handed out is released
+// A reference to one endpoint (an IMMDevice); NoEndpoint is "none". Each reference handed out is released
 // once with Release, while the library is still initialised on the thread.
-using EndpointRef = std::uintptr_t;
-inline constexpr EndpointRef kNoEndpoint = 0;
+using EndpointRef = uintptr_t;
+inline constexpr EndpointRef NoEndpoint = 0;
 
 class IAudioEndpoints {
 public:
@@ -34,7 +34,7 @@ public:
     virtual void Release(EndpointRef endpoint) = 0;
 
     // IAudioEndpointVolume::GetVolumeStepInfo; false when the volume cannot be activated or read.
-    virtual bool GetVolumeStepInfo(EndpointRef endpoint, std::uint32_t& step, std::uint32_t& stepCount) = 0;
+    virtual bool GetVolumeStepInfo(EndpointRef endpoint, uint32_t& step, uint32_t& stepCount) = 0;
     // IAudioEndpointVolume::SetMasterVolumeLevelScalar; false only when the volume cannot be activated (the
     // outcome of the set itself is not reported).
     virtual bool SetMasterVolumeLevelScalar(EndpointRef endpoint, float level) = 0;

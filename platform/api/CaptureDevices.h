@@ -13,7 +13,7 @@ struct CAPTURE_DEVICE {
     bool HasRecord = false;
     std::u16string InterfacePath; // "\\?\USB#VID_7F1C&PID_721B&MI_00#..."
     std::u16string Name;          // "Microphone (USB Audio Device)"
-    std::uint32_t WaveInId = 0;   // the device's number for waveInOpen (its place in the enumeration)
+    uint32_t WaveInId = 0;        // the device's number for waveInOpen (its place in the enumeration)
 };
 
 // Called once per device in the system's order; the enumeration goes on while it returns true.

@@ -6,9 +6,9 @@
 
 namespace tonvel {
 
-// An open control device; kNoControlHandle is "none".
-using ControlHandle = std::uintptr_t;
-inline constexpr ControlHandle kNoControlHandle = 0;
+// An open control device; NoControlHandle is "none".
+using ControlHandle = uintptr_t;
+inline constexpr ControlHandle NoControlHandle = 0;
 
 class IControlDevice {
 public:
@@ -18,9 +18,8 @@ public:
     virtual ControlHandle Open(std::u16string_view path) = 0;
     // DeviceIoControl without an overlapped record; `returned` receives the number of bytes the driver gave
     // back.
-    virtual bool IoControl(ControlHandle handle, std::uint32_t code, const void* input,
-                           std::uint32_t inputSize, void* output, std::uint32_t outputSize,
-                           std::uint32_t& returned) = 0;
+    virtual bool IoControl(ControlHandle handle, uint32_t code, const void* input, uint32_t inputSize,
+                           void* output, uint32_t outputSize, uint32_t& returned) = 0;
     // CloseHandle.
     virtual void Close(ControlHandle handle) = 0;
 };

@@ -8,33 +8,33 @@
 
 namespace tonvel {
 
-// An open HID interface; kNoHidHandle is "none".
-using HidHandle = std::uintptr_t;
-inline constexpr HidHandle kNoHidHandle = 0;
+// An open HID interface; NoHidHandle is "none".
+using HidHandle = uintptr_t;
+inline constexpr HidHandle NoHidHandle = 0;
 
-// The preparsed data of an open interface (HidD_GetPreparsedData); kNoHidPreparsed is "none".
-using HidPreparsed = std::uintptr_t;
-inline constexpr HidPreparsed kNoHidPreparsed = 0;
+// The preparsed data of an open interface (HidD_GetPreparsedData); NoHidPreparsed is "none".
+using HidPreparsed = uintptr_t;
+inline constexpr HidPreparsed NoHidPreparsed = 0;
 
 // The status HidP_GetCaps gives on success.
-inline constexpr std::int32_t kHidpStatusSuccess = 0x00110000;
+inline constexpr int32_t HidpStatusSuccess = 0x00110000;
 // Another status of HidP_GetCaps: the preparsed data is not valid.
-inline constexpr std::int32_t kHidpStatusInvalidPreparsedData = static_cast<std::int32_t>(0xC0110001u);
+inline constexpr int32_t HidpStatusInvalidPreparsedData = static_cast<int32_t>(0xC0110001u);
 
 // HIDD_ATTRIBUTES.
 struct HID_ATTRIBUTES {
-    std::uint16_t VendorID = 0;
-    std::uint16_t ProductID = 0;
-    std::uint16_t VersionNumber = 0;
+    uint16_t VendorID = 0;
+    uint16_t ProductID = 0;
+    uint16_t VersionNumber = 0;
 };
 
 // The part of HIDP_CAPS that we read.
 struct HID_CAPS {
-    std::uint16_t Usage = 0;
-    std::uint16_t UsagePage = 0;
-    std::uint16_t InputReportByteLength = 0;
-    std::uint16_t OutputReportByteLength = 0;
-    std::uint16_t FeatureReportByteLength = 0;
+    uint16_t Usage = 0;
+    uint16_t UsagePage = 0;
+    uint16_t InputReportByteLength = 0;
+    uint16_t OutputReportByteLength = 0;
+    uint16_t FeatureReportByteLength = 0;
 };
 
 class IHid {
@@ -45,24 +45,24 @@ public:
     virtual std::u16string GetHidGuid() = 0;
 
     // CreateFileW on an interface path: read and write access, shared for reading and writing, existing
-    // only, FILE_FLAG_OVERLAPPED. kNoHidHandle when it does not open.
+    // only, FILE_FLAG_OVERLAPPED. NoHidHandle when it does not open.
     virtual HidHandle OpenInterface(std::u16string_view path) = 0;
     // CloseHandle.
     virtual void Close(HidHandle handle) = 0;
 
     // HidD_GetAttributes.
     virtual bool GetAttributes(HidHandle handle, HID_ATTRIBUTES& attributes) = 0;
-    // HidD_GetPreparsedData; false leaves `preparsed` as kNoHidPreparsed.
+    // HidD_GetPreparsedData; false leaves `preparsed` as NoHidPreparsed.
     virtual bool GetPreparsedData(HidHandle handle, HidPreparsed& preparsed) = 0;
-    // HidP_GetCaps; kHidpStatusSuccess or another HIDP status.
-    virtual std::int32_t GetCaps(HidPreparsed preparsed, HID_CAPS& caps) = 0;
+    // HidP_GetCaps; HidpStatusSuccess or another HIDP status.
+    virtual int32_t GetCaps(HidPreparsed preparsed, HID_CAPS& caps) = 0;
     // HidD_FreePreparsedData.
     virtual void FreePreparsedData(HidPreparsed preparsed) = 0;
 
     // HidD_SetOutputReport with the whole buffer (byte 0 is the report ID).
-    virtual bool SetOutputReport(HidHandle handle, const std::uint8_t* report, std::size_t length) = 0;
+    virtual bool SetOutputReport(HidHandle handle, const uint8_t* report, size_t length) = 0;
     // HidD_GetInputReport into the whole buffer; byte 0 holds the report ID on entry.
-    virtual bool GetInputReport(HidHandle handle, std::uint8_t* report, std::size_t length) = 0;
+    virtual bool GetInputReport(HidHandle handle, uint8_t* report, size_t length) = 0;
 };
 
 } // namespace tonvel

@@ -11,10 +11,10 @@
 namespace tonvel {
 
 // A key handle. The predefined hives carry the Win32 values so that the real implementation passes them on.
-using RegKey = std::uintptr_t;
+using RegKey = uintptr_t;
 namespace detail {
 constexpr RegKey HiveHandle(uint32_t value) {
-    return static_cast<RegKey>(static_cast<std::intptr_t>(static_cast<int32_t>(value)));
+    return static_cast<RegKey>(static_cast<intptr_t>(static_cast<int32_t>(value)));
 }
 } // namespace detail
 inline constexpr RegKey RegClassesRoot = detail::HiveHandle(0x80000000);

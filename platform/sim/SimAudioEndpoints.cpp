@@ -4,7 +4,7 @@
 
 namespace tonvel::sim {
 
-std::size_t CSimAudioEndpoints::Add(SIM_ENDPOINT endpoint) {
+size_t CSimAudioEndpoints::Add(SIM_ENDPOINT endpoint) {
     m_Endpoints.push_back(std::move(endpoint));
     return m_Endpoints.size() - 1;
 }
@@ -27,7 +27,7 @@ bool CSimAudioEndpoints::ActiveCaptureEndpoints(std::vector<EndpointRef>& endpoi
     }
     if (m_EnumeratorFails) return false;
     ++m_Enumerations;
-    for (std::size_t i = 0; i < m_Endpoints.size(); ++i) {
+    for (size_t i = 0; i < m_Endpoints.size(); ++i) {
         if (!m_Endpoints[i].Active) continue;
         m_References[m_NextReference] = i;
         endpoints.push_back(m_NextReference++);
@@ -60,8 +60,7 @@ void CSimAudioEndpoints::Release(EndpointRef endpoint) {
     if (m_ComCount == 0) ++m_CallsWithoutLibrary;
 }
 
-bool CSimAudioEndpoints::GetVolumeStepInfo(EndpointRef endpoint, std::uint32_t& step,
-                                           std::uint32_t& stepCount) {
+bool CSimAudioEndpoints::GetVolumeStepInfo(EndpointRef endpoint, uint32_t& step, uint32_t& stepCount) {
     SIM_ENDPOINT* e = Use(endpoint);
     if (!e || !e->VolumeAvailable || !e->VolumeReadable) return false;
     step = e->Step;
@@ -75,7 +74,7 @@ bool CSimAudioEndpoints::SetMasterVolumeLevelScalar(EndpointRef endpoint, float 
     if (level < 0.0F || level > 1.0F) return true; // refused by the endpoint, not reported
     e->Scalar = level;
     if (e->StepCount > 1)
-        e->Step = static_cast<std::uint32_t>(std::lround(level * static_cast<float>(e->StepCount - 1)));
+        e->Step = static_cast<uint32_t>(std::lround(level * static_cast<float>(e->StepCount - 1)));
     return true;
 }
 

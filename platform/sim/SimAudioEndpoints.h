@@ -24,8 +24,8 @@ struct SIM_ENDPOINT {
     bool NameReadable = true;
     bool VolumeAvailable = true; // IAudioEndpointVolume activates
     bool VolumeReadable = true;
-    std::uint32_t StepCount = 101;
-    std::uint32_t Step = 0;
+    uint32_t StepCount = 101;
+    uint32_t Step = 0;
     float Scalar = 0.0F;
     bool Mute = false;
     bool MuteReadable = true;
@@ -38,27 +38,27 @@ struct SIM_ENDPOINT {
 class CSimAudioEndpoints : public IAudioEndpoints {
 public:
     // Adds an endpoint at the end of the system's order; returns its index.
-    std::size_t Add(SIM_ENDPOINT endpoint);
-    SIM_ENDPOINT& Endpoint(std::size_t index) { return m_Endpoints[index]; }
+    size_t Add(SIM_ENDPOINT endpoint);
+    SIM_ENDPOINT& Endpoint(size_t index) { return m_Endpoints[index]; }
     std::vector<SIM_ENDPOINT>& Endpoints() { return m_Endpoints; }
     // The enumerator cannot be created.
     void SetEnumeratorFails(bool fails) { m_EnumeratorFails = fails; }
     void SetInitializeFails(bool fails) { m_InitializeFails = fails; }
 
     int32_t ComCount() const { return m_ComCount; }
-    std::size_t LiveReferences() const { return m_References.size(); }
+    size_t LiveReferences() const { return m_References.size(); }
     // Calls (with a reference) made while the library was not initialised, and releases of unknown
     // references.
-    std::size_t CallsWithoutLibrary() const { return m_CallsWithoutLibrary; }
-    std::size_t BadReleases() const { return m_BadReleases; }
-    std::size_t Enumerations() const { return m_Enumerations; }
+    size_t CallsWithoutLibrary() const { return m_CallsWithoutLibrary; }
+    size_t BadReleases() const { return m_BadReleases; }
+    size_t Enumerations() const { return m_Enumerations; }
 
     bool Initialize() override;
     void Uninitialize() override;
     bool ActiveCaptureEndpoints(std::vector<EndpointRef>& endpoints) override;
     bool FriendlyName(EndpointRef endpoint, std::u16string& name) override;
     void Release(EndpointRef endpoint) override;
-    bool GetVolumeStepInfo(EndpointRef endpoint, std::uint32_t& step, std::uint32_t& stepCount) override;
+    bool GetVolumeStepInfo(EndpointRef endpoint, uint32_t& step, uint32_t& stepCount) override;
     bool SetMasterVolumeLevelScalar(EndpointRef endpoint, float level) override;
     bool GetMute(EndpointRef endpoint, bool& mute) override;
     bool SetMute(EndpointRef endpoint, bool mute) override;
@@ -71,14 +71,14 @@ private:
     SIM_AGC_PART* AgcPart(EndpointRef endpoint);
 
     std::vector<SIM_ENDPOINT> m_Endpoints;
-    std::map<EndpointRef, std::size_t> m_References;
+    std::map<EndpointRef, size_t> m_References;
     EndpointRef m_NextReference = 1;
     int32_t m_ComCount = 0;
     bool m_EnumeratorFails = false;
     bool m_InitializeFails = false;
-    std::size_t m_CallsWithoutLibrary = 0;
-    std::size_t m_BadReleases = 0;
-    std::size_t m_Enumerations = 0;
+    size_t m_CallsWithoutLibrary = 0;
+    size_t m_BadReleases = 0;
+    size_t m_Enumerations = 0;
 };
 
 } // namespace tonvel::sim

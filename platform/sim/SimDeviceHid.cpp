@@ -9,7 +9,7 @@ namespace tonvel::sim {
 CSimDeviceHid::CSimDeviceHid(CSimDeviceTree& tree) : m_Tree(tree) {}
 
 std::u16string CSimDeviceHid::GetHidGuid() {
-    return std::u16string(kHidInterfaceClass);
+    return std::u16string(HidInterfaceClass);
 }
 
 HidHandle CSimDeviceHid::OpenInterface(std::u16string_view path) {
@@ -17,7 +17,7 @@ HidHandle CSimDeviceHid::OpenInterface(std::u16string_view path) {
     TARGET target;
     target.Device = m_Tree.FindHidInterface(path, target.Hid);
     if (target.Device == nullptr || !target.Device->HidInterfaces()[target.Hid].Opens) {
-        return kNoHidHandle;
+        return NoHidHandle;
     }
     const HidHandle handle = m_Next++;
     m_Handles.emplace(handle, target);
@@ -47,7 +47,7 @@ bool CSimDeviceHid::GetAttributes(HidHandle handle, HID_ATTRIBUTES& attributes) 
 }
 
 bool CSimDeviceHid::GetPreparsedData(HidHandle handle, HidPreparsed& preparsed) {
-    preparsed = kNoHidPreparsed;
+    preparsed = NoHidPreparsed;
     TARGET target;
     if (!Resolve(handle, target) || !target.Device->HidInterfaces()[target.Hid].PreparsedReadable) {
         return false;
@@ -64,13 +64,13 @@ std::vector<HidHandle> CSimDeviceHid::HandlesOf(const CSimHeadset& device) const
     return handles;
 }
 
-std::int32_t CSimDeviceHid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
+int32_t CSimDeviceHid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
     auto it = m_Preparsed.find(preparsed);
     if (it == m_Preparsed.end()) {
-        return kHidpStatusInvalidPreparsedData;
+        return HidpStatusInvalidPreparsedData;
     }
     const SIM_HID_INTERFACE& hid = it->second.Device->HidInterfaces()[it->second.Hid];
-    if (hid.CapsStatus != kHidpStatusSuccess) {
+    if (hid.CapsStatus != HidpStatusSuccess) {
         return hid.CapsStatus;
     }
     caps = HID_CAPS{};
@@ -78,14 +78,14 @@ std::int32_t CSimDeviceHid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
     caps.Usage = hid.Usage;
     caps.InputReportByteLength = hid.InputReportLength;
     caps.OutputReportByteLength = hid.OutputReportLength;
-    return kHidpStatusSuccess;
+    return HidpStatusSuccess;
 }
 
 void CSimDeviceHid::FreePreparsedData(HidPreparsed preparsed) {
     m_Preparsed.erase(preparsed);
 }
 
-bool CSimDeviceHid::SetOutputReport(HidHandle handle, const std::uint8_t* report, std::size_t length) {
+bool CSimDeviceHid::SetOutputReport(HidHandle handle, const uint8_t* report, size_t length) {
     TARGET target;
     if (!Resolve(handle, target)) {
         return false;
@@ -93,7 +93,7 @@ bool CSimDeviceHid::SetOutputReport(HidHandle handle, const std::uint8_t* report
     return target.Device->OnOutputReport(target.Hid, report, length);
 }
 
-bool CSimDeviceHid::GetInputReport(HidHandle handle, std::uint8_t* report, std::size_t length) {
+bool CSimDeviceHid::GetInputReport(HidHandle handle, uint8_t* report, size_t length) {
     TARGET target;
     if (!Resolve(handle, target)) {
         return false;

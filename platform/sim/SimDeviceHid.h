@@ -19,10 +19,10 @@ public:
     explicit CSimDeviceHid(CSimDeviceTree& tree);
 
     // Handles and preparsed records not yet released.
-    std::size_t OpenHandleCount() const { return m_Handles.size(); }
-    std::size_t PreparsedCount() const { return m_Preparsed.size(); }
+    size_t OpenHandleCount() const { return m_Handles.size(); }
+    size_t PreparsedCount() const { return m_Preparsed.size(); }
     // Every CreateFileW on a HID path so far (opened or not).
-    std::size_t OpenAttempts() const { return m_OpenAttempts; }
+    size_t OpenAttempts() const { return m_OpenAttempts; }
     // The handles open on a device's HID interfaces.
     std::vector<HidHandle> HandlesOf(const CSimHeadset& device) const;
 
@@ -31,15 +31,15 @@ public:
     void Close(HidHandle handle) override;
     bool GetAttributes(HidHandle handle, HID_ATTRIBUTES& attributes) override;
     bool GetPreparsedData(HidHandle handle, HidPreparsed& preparsed) override;
-    std::int32_t GetCaps(HidPreparsed preparsed, HID_CAPS& caps) override;
+    int32_t GetCaps(HidPreparsed preparsed, HID_CAPS& caps) override;
     void FreePreparsedData(HidPreparsed preparsed) override;
-    bool SetOutputReport(HidHandle handle, const std::uint8_t* report, std::size_t length) override;
-    bool GetInputReport(HidHandle handle, std::uint8_t* report, std::size_t length) override;
+    bool SetOutputReport(HidHandle handle, const uint8_t* report, size_t length) override;
+    bool GetInputReport(HidHandle handle, uint8_t* report, size_t length) override;
 
 private:
     struct TARGET {
         CSimHeadset* Device = nullptr;
-        std::size_t Hid = 0;
+        size_t Hid = 0;
     };
     // The device behind a handle while it is still plugged in.
     bool Resolve(HidHandle handle, TARGET& target) const;
@@ -47,8 +47,8 @@ private:
     CSimDeviceTree& m_Tree;
     std::map<HidHandle, TARGET> m_Handles;
     std::map<HidPreparsed, TARGET> m_Preparsed;
-    std::uintptr_t m_Next = 0x2000;
-    std::size_t m_OpenAttempts = 0;
+    uintptr_t m_Next = 0x2000;
+    size_t m_OpenAttempts = 0;
 };
 
 } // namespace tonvel::sim

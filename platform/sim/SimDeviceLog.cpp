@@ -6,9 +6,9 @@
 namespace tonvel::sim {
 namespace {
 
-void AppendBytes(std::string& text, const std::vector<std::uint8_t>& bytes) {
+void AppendBytes(std::string& text, const std::vector<uint8_t>& bytes) {
     char hex[4];
-    for (std::uint8_t b : bytes) {
+    for (uint8_t b : bytes) {
         std::snprintf(hex, sizeof hex, " %02X", b);
         text += hex;
     }
@@ -30,8 +30,8 @@ std::string RequestLine(const SIM_DRIVER_REQUEST& request) {
 
 } // namespace
 
-std::uint64_t NextDeviceEventNumber() {
-    static std::atomic<std::uint64_t> counter{0};
+uint64_t NextDeviceEventNumber() {
+    static std::atomic<uint64_t> counter{0};
     return ++counter;
 }
 
@@ -39,7 +39,7 @@ std::string DeviceLogText(const CSimHeadset& headset, const CSimFilterDriver& dr
     std::string text = "registers\n";
     char line[32];
     for (unsigned address = 0; address < 0x10000; ++address) {
-        const unsigned value = headset.Register(static_cast<std::uint16_t>(address));
+        const unsigned value = headset.Register(static_cast<uint16_t>(address));
         if (value == 0) continue;
         std::snprintf(line, sizeof line, "%04X=%02X\n", address, value);
         text += line;

@@ -11,7 +11,7 @@
 namespace tonvel::sim {
 
 // The next number of the device side's one counter.
-std::uint64_t NextDeviceEventNumber();
+uint64_t NextDeviceEventNumber();
 
 // The device log a person or a test reads what a click did from: the register file (non-zero registers,
 // "AAAA=VV"), the counts, then one line per report and request in the order they happened:

@@ -9,11 +9,11 @@
 
 namespace tonvel::sim {
 
-std::vector<std::uint8_t> MultiStringBytes(const std::vector<std::u16string>& strings) {
-    std::vector<std::uint8_t> bytes;
+std::vector<uint8_t> MultiStringBytes(const std::vector<std::u16string>& strings) {
+    std::vector<uint8_t> bytes;
     auto put = [&bytes](char16_t c) {
-        bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(c >> 8));
+        bytes.push_back(static_cast<uint8_t>(c & 0xFF));
+        bytes.push_back(static_cast<uint8_t>(c >> 8));
     };
     for (const auto& s : strings) {
         for (char16_t c : s) {
@@ -25,10 +25,10 @@ std::vector<std::uint8_t> MultiStringBytes(const std::vector<std::u16string>& st
     return bytes;
 }
 
-std::vector<std::u16string> MultiStringFromBytes(const std::uint8_t* bytes, std::size_t size) {
+std::vector<std::u16string> MultiStringFromBytes(const uint8_t* bytes, size_t size) {
     std::vector<std::u16string> strings;
     std::u16string current;
-    for (std::size_t i = 0; i + 1 < size; i += 2) {
+    for (size_t i = 0; i + 1 < size; i += 2) {
         const char16_t c = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
         if (c == 0) {
             if (current.empty()) {
@@ -61,7 +61,7 @@ void CSimDeviceTree::Plug(CSimHeadset& device) {
     if (m_Notifications != nullptr) {
         for (const auto& node : device.Nodes()) {
             for (const auto& iface : node.Interfaces) {
-                m_Notifications->PostInterface(kDbtDeviceArrival, iface.InterfaceClass, iface.Path);
+                m_Notifications->PostInterface(DbtDeviceArrival, iface.InterfaceClass, iface.Path);
             }
         }
     }
@@ -77,7 +77,7 @@ void CSimDeviceTree::Unplug(CSimHeadset& device) {
     if (m_Notifications != nullptr) {
         for (const auto& node : device.Nodes()) {
             for (const auto& iface : node.Interfaces) {
-                m_Notifications->PostInterface(kDbtDeviceRemoveComplete, iface.InterfaceClass, iface.Path);
+                m_Notifications->PostInterface(DbtDeviceRemoveComplete, iface.InterfaceClass, iface.Path);
             }
         }
     }
@@ -88,13 +88,13 @@ bool CSimDeviceTree::IsPresent(const CSimHeadset& device) const {
                        [&](const ENTRY& e) { return e.Device == &device && e.Present; });
 }
 
-CSimHeadset* CSimDeviceTree::FindHidInterface(std::u16string_view path, std::size_t& hidIndex) const {
+CSimHeadset* CSimDeviceTree::FindHidInterface(std::u16string_view path, size_t& hidIndex) const {
     for (const auto& entry : m_Devices) {
         if (!entry.Present) {
             continue;
         }
         const auto& hids = entry.Device->HidInterfaces();
-        for (std::size_t i = 0; i < hids.size(); ++i) {
+        for (size_t i = 0; i < hids.size(); ++i) {
             if (EqualsNoCaseAscii(hids[i].Path, path)) {
                 hidIndex = i;
                 return entry.Device;
@@ -104,14 +104,14 @@ CSimHeadset* CSimDeviceTree::FindHidInterface(std::u16string_view path, std::siz
     return nullptr;
 }
 
-DeviceListHandle CSimDeviceTree::GetClassDevs(std::u16string_view classGuid, std::uint32_t flags) {
+DeviceListHandle CSimDeviceTree::GetClassDevs(std::u16string_view classGuid, uint32_t flags) {
     if (m_FailLists) {
-        return kNoDeviceList;
+        return NoDeviceList;
     }
     LIST list;
-    const bool presentOnly = (flags & kDigcfPresent) != 0;
-    const bool interfaces = (flags & kDigcfDeviceInterface) != 0;
-    const bool allClasses = (flags & kDigcfAllClasses) != 0;
+    const bool presentOnly = (flags & DigcfPresent) != 0;
+    const bool interfaces = (flags & DigcfDeviceInterface) != 0;
+    const bool allClasses = (flags & DigcfAllClasses) != 0;
     if (interfaces) {
         list.InterfaceClass = std::u16string(classGuid);
     }
@@ -120,7 +120,7 @@ DeviceListHandle CSimDeviceTree::GetClassDevs(std::u16string_view classGuid, std
             continue;
         }
         const auto& nodes = entry.Device->Nodes();
-        for (std::size_t n = 0; n < nodes.size(); ++n) {
+        for (size_t n = 0; n < nodes.size(); ++n) {
             bool listed = allClasses;
             if (!allClasses && interfaces) {
                 for (const auto& iface : nodes[n].Interfaces) {
@@ -147,7 +147,7 @@ void CSimDeviceTree::DestroyDeviceInfoList(DeviceListHandle list) {
 }
 
 bool CSimDeviceTree::EnumDeviceInterfaces(DeviceListHandle list, std::u16string_view interfaceClass,
-                                          std::uint32_t index, DEVICE_INTERFACE_DATA& data) {
+                                          uint32_t index, DEVICE_INTERFACE_DATA& data) {
     auto it = m_Lists.find(list);
     if (it == m_Lists.end() || !EqualsNoCaseAscii(it->second.InterfaceClass, interfaceClass) ||
         index >= it->second.InterfacePaths.size()) {
@@ -169,7 +169,7 @@ bool CSimDeviceTree::GetDeviceInterfacePath(DeviceListHandle list, const DEVICE_
     return true;
 }
 
-bool CSimDeviceTree::EnumDeviceInfo(DeviceListHandle list, std::uint32_t index, DEVICE_INFO_DATA& data) {
+bool CSimDeviceTree::EnumDeviceInfo(DeviceListHandle list, uint32_t index, DEVICE_INFO_DATA& data) {
     auto it = m_Lists.find(list);
     if (it == m_Lists.end() || index >= it->second.Devices.size()) {
         return false;
@@ -198,24 +198,24 @@ bool CSimDeviceTree::GetDeviceInstanceId(DeviceListHandle list, const DEVICE_INF
 
 DEVICE_PROPERTY_RESULT CSimDeviceTree::GetDeviceRegistryProperty(DeviceListHandle list,
                                                                  const DEVICE_INFO_DATA& data,
-                                                                 std::uint32_t property, std::uint8_t* buffer,
-                                                                 std::uint32_t bufferSize) {
+                                                                 uint32_t property, uint8_t* buffer,
+                                                                 uint32_t bufferSize) {
     DEVICE_PROPERTY_RESULT result;
     SIM_DEVICE_NODE* node = Node(list, data);
-    std::vector<std::uint8_t> bytes;
-    if (node != nullptr && property == kSpdrpHardwareId && node->HardwareIdReadable &&
+    std::vector<uint8_t> bytes;
+    if (node != nullptr && property == SpdrpHardwareId && node->HardwareIdReadable &&
         !node->HardwareIds.empty()) {
         bytes = MultiStringBytes(node->HardwareIds);
-    } else if (node != nullptr && property == kSpdrpUpperFilters && node->UpperFilters.has_value()) {
+    } else if (node != nullptr && property == SpdrpUpperFilters && node->UpperFilters.has_value()) {
         bytes = MultiStringBytes(*node->UpperFilters);
     } else {
-        result.Error = kErrorInvalidData;
+        result.Error = ErrorInvalidData;
         return result;
     }
-    result.ValueType = kRegMultiSz;
-    result.RequiredSize = static_cast<std::uint32_t>(bytes.size());
+    result.ValueType = RegMultiSz;
+    result.RequiredSize = static_cast<uint32_t>(bytes.size());
     if (buffer == nullptr || bufferSize < bytes.size()) {
-        result.Error = kErrorInsufficientBuffer;
+        result.Error = ErrorInsufficientBuffer;
         return result;
     }
     std::memcpy(buffer, bytes.data(), bytes.size());
@@ -224,10 +224,10 @@ DEVICE_PROPERTY_RESULT CSimDeviceTree::GetDeviceRegistryProperty(DeviceListHandl
 }
 
 bool CSimDeviceTree::SetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data,
-                                               std::uint32_t property, const std::uint8_t* buffer,
-                                               std::uint32_t bufferSize) {
+                                               uint32_t property, const uint8_t* buffer,
+                                               uint32_t bufferSize) {
     SIM_DEVICE_NODE* node = Node(list, data);
-    if (node == nullptr || property != kSpdrpUpperFilters || node->RefuseFilterWrite) {
+    if (node == nullptr || property != SpdrpUpperFilters || node->RefuseFilterWrite) {
         return false;
     }
     if (buffer == nullptr || bufferSize == 0) {
@@ -239,8 +239,7 @@ bool CSimDeviceTree::SetDeviceRegistryProperty(DeviceListHandle list, const DEVI
 }
 
 bool CSimDeviceTree::ChangeDeviceState(DeviceListHandle list, const DEVICE_INFO_DATA& data,
-                                       std::uint32_t stateChange, std::uint32_t /*scope*/,
-                                       std::uint32_t /*hwProfile*/) {
+                                       uint32_t stateChange, uint32_t /*scope*/, uint32_t /*hwProfile*/) {
     SIM_DEVICE_NODE* node = Node(list, data);
     if (node == nullptr || node->FailStateChange) {
         return false;
@@ -250,12 +249,12 @@ bool CSimDeviceTree::ChangeDeviceState(DeviceListHandle list, const DEVICE_INFO_
 }
 
 bool CSimDeviceTree::GetDeviceInstallFlags(DeviceListHandle list, const DEVICE_INFO_DATA& data,
-                                           std::uint32_t& flags) {
+                                           uint32_t& flags) {
     SIM_DEVICE_NODE* node = Node(list, data);
     if (node == nullptr) {
         return false;
     }
-    flags = node->NeedReboot && !node->StateChanges.empty() ? kDiNeedReboot : 0;
+    flags = node->NeedReboot && !node->StateChanges.empty() ? DiNeedReboot : 0;
     return true;
 }
 

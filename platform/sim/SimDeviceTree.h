@@ -28,32 +28,30 @@ public:
     bool IsPresent(const CSimHeadset& device) const;
 
     // The present device that owns a HID interface path (compared ignoring case), with the interface index.
-    CSimHeadset* FindHidInterface(std::u16string_view path, std::size_t& hidIndex) const;
+    CSimHeadset* FindHidInterface(std::u16string_view path, size_t& hidIndex) const;
 
     // Makes GetClassDevs fail.
     void FailDeviceLists(bool on) { m_FailLists = on; }
     // Lists made and not yet destroyed.
-    std::size_t OpenListCount() const { return m_Lists.size(); }
+    size_t OpenListCount() const { return m_Lists.size(); }
 
-    DeviceListHandle GetClassDevs(std::u16string_view classGuid, std::uint32_t flags) override;
+    DeviceListHandle GetClassDevs(std::u16string_view classGuid, uint32_t flags) override;
     void DestroyDeviceInfoList(DeviceListHandle list) override;
-    bool EnumDeviceInterfaces(DeviceListHandle list, std::u16string_view interfaceClass, std::uint32_t index,
+    bool EnumDeviceInterfaces(DeviceListHandle list, std::u16string_view interfaceClass, uint32_t index,
                               DEVICE_INTERFACE_DATA& data) override;
     bool GetDeviceInterfacePath(DeviceListHandle list, const DEVICE_INTERFACE_DATA& data,
                                 std::u16string& path) override;
-    bool EnumDeviceInfo(DeviceListHandle list, std::uint32_t index, DEVICE_INFO_DATA& data) override;
+    bool EnumDeviceInfo(DeviceListHandle list, uint32_t index, DEVICE_INFO_DATA& data) override;
     bool GetDeviceInstanceId(DeviceListHandle list, const DEVICE_INFO_DATA& data,
                              std::u16string& id) override;
     DEVICE_PROPERTY_RESULT GetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data,
-                                                     std::uint32_t property, std::uint8_t* buffer,
-                                                     std::uint32_t bufferSize) override;
-    bool SetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data,
-                                   std::uint32_t property, const std::uint8_t* buffer,
-                                   std::uint32_t bufferSize) override;
-    bool ChangeDeviceState(DeviceListHandle list, const DEVICE_INFO_DATA& data, std::uint32_t stateChange,
-                           std::uint32_t scope, std::uint32_t hwProfile) override;
-    bool GetDeviceInstallFlags(DeviceListHandle list, const DEVICE_INFO_DATA& data,
-                               std::uint32_t& flags) override;
+                                                     uint32_t property, uint8_t* buffer,
+                                                     uint32_t bufferSize) override;
+    bool SetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data, uint32_t property,
+                                   const uint8_t* buffer, uint32_t bufferSize) override;
+    bool ChangeDeviceState(DeviceListHandle list, const DEVICE_INFO_DATA& data, uint32_t stateChange,
+                           uint32_t scope, uint32_t hwProfile) override;
+    bool GetDeviceInstallFlags(DeviceListHandle list, const DEVICE_INFO_DATA& data, uint32_t& flags) override;
 
 private:
     struct ENTRY {
@@ -62,7 +60,7 @@ private:
     };
     struct NODE_REF {
         CSimHeadset* Device = nullptr;
-        std::size_t Node = 0;
+        size_t Node = 0;
     };
     struct LIST {
         std::u16string InterfaceClass; // set for interface lists
@@ -80,8 +78,8 @@ private:
 };
 
 // Multi-string bytes (UTF-16LE, each string terminated, one more terminator at the end).
-std::vector<std::uint8_t> MultiStringBytes(const std::vector<std::u16string>& strings);
+std::vector<uint8_t> MultiStringBytes(const std::vector<std::u16string>& strings);
 // The strings of multi-string bytes.
-std::vector<std::u16string> MultiStringFromBytes(const std::uint8_t* bytes, std::size_t size);
+std::vector<std::u16string> MultiStringFromBytes(const uint8_t* bytes, size_t size);
 
 } // namespace tonvel::sim

@@ -6,7 +6,7 @@
 namespace tonvel::sim {
 
 namespace {
-constexpr int32_t kFail = static_cast<int32_t>(0x80004005); // E_FAIL
+constexpr int32_t FailedHresult = static_cast<int32_t>(0x80004005); // E_FAIL
 } // namespace
 
 CSimEnvironment::CSimEnvironment(CSimFileSystem& files) : m_Files(files) {
@@ -81,8 +81,8 @@ int32_t CSimEnvironment::FolderPath(int32_t csidl, std::u16string& path) {
     path.clear();
     const auto it = m_Folders.find(csidl & ~FolderFlagCreate);
     if (it == m_Folders.end()) return FolderInvalidArg;
-    if (it->second.empty()) return kFail;
-    if ((csidl & FolderFlagCreate) != 0 && !m_Files.CreateFolders(it->second)) return kFail;
+    if (it->second.empty()) return FailedHresult;
+    if ((csidl & FolderFlagCreate) != 0 && !m_Files.CreateFolders(it->second)) return FailedHresult;
     path = it->second;
     return FolderOk;
 }

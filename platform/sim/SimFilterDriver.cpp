@@ -10,27 +10,27 @@ namespace tonvel::sim {
 
 namespace {
 
-constexpr std::uint32_t kGeneralRequest = 0x223028;
-constexpr std::uint32_t kSelectEffect = 0x2230F0;
-constexpr std::uint32_t kVirtualSpeakers = 0x223140;
-constexpr std::uint32_t kQueryState = 0x223190;
+constexpr uint32_t GeneralRequest = 0x223028;
+constexpr uint32_t SelectEffect = 0x2230F0;
+constexpr uint32_t VirtualSpeakers = 0x223140;
+constexpr uint32_t QueryState = 0x223190;
 
-std::uint32_t Get32(const std::uint8_t* bytes) {
-    return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
-           (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
+uint32_t Get32(const uint8_t* bytes) {
+    return static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
+           (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
 }
 
-void Put32(std::uint8_t* bytes, std::uint32_t value) {
+void Put32(uint8_t* bytes, uint32_t value) {
     for (int i = 0; i < 4; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+        bytes[i] = static_cast<uint8_t>(value >> (8 * i));
     }
 }
 
 } // namespace
 
 ControlHandle CSimFilterDriver::Open(std::u16string_view path) {
-    if (!m_Present || !EqualsNoCaseAscii(path, kChannelPath)) {
-        return kNoControlHandle;
+    if (!m_Present || !EqualsNoCaseAscii(path, ChannelPath)) {
+        return NoControlHandle;
     }
     ++m_OpenCount;
     const ControlHandle handle = m_Next++;
@@ -42,16 +42,15 @@ void CSimFilterDriver::Close(ControlHandle handle) {
     m_Handles.erase(handle);
 }
 
-bool CSimFilterDriver::IoControl(ControlHandle handle, std::uint32_t code, const void* input,
-                                 std::uint32_t inputSize, void* output, std::uint32_t outputSize,
-                                 std::uint32_t& returned) {
+bool CSimFilterDriver::IoControl(ControlHandle handle, uint32_t code, const void* input, uint32_t inputSize,
+                                 void* output, uint32_t outputSize, uint32_t& returned) {
     returned = 0;
     if (m_Handles.count(handle) == 0) {
         return false;
     }
     SIM_DRIVER_REQUEST request;
     request.Code = code;
-    const auto* in = static_cast<const std::uint8_t*>(input);
+    const auto* in = static_cast<const uint8_t*>(input);
     if (in != nullptr) {
         request.Input.assign(in, in + inputSize);
     }
@@ -62,25 +61,25 @@ bool CSimFilterDriver::IoControl(ControlHandle handle, std::uint32_t code, const
         return false;
     }
 
-    std::uint8_t reply[8] = {};
+    uint8_t reply[8] = {};
     bool answers = false;
-    if (code == kGeneralRequest && inputSize == 8) {
+    if (code == GeneralRequest && inputSize == 8) {
         std::memcpy(reply, in, 8);
         Put32(reply + 4, m_GeneralReply);
         answers = true;
-    } else if (code == kSelectEffect && inputSize == 8) {
+    } else if (code == SelectEffect && inputSize == 8) {
         m_Effect = Get32(in + 4);
         std::memcpy(reply, in, 8);
         answers = true;
-    } else if (code == kQueryState && inputSize == 8) {
+    } else if (code == QueryState && inputSize == 8) {
         std::memcpy(reply, in, 8);
         Put32(reply + 4, m_StateReply);
         answers = true;
-    } else if (code == kVirtualSpeakers && inputSize == 72) {
+    } else if (code == VirtualSpeakers && inputSize == 72) {
         m_VirtualEnable = Get32(in + 4);
         for (int i = 0; i < 16; ++i) {
-            const std::uint32_t bits = Get32(in + 8 + 4 * i);
-            std::memcpy(&m_Virtual[static_cast<std::size_t>(i)], &bits, 4);
+            const uint32_t bits = Get32(in + 8 + 4 * i);
+            std::memcpy(&m_Virtual[static_cast<size_t>(i)], &bits, 4);
         }
     } else {
         return false; // an unknown request
@@ -90,7 +89,7 @@ bool CSimFilterDriver::IoControl(ControlHandle handle, std::uint32_t code, const
         returned = 8;
     }
     if (m_ForcedReturned >= 0) {
-        returned = static_cast<std::uint32_t>(m_ForcedReturned);
+        returned = static_cast<uint32_t>(m_ForcedReturned);
     }
     return true;
 }

@@ -7,12 +7,12 @@
 namespace tonvel::sim {
 namespace {
 
-constexpr std::uint64_t kSamplesPerSecond = 8000;
-constexpr std::uint64_t kPhraseSamples = 3 * kSamplesPerSecond; // a rise and fall every three seconds
-constexpr std::uint64_t kTonePeriod = 16;                       // 500 Hz
-constexpr int kLoudest = 20;                                    // the level bar fills only at the loudest
+constexpr uint64_t SamplesPerSecond = 8000;
+constexpr uint64_t PhraseSamples = 3 * SamplesPerSecond; // a rise and fall every three seconds
+constexpr uint64_t TonePeriod = 16;                      // 500 Hz
+constexpr int Loudest = 20;                              // the level bar fills only at the loudest
 
-std::u16string InterfacePath(std::uint16_t vendorId, std::uint16_t productId) {
+std::u16string InterfacePath(uint16_t vendorId, uint16_t productId) {
     char text[96];
     std::snprintf(
         text, sizeof text,
@@ -21,7 +21,7 @@ std::u16string InterfacePath(std::uint16_t vendorId, std::uint16_t productId) {
     return std::u16string(text, text + std::char_traits<char>::length(text));
 }
 
-SIM_MIXER_CONTROL Control(std::uint32_t type, std::uint32_t maximum) {
+SIM_MIXER_CONTROL Control(uint32_t type, uint32_t maximum) {
     SIM_MIXER_CONTROL control;
     control.ControlType = type;
     control.Maximum = maximum;
@@ -30,12 +30,12 @@ SIM_MIXER_CONTROL Control(std::uint32_t type, std::uint32_t maximum) {
 
 } // namespace
 
-void AddHeadsetMicrophone(CSimWindows& sim, std::uint16_t vendorId, std::uint16_t productId) {
+void AddHeadsetMicrophone(CSimWindows& sim, uint16_t vendorId, uint16_t productId) {
     CAPTURE_DEVICE device;
     device.HasRecord = true;
     device.InterfacePath = InterfacePath(vendorId, productId);
     device.Name = SimHeadsetMicName;
-    const std::uint32_t waveIn = sim.CaptureDevices().Add(device);
+    const uint32_t waveIn = sim.CaptureDevices().Add(device);
 
     SIM_ENDPOINT endpoint;
     endpoint.FriendlyName = SimHeadsetEndpointName;
@@ -45,9 +45,9 @@ void AddHeadsetMicrophone(CSimWindows& sim, std::uint16_t vendorId, std::uint16_
 
     SIM_MIXER mixer;
     mixer.WaveIn = SimWaveInLine(SimHeadsetMicName);
-    mixer.WaveIn.Controls = {Control(kMixerControlVolume, 65535)};
+    mixer.WaveIn.Controls = {Control(MixerControlVolume, 65535)};
     SIM_MIXER_LINE microphone;
-    microphone.Controls = {Control(kMixerControlMute, 1), Control(kMixerControlMux, 1)};
+    microphone.Controls = {Control(MixerControlMute, 1), Control(MixerControlMux, 1)};
     mixer.Sources = {microphone};
     sim.Mixer().Add(mixer);
 
@@ -55,13 +55,13 @@ void AddHeadsetMicrophone(CSimWindows& sim, std::uint16_t vendorId, std::uint16_
 }
 
 // A square tone under a triangle envelope: silent at the start of each phrase, loudest in its middle.
-std::uint8_t SpeakingSample(std::uint64_t sample) {
-    const std::uint64_t phase = sample % kPhraseSamples;
-    const std::uint64_t half = kPhraseSamples / 2;
-    const std::uint64_t rise = phase < half ? phase : kPhraseSamples - phase;
-    const int amplitude = static_cast<int>(rise * kLoudest / half);
-    const bool high = (sample / (kTonePeriod / 2)) % 2 == 0;
-    return static_cast<std::uint8_t>(128 + (high ? amplitude : -amplitude));
+uint8_t SpeakingSample(uint64_t sample) {
+    const uint64_t phase = sample % PhraseSamples;
+    const uint64_t half = PhraseSamples / 2;
+    const uint64_t rise = phase < half ? phase : PhraseSamples - phase;
+    const int amplitude = static_cast<int>(rise * Loudest / half);
+    const bool high = (sample / (TonePeriod / 2)) % 2 == 0;
+    return static_cast<uint8_t>(128 + (high ? amplitude : -amplitude));
 }
 
 } // namespace tonvel::sim

@@ -14,8 +14,8 @@ class CSimWindows;
 inline constexpr char16_t SimHeadsetMicName[] = u"USB Audio Device";
 inline constexpr char16_t SimHeadsetEndpointName[] = u"Microphone (USB Audio Device)";
 
-void AddHeadsetMicrophone(CSimWindows& sim, std::uint16_t vendorId, std::uint16_t productId);
+void AddHeadsetMicrophone(CSimWindows& sim, uint16_t vendorId, uint16_t productId);
 // The speaking source's sample with this running number (8000 samples per second, 128 = silence).
-std::uint8_t SpeakingSample(std::uint64_t sample);
+uint8_t SpeakingSample(uint64_t sample);
 
 } // namespace tonvel::sim

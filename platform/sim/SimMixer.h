@@ -12,16 +12,16 @@
 namespace tonvel::sim {
 
 struct SIM_MIXER_CONTROL {
-    std::uint32_t ControlType = 0;
-    std::uint32_t Minimum = 0;
-    std::uint32_t Maximum = 65535;
-    std::uint32_t Value = 0;
+    uint32_t ControlType = 0;
+    uint32_t Minimum = 0;
+    uint32_t Maximum = 65535;
+    uint32_t Value = 0;
     bool ValueReadable = true;
     bool ValueWritable = true;
 };
 
 struct SIM_MIXER_LINE {
-    std::uint32_t ComponentType = kMixerSrcMicrophone;
+    uint32_t ComponentType = MixerSrcMicrophone;
     std::u16string TargetName;
     std::vector<SIM_MIXER_CONTROL> Controls;
     bool ControlsReadable = true;
@@ -30,7 +30,7 @@ struct SIM_MIXER_LINE {
 
 inline SIM_MIXER_LINE SimWaveInLine(std::u16string targetName) {
     SIM_MIXER_LINE line;
-    line.ComponentType = kMixerDstWaveIn;
+    line.ComponentType = MixerDstWaveIn;
     line.TargetName = std::move(targetName);
     return line;
 }
@@ -44,36 +44,36 @@ struct SIM_MIXER {
 
 class CSimMixer : public IMixer {
 public:
-    std::size_t Add(SIM_MIXER mixer);
-    SIM_MIXER& Mixer(std::size_t index) { return m_Mixers[index]; }
+    size_t Add(SIM_MIXER mixer);
+    SIM_MIXER& Mixer(size_t index) { return m_Mixers[index]; }
 
-    std::size_t OpenCount() const { return m_OpenCount; }
-    std::size_t OpenHandles() const { return m_Handles.size(); }
+    size_t OpenCount() const { return m_OpenCount; }
+    size_t OpenHandles() const { return m_Handles.size(); }
 
-    std::uint32_t GetNumDevs() override { return static_cast<std::uint32_t>(m_Mixers.size()); }
-    std::uint32_t Open(std::uint32_t index, MixerHandle& mixer) override;
-    std::uint32_t Close(MixerHandle mixer) override;
-    std::uint32_t GetLineByComponentType(MixerHandle mixer, std::uint32_t type, MIXER_LINE& line) override;
-    std::uint32_t GetSourceLine(MixerHandle mixer, std::uint32_t destination, std::uint32_t source,
-                                MIXER_LINE& line) override;
-    std::uint32_t GetAllControls(MixerHandle mixer, const MIXER_LINE& line,
-                                 std::vector<MIXER_CONTROL>& controls) override;
-    std::uint32_t GetControlByType(MixerHandle mixer, std::uint32_t lineId, std::uint32_t type,
-                                   MIXER_CONTROL& control) override;
-    std::uint32_t GetControlValue(MixerHandle mixer, std::uint32_t controlId, std::uint32_t& value) override;
-    std::uint32_t SetControlValue(MixerHandle mixer, std::uint32_t controlId, std::uint32_t value) override;
+    uint32_t GetNumDevs() override { return static_cast<uint32_t>(m_Mixers.size()); }
+    uint32_t Open(uint32_t index, MixerHandle& mixer) override;
+    uint32_t Close(MixerHandle mixer) override;
+    uint32_t GetLineByComponentType(MixerHandle mixer, uint32_t type, MIXER_LINE& line) override;
+    uint32_t GetSourceLine(MixerHandle mixer, uint32_t destination, uint32_t source,
+                           MIXER_LINE& line) override;
+    uint32_t GetAllControls(MixerHandle mixer, const MIXER_LINE& line,
+                            std::vector<MIXER_CONTROL>& controls) override;
+    uint32_t GetControlByType(MixerHandle mixer, uint32_t lineId, uint32_t type,
+                              MIXER_CONTROL& control) override;
+    uint32_t GetControlValue(MixerHandle mixer, uint32_t controlId, uint32_t& value) override;
+    uint32_t SetControlValue(MixerHandle mixer, uint32_t controlId, uint32_t value) override;
 
 private:
     SIM_MIXER* Of(MixerHandle mixer);
     // Line 0 is the wave-in destination, line n the source n - 1.
-    SIM_MIXER_LINE* Line(SIM_MIXER& mixer, std::uint32_t lineId);
-    SIM_MIXER_CONTROL* Control(SIM_MIXER& mixer, std::uint32_t controlId);
-    static MIXER_LINE Describe(const SIM_MIXER_LINE& line, std::uint32_t lineId);
+    SIM_MIXER_LINE* Line(SIM_MIXER& mixer, uint32_t lineId);
+    SIM_MIXER_CONTROL* Control(SIM_MIXER& mixer, uint32_t controlId);
+    static MIXER_LINE Describe(const SIM_MIXER_LINE& line, uint32_t lineId);
 
     std::vector<SIM_MIXER> m_Mixers;
-    std::map<MixerHandle, std::size_t> m_Handles;
+    std::map<MixerHandle, size_t> m_Handles;
     MixerHandle m_NextHandle = 0x100;
-    std::size_t m_OpenCount = 0;
+    size_t m_OpenCount = 0;
 };
 
 } // namespace tonvel::sim

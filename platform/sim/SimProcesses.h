@@ -23,10 +23,10 @@ public:
     // ends with the exit code. Paths compare without case.
     void AddProgram(const std::u16string& file, uint32_t durationMilliseconds, uint32_t exitCode = 0,
                     PROGRAM_START onStart = {});
-    // A program already running from this file (letter case ignored) for the given time (kForeverMs:
+    // A program already running from this file (letter case ignored) for the given time (ForeverMs:
     // until EndProcessesOf), as another program started it.
-    static constexpr uint32_t kForeverMs = 0xFFFFFFFF;
-    void AddRunning(const std::u16string& file, uint32_t durationMilliseconds = kForeverMs);
+    static constexpr uint32_t ForeverMs = 0xFFFFFFFF;
+    void AddRunning(const std::u16string& file, uint32_t durationMilliseconds = ForeverMs);
     // Every process of this program file ends now.
     void EndProcessesOf(const std::u16string& file);
     // Whether a process of this program file still runs.

@@ -8,11 +8,11 @@ namespace tonvel::sim {
 
 namespace {
 
-constexpr uint32_t kSetValue = 0x0002;     // KEY_SET_VALUE
-constexpr uint32_t kCreateSubKey = 0x0004; // KEY_CREATE_SUB_KEY
-constexpr uint32_t kQueryValue = 0x0001;   // KEY_QUERY_VALUE
-constexpr uint32_t kEnumerate = 0x0008;    // KEY_ENUMERATE_SUB_KEYS
-const std::u16string kWow6432Node = u"WOW6432Node";
+constexpr uint32_t KeySetValue = 0x0002;         // KEY_SET_VALUE
+constexpr uint32_t CreateSubKey = 0x0004;        // KEY_CREATE_SUB_KEY
+constexpr uint32_t KeyQueryValue = 0x0001;       // KEY_QUERY_VALUE
+constexpr uint32_t KeyEnumerateSubKeys = 0x0008; // KEY_ENUMERATE_SUB_KEYS
+const std::u16string Wow6432Node = u"WOW6432Node";
 
 struct VALUE {
     std::u16string name;
@@ -82,9 +82,9 @@ void CSimRegistry::SetBitness(bool windows64, bool process64) {
     m_Process64 = windows64 && process64;
     NODE* software = m_Hives[RegLocalMachine]->Child(u"SOFTWARE");
     if (software == nullptr) return;
-    NODE* wow6432Node = software->Child(kWow6432Node);
+    NODE* wow6432Node = software->Child(Wow6432Node);
     if (m_Windows64 && wow6432Node == nullptr) {
-        software->AddChild(kWow6432Node);
+        software->AddChild(Wow6432Node);
     } else if (!m_Windows64 && wow6432Node != nullptr && wow6432Node->children.empty() &&
                wow6432Node->values.empty()) {
         // 32-bit Windows has no 32-bit view of its own.
@@ -121,8 +121,8 @@ int32_t CSimRegistry::Locate(RegKey parent, const std::u16string& subKey, uint32
     bool view32 = false;
     if (m_Windows64) view32 = m_Process64 ? (access & RegView32) != 0 : (access & RegView64) == 0;
     if (view32 && fromHiveRoot && hive == RegLocalMachine && !path.empty() &&
-        SameName(path[0], u"SOFTWARE") && (path.size() == 1 || !SameName(path[1], kWow6432Node))) {
-        path.insert(path.begin() + 1, kWow6432Node);
+        SameName(path[0], u"SOFTWARE") && (path.size() == 1 || !SameName(path[1], Wow6432Node))) {
+        path.insert(path.begin() + 1, Wow6432Node);
     }
     return RegOk;
 }
@@ -147,7 +147,7 @@ int32_t CSimRegistry::NodeOf(RegKey key, uint32_t needAccess, NODE*& node) const
     const auto it = m_Handles.find(key);
     if (it == m_Handles.end()) return RegInvalidHandle;
     if ((it->second.access & needAccess) != needAccess) return RegAccessDenied;
-    if ((needAccess & kSetValue) != 0 && !Writable(it->second.hive)) return RegAccessDenied;
+    if ((needAccess & KeySetValue) != 0 && !Writable(it->second.hive)) return RegAccessDenied;
     node = Find(it->second.hive, it->second.path);
     return node != nullptr ? RegOk : RegKeyDeleted;
 }
@@ -159,7 +159,7 @@ int32_t CSimRegistry::CreateKey(RegKey parent, const std::u16string& subKey, uin
     int32_t status = Locate(parent, subKey, access, hive, path);
     if (status != RegOk) return status;
     NODE* parentNode = nullptr;
-    status = NodeOf(parent, kCreateSubKey, parentNode);
+    status = NodeOf(parent, CreateSubKey, parentNode);
     if (status != RegOk) return status;
     NODE* node = m_Hives[hive].get();
     bool made = false;
@@ -186,7 +186,7 @@ int32_t CSimRegistry::OpenKey(RegKey parent, const std::u16string& subKey, uint3
     status = NodeOf(parent, 0, parentNode);
     if (status != RegOk) return status;
     if (Find(hive, path) == nullptr) return RegNotFound;
-    if ((access & kSetValue) != 0 && !Writable(hive)) return RegAccessDenied;
+    if ((access & KeySetValue) != 0 && !Writable(hive)) return RegAccessDenied;
     key = NewHandle(hive, std::move(path), access);
     return RegOk;
 }
@@ -206,7 +206,7 @@ int32_t CSimRegistry::CloseKey(RegKey key) {
 int32_t CSimRegistry::SetValue(RegKey key, const std::u16string& name, uint32_t type, const void* data,
                                uint32_t size) {
     NODE* node = nullptr;
-    const int32_t status = NodeOf(key, kSetValue, node);
+    const int32_t status = NodeOf(key, KeySetValue, node);
     if (status != RegOk) return status;
     if (data == nullptr && size != 0) return RegInvalidParam;
     VALUE* value = node->Value(name);
@@ -223,7 +223,7 @@ int32_t CSimRegistry::SetValue(RegKey key, const std::u16string& name, uint32_t 
 int32_t CSimRegistry::QueryValue(RegKey key, const std::u16string& name, uint32_t& type,
                                  std::vector<uint8_t>& data) {
     NODE* node = nullptr;
-    const int32_t status = NodeOf(key, kQueryValue, node);
+    const int32_t status = NodeOf(key, KeyQueryValue, node);
     if (status != RegOk) return status;
     const VALUE* value = node->Value(name);
     if (value == nullptr) return RegNotFound;
@@ -234,7 +234,7 @@ int32_t CSimRegistry::QueryValue(RegKey key, const std::u16string& name, uint32_
 
 int32_t CSimRegistry::DeleteValue(RegKey key, const std::u16string& name) {
     NODE* node = nullptr;
-    const int32_t status = NodeOf(key, kSetValue, node);
+    const int32_t status = NodeOf(key, KeySetValue, node);
     if (status != RegOk) return status;
     for (auto it = node->values.begin(); it != node->values.end(); ++it) {
         if (SameName(it->name, name)) {
@@ -247,7 +247,7 @@ int32_t CSimRegistry::DeleteValue(RegKey key, const std::u16string& name) {
 
 int32_t CSimRegistry::EnumKey(RegKey key, uint32_t index, std::u16string& name) {
     NODE* node = nullptr;
-    const int32_t status = NodeOf(key, kEnumerate, node);
+    const int32_t status = NodeOf(key, KeyEnumerateSubKeys, node);
     if (status != RegOk) return status;
     if (index >= node->children.size()) return RegNoMoreItems;
     name = node->children[index]->name;
@@ -257,7 +257,7 @@ int32_t CSimRegistry::EnumKey(RegKey key, uint32_t index, std::u16string& name) 
 int32_t CSimRegistry::EnumValue(RegKey key, uint32_t index, std::u16string& name, uint32_t& type,
                                 std::vector<uint8_t>& data) {
     NODE* node = nullptr;
-    const int32_t status = NodeOf(key, kQueryValue, node);
+    const int32_t status = NodeOf(key, KeyQueryValue, node);
     if (status != RegOk) return status;
     if (index >= node->values.size()) return RegNoMoreItems;
     name = node->values[index].name;
@@ -268,7 +268,7 @@ int32_t CSimRegistry::EnumValue(RegKey key, uint32_t index, std::u16string& name
 
 int32_t CSimRegistry::QueryInfoKey(RegKey key, uint32_t& subKeys, uint32_t& values) {
     NODE* node = nullptr;
-    const int32_t status = NodeOf(key, kQueryValue, node);
+    const int32_t status = NodeOf(key, KeyQueryValue, node);
     if (status != RegOk) return status;
     subKeys = static_cast<uint32_t>(node->children.size());
     values = static_cast<uint32_t>(node->values.size());

@@ -8,7 +8,7 @@
 namespace tonvel::sim {
 namespace {
 
-constexpr std::size_t kManager = static_cast<std::size_t>(-1);
+constexpr size_t Manager = static_cast<size_t>(-1);
 
 bool SameName(const std::u16string& a, const std::u16string& b) {
     auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
@@ -40,40 +40,40 @@ std::vector<const SIM_SERVICE*> CSimServices::Installed() const {
     return installed;
 }
 
-ServiceHandle CSimServices::OpenManager(std::uint32_t access) {
-    if (m_AccessDenied || (m_Filtered && (access & ~kScManagerConnect) != 0)) return kNoService;
-    m_Handles[m_NextHandle] = kManager;
+ServiceHandle CSimServices::OpenManager(uint32_t access) {
+    if (m_AccessDenied || (m_Filtered && (access & ~ScManagerConnect) != 0)) return NoService;
+    m_Handles[m_NextHandle] = Manager;
     return m_NextHandle++;
 }
 
 ServiceHandle CSimServices::OpenNamedService(ServiceHandle manager, const std::u16string& name,
-                                             std::uint32_t access) {
+                                             uint32_t access) {
     const auto it = m_Handles.find(manager);
-    if (it == m_Handles.end() || it->second != kManager) return kNoService;
-    constexpr std::uint32_t kServiceQueryStatus = 0x0004;
-    if (m_Filtered && (access & ~(kServiceQueryStatus | kServiceUserDefinedControl)) != 0) return kNoService;
+    if (it == m_Handles.end() || it->second != Manager) return NoService;
+    constexpr uint32_t ServiceQueryStatus = 0x0004;
+    if (m_Filtered && (access & ~(ServiceQueryStatus | ServiceUserDefinedControl)) != 0) return NoService;
     SIM_SERVICE* service = Find(name);
-    if (!service) return kNoService;
-    m_Handles[m_NextHandle] = static_cast<std::size_t>(service - m_Services.data());
+    if (!service) return NoService;
+    m_Handles[m_NextHandle] = static_cast<size_t>(service - m_Services.data());
     return m_NextHandle++;
 }
 
 SIM_SERVICE* CSimServices::Of(ServiceHandle handle) {
     const auto it = m_Handles.find(handle);
-    if (it == m_Handles.end() || it->second == kManager) return nullptr;
+    if (it == m_Handles.end() || it->second == Manager) return nullptr;
     return &m_Services[it->second];
 }
 
 // A pending stop or start ends once the clock has reached its end.
 void CSimServices::Settle(SIM_SERVICE& service) {
-    const bool due = static_cast<std::int32_t>(m_Clock.GetTickCount() - service.PendingUntil) >= 0;
-    if (service.State == kServiceStopPending && service.StopMs != kSimNever && due)
-        service.State = kServiceStopped;
-    if (service.State == kServiceStartPending && due) service.State = kServiceRunning;
-    if (service.MarkedForDeletion && service.State == kServiceStopped) service.Deleted = true;
+    const bool due = static_cast<int32_t>(m_Clock.GetTickCount() - service.PendingUntil) >= 0;
+    if (service.State == ServiceStateStopPending && service.StopMs != SimNever && due)
+        service.State = ServiceStateStopped;
+    if (service.State == ServiceStateStartPending && due) service.State = ServiceStateRunning;
+    if (service.MarkedForDeletion && service.State == ServiceStateStopped) service.Deleted = true;
 }
 
-bool CSimServices::QueryState(ServiceHandle handle, std::uint32_t& state) {
+bool CSimServices::QueryState(ServiceHandle handle, uint32_t& state) {
     SIM_SERVICE* service = Of(handle);
     if (!service) return false;
     ++m_Polls;
@@ -82,33 +82,33 @@ bool CSimServices::QueryState(ServiceHandle handle, std::uint32_t& state) {
     return true;
 }
 
-bool CSimServices::Control(ServiceHandle handle, std::uint32_t control) {
+bool CSimServices::Control(ServiceHandle handle, uint32_t control) {
     SIM_SERVICE* service = Of(handle);
-    if (service && control >= kServiceUserControlFirst && control <= kServiceUserControlLast)
+    if (service && control >= ServiceUserControlFirst && control <= ServiceUserControlLast)
         return UserControl(*service, control);
-    if (!service || control != kServiceControlStop) return false;
+    if (!service || control != ServiceControlStop) return false;
     service->Calls.push_back(u"stop");
-    if (service->RefusesStop || service->State != kServiceRunning) return false;
-    service->State = kServiceStopPending;
-    service->PendingUntil = m_Clock.GetTickCount() + (service->StopMs == kSimNever ? 0 : service->StopMs);
+    if (service->RefusesStop || service->State != ServiceStateRunning) return false;
+    service->State = ServiceStateStopPending;
+    service->PendingUntil = m_Clock.GetTickCount() + (service->StopMs == SimNever ? 0 : service->StopMs);
     Settle(*service);
     return true;
 }
 
 // A running service takes its own controls; the helper's restart control stops and starts its target.
-bool CSimServices::UserControl(SIM_SERVICE& service, std::uint32_t control) {
+bool CSimServices::UserControl(SIM_SERVICE& service, uint32_t control) {
     const std::string digits = std::to_string(control);
     service.Calls.push_back(u"control " + std::u16string(digits.begin(), digits.end()));
     Settle(service);
-    if (service.State != kServiceRunning || control != service.RestartControl) return false;
+    if (service.State != ServiceStateRunning || control != service.RestartControl) return false;
     SIM_SERVICE* target = Find(service.RestartTarget);
     if (!target) return true;
-    if (target->State == kServiceRunning) {
+    if (target->State == ServiceStateRunning) {
         target->Calls.push_back(u"stop");
-        target->State = kServiceStopped;
+        target->State = ServiceStateStopped;
     }
     target->Calls.push_back(u"start");
-    if (!target->StartFails) target->State = kServiceRunning;
+    if (!target->StartFails) target->State = ServiceStateRunning;
     return true;
 }
 
@@ -116,8 +116,8 @@ bool CSimServices::Start(ServiceHandle handle) {
     SIM_SERVICE* service = Of(handle);
     if (!service) return false;
     service->Calls.push_back(u"start");
-    if (service->StartFails || service->State != kServiceStopped) return false;
-    service->State = kServiceStartPending;
+    if (service->StartFails || service->State != ServiceStateStopped) return false;
+    service->State = ServiceStateStartPending;
     service->PendingUntil = m_Clock.GetTickCount() + service->StartMs;
     Settle(*service);
     return true;
@@ -137,7 +137,7 @@ void CSimServices::Close(ServiceHandle handle) {
     m_Handles.erase(handle);
 }
 
-void CSimServices::Sleep(std::uint32_t milliseconds) {
+void CSimServices::Sleep(uint32_t milliseconds) {
     m_SleptMs += milliseconds;
     m_Clock.AdvanceTicks(milliseconds);
 }

@@ -14,14 +14,14 @@ namespace tonvel::sim {
 
 class CSimSystemInfo;
 
-inline constexpr std::uint32_t kSimNever = 0xFFFFFFFF;
+inline constexpr uint32_t SimNever = 0xFFFFFFFF;
 
 struct SIM_SERVICE {
     std::u16string Name;
-    std::uint32_t State = kServiceRunning;
+    uint32_t State = ServiceStateRunning;
     bool RefusesStop = false;
-    std::uint32_t StopMs = 0;  // kSimNever: it never stops
-    std::uint32_t StartMs = 0; // time in the start-pending state
+    uint32_t StopMs = 0;  // SimNever: it never stops
+    uint32_t StartMs = 0; // time in the start-pending state
     bool StartFails = false;
     bool DeleteRefused = false;
     // Deleted while it ran: it leaves the manager once it has stopped.
@@ -29,11 +29,11 @@ struct SIM_SERVICE {
     bool Deleted = false; // gone: neither found nor opened any more
     // A control of its own (128-255) that makes it restart another service, as the product's helper
     // service does; 0 none.
-    std::uint32_t RestartControl = 0;
+    uint32_t RestartControl = 0;
     std::u16string RestartTarget;
     // What happened to it: "stop", "start", "delete", "control <n>" in order.
     std::vector<std::u16string> Calls;
-    std::uint32_t PendingUntil = 0;
+    uint32_t PendingUntil = 0;
 };
 
 class CSimServices : public IServices {
@@ -51,34 +51,34 @@ public:
     // service only to query it and send its own controls.
     void SetFilteredToken(bool filtered) { m_Filtered = filtered; }
 
-    std::size_t OpenHandles() const { return m_Handles.size(); }
-    std::size_t Polls() const { return m_Polls; }
-    std::uint64_t SleptMs() const { return m_SleptMs; }
+    size_t OpenHandles() const { return m_Handles.size(); }
+    size_t Polls() const { return m_Polls; }
+    uint64_t SleptMs() const { return m_SleptMs; }
 
-    ServiceHandle OpenManager(std::uint32_t access) override;
+    ServiceHandle OpenManager(uint32_t access) override;
     ServiceHandle OpenNamedService(ServiceHandle manager, const std::u16string& name,
-                                   std::uint32_t access) override;
-    bool QueryState(ServiceHandle service, std::uint32_t& state) override;
-    bool Control(ServiceHandle service, std::uint32_t control) override;
+                                   uint32_t access) override;
+    bool QueryState(ServiceHandle service, uint32_t& state) override;
+    bool Control(ServiceHandle service, uint32_t control) override;
     bool Start(ServiceHandle service) override;
     bool Delete(ServiceHandle service) override;
     void Close(ServiceHandle handle) override;
-    void Sleep(std::uint32_t milliseconds) override;
+    void Sleep(uint32_t milliseconds) override;
 
 private:
     SIM_SERVICE* Of(ServiceHandle handle);
     void Settle(SIM_SERVICE& service);
-    bool UserControl(SIM_SERVICE& service, std::uint32_t control);
+    bool UserControl(SIM_SERVICE& service, uint32_t control);
 
     CSimSystemInfo& m_Clock;
     std::vector<SIM_SERVICE> m_Services;
-    // Handle -> service index; the manager's handles map to kManager.
-    std::map<ServiceHandle, std::size_t> m_Handles;
+    // Handle -> service index; the manager's handles map to Manager.
+    std::map<ServiceHandle, size_t> m_Handles;
     ServiceHandle m_NextHandle = 0x200;
     bool m_AccessDenied = false;
     bool m_Filtered = false;
-    std::size_t m_Polls = 0;
-    std::uint64_t m_SleptMs = 0;
+    size_t m_Polls = 0;
+    uint64_t m_SleptMs = 0;
 };
 
 } // namespace tonvel::sim

@@ -7,11 +7,11 @@ namespace tonvel::sim {
 
 namespace {
 
-constexpr int32_t kOk = 0;
-constexpr int32_t kFalse = 1;
-constexpr int32_t kFail = static_cast<int32_t>(0x80004005);        // E_FAIL
-constexpr int32_t kNoInterface = static_cast<int32_t>(0x80004002); // E_NOINTERFACE
-constexpr int32_t kPointer = static_cast<int32_t>(0x80004003);     // E_POINTER
+constexpr int32_t Ok = 0;
+constexpr int32_t False = 1;
+constexpr int32_t FailedHresult = static_cast<int32_t>(0x80004005); // E_FAIL
+constexpr int32_t NoInterface = static_cast<int32_t>(0x80004002);   // E_NOINTERFACE
+constexpr int32_t Pointer = static_cast<int32_t>(0x80004003);       // E_POINTER
 
 } // namespace
 
@@ -22,8 +22,8 @@ CSimShell::SIM_LINK* CSimShell::LinkOf(COM_OBJECT object) {
 }
 
 int32_t CSimShell::CoInitialize() {
-    if (m_FailingStep == FAIL_INITIALISE) return kFail;
-    return ++m_InitialiseDepth == 1 ? kOk : kFalse;
+    if (m_FailingStep == FAIL_INITIALISE) return FailedHresult;
+    return ++m_InitialiseDepth == 1 ? Ok : False;
 }
 
 void CSimShell::CoUninitialize() {
@@ -32,43 +32,43 @@ void CSimShell::CoUninitialize() {
 
 int32_t CSimShell::CreateShellLink(COM_OBJECT& link) {
     link = nullptr;
-    if (m_FailingStep == FAIL_CREATE || m_InitialiseDepth <= 0) return kFail;
+    if (m_FailingStep == FAIL_CREATE || m_InitialiseDepth <= 0) return FailedHresult;
     m_Links.push_back(std::make_unique<SIM_LINK>());
     m_Links.back()->references = 1;
     ++m_LiveReferences;
     link = m_Links.back().get();
-    return kOk;
+    return Ok;
 }
 
 int32_t CSimShell::QueryPersistFile(COM_OBJECT link, COM_OBJECT& persistFile) {
     persistFile = nullptr;
     SIM_LINK* object = LinkOf(link);
-    if (!object) return kPointer;
-    if (m_FailingStep == FAIL_PERSIST_FILE) return kNoInterface;
+    if (!object) return Pointer;
+    if (m_FailingStep == FAIL_PERSIST_FILE) return NoInterface;
     ++object->references;
     ++m_LiveReferences;
     persistFile = object;
-    return kOk;
+    return Ok;
 }
 
 int32_t CSimShell::SetLinkPath(COM_OBJECT link, std::u16string_view target) {
     SIM_LINK* object = LinkOf(link);
-    if (!object) return kPointer;
-    if (m_FailingStep == FAIL_SET_PATH) return kFail;
+    if (!object) return Pointer;
+    if (m_FailingStep == FAIL_SET_PATH) return FailedHresult;
     object->target = std::u16string(target);
-    return kOk;
+    return Ok;
 }
 
 int32_t CSimShell::SaveFile(COM_OBJECT persistFile, std::u16string_view path, bool remember) {
     SIM_LINK* object = LinkOf(persistFile);
-    if (!object) return kPointer;
-    if (m_FailingStep == FAIL_SAVE) return kFail;
+    if (!object) return Pointer;
+    if (m_FailingStep == FAIL_SAVE) return FailedHresult;
     if (m_Files) {
         const std::string text = Utf16ToUtf8(object->target);
-        if (m_Files->WriteAll(std::u16string(path), text.data(), text.size()) != FileOk) return kFail;
+        if (m_Files->WriteAll(std::u16string(path), text.data(), text.size()) != FileOk) return FailedHresult;
     }
     m_Shortcuts.push_back({std::u16string(path), object->target, remember});
-    return kOk;
+    return Ok;
 }
 
 void CSimShell::Release(COM_OBJECT object) {

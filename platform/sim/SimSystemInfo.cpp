@@ -7,8 +7,8 @@ namespace tonvel::sim {
 namespace {
 
 // The saved states the sim hands out: one for "was on", one for "was off".
-void* const kWasEnabled = reinterpret_cast<void*>(static_cast<uintptr_t>(0x5E00));
-void* const kWasDisabled = reinterpret_cast<void*>(static_cast<uintptr_t>(0x5E01));
+void* const WasEnabled = reinterpret_cast<void*>(static_cast<uintptr_t>(0x5E00));
+void* const WasDisabled = reinterpret_cast<void*>(static_cast<uintptr_t>(0x5E01));
 
 } // namespace
 
@@ -38,7 +38,7 @@ CALL_RESULT CSimSystemInfo::Wow64DisableWow64FsRedirection(void*& oldValue) {
     if (m_RedirectionMissing) return CALL_MISSING;
     CALL_RESULT result = CALL_FAILED;
     if (m_Wow64) {
-        oldValue = m_RedirectionDisabled ? kWasDisabled : kWasEnabled;
+        oldValue = m_RedirectionDisabled ? WasDisabled : WasEnabled;
         m_RedirectionDisabled = true;
         result = CALL_OK;
     }
@@ -49,8 +49,8 @@ CALL_RESULT CSimSystemInfo::Wow64DisableWow64FsRedirection(void*& oldValue) {
 CALL_RESULT CSimSystemInfo::Wow64RevertWow64FsRedirection(void* oldValue) {
     if (m_RedirectionMissing) return CALL_MISSING;
     CALL_RESULT result = CALL_FAILED;
-    if (m_Wow64 && (oldValue == kWasEnabled || oldValue == kWasDisabled)) {
-        m_RedirectionDisabled = oldValue == kWasDisabled;
+    if (m_Wow64 && (oldValue == WasEnabled || oldValue == WasDisabled)) {
+        m_RedirectionDisabled = oldValue == WasDisabled;
         result = CALL_OK;
     }
     m_RedirectionCalls.push_back({false, oldValue, result});

@@ -8,8 +8,8 @@ namespace tonvel::sim {
 
 // A block is the state (4 bytes) followed by the fixed file information record.
 namespace {
-constexpr size_t kHeader = sizeof(uint32_t);
-constexpr size_t kBlockSize = kHeader + sizeof(VS_FIXED_FILE_INFO);
+constexpr size_t Header = sizeof(uint32_t);
+constexpr size_t BlockSize = Header + sizeof(VS_FIXED_FILE_INFO);
 } // namespace
 
 void CSimVersionInfo::SetFileVersion(const std::u16string& path, uint16_t major, uint16_t minor,
@@ -38,26 +38,26 @@ const CSimVersionInfo::SIM_VERSION* CSimVersionInfo::Find(std::u16string_view pa
 
 uint32_t CSimVersionInfo::GetVersionInfoSize(std::u16string_view path) {
     const SIM_VERSION* entry = Find(path);
-    return !entry || entry->state == VERSION_NONE ? 0 : static_cast<uint32_t>(kBlockSize);
+    return !entry || entry->state == VERSION_NONE ? 0 : static_cast<uint32_t>(BlockSize);
 }
 
 bool CSimVersionInfo::GetVersionInfo(std::u16string_view path, std::vector<uint8_t>& block) {
     const SIM_VERSION* entry = Find(path);
     if (!entry || entry->state == VERSION_NONE || entry->state == VERSION_UNREADABLE) return false;
-    if (block.size() < kBlockSize) return false;
+    if (block.size() < BlockSize) return false;
     const uint32_t state = entry->state;
-    std::memcpy(block.data(), &state, kHeader);
-    std::memcpy(block.data() + kHeader, &entry->fixed, sizeof entry->fixed);
+    std::memcpy(block.data(), &state, Header);
+    std::memcpy(block.data() + Header, &entry->fixed, sizeof entry->fixed);
     return true;
 }
 
 bool CSimVersionInfo::QueryVersionValue(const std::vector<uint8_t>& block, std::u16string_view subBlock,
                                         const void*& value, uint32_t& length) {
-    if (subBlock != u"\\" || block.size() < kBlockSize) return false;
+    if (subBlock != u"\\" || block.size() < BlockSize) return false;
     uint32_t state = 0;
-    std::memcpy(&state, block.data(), kHeader);
+    std::memcpy(&state, block.data(), Header);
     if (state == VERSION_NO_ROOT) return false;
-    value = block.data() + kHeader;
+    value = block.data() + Header;
     length = state == VERSION_EMPTY_ROOT ? 0 : static_cast<uint32_t>(sizeof(VS_FIXED_FILE_INFO));
     return true;
 }

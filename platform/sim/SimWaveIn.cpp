@@ -5,14 +5,14 @@
 
 namespace tonvel::sim {
 
-std::uint32_t CSimWaveIn::Open(WaveInHandle& handle, std::uint32_t device, const WAVE_FORMAT& format,
-                               const WAVE_NOTIFY_WINDOW& window) {
-    handle = kNoWaveIn;
-    if (m_OpenFails) return kSimMmErrorNoDriver;
-    const std::uint32_t resolved = device == kWaveMapper ? m_DefaultDevice : device;
+uint32_t CSimWaveIn::Open(WaveInHandle& handle, uint32_t device, const WAVE_FORMAT& format,
+                          const WAVE_NOTIFY_WINDOW& window) {
+    handle = NoWaveIn;
+    if (m_OpenFails) return SimMmErrorNoDriver;
+    const uint32_t resolved = device == WaveMapper ? m_DefaultDevice : device;
     if (m_Devices && resolved >= m_Devices->Count())
-        return device == kWaveMapper ? kSimMmErrorNoDriver : kSimMmErrorBadDeviceId;
-    if (m_Open) return kSimMmErrorAllocated;
+        return device == WaveMapper ? SimMmErrorNoDriver : SimMmErrorBadDeviceId;
+    if (m_Open) return SimMmErrorAllocated;
     m_OpenedDevice = resolved;
     m_Open = true;
     m_Started = false;
@@ -20,90 +20,89 @@ std::uint32_t CSimWaveIn::Open(WaveInHandle& handle, std::uint32_t device, const
     m_Format = format;
     m_Window = window;
     ++m_OpenCount;
-    return kWaveNoError;
+    return WaveNoError;
 }
 
-std::uint32_t CSimWaveIn::PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) {
-    if (!Ours(handle)) return kSimMmErrorInvalHandle;
-    header.Flags |= kWhdrPrepared;
-    return kWaveNoError;
+uint32_t CSimWaveIn::PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) {
+    if (!Ours(handle)) return SimMmErrorInvalHandle;
+    header.Flags |= WhdrPrepared;
+    return WaveNoError;
 }
 
-std::uint32_t CSimWaveIn::UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) {
-    if (!Ours(handle)) return kSimMmErrorInvalHandle;
-    if (header.Flags & kWhdrInQueue) return kSimWaveStillPlaying;
-    header.Flags &= ~kWhdrPrepared;
-    return kWaveNoError;
+uint32_t CSimWaveIn::UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) {
+    if (!Ours(handle)) return SimMmErrorInvalHandle;
+    if (header.Flags & WhdrInQueue) return SimWaveStillPlaying;
+    header.Flags &= ~WhdrPrepared;
+    return WaveNoError;
 }
 
-std::uint32_t CSimWaveIn::AddBuffer(WaveInHandle handle, WAVE_HEADER& header) {
-    if (!Ours(handle)) return kSimMmErrorInvalHandle;
-    if (!(header.Flags & kWhdrPrepared)) return kSimWaveUnprepared;
-    if (header.Flags & kWhdrInQueue) return kSimWaveStillPlaying;
-    header.Flags = (header.Flags | kWhdrInQueue) & ~kWhdrDone;
+uint32_t CSimWaveIn::AddBuffer(WaveInHandle handle, WAVE_HEADER& header) {
+    if (!Ours(handle)) return SimMmErrorInvalHandle;
+    if (!(header.Flags & WhdrPrepared)) return SimWaveUnprepared;
+    if (header.Flags & WhdrInQueue) return SimWaveStillPlaying;
+    header.Flags = (header.Flags | WhdrInQueue) & ~WhdrDone;
     header.BytesRecorded = 0;
     m_Queue.push_back(&header);
-    return kWaveNoError;
+    return WaveNoError;
 }
 
-std::uint32_t CSimWaveIn::Start(WaveInHandle handle) {
-    if (!Ours(handle)) return kSimMmErrorInvalHandle;
+uint32_t CSimWaveIn::Start(WaveInHandle handle) {
+    if (!Ours(handle)) return SimMmErrorInvalHandle;
     m_Started = true;
-    return kWaveNoError;
+    return WaveNoError;
 }
 
-std::uint32_t CSimWaveIn::Stop(WaveInHandle handle) {
-    if (!Ours(handle)) return kSimMmErrorInvalHandle;
+uint32_t CSimWaveIn::Stop(WaveInHandle handle) {
+    if (!Ours(handle)) return SimMmErrorInvalHandle;
     m_Started = false;
-    return kWaveNoError;
+    return WaveNoError;
 }
 
 void CSimWaveIn::HandBack(WAVE_HEADER& header) {
-    header.Flags = (header.Flags | kWhdrDone) & ~kWhdrInQueue;
+    header.Flags = (header.Flags | WhdrDone) & ~WhdrInQueue;
     if (m_Window.Post)
-        m_Window.Post(kMmWimData, m_Handle,
-                      static_cast<std::int64_t>(reinterpret_cast<std::uintptr_t>(&header)));
+        m_Window.Post(MmWimData, m_Handle, static_cast<int64_t>(reinterpret_cast<uintptr_t>(&header)));
 }
 
-std::uint32_t CSimWaveIn::Reset(WaveInHandle handle) {
-    if (!Ours(handle)) return kSimMmErrorInvalHandle;
+uint32_t CSimWaveIn::Reset(WaveInHandle handle) {
+    if (!Ours(handle)) return SimMmErrorInvalHandle;
     m_Started = false;
     while (!m_Queue.empty()) {
         WAVE_HEADER* header = m_Queue.front();
         m_Queue.pop_front();
         HandBack(*header);
     }
-    return kWaveNoError;
+    return WaveNoError;
 }
 
-std::uint32_t CSimWaveIn::Close(WaveInHandle handle) {
-    if (!Ours(handle)) return kSimMmErrorInvalHandle;
-    if (!m_Queue.empty()) return kSimWaveStillPlaying;
+uint32_t CSimWaveIn::Close(WaveInHandle handle) {
+    if (!Ours(handle)) return SimMmErrorInvalHandle;
+    if (!m_Queue.empty()) return SimWaveStillPlaying;
     m_Open = false;
     m_Started = false;
-    m_Handle = kNoWaveIn;
+    m_Handle = NoWaveIn;
     m_Window = {};
     ++m_CloseCount;
-    return kWaveNoError;
+    return WaveNoError;
 }
 
-bool CSimWaveIn::Deliver(const std::vector<std::uint8_t>& samples) {
+bool CSimWaveIn::Deliver(const std::vector<uint8_t>& samples) {
     if (!Recording() || m_Queue.empty()) return false;
     WAVE_HEADER* header = m_Queue.front();
     m_Queue.pop_front();
-    const std::size_t count = std::min<std::size_t>(samples.size(), header->BufferLength);
+    const size_t count = std::min<size_t>(samples.size(), header->BufferLength);
     if (count > 0) std::memcpy(header->Data, samples.data(), count);
-    header->BytesRecorded = static_cast<std::uint32_t>(count);
+    header->BytesRecorded = static_cast<uint32_t>(count);
     HandBack(*header);
     return true;
 }
 
 bool CSimWaveIn::DeliverFromSource() {
-    constexpr std::uint8_t kSilence = 128;
+    constexpr uint8_t Silence = 128;
     if (!m_Source || !Recording() || m_Queue.empty()) return false;
-    std::vector<std::uint8_t> samples(m_Queue.front()->BufferLength, kSilence);
+    std::vector<uint8_t> samples(m_Queue.front()->BufferLength, Silence);
     if (m_OpenedDevice == m_SourceDevice)
-        for (std::uint8_t& sample : samples)
+        for (uint8_t& sample : samples)
             sample = m_Source(m_SourceSample++);
     return Deliver(samples);
 }

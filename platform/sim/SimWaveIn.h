@@ -16,12 +16,12 @@
 
 namespace tonvel::sim {
 
-inline constexpr std::uint32_t kSimMmErrorBadDeviceId = 2; // MMSYSERR_BADDEVICEID
-inline constexpr std::uint32_t kSimMmErrorAllocated = 4;   // MMSYSERR_ALLOCATED
-inline constexpr std::uint32_t kSimMmErrorInvalHandle = 5; // MMSYSERR_INVALHANDLE
-inline constexpr std::uint32_t kSimMmErrorNoDriver = 6;    // MMSYSERR_NODRIVER
-inline constexpr std::uint32_t kSimWaveStillPlaying = 33;  // WAVERR_STILLPLAYING
-inline constexpr std::uint32_t kSimWaveUnprepared = 34;    // WAVERR_UNPREPARED
+inline constexpr uint32_t SimMmErrorBadDeviceId = 2; // MMSYSERR_BADDEVICEID
+inline constexpr uint32_t SimMmErrorAllocated = 4;   // MMSYSERR_ALLOCATED
+inline constexpr uint32_t SimMmErrorInvalHandle = 5; // MMSYSERR_INVALHANDLE
+inline constexpr uint32_t SimMmErrorNoDriver = 6;    // MMSYSERR_NODRIVER
+inline constexpr uint32_t SimWaveStillPlaying = 33;  // WAVERR_STILLPLAYING
+inline constexpr uint32_t SimWaveUnprepared = 34;    // WAVERR_UNPREPARED
 
 class CSimWaveIn : public IWaveIn {
 public:
@@ -30,37 +30,37 @@ public:
     // The capture devices the numbers refer to (none attached: any number opens), and which of them the
     // wave mapper takes (the user's default recording device; the first at first).
     void AttachDevices(const CSimCaptureDevices* devices) { m_Devices = devices; }
-    void SetDefaultDevice(std::uint32_t device) { m_DefaultDevice = device; }
+    void SetDefaultDevice(uint32_t device) { m_DefaultDevice = device; }
     // The device the open capture records from (the mapper resolved).
-    std::uint32_t OpenedDevice() const { return m_OpenedDevice; }
+    uint32_t OpenedDevice() const { return m_OpenedDevice; }
     // The samples a device's microphone hears: the sample with this running number. The others are silent.
-    void SetSource(std::uint32_t device, std::function<std::uint8_t(std::uint64_t sample)> source) {
+    void SetSource(uint32_t device, std::function<uint8_t(uint64_t sample)> source) {
         m_SourceDevice = device;
         m_Source = std::move(source);
     }
 
     // Fills the first queued buffer with the samples (as many as fit) and hands it back. False when the
     // capture is not recording or has no buffer queued.
-    bool Deliver(const std::vector<std::uint8_t>& samples);
+    bool Deliver(const std::vector<uint8_t>& samples);
     // One buffer's worth from the source.
     bool DeliverFromSource();
 
     bool IsOpen() const { return m_Open; }
     bool Recording() const { return m_Open && m_Started; }
-    std::size_t Queued() const { return m_Queue.size(); }
-    std::size_t OpenCount() const { return m_OpenCount; }
-    std::size_t CloseCount() const { return m_CloseCount; }
+    size_t Queued() const { return m_Queue.size(); }
+    size_t OpenCount() const { return m_OpenCount; }
+    size_t CloseCount() const { return m_CloseCount; }
     const WAVE_FORMAT& Format() const { return m_Format; }
 
-    std::uint32_t Open(WaveInHandle& handle, std::uint32_t device, const WAVE_FORMAT& format,
-                       const WAVE_NOTIFY_WINDOW& window) override;
-    std::uint32_t PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;
-    std::uint32_t UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;
-    std::uint32_t AddBuffer(WaveInHandle handle, WAVE_HEADER& header) override;
-    std::uint32_t Start(WaveInHandle handle) override;
-    std::uint32_t Stop(WaveInHandle handle) override;
-    std::uint32_t Reset(WaveInHandle handle) override;
-    std::uint32_t Close(WaveInHandle handle) override;
+    uint32_t Open(WaveInHandle& handle, uint32_t device, const WAVE_FORMAT& format,
+                  const WAVE_NOTIFY_WINDOW& window) override;
+    uint32_t PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;
+    uint32_t UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) override;
+    uint32_t AddBuffer(WaveInHandle handle, WAVE_HEADER& header) override;
+    uint32_t Start(WaveInHandle handle) override;
+    uint32_t Stop(WaveInHandle handle) override;
+    uint32_t Reset(WaveInHandle handle) override;
+    uint32_t Close(WaveInHandle handle) override;
 
 private:
     bool Ours(WaveInHandle handle) const { return m_Open && handle == m_Handle; }
@@ -69,19 +69,19 @@ private:
     bool m_OpenFails = false;
     bool m_Open = false;
     bool m_Started = false;
-    WaveInHandle m_Handle = kNoWaveIn;
+    WaveInHandle m_Handle = NoWaveIn;
     WaveInHandle m_NextHandle = 0x300;
     WAVE_FORMAT m_Format;
     WAVE_NOTIFY_WINDOW m_Window;
     std::deque<WAVE_HEADER*> m_Queue;
     const CSimCaptureDevices* m_Devices = nullptr;
-    std::uint32_t m_DefaultDevice = 0;
-    std::uint32_t m_OpenedDevice = 0;
-    std::uint32_t m_SourceDevice = 0;
-    std::function<std::uint8_t(std::uint64_t)> m_Source;
-    std::uint64_t m_SourceSample = 0;
-    std::size_t m_OpenCount = 0;
-    std::size_t m_CloseCount = 0;
+    uint32_t m_DefaultDevice = 0;
+    uint32_t m_OpenedDevice = 0;
+    uint32_t m_SourceDevice = 0;
+    std::function<uint8_t(uint64_t)> m_Source;
+    uint64_t m_SourceSample = 0;
+    size_t m_OpenCount = 0;
+    size_t m_CloseCount = 0;
 };
 
 } // namespace tonvel::sim

@@ -86,7 +86,7 @@ void CSimWindows::CreateSystemFolders() {
 bool CSimWindows::QueryRemove(CSimHeadset& device) {
     m_QueriedHandles = m_Hid.HandlesOf(device);
     for (const HidHandle handle : m_QueriedHandles)
-        m_DeviceNotifications.PostHandle(handle, kDbtDeviceQueryRemove);
+        m_DeviceNotifications.PostHandle(handle, DbtDeviceQueryRemove);
     return m_Hid.HandlesOf(device).empty();
 }
 
@@ -94,7 +94,7 @@ void CSimWindows::CancelRemove(CSimHeadset&) {
     const std::vector<HidHandle> handles = std::move(m_QueriedHandles);
     m_QueriedHandles.clear();
     for (const HidHandle handle : handles)
-        m_DeviceNotifications.PostHandle(handle, kDbtDeviceQueryRemoveFailed);
+        m_DeviceNotifications.PostHandle(handle, DbtDeviceQueryRemoveFailed);
 }
 
 } // namespace tonvel::sim

@@ -22,14 +22,13 @@ struct DES_KEY_BLOB {
 #pragma pack(pop)
 static_assert(sizeof(DES_KEY_BLOB) == 20);
 
-constexpr DWORD kBlockSize = 8;
+constexpr DWORD BlockSize = 8;
 
 } // namespace
 
-int DesCbcDecipher(const unsigned char (&key)[8], unsigned char* data, std::size_t length,
-                   std::size_t* plainLength) {
-    if (data == nullptr || plainLength == nullptr || length == 0 || length % kBlockSize != 0)
-        return kDesBadBlock;
+int DesCbcDecipher(const unsigned char (&key)[8], unsigned char* data, size_t length, size_t* plainLength) {
+    if (data == nullptr || plainLength == nullptr || length == 0 || length % BlockSize != 0)
+        return DesBadBlock;
 
     DES_KEY_BLOB blob = {};
     blob.header.bType = PLAINTEXTKEYBLOB;    // 8
@@ -43,7 +42,7 @@ int DesCbcDecipher(const unsigned char (&key)[8], unsigned char* data, std::size
     if (!CryptAcquireContextW(&provider, nullptr, L"Microsoft Enhanced Cryptographic Provider v1.0",
                               PROV_RSA_FULL, CRYPT_VERIFYCONTEXT)) {
         SecureZeroMemory(&blob, sizeof blob);
-        return kDesNoProvider;
+        return DesNoProvider;
     }
 
     HCRYPTKEY keyHandle = 0;
@@ -52,18 +51,18 @@ int DesCbcDecipher(const unsigned char (&key)[8], unsigned char* data, std::size
     SecureZeroMemory(&blob, sizeof blob);
     if (!imported) {
         CryptReleaseContext(provider, 0);
-        return kDesBadKey;
+        return DesBadKey;
     }
 
     // Block by block in order with the same key, so the CBC chain runs through all blocks; the last one is
     // the final block, whose padding the provider checks and removes.
-    int result = kDesOk;
-    std::size_t total = 0;
-    for (std::size_t at = 0; at < length; at += kBlockSize) {
-        const BOOL final = at + kBlockSize == length;
-        DWORD blockLength = kBlockSize;
+    int result = DesOk;
+    size_t total = 0;
+    for (size_t at = 0; at < length; at += BlockSize) {
+        const BOOL final = at + BlockSize == length;
+        DWORD blockLength = BlockSize;
         if (!CryptDecrypt(keyHandle, 0, final, 0, data + at, &blockLength)) {
-            result = kDesBadBlock;
+            result = DesBadBlock;
             break;
         }
         total += blockLength;
@@ -71,7 +70,7 @@ int DesCbcDecipher(const unsigned char (&key)[8], unsigned char* data, std::size
 
     CryptDestroyKey(keyHandle);
     CryptReleaseContext(provider, 0);
-    if (result == kDesOk) *plainLength = total;
+    if (result == DesOk) *plainLength = total;
     return result;
 }
 

@@ -19,19 +19,18 @@ namespace tonvel::win32 {
 namespace {
 
 // The identifiers as the program holds them.
-constexpr GUID kDeviceEnumeratorClass = {
+constexpr GUID DeviceEnumeratorClass = {
     0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
-constexpr GUID kDeviceEnumeratorInterface = {
+constexpr GUID DeviceEnumeratorInterface = {
     0xA95664D2, 0x9614, 0x4F35, {0xA7, 0x46, 0xDE, 0x8D, 0xB6, 0x36, 0x17, 0xE6}};
-constexpr GUID kEndpointVolumeInterface = {
+constexpr GUID EndpointVolumeInterface = {
     0x5CDF2C82, 0x841E, 0x4546, {0x97, 0x22, 0x0C, 0xF7, 0x40, 0x78, 0x22, 0x9A}};
-constexpr GUID kDeviceTopologyInterface = {
+constexpr GUID DeviceTopologyInterface = {
     0x2A07407E, 0x6497, 0x4A18, {0x97, 0x87, 0x32, 0xF7, 0x9B, 0xD0, 0xD9, 0x8F}};
-constexpr GUID kPartInterface = {
-    0xAE2DE0E4, 0x5BCA, 0x4F2D, {0xAA, 0x46, 0x5D, 0x13, 0xF8, 0xFD, 0xB3, 0xA9}};
-constexpr GUID kAutoGainControlInterface = {
+constexpr GUID PartInterface = {0xAE2DE0E4, 0x5BCA, 0x4F2D, {0xAA, 0x46, 0x5D, 0x13, 0xF8, 0xFD, 0xB3, 0xA9}};
+constexpr GUID AutoGainControlInterface = {
     0x85401FD4, 0x6DE4, 0x4B9D, {0x98, 0x69, 0x2D, 0x67, 0x53, 0xA8, 0x2F, 0x3C}};
-constexpr PROPERTYKEY kFriendlyName = {
+constexpr PROPERTYKEY FriendlyNameKey = {
     {0xA45C254E, 0xDF1C, 0x4EFD, {0x80, 0x20, 0x67, 0xD1, 0x46, 0xA8, 0x50, 0xE0}}, 14};
 
 // IAudioAutoGainControl as the Windows SDK declares it (MinGW's <devicetopology.h> gives its two methods
@@ -65,19 +64,19 @@ IMMDevice* DeviceOf(EndpointRef endpoint) {
 }
 
 bool CreateEnumerator(CComRef<IMMDeviceEnumerator>& enumerator) {
-    return SUCCEEDED(::CoCreateInstance(kDeviceEnumeratorClass, nullptr, CLSCTX_ALL,
-                                        kDeviceEnumeratorInterface, enumerator.Out()));
+    return SUCCEEDED(::CoCreateInstance(DeviceEnumeratorClass, nullptr, CLSCTX_ALL, DeviceEnumeratorInterface,
+                                        enumerator.Out()));
 }
 
 bool ActivateVolume(EndpointRef endpoint, CComRef<IAudioEndpointVolume>& volume) {
-    return endpoint != kNoEndpoint && SUCCEEDED(DeviceOf(endpoint)->Activate(
-                                          kEndpointVolumeInterface, CLSCTX_ALL, nullptr, volume.Out()));
+    return endpoint != NoEndpoint && SUCCEEDED(DeviceOf(endpoint)->Activate(
+                                         EndpointVolumeInterface, CLSCTX_ALL, nullptr, volume.Out()));
 }
 
 // The topology of the device that the endpoint's connector 0 is connected to.
 bool ConnectedTopology(IMMDevice& device, CComRef<IDeviceTopology>& connected) {
     CComRef<IDeviceTopology> topology;
-    if (FAILED(device.Activate(kDeviceTopologyInterface, CLSCTX_ALL, nullptr, topology.Out()))) return false;
+    if (FAILED(device.Activate(DeviceTopologyInterface, CLSCTX_ALL, nullptr, topology.Out()))) return false;
     CComRef<IConnector> connector;
     if (FAILED(topology->GetConnector(0, connector.Typed()))) return false;
     LPWSTR id = nullptr;
@@ -86,23 +85,22 @@ bool ConnectedTopology(IMMDevice& device, CComRef<IDeviceTopology>& connected) {
     CComRef<IMMDevice> other;
     const bool found = CreateEnumerator(enumerator) && SUCCEEDED(enumerator->GetDevice(id, other.Typed()));
     ::CoTaskMemFree(id);
-    return found &&
-           SUCCEEDED(other->Activate(kDeviceTopologyInterface, CLSCTX_ALL, nullptr, connected.Out()));
+    return found && SUCCEEDED(other->Activate(DeviceTopologyInterface, CLSCTX_ALL, nullptr, connected.Out()));
 }
 
 // Runs `use` on the first sub-unit part that activates IAudioAutoGainControl.
 bool WithAgc(EndpointRef endpoint, const std::function<HRESULT(IAgcControl&)>& use) {
     CComRef<IDeviceTopology> topology;
-    if (endpoint == kNoEndpoint || !ConnectedTopology(*DeviceOf(endpoint), topology)) return false;
+    if (endpoint == NoEndpoint || !ConnectedTopology(*DeviceOf(endpoint), topology)) return false;
     UINT count = 0;
     if (FAILED(topology->GetSubunitCount(&count))) return false;
     for (UINT i = 0; i < count; ++i) {
         CComRef<ISubUnit> subunit;
         if (FAILED(topology->GetSubunit(i, subunit.Typed()))) return false;
         CComRef<IPart> part;
-        if (FAILED(subunit->QueryInterface(kPartInterface, part.Out()))) return false;
+        if (FAILED(subunit->QueryInterface(PartInterface, part.Out()))) return false;
         CComRef<IAgcControl> agc;
-        if (SUCCEEDED(part->Activate(CLSCTX_ALL, kAutoGainControlInterface, agc.Out())))
+        if (SUCCEEDED(part->Activate(CLSCTX_ALL, AutoGainControlInterface, agc.Out())))
             return SUCCEEDED(use(*agc.Get()));
     }
     return false;
@@ -137,22 +135,21 @@ bool CWin32AudioEndpoints::ActiveCaptureEndpoints(std::vector<EndpointRef>& endp
 
 bool CWin32AudioEndpoints::FriendlyName(EndpointRef endpoint, std::u16string& name) {
     CComRef<IPropertyStore> store;
-    if (endpoint == kNoEndpoint || FAILED(DeviceOf(endpoint)->OpenPropertyStore(STGM_READ, store.Typed())))
+    if (endpoint == NoEndpoint || FAILED(DeviceOf(endpoint)->OpenPropertyStore(STGM_READ, store.Typed())))
         return false;
     PROPVARIANT value;
     ::PropVariantInit(&value);
-    const bool read = SUCCEEDED(store->GetValue(kFriendlyName, &value)) && value.vt == VT_LPWSTR;
+    const bool read = SUCCEEDED(store->GetValue(FriendlyNameKey, &value)) && value.vt == VT_LPWSTR;
     if (read) name = FromWide(value.pwszVal, std::wcslen(value.pwszVal));
     ::PropVariantClear(&value);
     return read;
 }
 
 void CWin32AudioEndpoints::Release(EndpointRef endpoint) {
-    if (endpoint != kNoEndpoint) DeviceOf(endpoint)->Release();
+    if (endpoint != NoEndpoint) DeviceOf(endpoint)->Release();
 }
 
-bool CWin32AudioEndpoints::GetVolumeStepInfo(EndpointRef endpoint, std::uint32_t& step,
-                                             std::uint32_t& stepCount) {
+bool CWin32AudioEndpoints::GetVolumeStepInfo(EndpointRef endpoint, uint32_t& step, uint32_t& stepCount) {
     CComRef<IAudioEndpointVolume> volume;
     UINT current = 0;
     UINT count = 0;

@@ -13,7 +13,7 @@ public:
     bool ActiveCaptureEndpoints(std::vector<EndpointRef>& endpoints) override;
     bool FriendlyName(EndpointRef endpoint, std::u16string& name) override;
     void Release(EndpointRef endpoint) override;
-    bool GetVolumeStepInfo(EndpointRef endpoint, std::uint32_t& step, std::uint32_t& stepCount) override;
+    bool GetVolumeStepInfo(EndpointRef endpoint, uint32_t& step, uint32_t& stepCount) override;
     bool SetMasterVolumeLevelScalar(EndpointRef endpoint, float level) override;
     bool GetMute(EndpointRef endpoint, bool& mute) override;
     bool SetMute(EndpointRef endpoint, bool mute) override;

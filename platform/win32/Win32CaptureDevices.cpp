@@ -14,19 +14,19 @@ namespace tonvel::win32 {
 namespace {
 
 // The driver messages of <mmddk.h> that ask a device for its interface path.
-constexpr UINT kQueryDeviceInterface = DRV_RESERVED + 12;     // DRV_QUERYDEVICEINTERFACE
-constexpr UINT kQueryDeviceInterfaceSize = DRV_RESERVED + 13; // DRV_QUERYDEVICEINTERFACESIZE
+constexpr UINT QueryDeviceInterface = DRV_RESERVED + 12;     // DRV_QUERYDEVICEINTERFACE
+constexpr UINT QueryDeviceInterfaceSize = DRV_RESERVED + 13; // DRV_QUERYDEVICEINTERFACESIZE
 
 // The device's interface path, as its driver gives it (DRV_QUERYDEVICEINTERFACE); empty when it gives none.
 std::u16string InterfacePath(UINT device) {
     ULONG bytes = 0;
     const auto id = reinterpret_cast<HWAVEIN>(static_cast<UINT_PTR>(device));
-    if (::waveInMessage(id, kQueryDeviceInterfaceSize, reinterpret_cast<DWORD_PTR>(&bytes), 0) !=
+    if (::waveInMessage(id, QueryDeviceInterfaceSize, reinterpret_cast<DWORD_PTR>(&bytes), 0) !=
             MMSYSERR_NOERROR ||
         bytes < sizeof(wchar_t))
         return {};
     std::vector<wchar_t> path(bytes / sizeof(wchar_t) + 1, L'\0');
-    if (::waveInMessage(id, kQueryDeviceInterface, reinterpret_cast<DWORD_PTR>(path.data()), bytes) !=
+    if (::waveInMessage(id, QueryDeviceInterface, reinterpret_cast<DWORD_PTR>(path.data()), bytes) !=
         MMSYSERR_NOERROR)
         return {};
     return FromWide(path.data(), std::wcslen(path.data()));

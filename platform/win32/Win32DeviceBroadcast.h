@@ -11,6 +11,6 @@ namespace tonvel::win32 {
 // bounds it further. False when the header or, for a device-interface record, its fixed part does not fit.
 // A device-interface record gives its class in registry form and its name up to the terminator or the
 // record's end, whichever comes first; other record types give only their type.
-bool ParseDeviceBroadcast(const void* bytes, std::size_t available, DEVICE_CHANGE_RECORD& record);
+bool ParseDeviceBroadcast(const void* bytes, size_t available, DEVICE_CHANGE_RECORD& record);
 
 } // namespace tonvel::win32

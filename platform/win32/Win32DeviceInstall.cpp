@@ -20,7 +20,7 @@ HDEVINFO List(DeviceListHandle list) {
 }
 
 bool Valid(DeviceListHandle list) {
-    return list != kNoDeviceList && List(list) != INVALID_HANDLE_VALUE;
+    return list != NoDeviceList && List(list) != INVALID_HANDLE_VALUE;
 }
 
 // The SetupAPI record of a device of the list, found again by its index.
@@ -31,7 +31,7 @@ bool DeviceRecord(DeviceListHandle list, const DEVICE_INFO_DATA& data, SP_DEVINF
     return ::SetupDiEnumDeviceInfo(List(list), data.MemberIndex, &record) != FALSE;
 }
 
-bool InterfaceRecord(DeviceListHandle list, std::u16string_view interfaceClass, std::uint32_t index,
+bool InterfaceRecord(DeviceListHandle list, std::u16string_view interfaceClass, uint32_t index,
                      SP_DEVICE_INTERFACE_DATA& record) {
     GUID guid{};
     if (!Valid(list) || !ParseGuid(interfaceClass, guid)) return false;
@@ -46,19 +46,19 @@ bool InterfaceRecord(DeviceListHandle list, std::u16string_view interfaceClass, 
 // 32-bit process (packed), 8 in a 64-bit one.
 static_assert(sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W) == (sizeof(void*) == 8 ? 8 : 6));
 
-std::uint32_t CWin32DeviceInstall::InterfaceDetailSizeField() {
+uint32_t CWin32DeviceInstall::InterfaceDetailSizeField() {
     return sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
 }
 
-DeviceListHandle CWin32DeviceInstall::GetClassDevs(std::u16string_view classGuid, std::uint32_t flags) {
+DeviceListHandle CWin32DeviceInstall::GetClassDevs(std::u16string_view classGuid, uint32_t flags) {
     GUID guid{};
     const GUID* classPointer = nullptr;
     if (!classGuid.empty()) {
-        if (!ParseGuid(classGuid, guid)) return kNoDeviceList;
+        if (!ParseGuid(classGuid, guid)) return NoDeviceList;
         classPointer = &guid;
     }
     HDEVINFO list = ::SetupDiGetClassDevsW(classPointer, nullptr, nullptr, flags);
-    if (list == INVALID_HANDLE_VALUE || list == nullptr) return kNoDeviceList;
+    if (list == INVALID_HANDLE_VALUE || list == nullptr) return NoDeviceList;
     return reinterpret_cast<DeviceListHandle>(list);
 }
 
@@ -67,7 +67,7 @@ void CWin32DeviceInstall::DestroyDeviceInfoList(DeviceListHandle list) {
 }
 
 bool CWin32DeviceInstall::EnumDeviceInterfaces(DeviceListHandle list, std::u16string_view interfaceClass,
-                                               std::uint32_t index, DEVICE_INTERFACE_DATA& data) {
+                                               uint32_t index, DEVICE_INTERFACE_DATA& data) {
     SP_DEVICE_INTERFACE_DATA record;
     if (!InterfaceRecord(list, interfaceClass, index, record)) return false;
     data.InterfaceClass = GuidText(record.InterfaceClassGuid);
@@ -82,25 +82,25 @@ bool CWin32DeviceInstall::GetDeviceInterfacePath(DeviceListHandle list, const DE
     if (!InterfaceRecord(list, data.InterfaceClass, data.MemberIndex, record)) return false;
     DWORD required = 0;
     ::SetupDiGetDeviceInterfaceDetailW(List(list), &record, nullptr, 0, &required, nullptr);
-    const std::size_t fixed = offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_W, DevicePath);
+    const size_t fixed = offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_W, DevicePath);
     if (required <= fixed || ::GetLastError() != ERROR_INSUFFICIENT_BUFFER) return false;
     // Storage aligned for the record; the size field is the fixed part for this build, never the buffer's.
-    std::vector<std::uint64_t> storage((required + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t) + 1, 0);
+    std::vector<uint64_t> storage((required + sizeof(uint64_t) - 1) / sizeof(uint64_t) + 1, 0);
     auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(storage.data());
     detail->cbSize = InterfaceDetailSizeField();
     if (!::SetupDiGetDeviceInterfaceDetailW(List(list), &record, detail, required, nullptr, nullptr)) {
         return false;
     }
     // The path ends at its terminator or at the end of what SetupAPI said it wrote.
-    const std::size_t maxChars = (required - fixed) / sizeof(wchar_t);
-    std::size_t length = 0;
+    const size_t maxChars = (required - fixed) / sizeof(wchar_t);
+    size_t length = 0;
     while (length < maxChars && detail->DevicePath[length] != L'\0')
         ++length;
     path = FromWide(detail->DevicePath, length);
     return true;
 }
 
-bool CWin32DeviceInstall::EnumDeviceInfo(DeviceListHandle list, std::uint32_t index, DEVICE_INFO_DATA& data) {
+bool CWin32DeviceInstall::EnumDeviceInfo(DeviceListHandle list, uint32_t index, DEVICE_INFO_DATA& data) {
     if (!Valid(list)) return false;
     SP_DEVINFO_DATA record{};
     record.cbSize = sizeof record;
@@ -112,9 +112,8 @@ bool CWin32DeviceInstall::EnumDeviceInfo(DeviceListHandle list, std::uint32_t in
 
 DEVICE_PROPERTY_RESULT CWin32DeviceInstall::GetDeviceRegistryProperty(DeviceListHandle list,
                                                                       const DEVICE_INFO_DATA& data,
-                                                                      std::uint32_t property,
-                                                                      std::uint8_t* buffer,
-                                                                      std::uint32_t bufferSize) {
+                                                                      uint32_t property, uint8_t* buffer,
+                                                                      uint32_t bufferSize) {
     DEVICE_PROPERTY_RESULT result;
     SP_DEVINFO_DATA record;
     if (!DeviceRecord(list, data, record)) {
@@ -148,8 +147,8 @@ bool CWin32DeviceInstall::GetDeviceInstanceId(DeviceListHandle list, const DEVIC
 }
 
 bool CWin32DeviceInstall::SetDeviceRegistryProperty(DeviceListHandle list, const DEVICE_INFO_DATA& data,
-                                                    std::uint32_t property, const std::uint8_t* buffer,
-                                                    std::uint32_t bufferSize) {
+                                                    uint32_t property, const uint8_t* buffer,
+                                                    uint32_t bufferSize) {
     SP_DEVINFO_DATA record;
     if (!DeviceRecord(list, data, record)) return false;
     const bool remove = buffer == nullptr || bufferSize == 0;
@@ -158,8 +157,7 @@ bool CWin32DeviceInstall::SetDeviceRegistryProperty(DeviceListHandle list, const
 }
 
 bool CWin32DeviceInstall::ChangeDeviceState(DeviceListHandle list, const DEVICE_INFO_DATA& data,
-                                            std::uint32_t stateChange, std::uint32_t scope,
-                                            std::uint32_t hwProfile) {
+                                            uint32_t stateChange, uint32_t scope, uint32_t hwProfile) {
     SP_DEVINFO_DATA record;
     if (!DeviceRecord(list, data, record)) return false;
     SP_PROPCHANGE_PARAMS params{};
@@ -175,7 +173,7 @@ bool CWin32DeviceInstall::ChangeDeviceState(DeviceListHandle list, const DEVICE_
 }
 
 bool CWin32DeviceInstall::GetDeviceInstallFlags(DeviceListHandle list, const DEVICE_INFO_DATA& data,
-                                                std::uint32_t& flags) {
+                                                uint32_t& flags) {
     SP_DEVINFO_DATA record;
     if (!DeviceRecord(list, data, record)) return false;
     SP_DEVINSTALL_PARAMS_W params{};

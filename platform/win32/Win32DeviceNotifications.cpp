@@ -14,7 +14,7 @@ HWND WindowOfEntry(const CWin32DeviceNotifications::ENTRY& entry) {
     return static_cast<HWND>(entry.Window);
 }
 
-constexpr wchar_t kWindowClass[] = L"TonvelDeviceNotifications";
+constexpr wchar_t WindowClass[] = L"TonvelDeviceNotifications";
 
 bool IsHandleEvent(WPARAM event) {
     return event == DBT_DEVICEQUERYREMOVE || event == DBT_DEVICEQUERYREMOVEFAILED ||
@@ -27,7 +27,7 @@ bool HandleNotice(CWin32DeviceNotifications::ENTRY* entry, WPARAM wParam, LPARAM
     const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
     if (header->dbch_devicetype != DBT_DEVTYP_HANDLE) return false;
     const HandleChangeHandler handler = entry->HandleHandler;
-    handler(static_cast<std::uint32_t>(wParam));
+    handler(static_cast<uint32_t>(wParam));
     return true;
 }
 
@@ -46,7 +46,7 @@ LRESULT CALLBACK NoticeWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         if (entry != nullptr && entry->Handler && ParseDeviceBroadcast(header, header->dbch_size, record)) {
             // The handler may unregister (and so destroy this window and entry) while it runs.
             const DeviceChangeHandler handler = entry->Handler;
-            handler(static_cast<std::uint32_t>(wParam), record);
+            handler(static_cast<uint32_t>(wParam), record);
         }
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
@@ -58,7 +58,7 @@ bool RegisterWindowClass() {
         windowClass.cbSize = sizeof windowClass;
         windowClass.lpfnWndProc = NoticeWindowProc;
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kWindowClass;
+        windowClass.lpszClassName = WindowClass;
         return ::RegisterClassExW(&windowClass) != 0 || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
     }();
     return registered;
@@ -81,7 +81,7 @@ CWin32DeviceNotifications::~CWin32DeviceNotifications() {
         Release(*entry);
 }
 
-std::uint32_t CWin32DeviceNotifications::Register(DeviceChangeHandler handler) {
+uint32_t CWin32DeviceNotifications::Register(DeviceChangeHandler handler) {
     auto entry = std::make_unique<ENTRY>();
     entry->Handler = std::move(handler);
     DEV_BROADCAST_DEVICEINTERFACE_W filter{};
@@ -90,7 +90,7 @@ std::uint32_t CWin32DeviceNotifications::Register(DeviceChangeHandler handler) {
     return Add(std::move(entry), &filter, DEVICE_NOTIFY_WINDOW_HANDLE | DEVICE_NOTIFY_ALL_INTERFACE_CLASSES);
 }
 
-std::uint32_t CWin32DeviceNotifications::RegisterHandle(std::uintptr_t handle, HandleChangeHandler handler) {
+uint32_t CWin32DeviceNotifications::RegisterHandle(uintptr_t handle, HandleChangeHandler handler) {
     auto entry = std::make_unique<ENTRY>();
     entry->HandleHandler = std::move(handler);
     DEV_BROADCAST_HANDLE filter{};
@@ -100,10 +100,9 @@ std::uint32_t CWin32DeviceNotifications::RegisterHandle(std::uintptr_t handle, H
     return Add(std::move(entry), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
-std::uint32_t CWin32DeviceNotifications::Add(std::unique_ptr<ENTRY> entry, void* filter,
-                                             std::uint32_t flags) {
+uint32_t CWin32DeviceNotifications::Add(std::unique_ptr<ENTRY> entry, void* filter, uint32_t flags) {
     if (!RegisterWindowClass()) return 0;
-    HWND window = ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    HWND window = ::CreateWindowExW(0, WindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     ::GetModuleHandleW(nullptr), nullptr);
     if (window == nullptr) return 0;
     entry->Window = window;
@@ -114,21 +113,21 @@ std::uint32_t CWin32DeviceNotifications::Add(std::unique_ptr<ENTRY> entry, void*
         Release(*entry);
         return 0;
     }
-    const std::uint32_t id = m_Next++;
+    const uint32_t id = m_Next++;
     m_Entries.emplace(id, std::move(entry));
     return id;
 }
 
-void CWin32DeviceNotifications::Unregister(std::uint32_t registration) {
+void CWin32DeviceNotifications::Unregister(uint32_t registration) {
     auto it = m_Entries.find(registration);
     if (it == m_Entries.end()) return;
     Release(*it->second);
     m_Entries.erase(it);
 }
 
-std::uintptr_t CWin32DeviceNotifications::WindowOf(std::uint32_t registration) const {
+uintptr_t CWin32DeviceNotifications::WindowOf(uint32_t registration) const {
     auto it = m_Entries.find(registration);
-    return it == m_Entries.end() ? 0 : reinterpret_cast<std::uintptr_t>(it->second->Window);
+    return it == m_Entries.end() ? 0 : reinterpret_cast<uintptr_t>(it->second->Window);
 }
 
 } // namespace tonvel::win32

@@ -20,12 +20,12 @@ public:
     CWin32DeviceNotifications& operator=(const CWin32DeviceNotifications&) = delete;
     ~CWin32DeviceNotifications() override;
 
-    std::uint32_t Register(DeviceChangeHandler handler) override;
-    std::uint32_t RegisterHandle(std::uintptr_t handle, HandleChangeHandler handler) override;
-    void Unregister(std::uint32_t registration) override;
+    uint32_t Register(DeviceChangeHandler handler) override;
+    uint32_t RegisterHandle(uintptr_t handle, HandleChangeHandler handler) override;
+    void Unregister(uint32_t registration) override;
 
     // The window (HWND) that receives a registration's notices, or 0.
-    std::uintptr_t WindowOf(std::uint32_t registration) const;
+    uintptr_t WindowOf(uint32_t registration) const;
 
     // One registration: its handler, its window (HWND) and its notification handle (HDEVNOTIFY).
     struct ENTRY {
@@ -37,9 +37,9 @@ public:
 
 private:
     // The entry's message-only window, registered with the filter; 0 when either fails.
-    std::uint32_t Add(std::unique_ptr<ENTRY> entry, void* filter, std::uint32_t flags);
-    std::map<std::uint32_t, std::unique_ptr<ENTRY>> m_Entries;
-    std::uint32_t m_Next = 1;
+    uint32_t Add(std::unique_ptr<ENTRY> entry, void* filter, uint32_t flags);
+    std::map<uint32_t, std::unique_ptr<ENTRY>> m_Entries;
+    uint32_t m_Next = 1;
 };
 
 } // namespace tonvel::win32

@@ -6,11 +6,11 @@ namespace tonvel::win32 {
 
 namespace {
 
-constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+constexpr char16_t Digits[] = u"0123456789ABCDEF";
 
-void PutHex(std::u16string& out, std::uint64_t value, int digits) {
+void PutHex(std::u16string& out, uint64_t value, int digits) {
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4) {
-        out += kDigits[(value >> shift) & 0xF];
+        out += Digits[(value >> shift) & 0xF];
     }
 }
 
@@ -22,12 +22,12 @@ int HexValue(char16_t c) {
 }
 
 // Exactly `digits` hexadecimal characters at `at`.
-bool ReadHex(std::u16string_view text, std::size_t at, int digits, std::uint64_t& value) {
+bool ReadHex(std::u16string_view text, size_t at, int digits, uint64_t& value) {
     value = 0;
     for (int i = 0; i < digits; ++i) {
-        const int digit = HexValue(text[at + static_cast<std::size_t>(i)]);
+        const int digit = HexValue(text[at + static_cast<size_t>(i)]);
         if (digit < 0) return false;
-        value = value * 16 + static_cast<std::uint64_t>(digit);
+        value = value * 16 + static_cast<uint64_t>(digit);
     }
     return true;
 }
@@ -61,14 +61,14 @@ bool ParseGuid(std::u16string_view text, GUID& guid) {
         return false;
     }
     GUID result{};
-    std::uint64_t value = 0;
+    uint64_t value = 0;
     if (!ReadHex(text, 1, 8, value)) return false;
     result.Data1 = static_cast<unsigned long>(value);
     if (!ReadHex(text, 10, 4, value)) return false;
     result.Data2 = static_cast<unsigned short>(value);
     if (!ReadHex(text, 15, 4, value)) return false;
     result.Data3 = static_cast<unsigned short>(value);
-    const std::size_t bytes[8] = {20, 22, 25, 27, 29, 31, 33, 35};
+    const size_t bytes[8] = {20, 22, 25, 27, 29, 31, 33, 35};
     for (int i = 0; i < 8; ++i) {
         if (!ReadHex(text, bytes[i], 2, value)) return false;
         result.Data4[i] = static_cast<unsigned char>(value);

@@ -23,7 +23,7 @@ PHIDP_PREPARSED_DATA Preparsed(HidPreparsed preparsed) {
     return reinterpret_cast<PHIDP_PREPARSED_DATA>(preparsed);
 }
 // hid.dll takes a ULONG length; longer buffers are refused rather than cut.
-bool FitsUlong(std::size_t length) {
+bool FitsUlong(size_t length) {
     return length <= std::numeric_limits<ULONG>::max();
 }
 
@@ -40,16 +40,16 @@ HidHandle CWin32Hid::OpenInterface(std::u16string_view path) {
     HANDLE handle = ::CreateFileW(reinterpret_cast<const wchar_t*>(text.c_str()),
                                   GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_OVERLAPPED, nullptr);
-    if (handle == INVALID_HANDLE_VALUE || handle == nullptr) return kNoHidHandle;
+    if (handle == INVALID_HANDLE_VALUE || handle == nullptr) return NoHidHandle;
     return reinterpret_cast<HidHandle>(handle);
 }
 
 void CWin32Hid::Close(HidHandle handle) {
-    if (handle != kNoHidHandle) ::CloseHandle(Handle(handle));
+    if (handle != NoHidHandle) ::CloseHandle(Handle(handle));
 }
 
 bool CWin32Hid::GetAttributes(HidHandle handle, HID_ATTRIBUTES& attributes) {
-    if (handle == kNoHidHandle) return false;
+    if (handle == NoHidHandle) return false;
     HIDD_ATTRIBUTES raw{};
     raw.Size = sizeof raw;
     if (!::HidD_GetAttributes(Handle(handle), &raw)) return false;
@@ -60,16 +60,16 @@ bool CWin32Hid::GetAttributes(HidHandle handle, HID_ATTRIBUTES& attributes) {
 }
 
 bool CWin32Hid::GetPreparsedData(HidHandle handle, HidPreparsed& preparsed) {
-    preparsed = kNoHidPreparsed;
-    if (handle == kNoHidHandle) return false;
+    preparsed = NoHidPreparsed;
+    if (handle == NoHidHandle) return false;
     PHIDP_PREPARSED_DATA data = nullptr;
     if (!::HidD_GetPreparsedData(Handle(handle), &data) || data == nullptr) return false;
     preparsed = reinterpret_cast<HidPreparsed>(data);
     return true;
 }
 
-std::int32_t CWin32Hid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
-    if (preparsed == kNoHidPreparsed) return kHidpStatusInvalidPreparsedData;
+int32_t CWin32Hid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
+    if (preparsed == NoHidPreparsed) return HidpStatusInvalidPreparsedData;
     HIDP_CAPS raw{};
     const NTSTATUS status = ::HidP_GetCaps(Preparsed(preparsed), &raw);
     if (status == HIDP_STATUS_SUCCESS) {
@@ -79,22 +79,22 @@ std::int32_t CWin32Hid::GetCaps(HidPreparsed preparsed, HID_CAPS& caps) {
         caps.OutputReportByteLength = raw.OutputReportByteLength;
         caps.FeatureReportByteLength = raw.FeatureReportByteLength;
     }
-    return static_cast<std::int32_t>(status);
+    return static_cast<int32_t>(status);
 }
 
 void CWin32Hid::FreePreparsedData(HidPreparsed preparsed) {
-    if (preparsed != kNoHidPreparsed) ::HidD_FreePreparsedData(Preparsed(preparsed));
+    if (preparsed != NoHidPreparsed) ::HidD_FreePreparsedData(Preparsed(preparsed));
 }
 
-bool CWin32Hid::SetOutputReport(HidHandle handle, const std::uint8_t* report, std::size_t length) {
-    if (handle == kNoHidHandle || report == nullptr || length == 0 || !FitsUlong(length)) return false;
+bool CWin32Hid::SetOutputReport(HidHandle handle, const uint8_t* report, size_t length) {
+    if (handle == NoHidHandle || report == nullptr || length == 0 || !FitsUlong(length)) return false;
     // hid.dll does not write to the buffer of an output report; its parameter is not const.
-    return ::HidD_SetOutputReport(Handle(handle), const_cast<std::uint8_t*>(report),
-                                  static_cast<ULONG>(length)) != FALSE;
+    return ::HidD_SetOutputReport(Handle(handle), const_cast<uint8_t*>(report), static_cast<ULONG>(length)) !=
+           FALSE;
 }
 
-bool CWin32Hid::GetInputReport(HidHandle handle, std::uint8_t* report, std::size_t length) {
-    if (handle == kNoHidHandle || report == nullptr || length == 0 || !FitsUlong(length)) return false;
+bool CWin32Hid::GetInputReport(HidHandle handle, uint8_t* report, size_t length) {
+    if (handle == NoHidHandle || report == nullptr || length == 0 || !FitsUlong(length)) return false;
     return ::HidD_GetInputReport(Handle(handle), report, static_cast<ULONG>(length)) != FALSE;
 }
 

@@ -13,10 +13,10 @@ public:
     void Close(HidHandle handle) override;
     bool GetAttributes(HidHandle handle, HID_ATTRIBUTES& attributes) override;
     bool GetPreparsedData(HidHandle handle, HidPreparsed& preparsed) override;
-    std::int32_t GetCaps(HidPreparsed preparsed, HID_CAPS& caps) override;
+    int32_t GetCaps(HidPreparsed preparsed, HID_CAPS& caps) override;
     void FreePreparsedData(HidPreparsed preparsed) override;
-    bool SetOutputReport(HidHandle handle, const std::uint8_t* report, std::size_t length) override;
-    bool GetInputReport(HidHandle handle, std::uint8_t* report, std::size_t length) override;
+    bool SetOutputReport(HidHandle handle, const uint8_t* report, size_t length) override;
+    bool GetInputReport(HidHandle handle, uint8_t* report, size_t length) override;
 };
 
 } // namespace tonvel::win32

@@ -32,14 +32,14 @@ MIXER_CONTROL FromControl(const MIXERCONTROLW& control) {
     return {control.dwControlID, control.dwControlType, control.Bounds.dwMinimum, control.Bounds.dwMaximum};
 }
 
-std::uint32_t LineInfo(MixerHandle mixer, MIXERLINEW& line, DWORD flags, MIXER_LINE& out) {
+uint32_t LineInfo(MixerHandle mixer, MIXERLINEW& line, DWORD flags, MIXER_LINE& out) {
     line.cbStruct = sizeof line;
     const MMRESULT result = ::mixerGetLineInfoW(Object(mixer), &line, MIXER_OBJECTF_HMIXER | flags);
     if (result == MMSYSERR_NOERROR) out = FromLine(line);
     return result;
 }
 
-std::uint32_t ControlDetails(MixerHandle mixer, std::uint32_t controlId, DWORD& value, bool set) {
+uint32_t ControlDetails(MixerHandle mixer, uint32_t controlId, DWORD& value, bool set) {
     MIXERCONTROLDETAILS details{};
     details.cbStruct = sizeof details;
     details.dwControlID = controlId;
@@ -54,37 +54,37 @@ std::uint32_t ControlDetails(MixerHandle mixer, std::uint32_t controlId, DWORD& 
 
 } // namespace
 
-std::uint32_t CWin32Mixer::GetNumDevs() {
+uint32_t CWin32Mixer::GetNumDevs() {
     return ::mixerGetNumDevs();
 }
 
-std::uint32_t CWin32Mixer::Open(std::uint32_t index, MixerHandle& mixer) {
+uint32_t CWin32Mixer::Open(uint32_t index, MixerHandle& mixer) {
     HMIXER handle = nullptr;
     const MMRESULT result = ::mixerOpen(&handle, index, 0, 0, MIXER_OBJECTF_MIXER);
-    mixer = result == MMSYSERR_NOERROR ? reinterpret_cast<MixerHandle>(handle) : kNoMixer;
+    mixer = result == MMSYSERR_NOERROR ? reinterpret_cast<MixerHandle>(handle) : NoMixer;
     return result;
 }
 
-std::uint32_t CWin32Mixer::Close(MixerHandle mixer) {
+uint32_t CWin32Mixer::Close(MixerHandle mixer) {
     return ::mixerClose(reinterpret_cast<HMIXER>(mixer));
 }
 
-std::uint32_t CWin32Mixer::GetLineByComponentType(MixerHandle mixer, std::uint32_t type, MIXER_LINE& out) {
+uint32_t CWin32Mixer::GetLineByComponentType(MixerHandle mixer, uint32_t type, MIXER_LINE& out) {
     MIXERLINEW line{};
     line.dwComponentType = type;
     return LineInfo(mixer, line, MIXER_GETLINEINFOF_COMPONENTTYPE, out);
 }
 
-std::uint32_t CWin32Mixer::GetSourceLine(MixerHandle mixer, std::uint32_t destination, std::uint32_t source,
-                                         MIXER_LINE& out) {
+uint32_t CWin32Mixer::GetSourceLine(MixerHandle mixer, uint32_t destination, uint32_t source,
+                                    MIXER_LINE& out) {
     MIXERLINEW line{};
     line.dwDestination = destination;
     line.dwSource = source;
     return LineInfo(mixer, line, MIXER_GETLINEINFOF_SOURCE, out);
 }
 
-std::uint32_t CWin32Mixer::GetAllControls(MixerHandle mixer, const MIXER_LINE& line,
-                                          std::vector<MIXER_CONTROL>& controls) {
+uint32_t CWin32Mixer::GetAllControls(MixerHandle mixer, const MIXER_LINE& line,
+                                     std::vector<MIXER_CONTROL>& controls) {
     controls.clear();
     if (line.Controls == 0) return MMSYSERR_NOERROR;
     std::vector<MIXERCONTROLW> all(line.Controls);
@@ -102,8 +102,8 @@ std::uint32_t CWin32Mixer::GetAllControls(MixerHandle mixer, const MIXER_LINE& l
     return result;
 }
 
-std::uint32_t CWin32Mixer::GetControlByType(MixerHandle mixer, std::uint32_t lineId, std::uint32_t type,
-                                            MIXER_CONTROL& out) {
+uint32_t CWin32Mixer::GetControlByType(MixerHandle mixer, uint32_t lineId, uint32_t type,
+                                       MIXER_CONTROL& out) {
     MIXERCONTROLW control{};
     MIXERLINECONTROLSW request{};
     request.cbStruct = sizeof request;
@@ -118,14 +118,14 @@ std::uint32_t CWin32Mixer::GetControlByType(MixerHandle mixer, std::uint32_t lin
     return result;
 }
 
-std::uint32_t CWin32Mixer::GetControlValue(MixerHandle mixer, std::uint32_t controlId, std::uint32_t& value) {
+uint32_t CWin32Mixer::GetControlValue(MixerHandle mixer, uint32_t controlId, uint32_t& value) {
     DWORD read = 0;
-    const std::uint32_t result = ControlDetails(mixer, controlId, read, false);
+    const uint32_t result = ControlDetails(mixer, controlId, read, false);
     if (result == MMSYSERR_NOERROR) value = read;
     return result;
 }
 
-std::uint32_t CWin32Mixer::SetControlValue(MixerHandle mixer, std::uint32_t controlId, std::uint32_t value) {
+uint32_t CWin32Mixer::SetControlValue(MixerHandle mixer, uint32_t controlId, uint32_t value) {
     DWORD written = value;
     return ControlDetails(mixer, controlId, written, true);
 }

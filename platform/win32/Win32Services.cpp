@@ -14,20 +14,20 @@ SC_HANDLE Of(ServiceHandle handle) {
 
 } // namespace
 
-ServiceHandle CWin32Services::OpenManager(std::uint32_t access) {
+ServiceHandle CWin32Services::OpenManager(uint32_t access) {
     return reinterpret_cast<ServiceHandle>(::OpenSCManagerW(nullptr, nullptr, access));
 }
 
 ServiceHandle CWin32Services::OpenNamedService(ServiceHandle manager, const std::u16string& name,
-                                               std::uint32_t access) {
-    if (manager == kNoService) return kNoService;
+                                               uint32_t access) {
+    if (manager == NoService) return NoService;
     return reinterpret_cast<ServiceHandle>(::OpenServiceW(Of(manager), Wide(name), access));
 }
 
-bool CWin32Services::QueryState(ServiceHandle service, std::uint32_t& state) {
+bool CWin32Services::QueryState(ServiceHandle service, uint32_t& state) {
     SERVICE_STATUS_PROCESS status{};
     DWORD needed = 0;
-    if (service == kNoService ||
+    if (service == NoService ||
         !::QueryServiceStatusEx(Of(service), SC_STATUS_PROCESS_INFO, reinterpret_cast<LPBYTE>(&status),
                                 sizeof status, &needed))
         return false;
@@ -35,24 +35,24 @@ bool CWin32Services::QueryState(ServiceHandle service, std::uint32_t& state) {
     return true;
 }
 
-bool CWin32Services::Control(ServiceHandle service, std::uint32_t control) {
+bool CWin32Services::Control(ServiceHandle service, uint32_t control) {
     SERVICE_STATUS status{};
-    return service != kNoService && ::ControlService(Of(service), control, &status) != FALSE;
+    return service != NoService && ::ControlService(Of(service), control, &status) != FALSE;
 }
 
 bool CWin32Services::Start(ServiceHandle service) {
-    return service != kNoService && ::StartServiceW(Of(service), 0, nullptr) != FALSE;
+    return service != NoService && ::StartServiceW(Of(service), 0, nullptr) != FALSE;
 }
 
 bool CWin32Services::Delete(ServiceHandle service) {
-    return service != kNoService && ::DeleteService(Of(service)) != FALSE;
+    return service != NoService && ::DeleteService(Of(service)) != FALSE;
 }
 
 void CWin32Services::Close(ServiceHandle handle) {
-    if (handle != kNoService) ::CloseServiceHandle(Of(handle));
+    if (handle != NoService) ::CloseServiceHandle(Of(handle));
 }
 
-void CWin32Services::Sleep(std::uint32_t milliseconds) {
+void CWin32Services::Sleep(uint32_t milliseconds) {
     ::Sleep(milliseconds);
 }
 

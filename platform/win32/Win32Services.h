@@ -7,15 +7,15 @@ namespace tonvel::win32 {
 
 class CWin32Services : public IServices {
 public:
-    ServiceHandle OpenManager(std::uint32_t access) override;
+    ServiceHandle OpenManager(uint32_t access) override;
     ServiceHandle OpenNamedService(ServiceHandle manager, const std::u16string& name,
-                                   std::uint32_t access) override;
-    bool QueryState(ServiceHandle service, std::uint32_t& state) override;
-    bool Control(ServiceHandle service, std::uint32_t control) override;
+                                   uint32_t access) override;
+    bool QueryState(ServiceHandle service, uint32_t& state) override;
+    bool Control(ServiceHandle service, uint32_t control) override;
     bool Start(ServiceHandle service) override;
     bool Delete(ServiceHandle service) override;
     void Close(ServiceHandle handle) override;
-    void Sleep(std::uint32_t milliseconds) override;
+    void Sleep(uint32_t milliseconds) override;
 };
 
 } // namespace tonvel::win32

@@ -14,11 +14,11 @@ namespace {
 
 // {00021401-0000-0000-C000-000000000046}, {000214F9-0000-0000-C000-000000000046},
 // {0000010B-0000-0000-C000-000000000046}
-constexpr GUID kShellLinkClass = {
+constexpr GUID ShellLinkClass = {
     0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr GUID kShellLinkInterface = {
+constexpr GUID ShellLinkInterface = {
     0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-constexpr GUID kPersistFileInterface = {
+constexpr GUID PersistFileInterface = {
     0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 const wchar_t* Wide(const std::u16string& text) {
@@ -37,13 +37,13 @@ void CWin32Shell::CoUninitialize() {
 
 int32_t CWin32Shell::CreateShellLink(COM_OBJECT& link) {
     link = nullptr;
-    return ::CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkInterface, &link);
+    return ::CoCreateInstance(ShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, ShellLinkInterface, &link);
 }
 
 int32_t CWin32Shell::QueryPersistFile(COM_OBJECT link, COM_OBJECT& persistFile) {
     persistFile = nullptr;
     if (!link) return E_POINTER;
-    return static_cast<IUnknown*>(link)->QueryInterface(kPersistFileInterface, &persistFile);
+    return static_cast<IUnknown*>(link)->QueryInterface(PersistFileInterface, &persistFile);
 }
 
 int32_t CWin32Shell::SetLinkPath(COM_OBJECT link, std::u16string_view target) {

@@ -31,8 +31,8 @@ WAVEHDR* Native(WAVE_HEADER& header) {
 
 } // namespace
 
-std::uint32_t CWin32WaveIn::Open(WaveInHandle& handle, std::uint32_t device, const WAVE_FORMAT& format,
-                                 const WAVE_NOTIFY_WINDOW& window) {
+uint32_t CWin32WaveIn::Open(WaveInHandle& handle, uint32_t device, const WAVE_FORMAT& format,
+                            const WAVE_NOTIFY_WINDOW& window) {
     WAVEFORMATEX native{};
     native.wFormatTag = format.FormatTag;
     native.nChannels = format.Channels;
@@ -44,35 +44,35 @@ std::uint32_t CWin32WaveIn::Open(WaveInHandle& handle, std::uint32_t device, con
     HWAVEIN opened = nullptr;
     const MMRESULT result =
         ::waveInOpen(&opened, device, &native, static_cast<DWORD_PTR>(window.Window), 0, CALLBACK_WINDOW);
-    handle = result == MMSYSERR_NOERROR ? reinterpret_cast<WaveInHandle>(opened) : kNoWaveIn;
+    handle = result == MMSYSERR_NOERROR ? reinterpret_cast<WaveInHandle>(opened) : NoWaveIn;
     return result;
 }
 
-std::uint32_t CWin32WaveIn::PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) {
+uint32_t CWin32WaveIn::PrepareHeader(WaveInHandle handle, WAVE_HEADER& header) {
     return ::waveInPrepareHeader(Of(handle), Native(header), sizeof(WAVEHDR));
 }
 
-std::uint32_t CWin32WaveIn::UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) {
+uint32_t CWin32WaveIn::UnprepareHeader(WaveInHandle handle, WAVE_HEADER& header) {
     return ::waveInUnprepareHeader(Of(handle), Native(header), sizeof(WAVEHDR));
 }
 
-std::uint32_t CWin32WaveIn::AddBuffer(WaveInHandle handle, WAVE_HEADER& header) {
+uint32_t CWin32WaveIn::AddBuffer(WaveInHandle handle, WAVE_HEADER& header) {
     return ::waveInAddBuffer(Of(handle), Native(header), sizeof(WAVEHDR));
 }
 
-std::uint32_t CWin32WaveIn::Start(WaveInHandle handle) {
+uint32_t CWin32WaveIn::Start(WaveInHandle handle) {
     return ::waveInStart(Of(handle));
 }
 
-std::uint32_t CWin32WaveIn::Stop(WaveInHandle handle) {
+uint32_t CWin32WaveIn::Stop(WaveInHandle handle) {
     return ::waveInStop(Of(handle));
 }
 
-std::uint32_t CWin32WaveIn::Reset(WaveInHandle handle) {
+uint32_t CWin32WaveIn::Reset(WaveInHandle handle) {
     return ::waveInReset(Of(handle));
 }
 
-std::uint32_t CWin32WaveIn::Close(WaveInHandle handle) {
+uint32_t CWin32WaveIn::Close(WaveInHandle handle) {
     return ::waveInClose(Of(handle));
 }
 

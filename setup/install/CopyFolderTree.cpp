@@ -9,25 +9,25 @@ namespace tonvel {
 
 namespace {
 
-constexpr char16_t kBackslash = u'\\';
+constexpr char16_t Backslash = u'\\';
 
 bool Fits(const std::u16string& path) {
     return path.size() < CopyPathUnits;
 }
 
 bool EndsWithBackslash(const std::u16string& path) {
-    return !path.empty() && path.back() == kBackslash;
+    return !path.empty() && path.back() == Backslash;
 }
 
 std::u16string WithBackslash(const std::u16string& path) {
-    return EndsWithBackslash(path) ? path : path + kBackslash;
+    return EndsWithBackslash(path) ? path : path + Backslash;
 }
 
 // The text after the last backslash; for a path ending in one, the text after the backslash before it,
 // that final backslash included.
 std::u16string LastName(const std::u16string& path) {
     const size_t end = EndsWithBackslash(path) ? path.size() - 1 : path.size();
-    const size_t slash = end == 0 ? std::u16string::npos : path.rfind(kBackslash, end - 1);
+    const size_t slash = end == 0 ? std::u16string::npos : path.rfind(Backslash, end - 1);
     return slash == std::u16string::npos ? path : path.substr(slash + 1);
 }
 
@@ -64,7 +64,7 @@ void CopyEntries(const Platform& platform, const std::u16string& source, const s
 
 int32_t CopyFolderTree(const Platform& platform, const std::u16string& source, const std::u16string& target) {
     if (!Fits(source) || !Fits(target)) return COPY_FOLDER_TREE_REFUSED;
-    if (source.find(kBackslash) == std::u16string::npos || target.find(kBackslash) == std::u16string::npos)
+    if (source.find(Backslash) == std::u16string::npos || target.find(Backslash) == std::u16string::npos)
         return COPY_FOLDER_TREE_REFUSED;
     const std::u16string sourceName = LastName(source);
     std::u16string destination = target;

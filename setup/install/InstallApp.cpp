@@ -10,8 +10,8 @@
 namespace tonvel {
 
 int32_t Install_App(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
-    const _APPLICATION_FOLDER_PATH& folders = context.folders;
+    const Platform& platform = context.Plat;
+    const _APPLICATION_FOLDER_PATH& folders = context.Folders;
     const std::u16string program = PanelProgramPath(folders);
     // Without its payload the step writes nothing, not even the install folder.
     if (!HasPayload(platform, AppPayload, AppPayloadType)) return AppPayloadMissing;

@@ -17,7 +17,7 @@ namespace tonvel {
 namespace {
 
 // A file path built in a MAX_PATH buffer: 259 units and the terminator.
-constexpr size_t kFilePathLimit = 259;
+constexpr size_t FilePathLimit = 259;
 
 void CopyFile(const Platform& platform, const std::u16string& from, const std::u16string& to) {
     platform.files->Copy(from, to, false);
@@ -27,19 +27,19 @@ void CopyFile(const Platform& platform, const std::u16string& from, const std::u
 // is not set or the configuration's path in that folder would not fit.
 std::u16string MakeUserFolder(const INSTALL_CONTEXT& context) {
     std::u16string appData;
-    if (!context.platform.environment->Variable(UserFolderVariable, appData)) return {};
+    if (!context.Plat.environment->Variable(UserFolderVariable, appData)) return {};
     if (appData.empty() || appData.size() >= UserFolderUnits) return {};
-    const std::u16string folder = UserFolderPath(appData, context.folders);
-    if (UserConfigPath(appData, context.folders).size() > kFilePathLimit) return {};
-    context.platform.files->CreateFolder(folder);
+    const std::u16string folder = UserFolderPath(appData, context.Folders);
+    if (UserConfigPath(appData, context.Folders).size() > FilePathLimit) return {};
+    context.Plat.files->CreateFolder(folder);
     return appData;
 }
 
 } // namespace
 
 int32_t Install_Config(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
-    const _APPLICATION_FOLDER_PATH& folders = context.folders;
+    const Platform& platform = context.Plat;
+    const _APPLICATION_FOLDER_PATH& folders = context.Folders;
     const std::u16string& source = folders.SourceFolderFullPath;
     const std::u16string& target = folders.InstallFolderFullPath;
     CopyFolderTree(platform, source + folders.SkinFolderName + u'\\', target);

@@ -28,28 +28,28 @@ struct INSTALL_WARNINGS {
 };
 
 struct INSTALL_CONTEXT {
-    const Platform& platform;
-    const _APPLICATION_FOLDER_PATH& folders;
-    const _REG_UNINSTALL_INFO& uninstall;
-    const CDeviceIdMgr& usbGroup;
-    const CDeviceIdMgr& hidGroup;
-    const INSTALL_WARNINGS& warnings;
-    bool wow64 = false;     // a 32-bit process on 64-bit Windows: redirection, the restart helper
+    const Platform& Plat;
+    const _APPLICATION_FOLDER_PATH& Folders;
+    const _REG_UNINSTALL_INFO& Uninstall;
+    const CDeviceIdMgr& UsbGroup;
+    const CDeviceIdMgr& HidGroup;
+    const INSTALL_WARNINGS& Warnings;
+    bool Wow64 = false;     // a 32-bit process on 64-bit Windows: redirection, the restart helper
     bool windows64 = false; // 64-bit Windows (whichever the process): the payloads, the update
-    int32_t family = 2;
-    int32_t version = 0;
-    int32_t servicePack = 0;
-    INSTALL_REPORTS reports = {};
+    int32_t Family = 2;
+    int32_t Version = 0;
+    int32_t ServicePack = 0;
+    INSTALL_REPORTS Reports = {};
     // Set by the device handling when a device could not be restarted: Windows must restart to finish.
-    mutable bool restartNeeded = false;
+    mutable bool RestartNeeded = false;
 
     void Progress(int32_t percent) const {
-        if (reports.Progress) reports.Progress(percent);
+        if (Reports.Progress) Reports.Progress(percent);
     }
     void Message(const std::u16string& text) const {
-        if (reports.Message) reports.Message(text);
+        if (Reports.Message) Reports.Message(text);
     }
-    void NeedWindowsRestart() const { restartNeeded = true; }
+    void NeedWindowsRestart() const { RestartNeeded = true; }
 };
 
 } // namespace tonvel

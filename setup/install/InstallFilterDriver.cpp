@@ -17,12 +17,12 @@ namespace {
 
 // The driver file, written with the thread's redirection as the caller left it.
 int32_t WriteDriverFile(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
+    const Platform& platform = context.Plat;
     uint32_t size = 0;
     const uint16_t id = context.windows64 ? DriverResource64 : DriverResource32;
     const uint8_t* bytes = LoadResourceBytes(*platform.resources, id, DriverResourceType, size);
     if (bytes == nullptr) return DriverPayloadMissing;
-    const std::u16string path = DriverFilePath(context.folders);
+    const std::u16string path = DriverFilePath(context.Folders);
     if (path.size() >= FilePathUnits) return DriverFileFailed;
     return WriteBinaryFile(*platform.files, path, bytes, size) == WRITE_BINARY_FILE_OK ? InstallOk
                                                                                        : DriverFileFailed;
@@ -31,7 +31,7 @@ int32_t WriteDriverFile(const INSTALL_CONTEXT& context) {
 } // namespace
 
 int32_t Install_FilterDriver(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
+    const Platform& platform = context.Plat;
     TraceEnter(platform, u"TMainForm::Install_FilterDriver");
     if (CreateDriverServiceKey(*platform.registry, FilterDriverName) != DriverKeyWritten)
         return DriverKeyFailed;
@@ -39,7 +39,7 @@ int32_t Install_FilterDriver(const INSTALL_CONTEXT& context) {
     // Under WOW64 the native system folder is reached only with the thread's redirection off.
     int32_t result = InstallOk;
     {
-        const CNativeSystemAccess native(platform, context.wow64);
+        const CNativeSystemAccess native(platform, context.Wow64);
         result = WriteDriverFile(context);
     }
     if (result != InstallOk) return result;
@@ -49,15 +49,14 @@ int32_t Install_FilterDriver(const INSTALL_CONTEXT& context) {
 
 void DetachFilterAndRestart(const INSTALL_CONTEXT& context) {
     bool restartNeeded = false;
-    DetachFilterAndRestart(MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64},
-                           restartNeeded);
+    DetachFilterAndRestart(MATCHING_DEVICES{context.Plat, context.UsbGroup, context.Wow64}, restartNeeded);
     if (restartNeeded) context.NeedWindowsRestart();
 }
 
 int32_t RestartMatchingDevices(const INSTALL_CONTEXT& context) {
     bool restartNeeded = false;
     const int32_t pass = RestartMatchingDevices(
-        MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64}, restartNeeded);
+        MATCHING_DEVICES{context.Plat, context.UsbGroup, context.Wow64}, restartNeeded);
     if (restartNeeded) context.NeedWindowsRestart();
     return pass;
 }

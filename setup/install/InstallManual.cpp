@@ -29,8 +29,8 @@ std::u16string FirstManualFile(IFileSystem& files, const std::u16string& folder)
 } // namespace
 
 int32_t Install_Manual(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
-    const _APPLICATION_FOLDER_PATH& folders = context.folders;
+    const Platform& platform = context.Plat;
+    const _APPLICATION_FOLDER_PATH& folders = context.Folders;
     std::u16string language;
     ReadIniString(*platform.profile, folders.SourceFolderFullPath + ConfigFileName, u"Language",
                   u"DefaultLanguage", language);

@@ -27,7 +27,7 @@ std::u16string StepLine(int32_t number) {
 INSTALL_STEPS DefaultInstallSteps() {
     INSTALL_STEPS steps;
     steps.ControlService = [](const INSTALL_CONTEXT& context, int32_t request) {
-        return ControlServiceByName(context.platform, HelperServiceName, request);
+        return ControlServiceByName(context.Plat, HelperServiceName, request);
     };
     steps.DetachFilter = DetachFilterAndRestart;
     steps.FilterDriver = Install_FilterDriver;
@@ -42,7 +42,7 @@ INSTALL_STEPS DefaultInstallSteps() {
 }
 
 int32_t CInstallSequence::Run() const {
-    const Platform& platform = m_Context.platform;
+    const Platform& platform = m_Context.Plat;
     TraceEnter(platform, u"TMainForm::Install");
     if (!Prepare()) return InstallNotDone;
     m_Context.Progress(1);
@@ -73,23 +73,23 @@ int32_t CInstallSequence::Run() const {
 // A panel still running after the wait stops it before anything is written: step 3 could not replace its
 // file, and the driver and service would already be the new ones.
 bool CInstallSequence::Prepare() const {
-    const std::u16string panel = PanelProgramPath(m_Context.folders);
-    if (CloseRunningPanels(m_Context.platform, panel) == PANELS_CLOSED::StillRunning) {
-        m_Context.Message(m_Context.warnings.PanelStillRuns + panel);
+    const std::u16string panel = PanelProgramPath(m_Context.Folders);
+    if (CloseRunningPanels(m_Context.Plat, panel) == PANELS_CLOSED::StillRunning) {
+        m_Context.Message(m_Context.Warnings.PanelStillRuns + panel);
         return false;
     }
     for (const int32_t request : {ServiceStartRequest, ServiceResetControl, ServiceStopRequest})
         m_Steps.ControlService(m_Context, request);
     m_Steps.DetachFilter(m_Context);
-    if (!FilterChannelOpens() || m_Context.restartNeeded) return true;
-    m_Context.Message(m_Context.warnings.OldDriverActive);
+    if (!FilterChannelOpens() || m_Context.RestartNeeded) return true;
+    m_Context.Message(m_Context.Warnings.OldDriverActive);
     return false;
 }
 
 bool CInstallSequence::RunCounted(int32_t number, const INSTALL_STEP_FUNCTION& step,
                                   std::u16string_view code) const {
-    Trace(m_Context.platform, StepLine(number));
-    std::u16string message = m_Context.warnings.StepFailed;
+    Trace(m_Context.Plat, StepLine(number));
+    std::u16string message = m_Context.Warnings.StepFailed;
     if (step(m_Context) == InstallOk) return true;
     message += code;
     m_Context.Message(message.substr(0, InstallMessageUnits - 1));
@@ -100,22 +100,22 @@ bool CInstallSequence::RunCounted(int32_t number, const INSTALL_STEP_FUNCTION& s
 // warning, and the installation goes on. A device that waits for the Windows restart gets no warning: its
 // channel opens only after that restart.
 void CInstallSequence::CheckChannelAfterRestart() const {
-    const Platform& platform = m_Context.platform;
+    const Platform& platform = m_Context.Plat;
     platform.machine->Sleep(DeviceSettleMs);
     m_Steps.RestartDevices(m_Context);
-    if (m_Context.restartNeeded) return;
-    const CDeviceIdMgr& group = m_Context.usbGroup;
+    if (m_Context.RestartNeeded) return;
+    const CDeviceIdMgr& group = m_Context.UsbGroup;
     const int32_t found = FindMatchingDevice(
-        *platform.deviceInstall, kHidSetupClass, SetupHardwareIdPattern,
+        *platform.deviceInstall, HidSetupClass, SetupHardwareIdPattern,
         [&group](std::u16string_view id) { return group.Match(std::u16string(id)); }, nullptr,
-        kDigcfPresent | kDigcfAllClasses);
-    if (found == 1 && !FilterChannelOpens()) m_Context.Message(m_Context.warnings.ChannelNotOpen);
+        DigcfPresent | DigcfAllClasses);
+    if (found == 1 && !FilterChannelOpens()) m_Context.Message(m_Context.Warnings.ChannelNotOpen);
 }
 
 bool CInstallSequence::FilterChannelOpens() const {
-    IControlDevice& channel = *m_Context.platform.controlDevice;
-    const ControlHandle handle = channel.Open(kFilterChannelPath);
-    if (handle == kNoControlHandle) return false;
+    IControlDevice& channel = *m_Context.Plat.controlDevice;
+    const ControlHandle handle = channel.Open(FilterChannelPath);
+    if (handle == NoControlHandle) return false;
     channel.Close(handle);
     return true;
 }

@@ -36,11 +36,11 @@ int32_t RunRegistration(const Platform& platform, const std::u16string& program)
 }
 
 int32_t DeployService(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
+    const Platform& platform = context.Plat;
     // Under WOW64 the native system folder is reached (also for the registration run's program image) only
     // with the thread's redirection off.
-    const CNativeSystemAccess native(platform, context.wow64);
-    const std::u16string program = ServiceProgramPath(context.folders);
+    const CNativeSystemAccess native(platform, context.Wow64);
+    const std::u16string program = ServiceProgramPath(context.Folders);
     const uint16_t payload = context.windows64 ? ServicePayload64 : ServicePayload32;
     const int32_t written = WritePayload(platform, payload, ServicePayloadType, program);
     if (written == WRITE_PAYLOAD_MISSING) return ServicePayloadMissing;
@@ -52,7 +52,7 @@ int32_t DeployService(const INSTALL_CONTEXT& context) {
 } // namespace
 
 int32_t Install_Service(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
+    const Platform& platform = context.Plat;
     ControlServiceByName(platform, HelperServiceName, ServiceStopRequest);
     const uint32_t exitMessage = platform.windowSystem->RegisterMessage(ExitMessageName);
     platform.windowSystem->Broadcast(exitMessage, 0, 0, AppExitBroadcastTimeoutMs);

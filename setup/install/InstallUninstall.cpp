@@ -9,15 +9,15 @@
 namespace tonvel {
 
 int32_t Install_Uninstall(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
-    const _APPLICATION_FOLDER_PATH& folders = context.folders;
+    const Platform& platform = context.Plat;
+    const _APPLICATION_FOLDER_PATH& folders = context.Folders;
     const std::u16string program = UninstallProgramPath(folders);
     const int32_t written = WritePayload(platform, UninstallPayload, UninstallPayloadType, program);
     if (written == WRITE_PAYLOAD_MISSING) return UninstallPayloadMissing;
     if (written != WRITE_PAYLOAD_OK) return UninstallFileFailed;
     // Neither outcome stops the installation.
     CreateShortcut(platform, folders.ShortcutFolderName, program, folders.UninstallShortcutName);
-    WriteUninstallInfo(*platform.registry, context.uninstall);
+    WriteUninstallInfo(*platform.registry, context.Uninstall);
     context.Progress(80);
     return InstallOk;
 }

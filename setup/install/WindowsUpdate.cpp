@@ -11,9 +11,9 @@ namespace tonvel {
 
 namespace {
 
-constexpr char16_t kCopyMethod[] = u"TMainForm::Copy_KB3033929";
-constexpr char16_t kInstallMethod[] = u"TMainForm::Install_KB3033929";
-constexpr int32_t kNoTimeLimit = -1;
+constexpr char16_t CopyMethod[] = u"TMainForm::Copy_KB3033929";
+constexpr char16_t InstallMethod[] = u"TMainForm::Install_KB3033929";
+constexpr int32_t NoTimeLimit = -1;
 
 // "***** <method> (<code>) *****\n"
 void TraceFailure(const Platform& platform, std::u16string_view method, std::u16string_view code) {
@@ -26,21 +26,21 @@ void TraceFailure(const Platform& platform, std::u16string_view method, std::u16
 }
 
 std::u16string PackagePath(const INSTALL_CONTEXT& context) {
-    return UpdatePackagePath(context.folders);
+    return UpdatePackagePath(context.Folders);
 }
 
 // Whether this Windows needs the update: 64-bit Windows 7 with a service pack, each other case traced.
 bool SystemNeedsUpdate(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
+    const Platform& platform = context.Plat;
     if (!context.windows64) {
         Trace(platform, u"##### The OS is 32-Bit #####\n");
         return false;
     }
-    if (context.family != UpdateWindows7Family) {
+    if (context.Family != UpdateWindows7Family) {
         Trace(platform, u"##### The OS is not Win7 #####\n");
         return false;
     }
-    if (context.servicePack == 0) {
+    if (context.ServicePack == 0) {
         Trace(platform, u"##### The OS is Win7, but not install the service pack! #####\n");
         return false;
     }
@@ -50,26 +50,26 @@ bool SystemNeedsUpdate(const INSTALL_CONTEXT& context) {
 } // namespace
 
 int32_t Copy_KB3033929(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
-    TraceEnter(platform, kCopyMethod);
+    const Platform& platform = context.Plat;
+    TraceEnter(platform, CopyMethod);
     // No change of redirection: on 64-bit Windows the file lands in the 32-bit system folder.
     const int32_t written = WritePayload(platform, UpdatePayload, UpdatePayloadType, PackagePath(context));
     if (written == WRITE_PAYLOAD_MISSING) {
-        TraceFailure(platform, kCopyMethod, u"0x10000701");
+        TraceFailure(platform, CopyMethod, u"0x10000701");
         return UpdatePayloadMissing;
     }
-    if (written != WRITE_PAYLOAD_OK) TraceFailure(platform, kCopyMethod, u"0x10000702");
+    if (written != WRITE_PAYLOAD_OK) TraceFailure(platform, CopyMethod, u"0x10000702");
     return InstallOk;
 }
 
 int32_t Install_KB3033929(const INSTALL_CONTEXT& context) {
-    const Platform& platform = context.platform;
+    const Platform& platform = context.Plat;
     if (!SystemNeedsUpdate(context)) return InstallOk;
     if (IsWindowsPackageInstalled(*platform.registry, UpdateName) == 1) return InstallOk;
     Trace(platform, u"***** Service pack KDB3033929 not EXIST! *****\n");
-    if (!context.warnings.BeforeUpdate.empty()) context.Message(context.warnings.BeforeUpdate);
-    if (RunProgram(platform, PackagePath(context), kNoTimeLimit) != RUN_PROGRAM_STARTED) {
-        TraceFailure(platform, kInstallMethod, u"0x80000601");
+    if (!context.Warnings.BeforeUpdate.empty()) context.Message(context.Warnings.BeforeUpdate);
+    if (RunProgram(platform, PackagePath(context), NoTimeLimit) != RUN_PROGRAM_STARTED) {
+        TraceFailure(platform, InstallMethod, u"0x80000601");
         return UpdateStartFailed;
     }
     return InstallOk;

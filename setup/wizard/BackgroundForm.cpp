@@ -36,12 +36,12 @@ TBackgroundForm::TBackgroundForm(ui::CApplication& app, const Platform& platform
 
     const std::u16string program = platform.files->ModuleFileName();
     m_ProgramFolder = program.substr(0, program.find_last_of(u'\\') + 1);
-    m_Width = LeadingInteger(ConfigValue(u"BackgroundWidth"));
-    m_Height = LeadingInteger(ConfigValue(u"BackgroundHeight"));
-    if (m_Width == 0 || m_Height == 0) {
+    m_RectWidth = LeadingInteger(ConfigValue(u"BackgroundWidth"));
+    m_RectHeight = LeadingInteger(ConfigValue(u"BackgroundHeight"));
+    if (m_RectWidth == 0 || m_RectHeight == 0) {
         const ui::UI_SIZE screen = app.ScreenSize();
-        m_Width = screen.cx;
-        m_Height = screen.cy;
+        m_RectWidth = screen.cx;
+        m_RectHeight = screen.cy;
         m_FullScreen = true;
     }
     OnShow = [this](ui::CComponent&) { FormShow(); };
@@ -72,7 +72,7 @@ void TBackgroundForm::FormShow() {
 }
 
 void TBackgroundForm::MoveToRectangle() {
-    SetBounds(m_Left, m_Top, m_Width, m_Height);
+    SetBounds(m_RectLeft, m_RectTop, m_RectWidth, m_RectHeight);
     m_Image->SetBounds(0, 0, ClientWidth(), ClientHeight());
 }
 

@@ -37,10 +37,10 @@ public:
     // The window at its rectangle, repainted (the wizard does it when it is shown).
     void MoveToRectangle();
 
-    int32_t RectLeft() const { return m_Left; }
-    int32_t RectTop() const { return m_Top; }
-    int32_t RectWidth() const { return m_Width; }
-    int32_t RectHeight() const { return m_Height; }
+    int32_t RectLeft() const { return m_RectLeft; }
+    int32_t RectTop() const { return m_RectTop; }
+    int32_t RectWidth() const { return m_RectWidth; }
+    int32_t RectHeight() const { return m_RectHeight; }
     bool FullScreen() const { return m_FullScreen; }
     const std::u16string& ProgramFolder() const { return m_ProgramFolder; }
     ui::CImage& BackgroundImage() { return *m_Image; }
@@ -51,10 +51,10 @@ private:
     const Platform& m_Platform;
     std::u16string m_ProgramFolder;
     std::u16string m_PictureFileName;
-    int32_t m_Left = 0;
-    int32_t m_Top = 0;
-    int32_t m_Width = 0;
-    int32_t m_Height = 0;
+    int32_t m_RectLeft = 0;
+    int32_t m_RectTop = 0;
+    int32_t m_RectWidth = 0;
+    int32_t m_RectHeight = 0;
     bool m_FullScreen = false;
     ui::CImage* m_Image = nullptr;
 };

@@ -18,13 +18,13 @@ namespace tonvel {
 
 namespace {
 
-constexpr int32_t kClientWidth = 430;
-constexpr int32_t kClientHeight = 153;
-constexpr int32_t kButtonTop = 119;
-constexpr int32_t kButtonWidth = 75;
-constexpr int32_t kButtonHeight = 25;
-constexpr int32_t kLabelFontHeight = 13;
-constexpr char16_t kFontName[] = u"Tahoma";
+constexpr int32_t FormClientWidth = 430;
+constexpr int32_t FormClientHeight = 153;
+constexpr int32_t ButtonTop = 119;
+constexpr int32_t ButtonWidth = 75;
+constexpr int32_t ButtonHeight = 25;
+constexpr int32_t LabelFontHeight = 13;
+constexpr char16_t FormFontName[] = u"Tahoma";
 
 } // namespace
 
@@ -47,8 +47,8 @@ void TMainForm::BuildControls() {
     SetName(u"MainForm");
     SetCaption(WizardCaption);
     SetPosition(ui::FormPosition::ScreenCenter);
-    SetClientSize(kClientWidth, kClientHeight);
-    SetFont({kFontName, 8});
+    SetClientSize(FormClientWidth, FormClientHeight);
+    SetFont({FormFontName, 8});
     const struct {
         ui::CButton*& field;
         const char16_t* name;
@@ -61,7 +61,7 @@ void TMainForm::BuildControls() {
     for (const auto& b : buttons) {
         b.field = Add<ui::CButton>(b.name);
         b.field->SetCaption(b.caption);
-        b.field->SetBounds(b.left, kButtonTop, kButtonWidth, kButtonHeight);
+        b.field->SetBounds(b.left, ButtonTop, ButtonWidth, ButtonHeight);
     }
     m_Back->SetEnabled(false);
     m_Back->SetVisible(false);
@@ -71,7 +71,7 @@ void TMainForm::BuildControls() {
     m_Cancel->OnClick = [this](ui::CComponent&) { CancelBitBtnClick(); };
     m_Finish->OnClick = [this](ui::CComponent&) { FinishBitBtnClick(); };
     m_Notebook = Add<ui::CPageControl>(u"Notebook");
-    m_Notebook->SetBounds(0, 0, kClientWidth, 113);
+    m_Notebook->SetBounds(0, 0, FormClientWidth, 113);
     BuildPages();
     m_DirectoryList = Add<ui::CFolderList>(u"DirectoryListBox");
     m_DirectoryList->SetBounds(269, 256, 145, 46);
@@ -98,15 +98,15 @@ void TMainForm::BuildPages() {
     };
     for (const auto& l : labels) {
         ui::CLabel* label = l.page->Add<ui::CLabel>(l.name);
-        ui::UI_FONT font{kFontName, 8};
-        font.height = kLabelFontHeight;
+        ui::UI_FONT font{FormFontName, 8};
+        font.height = LabelFontHeight;
         label->SetFont(font);
         label->SetLeft(l.left);
         label->SetTop(l.top);
         if (l.entry == LabelReboot) {
             label->SetAutoSize(false);
             label->SetWordWrap(true);
-            label->SetBounds(l.left, l.top, 315, 2 * kLabelFontHeight + 2);
+            label->SetBounds(l.left, l.top, 315, 2 * LabelFontHeight + 2);
         }
         label->SetCaption(l.caption);
         m_LabelControls[l.entry] = label;
@@ -200,7 +200,7 @@ bool TMainForm::AnotherSetupRuns() {
 // A group that cannot be loaded ends the program before the user can act (nothing is installed).
 bool TMainForm::LoadDeviceGroup(CDeviceIdMgr& group, const char16_t* section, const char16_t* name) {
     if (group.Load(*m_Platform.files, m_Folders.SourceFolderFullPath + ConfigFileName, section) !=
-        kDeviceIdLoaded) {
+        DeviceIdLoaded) {
         App().Terminate();
         return false;
     }

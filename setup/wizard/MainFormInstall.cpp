@@ -8,19 +8,19 @@ namespace tonvel {
 
 void TMainForm::Install() {
     INSTALL_CONTEXT context{m_Platform, m_Folders, m_Uninstall, m_UsbGroup, m_HidGroup, m_Warnings};
-    context.wow64 = m_Wow64;
+    context.Wow64 = m_Wow64;
     context.windows64 = m_Windows64;
-    context.family = m_Family;
-    context.version = m_Version;
-    context.servicePack = m_ServicePack;
-    context.reports.Progress = [this](int32_t percent) {
+    context.Family = m_Family;
+    context.Version = m_Version;
+    context.ServicePack = m_ServicePack;
+    context.Reports.Progress = [this](int32_t percent) {
         Post(WmInstallProgress, static_cast<uint64_t>(percent));
     };
-    context.reports.Message = [this](const std::u16string& text) {
+    context.Reports.Message = [this](const std::u16string& text) {
         App().Backend().MessageBox(this, text, InstallMessageCaption, ui::UiMbOk);
     };
     m_InstallStatus = CInstallSequence(context, m_Steps).Run();
-    m_RestartNeeded = context.restartNeeded;
+    m_RestartNeeded = context.RestartNeeded;
 }
 
 void TMainForm::RunWorker() {

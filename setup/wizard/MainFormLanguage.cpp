@@ -11,8 +11,8 @@ namespace tonvel {
 
 namespace {
 
-constexpr char16_t kLanguageSection[] = u"Language";
-constexpr char16_t kDefaultLanguageKey[] = u"DefaultLanguage";
+constexpr char16_t LanguageSection[] = u"Language";
+constexpr char16_t DefaultLanguageKey[] = u"DefaultLanguage";
 
 } // namespace
 
@@ -22,8 +22,8 @@ std::u16string TMainForm::LanguageRoot() const {
 
 std::u16string TMainForm::ReadCurrentLanguage() const {
     std::u16string language;
-    ReadIniString(*m_Platform.profile, m_Folders.SourceFolderFullPath + ConfigFileName, kLanguageSection,
-                  kDefaultLanguageKey, language);
+    ReadIniString(*m_Platform.profile, m_Folders.SourceFolderFullPath + ConfigFileName, LanguageSection,
+                  DefaultLanguageKey, language);
     return language;
 }
 
@@ -87,8 +87,8 @@ void TMainForm::ApplyLabelEntry(SETUP_LABEL entry, ui::CLabel& label) {
 }
 
 void TMainForm::StoreCurrentLanguage(const std::u16string& language) {
-    WriteIniString(*m_Platform.profile, m_Folders.SourceFolderFullPath + ConfigFileName, kLanguageSection,
-                   kDefaultLanguageKey, language);
+    WriteIniString(*m_Platform.profile, m_Folders.SourceFolderFullPath + ConfigFileName, LanguageSection,
+                   DefaultLanguageKey, language);
 }
 
 void TMainForm::ComboBoxChange() {

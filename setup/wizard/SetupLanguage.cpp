@@ -13,7 +13,7 @@ struct NUMBER_FIELD {
 };
 
 // Items 2 to 9 in order; the font name (item 4) is the one that is not a number.
-constexpr NUMBER_FIELD kFields[LabelValueItems - 1] = {
+constexpr NUMBER_FIELD Fields[LabelValueItems - 1] = {
     {&_LABEL_STYLE_INFO::ColorUp, &_LABEL_STYLE_INFO::HasColorUp},
     {&_LABEL_STYLE_INFO::ColorDown, &_LABEL_STYLE_INFO::HasColorDown},
     {nullptr, &_LABEL_STYLE_INFO::HasFontName},
@@ -23,7 +23,7 @@ constexpr NUMBER_FIELD kFields[LabelValueItems - 1] = {
     {&_LABEL_STYLE_INFO::Width, &_LABEL_STYLE_INFO::HasWidth},
     {&_LABEL_STYLE_INFO::Height, &_LABEL_STYLE_INFO::HasHeight}};
 
-constexpr char16_t kFolderMapSection[] = u"MultiLanguageFolderMap";
+constexpr char16_t FolderMapSection[] = u"MultiLanguageFolderMap";
 
 } // namespace
 
@@ -34,7 +34,7 @@ int32_t ParseSetupLabelValue(std::u16string_view value, _LABEL_STYLE_INFO& style
     style.Text = items[0].substr(0, LabelTextMax);
     for (size_t i = 1; i < items.size(); ++i) {
         if (items[i].empty()) continue;
-        const NUMBER_FIELD& field = kFields[i - 1];
+        const NUMBER_FIELD& field = Fields[i - 1];
         if (field.Number == nullptr) {
             style.FontName = items[i].substr(0, LabelFontNameMax);
         } else if (const int32_t status = ui::StrToInt(items[i], style.*field.Number, error);
@@ -70,7 +70,7 @@ std::vector<LANGUAGE_CHOICE> OfferedLanguages(IProfileStrings& profile, const st
     for (const std::u16string& path : folderPaths) {
         LANGUAGE_CHOICE choice{LanguageFolderNameOf(path), {}};
         if (choice.Folder.empty()) continue;
-        if (ReadIniString(profile, configFile, kFolderMapSection, choice.Folder, choice.DisplayName) == 0)
+        if (ReadIniString(profile, configFile, FolderMapSection, choice.Folder, choice.DisplayName) == 0)
             offered.push_back(std::move(choice));
     }
     return offered;

@@ -22,11 +22,11 @@ namespace {
 
 using test::Narrow;
 
-const std::string kAssets = TONVEL_ASSETS_DIR;
-const std::u16string kProgramFolder = u"C:\\Program Files\\Tonvel\\";
+const std::string Assets = TONVEL_ASSETS_DIR;
+const std::u16string SimProgramFolder = u"C:\\Program Files\\Tonvel\\";
 
 std::string SkinDir(const std::string& skin) {
-    return kAssets + "/Skin/" + skin + "/";
+    return Assets + "/Skin/" + skin + "/";
 }
 
 // The shipped files in the simulated program folder, copied once for the whole run.
@@ -38,7 +38,7 @@ public:
     }
     // A file of the program folder ("Skin\\Azure\\SkinSetting.ini") as the panel reads it.
     ProfileReader Reader(const std::u16string& file) {
-        return MakeProfileReader(m_Sim.Profile(), kProgramFolder + file);
+        return MakeProfileReader(m_Sim.Profile(), SimProgramFolder + file);
     }
     std::u16string Value(const std::u16string& file, const std::u16string& section,
                          const std::u16string& key) {
@@ -47,22 +47,22 @@ public:
     // Whether the file has the key (also with an empty value).
     bool Has(const std::u16string& file, const std::u16string& section, const std::u16string& key) {
         std::u16string value;
-        m_Sim.Profile().GetString(section, key, kAbsent, value, PanelValueBufferSize, kProgramFolder + file);
-        return value != kAbsent;
+        m_Sim.Profile().GetString(section, key, Absent, value, PanelValueBufferSize, SimProgramFolder + file);
+        return value != Absent;
     }
     int32_t ReadAll(const std::u16string& file, std::vector<uint8_t>& bytes) {
-        return m_Sim.Files().ReadAll(kProgramFolder + file, bytes);
+        return m_Sim.Files().ReadAll(SimProgramFolder + file, bytes);
     }
     IFileSystem& Files() { return m_Sim.Files(); }
 
 private:
-    static constexpr char16_t kAbsent[] = u"\x01absent";
+    static constexpr char16_t Absent[] = u"\x01absent";
 
     CShippedFiles() {
-        m_Sim.Files().CreateFolders(kProgramFolder);
+        m_Sim.Files().CreateFolders(SimProgramFolder);
         std::filesystem::path host;
-        m_Sim.Files().HostPath(kProgramFolder, host);
-        std::filesystem::copy(kAssets, host,
+        m_Sim.Files().HostPath(SimProgramFolder, host);
+        std::filesystem::copy(Assets, host,
                               std::filesystem::copy_options::recursive |
                                   std::filesystem::copy_options::overwrite_existing);
     }
@@ -221,7 +221,7 @@ TEST(SkinAssetsAll, TheTwoSkinsDiffer) {
     EXPECT_NE(ra, rb);
 }
 
-const char16_t* const kSetupKeys[] = {
+const char16_t* const SetupKeys[] = {
     u"LabelBackBtn",          u"LabelNextBtn",  u"LabelFinishBtn", u"LabelCancelBtn", u"LabelSelectLang",
     u"LabelVersion",          u"LabelAudioExt", u"LabelInstall",   u"LabelReboot",    u"LabelRebootRadioBtn",
     u"LabelNoRebootRadioBtn", u"LabelTitle",    u"LabelWarning1",  u"LabelWarning2",  u"LabelWarning3",
@@ -248,7 +248,7 @@ TEST_P(LanguageAssets, EveryKeyLoads) {
     }
     EXPECT_FALSE(NoDeviceWarning(language, u"Tonvel").Text.empty());
     // The setup splits its values at every comma, without quotes, so its texts hold none.
-    for (const char16_t* key : kSetupKeys) {
+    for (const char16_t* key : SetupKeys) {
         EXPECT_TRUE(files.Has(file, u"Setup", key)) << Narrow(key);
         EXPECT_EQ(files.Value(file, u"Setup", key).find(u','), std::u16string::npos) << Narrow(key);
         EXPECT_FALSE(files.Value(file, u"Setup", key).empty()) << Narrow(key);
@@ -287,15 +287,15 @@ TEST(ConfigAsset, HoldsEverySectionTheProgramsRead) {
     for (const auto& [section, key] : keys)
         EXPECT_TRUE(files.Has(cfg, section, key)) << Narrow(key);
     EXPECT_TRUE(
-        test::HostFileExists(kAssets + "/" + Narrow(files.Value(cfg, u"Install", u"InstallIconFileName"))));
-    EXPECT_TRUE(test::HostFileExists(kAssets + "/" +
+        test::HostFileExists(Assets + "/" + Narrow(files.Value(cfg, u"Install", u"InstallIconFileName"))));
+    EXPECT_TRUE(test::HostFileExists(Assets + "/" +
                                      Narrow(files.Value(cfg, u"Install", u"InstallBackgroundFileName"))));
     EXPECT_TRUE(
         test::HostFileExists(SkinDir(Narrow(files.Value(cfg, u"Skin", u"DefaultSkin"))) + "SkinSetting.ini"));
     // The device-ID sections as their loader reads them.
     for (const char16_t* section : {u"USB_VID_PID", u"HID_VID_PID"}) {
         CDeviceIdMgr group;
-        ASSERT_EQ(group.Load(files.Files(), kProgramFolder + cfg, section), kDeviceIdLoaded);
+        ASSERT_EQ(group.Load(files.Files(), SimProgramFolder + cfg, section), DeviceIdLoaded);
         ASSERT_FALSE(group.RawValues().empty());
         for (const std::u16string& value : group.RawValues()) {
             EXPECT_NE(value.find(u','), std::u16string::npos);
@@ -307,14 +307,14 @@ TEST(ConfigAsset, HoldsEverySectionTheProgramsRead) {
 TEST(ConfigAsset, DeviceIdTokensAreProven) {
     // The shipped file, in the program folder of a simulated machine.
     IFileSystem& fileSystem = CShippedFiles::Get().Files();
-    const std::u16string path = kProgramFolder + u"AudioConfig.cfg";
+    const std::u16string path = SimProgramFolder + u"AudioConfig.cfg";
     for (const char16_t* section : {u"USB_VID_PID", u"HID_VID_PID"}) {
         CDeviceIdMgr group;
-        ASSERT_EQ(group.Load(fileSystem, path, section), kDeviceIdLoaded) << Narrow(section);
+        ASSERT_EQ(group.Load(fileSystem, path, section), DeviceIdLoaded) << Narrow(section);
         EXPECT_EQ(group.DeviceMap().size(), group.RawValues().size()) << "every entry is accepted";
     }
     CDeviceIdMgr usb;
-    ASSERT_EQ(usb.Load(fileSystem, path, u"USB_VID_PID"), kDeviceIdLoaded);
+    ASSERT_EQ(usb.Load(fileSystem, path, u"USB_VID_PID"), DeviceIdLoaded);
     EXPECT_TRUE(usb.Match(u"USB\\VID_7F1C&PID_721B&REV_0100&MI_03"));
     EXPECT_TRUE(usb.Match(u"usb\\vid_7f1c&pid_72a5&rev_0100&mi_03"));
     // The panel's start-up search lists the audio interfaces (MI_00): they are in the group too.

@@ -50,12 +50,12 @@ bool KeyOpens(IRegistry& registry, const std::u16string& path, RegKey& key) {
 }
 
 bool ServiceExists(IServices& services, const std::u16string& name, bool remove) {
-    const ServiceHandle manager = services.OpenManager(kScManagerAllAccess);
-    const ServiceHandle service = services.OpenNamedService(manager, name, kServiceAllAccess);
-    if (service != kNoService && remove) services.Delete(service);
-    if (service != kNoService) services.Close(service);
+    const ServiceHandle manager = services.OpenManager(ScManagerAllAccess);
+    const ServiceHandle service = services.OpenNamedService(manager, name, ServiceAllAccess);
+    if (service != NoService && remove) services.Delete(service);
+    if (service != NoService) services.Close(service);
     services.Close(manager);
-    return service != kNoService;
+    return service != NoService;
 }
 
 // Whether the item is on the machine, as the programs see it (files with the native system folder
@@ -192,9 +192,9 @@ TEST_P(InstallationPairing, EachRemovalStepTakesBackWhatTheTablePairsWithIt) {
     const INSTALLATION_PLACES places = PlacesOf(platform, folders);
     ExpectItems(places, "after the setup", [](const INSTALLATION_ENTRY&) { return true; });
     UNINSTALL_CONTEXT context{platform, folders, usb};
-    context.options.KeepUserSettings = false;
-    context.options.ParkingFolder = machine.TempFolder();
-    context.wow64 = Wow64();
+    context.Options.KeepUserSettings = false;
+    context.Options.ParkingFolder = machine.TempFolder();
+    context.Wow64 = Wow64();
     UNINSTALL_LIST list;
     for (const REMOVAL_STEP_ENTRY& step : RemovalSteps()) {
         step.Run(context, list);

@@ -19,10 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kAssets = TONVEL_ASSETS_DIR;
-constexpr uint16_t kDriverPayload32 = 102;
-constexpr uint16_t kDriverPayload64 = 103;
-const std::u16string kSetupFolder = u"C:\\Users\\Setup\\TonvelSetup\\";
+const fs::path Assets = TONVEL_ASSETS_DIR;
+constexpr uint16_t DriverPayload32 = 102;
+constexpr uint16_t DriverPayload64 = 103;
+const std::u16string SetupFolder = u"C:\\Users\\Setup\\TonvelSetup\\";
 
 std::string Read(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -48,7 +48,7 @@ void SetString(IRegistry& registry, const std::u16string& keyPath, const std::u1
     registry.CloseKey(key);
 }
 
-void AddService(CSimServices& services, const std::u16string& name, uint32_t state = kServiceRunning) {
+void AddService(CSimServices& services, const std::u16string& name, uint32_t state = ServiceStateRunning) {
     SIM_SERVICE service;
     service.Name = name;
     service.State = state;
@@ -86,23 +86,23 @@ std::u16string UNINSTALL_MACHINE::NativeSystem() const {
 // registration run, and the wizard's configuration record.
 void UNINSTALL_MACHINE::PrepareSetup() {
     CSimFileSystem& files = sim.Files();
-    files.PutFile(kSetupFolder + u"AudioConfig.cfg", Read(kAssets / "AudioConfig.cfg"));
-    files.PutFile(kSetupFolder + u"Tonvel.ico", Read(kAssets / "Tonvel.ico"));
+    files.PutFile(SetupFolder + u"AudioConfig.cfg", Read(Assets / "AudioConfig.cfg"));
+    files.PutFile(SetupFolder + u"Tonvel.ico", Read(Assets / "Tonvel.ico"));
     for (const char* tree : {"Skin", "Language", "Manual"})
-        CopyTree(files, kAssets / tree, kSetupFolder + fs::path(tree).u16string() + u"\\");
+        CopyTree(files, Assets / tree, SetupFolder + fs::path(tree).u16string() + u"\\");
     const std::pair<uint16_t, const char16_t*> payloads[] = {
-        {kDriverPayload32, u"DRIVER"},  {kDriverPayload64, u"DRIVER"}, {ServicePayload32, u"SERVICE"},
-        {ServicePayload64, u"SERVICE"}, {AppPayload, u"APP"},          {UninstallPayload, u"UNINSTALL"},
+        {DriverPayload32, u"DRIVER"},   {DriverPayload64, u"DRIVER"}, {ServicePayload32, u"SERVICE"},
+        {ServicePayload64, u"SERVICE"}, {AppPayload, u"APP"},         {UninstallPayload, u"UNINSTALL"},
         {UpdatePayload, u"WINDOWPATCH"}};
     for (const auto& [id, type] : payloads)
         sim.Resources().AddResource(id, type, std::vector<uint8_t>{'p', static_cast<uint8_t>(id)});
     LoadApplicationConfig(sim.platform(), CONFIG_PROGRAM::Setup, u"AudioConfig.cfg",
-                          kSetupFolder + u"TonvelSetup.exe", setup);
-    setupUsb.Load(files, kSetupFolder + u"AudioConfig.cfg", u"USB_VID_PID");
-    setupHid.Load(files, kSetupFolder + u"AudioConfig.cfg", u"HID_VID_PID");
+                          SetupFolder + u"TonvelSetup.exe", setup);
+    setupUsb.Load(files, SetupFolder + u"AudioConfig.cfg", u"USB_VID_PID");
+    setupHid.Load(files, SetupFolder + u"AudioConfig.cfg", u"HID_VID_PID");
     sim.Processes().AddProgram(
         setup.NativeSystemFolder + ServiceProgramFileName, 3000, 0,
-        [this](const std::u16string&) { AddService(sim.Services(), u"Castorel", kServiceStopped); });
+        [this](const std::u16string&) { AddService(sim.Services(), u"Castorel", ServiceStateStopped); });
 }
 
 void UNINSTALL_MACHINE::Install() {
@@ -122,7 +122,7 @@ void UNINSTALL_MACHINE::RunInstallSequence(INSTALL_STEPS steps) {
         UninstallKeyPath, setup.UninstallDisplayName, uninstaller, uninstaller, u"1.0.0.0", setup.Publisher};
     const INSTALL_WARNINGS warnings;
     INSTALL_CONTEXT context{sim.platform(), setup, uninstall, setupUsb, setupHid, warnings};
-    context.wow64 = sim.Situation() == SIM_SITUATION::Wow64;
+    context.Wow64 = sim.Situation() == SIM_SITUATION::Wow64;
     context.windows64 = IsWindows64(sim.Situation());
     installResult = CInstallSequence(context, std::move(steps)).Run();
 }
@@ -134,9 +134,9 @@ int32_t UNINSTALL_MACHINE::Uninstall(bool keepUserSettings) {
     if (!LoadInstalledConfiguration(sim.platform(), Installed(u"TonvelUninstall.exe"), folders, usb))
         return UninstallNoConfiguration;
     UNINSTALL_CONTEXT context{sim.platform(), folders, usb};
-    context.options.KeepUserSettings = keepUserSettings;
-    context.options.ParkingFolder = TempFolder();
-    context.wow64 = sim.Situation() == SIM_SITUATION::Wow64;
+    context.Options.KeepUserSettings = keepUserSettings;
+    context.Options.ParkingFolder = TempFolder();
+    context.Wow64 = sim.Situation() == SIM_SITUATION::Wow64;
     return RunUninstall(context, list);
 }
 

@@ -216,9 +216,9 @@ TEST(Uninstall, TheInstalledUninstallerWaitingForItsCopyIsMovedOutOfItsFolder) {
     machine.sim.Files().SetInUse(original);
     UNINSTALL_CONTEXT context{machine.sim.platform(), machine.folders, machine.usb};
     ASSERT_TRUE(LoadInstalledConfiguration(machine.sim.platform(), original, machine.folders, machine.usb));
-    context.options.OriginalProgram = original;
-    context.options.ParkingFolder = machine.TempFolder();
-    context.wow64 = true;
+    context.Options.OriginalProgram = original;
+    context.Options.ParkingFolder = machine.TempFolder();
+    context.Wow64 = true;
     EXPECT_EQ(RunUninstall(context, machine.list), UninstallDone);
     EXPECT_FALSE(machine.sim.Files().Exists(machine.installFolder));
     EXPECT_EQ(machine.Item(original)->Status, ITEM_STATUS::Removed);

@@ -199,35 +199,35 @@ inline std::wstring ReadProfile(const std::wstring& file, const wchar_t* section
 // the test is over.
 class CDemo {
 public:
-    CDemo(const std::wstring& program, const std::wstring& folder) : m_program(program), m_folder(folder) {}
+    CDemo(const std::wstring& program, const std::wstring& folder) : m_Program(program), m_Folder(folder) {}
     ~CDemo() {
-        if (!m_process.hProcess) return;
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-            TerminateProcess(m_process.hProcess, 99);
-        CloseHandle(m_process.hProcess);
-        CloseHandle(m_process.hThread);
+        if (!m_Process.hProcess) return;
+        if (WaitForSingleObject(m_Process.hProcess, 0) == WAIT_TIMEOUT)
+            TerminateProcess(m_Process.hProcess, 99);
+        CloseHandle(m_Process.hProcess);
+        CloseHandle(m_Process.hThread);
     }
 
     bool Start() {
-        std::filesystem::create_directories(std::filesystem::path(m_folder + L"\\AppData"));
-        SetEnvironmentVariableW(L"APPDATA", (m_folder + L"\\AppData").c_str());
+        std::filesystem::create_directories(std::filesystem::path(m_Folder + L"\\AppData"));
+        SetEnvironmentVariableW(L"APPDATA", (m_Folder + L"\\AppData").c_str());
         SetEnvironmentVariableW(L"TONVEL_DEMO_REPORT", Report().c_str());
-        std::wstring command = L"\"" + m_program + L"\"";
+        std::wstring command = L"\"" + m_Program + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        return CreateProcessW(m_program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &m_process) != FALSE;
+        return CreateProcessW(m_Program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &startup, &m_Process) != FALSE;
     }
 
-    std::wstring Report() const { return m_folder + L"\\screen.txt"; }
-    std::wstring UserConfig() const { return m_folder + L"\\AppData\\Tonvel\\AudioConfig.cfg"; }
+    std::wstring Report() const { return m_Folder + L"\\screen.txt"; }
+    std::wstring UserConfig() const { return m_Folder + L"\\AppData\\Tonvel\\AudioConfig.cfg"; }
     SCREEN Screen() const { return ReadScreen(Report()); }
-    DWORD Id() const { return m_process.dwProcessId; }
+    DWORD Id() const { return m_Process.dwProcessId; }
     HWND MainWindow() const { return FindProcessWindow(Id(), L"TonvelForm"); }
 
     bool Ended(DWORD ms, DWORD* exitCode = nullptr) const {
-        if (WaitForSingleObject(m_process.hProcess, ms) != WAIT_OBJECT_0) return false;
-        if (exitCode) GetExitCodeProcess(m_process.hProcess, exitCode);
+        if (WaitForSingleObject(m_Process.hProcess, ms) != WAIT_OBJECT_0) return false;
+        if (exitCode) GetExitCodeProcess(m_Process.hProcess, exitCode);
         return true;
     }
 
@@ -239,16 +239,16 @@ public:
     // The device log the demo writes at exit: its lines.
     std::vector<std::string> DeviceLog() const {
         std::vector<std::string> lines;
-        std::ifstream file(std::filesystem::path(m_program + L".device.txt"));
+        std::ifstream file(std::filesystem::path(m_Program + L".device.txt"));
         for (std::string line; std::getline(file, line);)
             lines.push_back(line);
         return lines;
     }
 
 private:
-    std::wstring m_program;
-    std::wstring m_folder;
-    PROCESS_INFORMATION m_process{};
+    std::wstring m_Program;
+    std::wstring m_Folder;
+    PROCESS_INFORMATION m_Process{};
 };
 
 // Opens the tray icon's menu as a right-click on the icon does (the icon's callback, WM_APP + 1, for the

@@ -9,16 +9,16 @@ namespace {
 
 using namespace e2e;
 
-const std::wstring kDemo = WinePath(TONVEL_DEMO_EXE);
-const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\equalizer";
+const std::wstring DemoProgram = WinePath(TONVEL_DEMO_EXE);
+const std::wstring BaseFolder = WinePath(TONVEL_E2E_DIR) + L"\\equalizer";
 
 // The Graphite skin (the program's default): the page container's place in the window, and the EQ page's
 // controls in it.
-constexpr POINT kNotebook = {392, 104};
-constexpr POINT kThumb60Hz = {72 + 14, 144 + 7}; // its centre at the middle of the range
-constexpr POINT kPreset2 = {99 + 20, 44 + 10};
-constexpr POINT kReset = {257 + 20, 10 + 10};
-constexpr POINT k3DSwitch = {116 + 20, 10 + 10};
+constexpr POINT Notebook = {392, 104};
+constexpr POINT Thumb60Hz = {72 + 14, 144 + 7}; // its centre at the middle of the range
+constexpr POINT Preset2 = {99 + 20, 44 + 10};
+constexpr POINT ResetPoint = {257 + 20, 10 + 10};
+constexpr POINT Sound3DSwitch = {116 + 20, 10 + 10};
 
 // One output report of the log whose first five bytes are `head` ("00 60 20 01 10"); the rest are zero.
 bool IsOut(const std::string& line, const std::string& head) {
@@ -41,7 +41,7 @@ size_t FindReports(const std::vector<std::string>& log, const std::vector<std::s
     return std::string::npos;
 }
 
-const std::string kIdle = "00 00 00 00 00";
+const std::string IdleReport = "00 00 00 00 00";
 // A register write: the set-address report, then the write-data report.
 std::vector<std::string> Write(const char* address, const char* value) {
     return {std::string("00 60 ") + address + " 10", std::string("00 60 ") + value + " 01 20"};
@@ -57,7 +57,7 @@ class CPanelPoints {
 public:
     explicit CPanelPoints(HWND window) { GetWindowRect(window, &m_Rect); }
     POINT OnPage(POINT p, int dy = 0) const {
-        return {m_Rect.left + kNotebook.x + p.x, m_Rect.top + kNotebook.y + p.y + dy};
+        return {m_Rect.left + Notebook.x + p.x, m_Rect.top + Notebook.y + p.y + dy};
     }
 
 private:
@@ -66,32 +66,32 @@ private:
 
 TEST(EqualizerEndToEnd, ThumbDragPresetResetAnd3DSwitchReachTheHeadset) {
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(kFolder), ignored);
-    std::filesystem::create_directories(std::filesystem::path(kFolder));
-    std::filesystem::remove(std::filesystem::path(kDemo + L".device.txt"), ignored);
-    CDemo demo(kDemo, kFolder);
+    std::filesystem::remove_all(std::filesystem::path(BaseFolder), ignored);
+    std::filesystem::create_directories(std::filesystem::path(BaseFolder));
+    std::filesystem::remove(std::filesystem::path(DemoProgram + L".device.txt"), ignored);
+    CDemo demo(DemoProgram, BaseFolder);
     ASSERT_TRUE(demo.Start()) << "cannot start the demo";
     ASSERT_TRUE(demo.WaitShown()) << "the main window did not appear";
     Sleep(2000); // the labels and pictures settle
     const CPanelPoints at(demo.MainWindow());
-    CaptureScreen().Save(kFolder + L"\\before.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\before.bmp");
 
     // The 60 Hz thumb dragged past the top of its range, then a look at it.
-    const POINT thumb = at.OnPage(kThumb60Hz);
-    DragFromTo(thumb, at.OnPage(kThumb60Hz, -100));
+    const POINT thumb = at.OnPage(Thumb60Hz);
+    DragFromTo(thumb, at.OnPage(Thumb60Hz, -100));
     Sleep(500);
-    CaptureScreen().Save(kFolder + L"\\eq-after-drag.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\eq-after-drag.bmp");
     // Preset 2 (its defaults go to the device), the thumb dragged up there too, then Reset.
-    ClickAt(at.OnPage(kPreset2).x, at.OnPage(kPreset2).y);
+    ClickAt(at.OnPage(Preset2).x, at.OnPage(Preset2).y);
     Sleep(300);
-    DragFromTo(thumb, at.OnPage(kThumb60Hz, -100));
+    DragFromTo(thumb, at.OnPage(Thumb60Hz, -100));
     Sleep(300);
-    CaptureScreen().Save(kFolder + L"\\preset2-after-drag.bmp");
-    ClickAt(at.OnPage(kReset).x, at.OnPage(kReset).y);
+    CaptureScreen().Save(BaseFolder + L"\\preset2-after-drag.bmp");
+    ClickAt(at.OnPage(ResetPoint).x, at.OnPage(ResetPoint).y);
     Sleep(300);
-    ClickAt(at.OnPage(k3DSwitch).x, at.OnPage(k3DSwitch).y);
+    ClickAt(at.OnPage(Sound3DSwitch).x, at.OnPage(Sound3DSwitch).y);
     Sleep(500);
-    CaptureScreen().Save(kFolder + L"\\eq-3d-on.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\eq-3d-on.bmp");
 
     PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"WM_ORV72xxAPP_EXIT"), 0, 0);
     ASSERT_TRUE(demo.Ended(30000)) << "the demo did not end";
@@ -99,7 +99,7 @@ TEST(EqualizerEndToEnd, ThumbDragPresetResetAnd3DSwitchReachTheHeadset) {
     ASSERT_FALSE(log.empty()) << "no device log";
 
     // The drag's last move: 0x120 := 0xFF and 0x121 := 0x0F, then the idle report.
-    const auto top = Join({Write("20 01", "FF"), Write("21 01", "0F"), {kIdle}});
+    const auto top = Join({Write("20 01", "FF"), Write("21 01", "0F"), {IdleReport}});
     const size_t drag = FindReports(log, top);
     ASSERT_NE(drag, std::string::npos) << "the drag to the top did not reach the headset";
     // Preset 2: its whole block, neutral gains.
@@ -114,7 +114,7 @@ TEST(EqualizerEndToEnd, ThumbDragPresetResetAnd3DSwitchReachTheHeadset) {
     const size_t reset = FindReports(log, resetBlockEnd, secondDrag);
     EXPECT_NE(reset, std::string::npos) << "Reset did not write the neutral block";
     // The 3D switch: the default pairs on both channels.
-    const auto pairs = Join({Write("8B 01", "A3"), Write("8C 01", "A3"), {kIdle}});
+    const auto pairs = Join({Write("8B 01", "A3"), Write("8C 01", "A3"), {IdleReport}});
     EXPECT_NE(FindReports(log, pairs, secondDrag), std::string::npos)
         << "the 3D switch did not write the pairs";
 }

@@ -11,8 +11,8 @@ namespace {
 
 using namespace e2e;
 
-const std::wstring kDemo = WinePath(TONVEL_DEMO_EXE);
-const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\microphone";
+const std::wstring DemoProgram = WinePath(TONVEL_DEMO_EXE);
+const std::wstring BaseFolder = WinePath(TONVEL_E2E_DIR) + L"\\microphone";
 
 // A component's bounds in the window's client area, from the screen report.
 RECT BoundsOf(const SCREEN& screen, const std::string& name) {
@@ -37,8 +37,8 @@ bool LogHas(const std::vector<std::string>& log, const std::string& start) {
 
 TEST(MicrophoneE2e, TheLevelBarMovesOnTheMicPageAndTheLedButtonSwitchesThePins) {
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(kFolder), ignored);
-    CDemo demo(kDemo, kFolder);
+    std::filesystem::remove_all(std::filesystem::path(BaseFolder), ignored);
+    CDemo demo(DemoProgram, BaseFolder);
     ASSERT_TRUE(demo.Start()) << "cannot start the demo";
     ASSERT_TRUE(demo.WaitShown()) << "the demo's window did not show";
     const HWND window = demo.MainWindow();
@@ -64,7 +64,7 @@ TEST(MicrophoneE2e, TheLevelBarMovesOnTheMicPageAndTheLedButtonSwitchesThePins) 
                    rect.top + bar.bottom};
         if (i % 10 == 5) {
             shots.push_back(CaptureScreen());
-            shots.back().Save(kFolder + L"\\mic-" + std::to_wstring(i / 10) + L".bmp");
+            shots.back().Save(BaseFolder + L"\\mic-" + std::to_wstring(i / 10) + L".bmp");
         }
         Sleep(150);
     }
@@ -80,7 +80,7 @@ TEST(MicrophoneE2e, TheLevelBarMovesOnTheMicPageAndTheLedButtonSwitchesThePins) 
     const POINT led = Centre(rect, BoundsOf(demo.Screen(), "LEDImage"));
     ClickAt(led.x, led.y);
     Sleep(1000);
-    CaptureScreen().Save(kFolder + L"\\led-off.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\led-off.bmp");
 
     PostMessageW(window, RegisterWindowMessageW(L"WM_ORV72xxAPP_EXIT"), 0, 0);
     ASSERT_TRUE(demo.Ended(30000)) << "the exit message did not end the demo";

@@ -10,13 +10,13 @@ namespace {
 
 using namespace e2e;
 
-const std::wstring kDemo = WinePath(TONVEL_DEMO_EXE);
-const std::wstring kFolder = WinePath(TONVEL_E2E_DIR);
+const std::wstring DemoProgram = WinePath(TONVEL_DEMO_EXE);
+const std::wstring BaseFolder = WinePath(TONVEL_E2E_DIR);
 
 class PanelEndToEnd : public ::testing::Test {
 protected:
     static std::wstring Folder(const char* name) {
-        const std::wstring folder = kFolder + L"\\" + std::wstring(name, name + strlen(name));
+        const std::wstring folder = BaseFolder + L"\\" + std::wstring(name, name + strlen(name));
         std::error_code ignored;
         std::filesystem::remove_all(std::filesystem::path(folder), ignored);
         std::filesystem::create_directories(std::filesystem::path(folder));
@@ -28,10 +28,10 @@ protected:
 TEST_F(PanelEndToEnd, ShowsTheSkinnedPanelSwitchesLanguageFromTheTrayAndEndsOnTheExitMessage) {
     const std::wstring folder = Folder("panel");
     std::error_code ignored;
-    std::filesystem::remove(std::filesystem::path(kDemo + L".device.txt"), ignored);
+    std::filesystem::remove(std::filesystem::path(DemoProgram + L".device.txt"), ignored);
     const CAPTURE before = CaptureScreen();
-    CDemo demo(kDemo, folder);
-    ASSERT_TRUE(demo.Start()) << "cannot start " << std::string(kDemo.begin(), kDemo.end());
+    CDemo demo(DemoProgram, folder);
+    ASSERT_TRUE(demo.Start()) << "cannot start " << std::string(DemoProgram.begin(), DemoProgram.end());
     ASSERT_TRUE(demo.WaitShown()) << "the main window did not appear";
     const HWND window = demo.MainWindow();
 
@@ -116,7 +116,7 @@ TEST_F(PanelEndToEnd, ShowsTheSkinnedPanelSwitchesLanguageFromTheTrayAndEndsOnTh
     EXPECT_EQ(ReadProfile(demo.UserConfig(), L"Skin", L"DefaultSkin"), L"Azure");
     // The demo went through its own shutdown: it wrote the virtual device's state on the way out, and the
     // log holds every report and filter request the panel made, each as a whole line.
-    std::ifstream device(std::filesystem::path(kDemo + L".device.txt"));
+    std::ifstream device(std::filesystem::path(DemoProgram + L".device.txt"));
     std::stringstream text;
     text << device.rdbuf();
     ASSERT_EQ(text.str().rfind("registers\n", 0), 0u) << text.str();
@@ -153,14 +153,14 @@ public:
         windowClass.hbrBackground = CreateSolidBrush(RGB(0x20, 0xC0, 0x40));
         windowClass.lpszClassName = L"TonvelE2eCover";
         RegisterClassW(&windowClass);
-        m_window = CreateWindowExW(0, L"TonvelE2eCover", L"cover", WS_POPUP | WS_VISIBLE, area.left - 10,
+        m_Window = CreateWindowExW(0, L"TonvelE2eCover", L"cover", WS_POPUP | WS_VISIBLE, area.left - 10,
                                    area.top - 10, area.right - area.left + 20, area.bottom - area.top + 20,
                                    nullptr, nullptr, windowClass.hInstance, nullptr);
-        SetForegroundWindow(m_window);
+        SetForegroundWindow(m_Window);
         Pump();
     }
-    ~CCover() { DestroyWindow(m_window); }
-    HWND Window() const { return m_window; }
+    ~CCover() { DestroyWindow(m_Window); }
+    HWND Window() const { return m_Window; }
     static void Pump() {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
@@ -168,7 +168,7 @@ public:
     }
 
 private:
-    HWND m_window = nullptr;
+    HWND m_Window = nullptr;
 };
 
 // Whether `above` lies above `below` in the z-order of the top-level windows.
@@ -182,7 +182,7 @@ bool Above(HWND above, HWND below) {
 
 TEST_F(PanelEndToEnd, ASecondInstanceBringsTheFirstForwardAndEnds) {
     const std::wstring folder = Folder("second");
-    CDemo first(kDemo, folder);
+    CDemo first(DemoProgram, folder);
     ASSERT_TRUE(first.Start());
     ASSERT_TRUE(first.WaitShown());
     const HWND panel = first.MainWindow();
@@ -203,7 +203,7 @@ TEST_F(PanelEndToEnd, ASecondInstanceBringsTheFirstForwardAndEnds) {
     const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     ASSERT_EQ(covered.At(centre.x, centre.y), 0x20C040u) << "the cover does not show";
 
-    CDemo second(kDemo, folder);
+    CDemo second(DemoProgram, folder);
     ASSERT_TRUE(second.Start());
     DWORD exitCode = 1;
     ASSERT_TRUE(second.Ended(60000, &exitCode)) << "the second instance keeps running";

@@ -9,8 +9,8 @@ namespace {
 
 using namespace e2e;
 
-const std::wstring kPanel = WinePath(TONVEL_PANEL_EXE);
-const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\tray";
+const std::wstring Panel = WinePath(TONVEL_PANEL_EXE);
+const std::wstring BaseFolder = WinePath(TONVEL_E2E_DIR) + L"\\tray";
 
 // A message box of the process (the framework's error box among them).
 bool ShowsAMessageBox(DWORD processId) {
@@ -19,8 +19,8 @@ bool ShowsAMessageBox(DWORD processId) {
 
 TEST(PanelTray, AUserWithoutAConfigurationStartsInTheTrayAndRestoresFromIt) {
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(kFolder), ignored);
-    CDemo panel(kPanel, kFolder);
+    std::filesystem::remove_all(std::filesystem::path(BaseFolder), ignored);
+    CDemo panel(Panel, BaseFolder);
     ASSERT_TRUE(panel.Start()) << "cannot start the panel";
     const DWORD id = panel.Id();
     // Up and in the tray: the application window is there, the main window hidden, no message box.
@@ -40,7 +40,7 @@ TEST(PanelTray, AUserWithoutAConfigurationStartsInTheTrayAndRestoresFromIt) {
     ASSERT_TRUE(WaitUntil([&] { return panel.MainWindow() != nullptr; }, 10000)) << "not restored";
     EXPECT_TRUE(WaitUntil([&] { return !IsIconic(panel.MainWindow()); }, 5000)) << "restored as an icon";
     Sleep(1000);
-    CaptureScreen().Save(kFolder + L"\\restored.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\restored.bmp");
     EXPECT_FALSE(ShowsAMessageBox(id));
 
     PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"WM_ORV72xxAPP_EXIT"), 0, 0);

@@ -10,15 +10,15 @@ namespace {
 
 using namespace e2e;
 
-const std::wstring kDemo = WinePath(TONVEL_DEMO_EXE);
-const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\profiles";
-const std::wstring kUserProfile = kFolder + L"\\User";
+const std::wstring DemoProgram = WinePath(TONVEL_DEMO_EXE);
+const std::wstring BaseFolder = WinePath(TONVEL_E2E_DIR) + L"\\profiles";
+const std::wstring UserProfile = BaseFolder + L"\\User";
 
 // The Graphite skin: the page container's place in the window, the 60 Hz thumb on the EQ page (its centre
 // at the middle of the range) and the top of the thumbs' range.
-constexpr POINT kNotebook = {392, 104};
-constexpr POINT kThumb60Hz = {72 + 14, 144 + 7};
-constexpr long kEqRangeTop = 84;
+constexpr POINT Notebook = {392, 104};
+constexpr POINT Thumb60Hz = {72 + 14, 144 + 7};
+constexpr long EqRangeTop = 84;
 
 const LABEL_SHOWN* Find(const SCREEN& screen, const std::string& name) {
     auto it = screen.labels.find(name);
@@ -97,10 +97,10 @@ bool LogWrites(const std::vector<std::string>& log, const char* address, const c
 
 class CRun {
 public:
-    CRun() : m_Demo(kDemo, kFolder) {}
+    CRun() : m_Demo(DemoProgram, BaseFolder) {}
     CDemo& Demo() { return m_Demo; }
     bool Start() {
-        SetEnvironmentVariableW(L"USERPROFILE", kUserProfile.c_str());
+        SetEnvironmentVariableW(L"USERPROFILE", UserProfile.c_str());
         if (!m_Demo.Start() || !m_Demo.WaitShown()) return false;
         SetForegroundWindow(m_Demo.MainWindow());
         Sleep(2000); // the labels and pictures settle
@@ -117,9 +117,9 @@ private:
 
 TEST(ProfilesE2e, TheSettingsAtExitComeBackAndASavedProfileLoadsThroughTheDialogs) {
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(kFolder), ignored);
-    std::filesystem::create_directories(std::filesystem::path(kUserProfile));
-    const std::wstring lastProfile = kFolder + L"\\AppData\\Tonvel\\LastProfile.ini";
+    std::filesystem::remove_all(std::filesystem::path(BaseFolder), ignored);
+    std::filesystem::create_directories(std::filesystem::path(UserProfile));
+    const std::wstring lastProfile = BaseFolder + L"\\AppData\\Tonvel\\LastProfile.ini";
 
     // First run: the 60 Hz band to the top, Theater, the LED off; then the exit message.
     {
@@ -127,7 +127,7 @@ TEST(ProfilesE2e, TheSettingsAtExitComeBackAndASavedProfileLoadsThroughTheDialog
         ASSERT_TRUE(run.Start()) << "the demo did not show";
         RECT rect{};
         GetWindowRect(run.Demo().MainWindow(), &rect);
-        const POINT thumb = {rect.left + kNotebook.x + kThumb60Hz.x, rect.top + kNotebook.y + kThumb60Hz.y};
+        const POINT thumb = {rect.left + Notebook.x + Thumb60Hz.x, rect.top + Notebook.y + Thumb60Hz.y};
         DragFromTo(thumb, {thumb.x, thumb.y - 100});
         Sleep(300);
         ASSERT_TRUE(ClickOn(run.Demo(), "PageEffectLabel"));
@@ -135,7 +135,7 @@ TEST(ProfilesE2e, TheSettingsAtExitComeBackAndASavedProfileLoadsThroughTheDialog
         ASSERT_TRUE(ClickOn(run.Demo(), "EffectButtonTheaterImage"));
         ASSERT_TRUE(ClickOn(run.Demo(), "LEDImage"));
         ASSERT_TRUE(WaitUntil([&] { return Shows(run.Demo(), "LEDImage", "Led_Off.png"); }, 10000));
-        CaptureScreen().Save(kFolder + L"\\first-run-changed.bmp");
+        CaptureScreen().Save(BaseFolder + L"\\first-run-changed.bmp");
         ASSERT_TRUE(run.End()) << "the exit message did not end the demo";
     }
     EXPECT_EQ(ReadProfile(lastProfile, L"EQ", L"S1").substr(0, 6), L"0xFFF,");
@@ -145,24 +145,24 @@ TEST(ProfilesE2e, TheSettingsAtExitComeBackAndASavedProfileLoadsThroughTheDialog
     // Second run: the settings are back, on the screen and on the device.
     CRun run;
     ASSERT_TRUE(run.Start()) << "the demo did not show again";
-    CaptureScreen().Save(kFolder + L"\\second-run-start.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\second-run-start.bmp");
     const SCREEN screen = run.Demo().Screen();
     EXPECT_TRUE(Shows(run.Demo(), "EQ60HzValueLabel", "fff"));
     ASSERT_NE(Find(screen, "EQ60HzSliderImage"), nullptr);
-    EXPECT_EQ(Find(screen, "EQ60HzSliderImage")->bounds.top, kNotebook.y + kEqRangeTop);
+    EXPECT_EQ(Find(screen, "EQ60HzSliderImage")->bounds.top, Notebook.y + EqRangeTop);
     EXPECT_TRUE(Shows(run.Demo(), "LEDImage", "Led_Off.png"));
     EXPECT_TRUE(Shows(run.Demo(), "EffectButtonTheaterImage", "EffectButton_Down.png"));
     EXPECT_TRUE(Shows(run.Demo(), "EffectButtonNonImage", "EffectButton_Up.png"));
     ASSERT_TRUE(ClickOn(run.Demo(), "PageEffectLabel"));
     ASSERT_TRUE(WaitUntil([&] { return Visible(run.Demo(), "EffectButtonTheaterImage"); }, 10000));
-    CaptureScreen().Save(kFolder + L"\\second-run-effect-page.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\second-run-effect-page.bmp");
 
     // Saved under a name typed without ".ini", then loaded back after choosing "Nothing".
     ASSERT_TRUE(ClickOn(run.Demo(), "Menu1Label"));
     HWND dialog = nullptr;
     ASSERT_TRUE(TypeIntoFileDialog(run.Demo(), L"Evening", dialog))
         << "the save dialog did not take the name";
-    const std::wstring saved = kUserProfile + L"\\Tonvel\\Evening.ini";
+    const std::wstring saved = UserProfile + L"\\Tonvel\\Evening.ini";
     ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(std::filesystem::path(saved)); }, 10000))
         << "no Evening.ini in the default folder";
     EXPECT_EQ(ReadProfile(saved, L"Effect", L"CurrentEffect"), L"2");
@@ -176,7 +176,7 @@ TEST(ProfilesE2e, TheSettingsAtExitComeBackAndASavedProfileLoadsThroughTheDialog
     EXPECT_TRUE(WaitUntil(
         [&] { return Shows(run.Demo(), "EffectButtonTheaterImage", "EffectButton_Down.png"); }, 10000))
         << "the loaded profile's effect is not shown";
-    CaptureScreen().Save(kFolder + L"\\second-run-loaded.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\second-run-loaded.bmp");
     ASSERT_TRUE(run.End()) << "the exit message did not end the demo";
 
     // The second run's device log: the 60 Hz gain, the LED's pin write and the Theater effect.

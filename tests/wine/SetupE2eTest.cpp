@@ -11,8 +11,8 @@ namespace {
 
 using namespace e2e;
 
-const std::wstring kSetupSource = WinePath(TONVEL_SETUP_DIR);
-const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\setup";
+const std::wstring SetupSource = WinePath(TONVEL_SETUP_DIR);
+const std::wstring BaseFolder = WinePath(TONVEL_E2E_DIR) + L"\\setup";
 
 std::wstring Text(HWND window) {
     wchar_t text[256] = {};
@@ -51,9 +51,9 @@ std::string ScreenSaved(const std::wstring& path) {
 
 TEST(Setup, InstallsInTheChosenLanguageAndStartsTheControlPanelAtFinish) {
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(kFolder), ignored);
-    CopyFolder(kSetupSource, kFolder);
-    CDemo setup(kFolder + L"\\TonvelSetup.exe", kFolder + L"\\user"); // its own user folder
+    std::filesystem::remove_all(std::filesystem::path(BaseFolder), ignored);
+    CopyFolder(SetupSource, BaseFolder);
+    CDemo setup(BaseFolder + L"\\TonvelSetup.exe", BaseFolder + L"\\user"); // its own user folder
     ASSERT_TRUE(setup.Start());
     HWND wizard = nullptr;
     ASSERT_TRUE(WaitUntil(
@@ -65,7 +65,7 @@ TEST(Setup, InstallsInTheChosenLanguageAndStartsTheControlPanelAtFinish) {
         << "the wizard did not show; windows:\n"
         << WindowsOf(setup.Id());
     Sleep(1000);
-    CaptureScreen().Save(kFolder + L"\\page1-language.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\page1-language.bmp");
     // The background covers the screen behind the wizard.
     const CAPTURE shown = CaptureScreen();
     EXPECT_GT(Colours(shown, {0, 0, 200, 200}), 1u) << "no background picture in the screen's corner";
@@ -82,7 +82,7 @@ TEST(Setup, InstallsInTheChosenLanguageAndStartsTheControlPanelAtFinish) {
     std::wstring stored;
     EXPECT_TRUE(WaitUntil(
         [&] {
-            stored = ReadProfile(kFolder + L"\\AudioConfig.cfg", L"Language", L"DefaultLanguage");
+            stored = ReadProfile(BaseFolder + L"\\AudioConfig.cfg", L"Language", L"DefaultLanguage");
             return stored == L"Deutsch";
         },
         10000))
@@ -90,7 +90,7 @@ TEST(Setup, InstallsInTheChosenLanguageAndStartsTheControlPanelAtFinish) {
 
     // Next runs the installation to the finish page.
     ClickWindow(next);
-    CaptureScreen().Save(kFolder + L"\\page2-install.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\page2-install.bmp");
     HWND finish = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] {
@@ -99,9 +99,9 @@ TEST(Setup, InstallsInTheChosenLanguageAndStartsTheControlPanelAtFinish) {
         },
         120000))
         << "no finish page; windows:\n"
-        << WindowsOf(setup.Id()) << ScreenSaved(kFolder + L"\\install-stuck.bmp");
+        << WindowsOf(setup.Id()) << ScreenSaved(BaseFolder + L"\\install-stuck.bmp");
     Sleep(500);
-    CaptureScreen().Save(kFolder + L"\\page3-finish.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\page3-finish.bmp");
     const HWND reboot = FindChild(wizard, L"Button", L"Ja - jetzt neu starten");
     const HWND noReboot = FindChild(wizard, L"Button", L"Nein - sp\u00e4ter neu starten");
     ASSERT_NE(reboot, nullptr);

@@ -23,25 +23,25 @@ namespace {
 using namespace e2e;
 namespace fs = std::filesystem;
 
-const std::wstring kSetupSource = WinePath(TONVEL_SETUP_DIR);
-const std::wstring kPanelBuilt = WinePath(TONVEL_PANEL_EXE);
-const std::wstring kService64Built = WinePath(TONVEL_PAYLOAD_SERVICE64);
-const std::wstring kDriver64Source = WinePath(TONVEL_PAYLOAD_DRIVER64);
-const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\setup-install";
+const std::wstring SetupSource = WinePath(TONVEL_SETUP_DIR);
+const std::wstring PanelBuilt = WinePath(TONVEL_PANEL_EXE);
+const std::wstring Service64Built = WinePath(TONVEL_PAYLOAD_SERVICE64);
+const std::wstring Driver64Source = WinePath(TONVEL_PAYLOAD_DRIVER64);
+const std::wstring BaseFolder = WinePath(TONVEL_E2E_DIR) + L"\\setup-install";
 
-constexpr wchar_t kServiceName[] = L"Castorel";
-constexpr wchar_t kPanelClass[] = L"TApplication";
-constexpr wchar_t kPanelTitle[] = L"Tonvel 7.1 Audio";
-constexpr wchar_t kExitMessage[] = L"WM_ORV72xxAPP_EXIT";
-constexpr wchar_t kRunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kRunKeyIn32BitView[] = L"SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kUninstallKey[] =
+constexpr wchar_t ServiceName[] = L"Castorel";
+constexpr wchar_t PanelClass[] = L"TApplication";
+constexpr wchar_t PanelTitle[] = L"Tonvel 7.1 Audio";
+constexpr wchar_t ExitMessage[] = L"WM_ORV72xxAPP_EXIT";
+constexpr wchar_t RunKey[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t RunKeyIn32BitView[] = L"SOFTWARE\\WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t UninstallKey[] =
     L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ORV72xxAudioExt";
-constexpr wchar_t kDriverKey[] = L"SYSTEM\\CurrentControlSet\\Services\\Pelix";
-constexpr wchar_t kRunValue[] = L"Tonvel";
-constexpr wchar_t kShortcutFolder[] = L"Tonvel 7.1 Audio";
-constexpr wchar_t kUpdateNote[] = L"Setup will now install a required Windows update.";
-constexpr wchar_t kUpdatePackage[] = L"Windows6.1-KB3033929-x64.msu";
+constexpr wchar_t PelixServicesKey[] = L"SYSTEM\\CurrentControlSet\\Services\\Pelix";
+constexpr wchar_t RunValue[] = L"Tonvel";
+constexpr wchar_t ShortcutFolder[] = L"Tonvel 7.1 Audio";
+constexpr wchar_t UpdateNote[] = L"Setup will now install a required Windows update.";
+constexpr wchar_t UpdatePackageFile[] = L"Windows6.1-KB3033929-x64.msu";
 
 bool IsWow64() {
     BOOL wow64 = FALSE;
@@ -200,7 +200,7 @@ std::wstring MessageBoxText(DWORD processId) {
 }
 
 HWND PanelWindow() {
-    return FindWindowW(kPanelClass, kPanelTitle);
+    return FindWindowW(PanelClass, PanelTitle);
 }
 
 DWORD PanelProcessId() {
@@ -212,7 +212,7 @@ DWORD PanelProcessId() {
 // Ends every running control panel: the exit message first, by force after that.
 void EndPanels() {
     if (!PanelWindow()) return;
-    PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(kExitMessage), 0, 0);
+    PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(ExitMessage), 0, 0);
     if (WaitUntil([] { return PanelWindow() == nullptr; }, 20000)) return;
     while (const DWORD id = PanelProcessId()) {
         const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
@@ -236,7 +236,7 @@ SERVICE_SEEN SeeService() {
     const SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
     if (!manager) return seen;
     if (const SC_HANDLE service =
-            OpenServiceW(manager, kServiceName, SERVICE_QUERY_CONFIG | SERVICE_QUERY_STATUS)) {
+            OpenServiceW(manager, ServiceName, SERVICE_QUERY_CONFIG | SERVICE_QUERY_STATUS)) {
         seen.registered = true;
         DWORD needed = 0;
         QueryServiceConfigW(service, nullptr, 0, &needed);
@@ -266,7 +266,7 @@ bool WaitForServiceState(DWORD state, DWORD ms) {
 void RemoveService() {
     const SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
     if (!manager) return;
-    if (const SC_HANDLE service = OpenServiceW(manager, kServiceName, SERVICE_ALL_ACCESS)) {
+    if (const SC_HANDLE service = OpenServiceW(manager, ServiceName, SERVICE_ALL_ACCESS)) {
         SERVICE_STATUS status{};
         ControlService(service, SERVICE_CONTROL_STOP, &status);
         WaitForServiceState(SERVICE_STOPPED, 20000);
@@ -288,10 +288,10 @@ void DeleteValue(const wchar_t* key, const wchar_t* name, REGSAM view) {
 // "Microsoft.System.Update.1", opened with wusa.exe); a wine prefix has wusa.exe but not that association, so
 // the setup's update step could not start its package. The association as Windows 7 has it, in both
 // registry views; true when this test added it (and removes it again at the end).
-constexpr wchar_t kMsuKey[] = L"SOFTWARE\\Classes\\.msu";
-constexpr wchar_t kMsuClass[] = L"Microsoft.System.Update.1";
-constexpr wchar_t kMsuCommandKey[] = L"SOFTWARE\\Classes\\Microsoft.System.Update.1\\shell\\open\\command";
-constexpr wchar_t kMsuCommand[] = L"%SystemRoot%\\System32\\wusa.exe \"%1\" %*";
+constexpr wchar_t MsuKey[] = L"SOFTWARE\\Classes\\.msu";
+constexpr wchar_t MsuClass[] = L"Microsoft.System.Update.1";
+constexpr wchar_t MsuCommandKey[] = L"SOFTWARE\\Classes\\Microsoft.System.Update.1\\shell\\open\\command";
+constexpr wchar_t MsuCommand[] = L"%SystemRoot%\\System32\\wusa.exe \"%1\" %*";
 
 void SetDefaultValue(const wchar_t* key, DWORD type, const wchar_t* text, REGSAM view) {
     HKEY handle = nullptr;
@@ -304,11 +304,11 @@ void SetDefaultValue(const wchar_t* key, DWORD type, const wchar_t* text, REGSAM
 }
 
 bool AssociateUpdatePackages() {
-    if (ReadValue(kMsuKey, L"", KEY_WOW64_64KEY).found || ReadValue(kMsuKey, L"", KEY_WOW64_32KEY).found)
+    if (ReadValue(MsuKey, L"", KEY_WOW64_64KEY).found || ReadValue(MsuKey, L"", KEY_WOW64_32KEY).found)
         return false;
     for (const REGSAM view : {REGSAM{KEY_WOW64_64KEY}, REGSAM{KEY_WOW64_32KEY}}) {
-        SetDefaultValue(kMsuKey, REG_SZ, kMsuClass, view);
-        SetDefaultValue(kMsuCommandKey, REG_EXPAND_SZ, kMsuCommand, view);
+        SetDefaultValue(MsuKey, REG_SZ, MsuClass, view);
+        SetDefaultValue(MsuCommandKey, REG_EXPAND_SZ, MsuCommand, view);
     }
     return true;
 }
@@ -320,7 +320,7 @@ void RemoveUpdatePackageAssociation() {
             ERROR_SUCCESS)
             continue;
         RegDeleteTreeW(classes, L".msu");
-        RegDeleteTreeW(classes, kMsuClass);
+        RegDeleteTreeW(classes, MsuClass);
         RegCloseKey(classes);
     }
 }
@@ -334,10 +334,10 @@ void RemoveEarlierInstallation() {
     fs::remove(fs::path(NativeSystemFolderSeenFromHere() + L"\\Castorel.exe"), ignored);
     fs::remove(fs::path(NativeSystemFolderSeenFromHere() + L"\\drivers\\Pelix.sys"), ignored);
     fs::remove_all(fs::path(InstallFolder()), ignored);
-    fs::remove_all(fs::path(ShellFolder(CSIDL_COMMON_PROGRAMS) + L"\\" + kShortcutFolder), ignored);
-    DeleteValue(kRunKey, kRunValue, KEY_WOW64_32KEY);
-    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey, KEY_WOW64_32KEY, 0);
-    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, kDriverKey, KEY_WOW64_64KEY, 0);
+    fs::remove_all(fs::path(ShellFolder(CSIDL_COMMON_PROGRAMS) + L"\\" + ShortcutFolder), ignored);
+    DeleteValue(RunKey, RunValue, KEY_WOW64_32KEY);
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, UninstallKey, KEY_WOW64_32KEY, 0);
+    RegDeleteKeyExW(HKEY_LOCAL_MACHINE, PelixServicesKey, KEY_WOW64_64KEY, 0);
 }
 
 // One run of the setup from the copied source folder: Next on the language page, then on the finish page
@@ -345,10 +345,10 @@ void RemoveEarlierInstallation() {
 class CSetupRun {
 public:
     explicit CSetupRun(const std::wstring& name)
-        : m_name(name), m_setup(kFolder + L"\\TonvelSetup.exe", kFolder + L"\\" + name) {}
+        : m_Name(name), m_Setup(BaseFolder + L"\\TonvelSetup.exe", BaseFolder + L"\\" + name) {}
 
     void Run() {
-        ASSERT_TRUE(m_setup.Start());
+        ASSERT_TRUE(m_Setup.Start());
         HWND wizard = nullptr;
         ASSERT_TRUE(WaitUntil(
             [&] {
@@ -362,7 +362,7 @@ public:
             WaitUntil([&] { return (next = FindChild(wizard, L"Button", L"Next >")) != nullptr; }, 10000));
         Sleep(500);
         ClickWindow(next);
-        m_nextClicked = Now();
+        m_NextClicked = Now();
 
         // The installation runs to the finish page. Wine answers as 64-bit Windows 7 SP1 without the
         // update KB3033929, so the setup announces the update in a message box, taken with OK as a user
@@ -371,23 +371,23 @@ public:
         std::wstring failure;
         WaitUntil(
             [&] {
-                const std::wstring box = MessageBoxText(m_setup.Id());
-                if (box.find(kUpdateNote) != std::wstring::npos) {
-                    m_updateNoteShown = true;
+                const std::wstring box = MessageBoxText(m_Setup.Id());
+                if (box.find(UpdateNote) != std::wstring::npos) {
+                    m_UpdateNoteShown = true;
                     Sleep(300);
-                    CaptureScreen().Save(kFolder + L"\\" + m_name + L"-update-note.bmp");
-                    const HWND ok = FindChild(FindProcessWindow(m_setup.Id(), L"#32770"), L"Button", L"OK");
+                    CaptureScreen().Save(BaseFolder + L"\\" + m_Name + L"-update-note.bmp");
+                    const HWND ok = FindChild(FindProcessWindow(m_Setup.Id(), L"#32770"), L"Button", L"OK");
                     if (ok) ClickWindow(ok);
                     return false;
                 }
                 failure = box;
-                if (!failure.empty()) m_failureSeen = Now();
+                if (!failure.empty()) m_FailureSeen = Now();
                 finish = FindChild(wizard, L"Button", L"Finish");
                 return !failure.empty() || (finish && IsWindowEnabled(finish) && IsWindowVisible(finish));
             },
             180000);
         Sleep(500);
-        CaptureScreen().Save(kFolder + L"\\" + m_name + L"-finish.bmp");
+        CaptureScreen().Save(BaseFolder + L"\\" + m_Name + L"-finish.bmp");
         ASSERT_TRUE(failure.empty()) << "the setup says: " << Narrow(failure);
         ASSERT_TRUE(finish && IsWindowVisible(finish)) << "no finish page";
 
@@ -398,19 +398,19 @@ public:
         EXPECT_TRUE(
             WaitUntil([&] { return SendMessageW(noReboot, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 5000));
         ClickWindow(finish);
-        EXPECT_TRUE(m_setup.Ended(30000)) << "the setup did not end";
+        EXPECT_TRUE(m_Setup.Ended(30000)) << "the setup did not end";
     }
 
-    bool UpdateNoteShown() const { return m_updateNoteShown; }
-    ULONGLONG NextClicked() const { return m_nextClicked; }
-    ULONGLONG FailureSeen() const { return m_failureSeen; }
+    bool UpdateNoteShown() const { return m_UpdateNoteShown; }
+    ULONGLONG NextClicked() const { return m_NextClicked; }
+    ULONGLONG FailureSeen() const { return m_FailureSeen; }
 
 private:
-    std::wstring m_name;
-    CDemo m_setup;
-    bool m_updateNoteShown = false;
-    ULONGLONG m_nextClicked = 0;
-    ULONGLONG m_failureSeen = 0;
+    std::wstring m_Name;
+    CDemo m_Setup;
+    bool m_UpdateNoteShown = false;
+    ULONGLONG m_NextClicked = 0;
+    ULONGLONG m_FailureSeen = 0;
 };
 
 class SetupInstall : public testing::Test {
@@ -419,10 +419,10 @@ protected:
         if (!IsWow64()) GTEST_SKIP() << "the installation as users run it: the i686 setup under WOW64";
         CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         RemoveEarlierInstallation();
-        m_associated = AssociateUpdatePackages();
+        m_Associated = AssociateUpdatePackages();
         std::error_code ignored;
-        fs::remove_all(fs::path(kFolder), ignored);
-        CopyFolder(kSetupSource, kFolder);
+        fs::remove_all(fs::path(BaseFolder), ignored);
+        CopyFolder(SetupSource, BaseFolder);
     }
 
     // What the installation leaves, printed; then the prefix made ready for later runs.
@@ -431,12 +431,12 @@ protected:
         PrintWhatIsInstalled();
         EndPanels();
         RemoveService();
-        DeleteValue(kRunKey, kRunValue, KEY_WOW64_32KEY);
-        if (m_associated) RemoveUpdatePackageAssociation();
+        DeleteValue(RunKey, RunValue, KEY_WOW64_32KEY);
+        if (m_Associated) RemoveUpdatePackageAssociation();
         CoUninitialize();
     }
 
-    bool m_associated = false;
+    bool m_Associated = false;
 
     static void PrintWhatIsInstalled() {
         std::cout << "What the installation left:\n";
@@ -449,8 +449,8 @@ protected:
         }
         {
             std::error_code error;
-            const auto size = fs::file_size(fs::path(Wow64SystemFolder() + L"\\" + kUpdatePackage), error);
-            std::cout << "  " << Narrow(Wow64SystemFolder() + L"\\" + kUpdatePackage) << "  "
+            const auto size = fs::file_size(fs::path(Wow64SystemFolder() + L"\\" + UpdatePackageFile), error);
+            std::cout << "  " << Narrow(Wow64SystemFolder() + L"\\" + UpdatePackageFile) << "  "
                       << (error ? std::string("(missing)") : std::to_string(size) + " bytes") << "\n";
         }
         // The install folder: its files with their sizes, each sub-folder as its files' count and bytes.
@@ -476,20 +476,20 @@ protected:
                           << " bytes\n";
             }
         }
-        const std::wstring links = ShellFolder(CSIDL_COMMON_PROGRAMS) + L"\\" + kShortcutFolder;
+        const std::wstring links = ShellFolder(CSIDL_COMMON_PROGRAMS) + L"\\" + ShortcutFolder;
         for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(links), error))
             std::cout << "  " << Narrow(entry.path().wstring()) << " -> "
                       << Narrow(ShortcutTarget(entry.path().wstring())) << "\n";
-        std::cout << "  HKLM\\" << Narrow(kRunKeyIn32BitView)
-                  << "  Tonvel = " << Describe(ReadValue(kRunKey, kRunValue, KEY_WOW64_32KEY))
+        std::cout << "  HKLM\\" << Narrow(RunKeyIn32BitView)
+                  << "  Tonvel = " << Describe(ReadValue(RunKey, RunValue, KEY_WOW64_32KEY))
                   << "  (deleted after this list)\n";
         for (const wchar_t* name :
              {L"DisplayName", L"UninstallString", L"DisplayIcon", L"DisplayVersion", L"Publisher"})
             std::cout << "  HKLM\\SOFTWARE\\WOW6432Node\\...\\Uninstall\\ORV72xxAudioExt  " << Narrow(name)
-                      << " = " << Describe(ReadValue(kUninstallKey, name, KEY_WOW64_32KEY)) << "\n";
+                      << " = " << Describe(ReadValue(UninstallKey, name, KEY_WOW64_32KEY)) << "\n";
         for (const wchar_t* name : {L"ErrorControl", L"Start", L"Type", L"ImagePath"})
-            std::cout << "  HKLM\\" << Narrow(kDriverKey) << "  " << Narrow(name) << " = "
-                      << Describe(ReadValue(kDriverKey, name, KEY_WOW64_64KEY)) << "\n";
+            std::cout << "  HKLM\\" << Narrow(PelixServicesKey) << "  " << Narrow(name) << " = "
+                      << Describe(ReadValue(PelixServicesKey, name, KEY_WOW64_64KEY)) << "\n";
         for (const wchar_t* group :
              {L"SOFTWARE\\ORV USB DeviceId Group", L"SOFTWARE\\ORV HID DeviceId Group"}) {
             int count = 0;
@@ -512,12 +512,12 @@ void ExpectInstalled() {
     // The driver and the helper service program in the native system folder, not in the 32-bit one.
     const std::wstring system = NativeSystemFolderSeenFromHere();
     EXPECT_TRUE(FileExists(system + L"\\drivers\\Pelix.sys"));
-    EXPECT_EQ(FileBytes(system + L"\\drivers\\Pelix.sys"), FileBytes(kDriver64Source))
+    EXPECT_EQ(FileBytes(system + L"\\drivers\\Pelix.sys"), FileBytes(Driver64Source))
         << "not the 64-bit driver";
     EXPECT_FALSE(FileExists(Wow64SystemFolder() + L"\\drivers\\Pelix.sys"))
         << "the driver went into SysWOW64";
     EXPECT_TRUE(FileExists(system + L"\\Castorel.exe"));
-    EXPECT_EQ(FileBytes(system + L"\\Castorel.exe"), FileBytes(kService64Built))
+    EXPECT_EQ(FileBytes(system + L"\\Castorel.exe"), FileBytes(Service64Built))
         << "not the 64-bit service program";
     EXPECT_FALSE(FileExists(Wow64SystemFolder() + L"\\Castorel.exe"))
         << "the service program went into SysWOW64";
@@ -532,7 +532,7 @@ void ExpectInstalled() {
     // The control panel and its folders in Program Files (x86).
     const std::wstring folder = InstallFolder();
     EXPECT_NE(folder.find(L"(x86)"), std::wstring::npos) << Narrow(folder);
-    EXPECT_EQ(FileBytes(folder + L"\\Tonvel.exe"), FileBytes(kPanelBuilt)) << "not the panel of this build";
+    EXPECT_EQ(FileBytes(folder + L"\\Tonvel.exe"), FileBytes(PanelBuilt)) << "not the panel of this build";
     EXPECT_TRUE(FileExists(folder + L"\\TonvelUninstall.exe"));
     EXPECT_TRUE(FileExists(folder + L"\\AudioConfig.cfg"));
     EXPECT_TRUE(FileExists(folder + L"\\Tonvel.ico"));
@@ -545,36 +545,37 @@ void ExpectInstalled() {
     // The Run value and the Uninstall entry in the 32-bit view (WOW6432Node), quoted paths.
     const std::wstring panel = L"\"" + folder + L"\\Tonvel.exe\"";
     const std::wstring uninstaller = folder + L"\\TonvelUninstall.exe";
-    const REG_VALUE run = ReadValue(kRunKeyIn32BitView, kRunValue, KEY_WOW64_64KEY);
+    const REG_VALUE run = ReadValue(RunKeyIn32BitView, RunValue, KEY_WOW64_64KEY);
     EXPECT_TRUE(run.found && run.type == REG_SZ) << Describe(run);
     EXPECT_TRUE(SameText(run.text, panel)) << Describe(run);
-    EXPECT_FALSE(ReadValue(kRunKey, kRunValue, KEY_WOW64_64KEY).found) << "the Run value in the 64-bit view";
-    const REG_VALUE name = ReadValue(kUninstallKey, L"DisplayName", KEY_WOW64_32KEY);
+    EXPECT_FALSE(ReadValue(RunKey, RunValue, KEY_WOW64_64KEY).found) << "the Run value in the 64-bit view";
+    const REG_VALUE name = ReadValue(UninstallKey, L"DisplayName", KEY_WOW64_32KEY);
     EXPECT_EQ(name.text, L"Tonvel 7.1 Audio") << Describe(name);
-    const REG_VALUE command = ReadValue(kUninstallKey, L"UninstallString", KEY_WOW64_32KEY);
+    const REG_VALUE command = ReadValue(UninstallKey, L"UninstallString", KEY_WOW64_32KEY);
     EXPECT_TRUE(SameText(command.text, L"\"" + uninstaller + L"\"")) << Describe(command);
-    const REG_VALUE icon = ReadValue(kUninstallKey, L"DisplayIcon", KEY_WOW64_32KEY);
+    const REG_VALUE icon = ReadValue(UninstallKey, L"DisplayIcon", KEY_WOW64_32KEY);
     EXPECT_TRUE(SameText(Unquoted(icon.text), uninstaller)) << Describe(icon);
-    EXPECT_EQ(ReadValue(kUninstallKey, L"DisplayVersion", KEY_WOW64_32KEY).text, L"1.0.0.0");
-    EXPECT_EQ(ReadValue(kUninstallKey, L"Publisher", KEY_WOW64_32KEY).text, L"Tonvel Audio");
+    EXPECT_EQ(ReadValue(UninstallKey, L"DisplayVersion", KEY_WOW64_32KEY).text, L"1.0.0.0");
+    EXPECT_EQ(ReadValue(UninstallKey, L"Publisher", KEY_WOW64_32KEY).text, L"Tonvel Audio");
     for (const wchar_t* value :
          {L"DisplayName", L"UninstallString", L"DisplayIcon", L"DisplayVersion", L"Publisher"})
-        EXPECT_EQ(ReadValue(kUninstallKey, value, KEY_WOW64_32KEY).type, DWORD{REG_SZ}) << Narrow(value);
-    EXPECT_FALSE(ReadValue(kUninstallKey, L"DisplayName", KEY_WOW64_64KEY).found)
+        EXPECT_EQ(ReadValue(UninstallKey, value, KEY_WOW64_32KEY).type, DWORD{REG_SZ}) << Narrow(value);
+    EXPECT_FALSE(ReadValue(UninstallKey, L"DisplayName", KEY_WOW64_64KEY).found)
         << "the Uninstall entry in the 64-bit view";
 
     // The driver's service key.
-    EXPECT_EQ(ReadValue(kDriverKey, L"ErrorControl", KEY_WOW64_64KEY).number, 1u);
-    EXPECT_EQ(ReadValue(kDriverKey, L"Start", KEY_WOW64_64KEY).number, 3u);
-    EXPECT_EQ(ReadValue(kDriverKey, L"Type", KEY_WOW64_64KEY).number, 1u);
+    EXPECT_EQ(ReadValue(PelixServicesKey, L"ErrorControl", KEY_WOW64_64KEY).number, 1u);
+    EXPECT_EQ(ReadValue(PelixServicesKey, L"Start", KEY_WOW64_64KEY).number, 3u);
+    EXPECT_EQ(ReadValue(PelixServicesKey, L"Type", KEY_WOW64_64KEY).number, 1u);
     for (const wchar_t* value : {L"ErrorControl", L"Start", L"Type"})
-        EXPECT_EQ(ReadValue(kDriverKey, value, KEY_WOW64_64KEY).type, DWORD{REG_DWORD}) << Narrow(value);
-    const REG_VALUE image = ReadValue(kDriverKey, L"ImagePath", KEY_WOW64_64KEY);
+        EXPECT_EQ(ReadValue(PelixServicesKey, value, KEY_WOW64_64KEY).type, DWORD{REG_DWORD})
+            << Narrow(value);
+    const REG_VALUE image = ReadValue(PelixServicesKey, L"ImagePath", KEY_WOW64_64KEY);
     EXPECT_TRUE(image.found && (image.type == REG_EXPAND_SZ || image.type == REG_SZ)) << Describe(image);
     EXPECT_EQ(image.text, L"System32\\DRIVERS\\Pelix.sys");
 
     // The shortcuts in the all-users Start menu.
-    const std::wstring links = ShellFolder(CSIDL_COMMON_PROGRAMS) + L"\\" + kShortcutFolder + L"\\";
+    const std::wstring links = ShellFolder(CSIDL_COMMON_PROGRAMS) + L"\\" + ShortcutFolder + L"\\";
     const struct {
         const wchar_t* link;
         std::wstring target;
@@ -617,7 +618,7 @@ TEST_F(SetupInstall, InstallsUnderWow64AndInstallsAgainOverARunningInstallation)
     std::atomic<ULONGLONG> windowsGone{0};
     std::thread watcher([&] {
         while (watching && !windowsGone) {
-            if (!FindProcessWindow(panelId, kPanelClass, false)) windowsGone = Now();
+            if (!FindProcessWindow(panelId, PanelClass, false)) windowsGone = Now();
             Sleep(10);
         }
     });

@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr WORD kMachineI386 = 0x014c;
-constexpr WORD kMachineAmd64 = 0x8664;
-constexpr WORD kNotAProgram = 0;
+constexpr WORD MachineI386 = 0x014c;
+constexpr WORD MachineAmd64 = 0x8664;
+constexpr WORD NotAProgram = 0;
 
 std::wstring WinePath(const char* unixPath) {
     std::wstring path = L"Z:";
@@ -32,18 +32,18 @@ int64_t FileSize(const std::wstring& path) {
 // The machine field of a PE file's header, or 0 when the bytes are no program.
 WORD Machine(const unsigned char* bytes, DWORD size) {
     if (size < sizeof(IMAGE_DOS_HEADER)) {
-        return kNotAProgram;
+        return NotAProgram;
     }
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes);
     const auto offset = static_cast<DWORD>(dos->e_lfanew);
     if (dos->e_magic != IMAGE_DOS_SIGNATURE || offset + sizeof(DWORD) + sizeof(IMAGE_FILE_HEADER) > size) {
-        return kNotAProgram;
+        return NotAProgram;
     }
     DWORD signature = 0;
     memcpy(&signature, bytes + offset, sizeof(signature));
     IMAGE_FILE_HEADER header{};
     memcpy(&header, bytes + offset + sizeof(DWORD), sizeof(header));
-    return signature == IMAGE_NT_SIGNATURE ? header.Machine : kNotAProgram;
+    return signature == IMAGE_NT_SIGNATURE ? header.Machine : NotAProgram;
 }
 
 struct PAYLOAD_CASE {
@@ -55,14 +55,14 @@ struct PAYLOAD_CASE {
 
 TEST(SetupPayloads, SetupCarriesEveryPayload) {
     const PAYLOAD_CASE cases[] = {
-        {102, L"Driver", TONVEL_PAYLOAD_DRIVER32, kNotAProgram},
-        {103, L"DRIVER", TONVEL_PAYLOAD_DRIVER64, kNotAProgram},
-        {105, L"Service", TONVEL_PAYLOAD_SERVICE32, kMachineI386},
-        {106, L"Service", TONVEL_PAYLOAD_SERVICE64, kMachineAmd64},
-        {107, L"APP", TONVEL_PAYLOAD_APP, sizeof(void*) == 8 ? kMachineAmd64 : kMachineI386},
-        {108, L"Uninstall", TONVEL_PAYLOAD_UNINSTALL, sizeof(void*) == 8 ? kMachineAmd64 : kMachineI386},
-        {110, L"WindowPatch", TONVEL_PAYLOAD_WINDOWPATCH, kNotAProgram},
-        {111, L"DevRestart", TONVEL_PAYLOAD_DEVRESTART64, kMachineAmd64},
+        {102, L"Driver", TONVEL_PAYLOAD_DRIVER32, NotAProgram},
+        {103, L"DRIVER", TONVEL_PAYLOAD_DRIVER64, NotAProgram},
+        {105, L"Service", TONVEL_PAYLOAD_SERVICE32, MachineI386},
+        {106, L"Service", TONVEL_PAYLOAD_SERVICE64, MachineAmd64},
+        {107, L"APP", TONVEL_PAYLOAD_APP, sizeof(void*) == 8 ? MachineAmd64 : MachineI386},
+        {108, L"Uninstall", TONVEL_PAYLOAD_UNINSTALL, sizeof(void*) == 8 ? MachineAmd64 : MachineI386},
+        {110, L"WindowPatch", TONVEL_PAYLOAD_WINDOWPATCH, NotAProgram},
+        {111, L"DevRestart", TONVEL_PAYLOAD_DEVRESTART64, MachineAmd64},
     };
     HMODULE setup = LoadLibraryExW(WinePath(TONVEL_SETUP_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(setup, nullptr) << GetLastError();

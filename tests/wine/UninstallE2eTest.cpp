@@ -12,9 +12,9 @@ namespace {
 
 using e2e::WinePath;
 
-const std::wstring kUninstaller = WinePath(TONVEL_UNINSTALL_EXE);
-const std::wstring kAssets = WinePath(TONVEL_ASSETS_DIR);
-constexpr wchar_t kService[] = L"Castorel";
+const std::wstring Uninstaller = WinePath(TONVEL_UNINSTALL_EXE);
+const std::wstring Assets = WinePath(TONVEL_ASSETS_DIR);
+constexpr wchar_t Service[] = L"Castorel";
 
 std::wstring Folder(int csidl) {
     wchar_t path[MAX_PATH] = {};
@@ -92,7 +92,7 @@ void InstallSystemParts(const PLACES& places) {
     const SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
     ASSERT_NE(manager, nullptr);
     const SC_HANDLE service =
-        CreateServiceW(manager, kService, kService, SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
+        CreateServiceW(manager, Service, Service, SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
                        SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, (places.native + L"Castorel.exe").c_str(),
                        nullptr, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(service, nullptr) << GetLastError();
@@ -102,7 +102,7 @@ void InstallSystemParts(const PLACES& places) {
     EXPECT_TRUE(e2e::WaitUntil(
         [] {
             const SC_HANDLE again = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
-            const SC_HANDLE found = OpenServiceW(again, kService, SERVICE_QUERY_STATUS);
+            const SC_HANDLE found = OpenServiceW(again, Service, SERVICE_QUERY_STATUS);
             if (found) CloseServiceHandle(found);
             CloseServiceHandle(again);
             return found != nullptr;
@@ -121,16 +121,16 @@ void InstallLikeTheSetup(const PLACES& places) {
     SetString(driverKey, L"ImagePath", L"System32\\DRIVERS\\Pelix.sys", REG_EXPAND_SZ);
     InstallSystemParts(places);
     CreateDirectoryW(places.install.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW(kUninstaller.c_str(), (places.install + L"TonvelUninstall.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(Uninstaller.c_str(), (places.install + L"TonvelUninstall.exe").c_str(), FALSE));
     Write(places.install + L"Tonvel.exe", "panel");
-    CopyFileW((kAssets + L"\\AudioConfig.cfg").c_str(), (places.install + L"AudioConfig.cfg").c_str(), FALSE);
-    CopyFileW((kAssets + L"\\Tonvel.ico").c_str(), (places.install + L"Tonvel.ico").c_str(), FALSE);
-    CopyTree(kAssets + L"\\Skin", places.install + L"Skin");
-    CopyTree(kAssets + L"\\Language", places.install + L"Language");
+    CopyFileW((Assets + L"\\AudioConfig.cfg").c_str(), (places.install + L"AudioConfig.cfg").c_str(), FALSE);
+    CopyFileW((Assets + L"\\Tonvel.ico").c_str(), (places.install + L"Tonvel.ico").c_str(), FALSE);
+    CopyTree(Assets + L"\\Skin", places.install + L"Skin");
+    CopyTree(Assets + L"\\Language", places.install + L"Language");
     CreateDirectoryW((places.install + L"Manual").c_str(), nullptr);
-    CopyTree(kAssets + L"\\Manual\\English", places.install + L"Manual\\English");
+    CopyTree(Assets + L"\\Manual\\English", places.install + L"Manual\\English");
     CreateDirectoryW(places.user.c_str(), nullptr);
-    CopyFileW((kAssets + L"\\AudioConfig.cfg").c_str(), (places.user + L"\\AudioConfig.cfg").c_str(), FALSE);
+    CopyFileW((Assets + L"\\AudioConfig.cfg").c_str(), (places.user + L"\\AudioConfig.cfg").c_str(), FALSE);
     Write(places.system + L"Windows6.1-KB3033929-x64.msu", "update");
     SetString(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", L"Tonvel",
               L"\"" + places.install + L"Tonvel.exe\"");
@@ -218,8 +218,8 @@ TEST(UninstallE2e, AQuietRemovalLeavesNothingOfOursAndChangesNothingElse) {
     EXPECT_TRUE(unexpected.empty());
     EXPECT_EQ(GetFileAttributesW(places.install.c_str()), INVALID_FILE_ATTRIBUTES);
     const SC_HANDLE manager = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT);
-    const SC_HANDLE service = OpenServiceW(manager, kService, SERVICE_QUERY_STATUS);
-    EXPECT_EQ(service, nullptr) << "the service " << kService << " is still there";
+    const SC_HANDLE service = OpenServiceW(manager, Service, SERVICE_QUERY_STATUS);
+    EXPECT_EQ(service, nullptr) << "the service " << Service << " is still there";
     if (service) CloseServiceHandle(service);
     CloseServiceHandle(manager);
 }

@@ -12,18 +12,18 @@ namespace {
 
 using namespace e2e;
 
-const std::wstring kDemo = WinePath(TONVEL_DEMO_EXE);
-const std::wstring kFolder = WinePath(TONVEL_E2E_DIR) + L"\\speakers";
+const std::wstring DemoProgram = WinePath(TONVEL_DEMO_EXE);
+const std::wstring BaseFolder = WinePath(TONVEL_E2E_DIR) + L"\\speakers";
 
-constexpr double kStep = 0.017453277777777776; // one rotation step
-constexpr double kTurn = 6.283185307179586;
-constexpr size_t kC = 2, kLs = 4; // speaker indexes
-constexpr int kIcon = 26;         // the speaker icons' size
+constexpr double Step = 0.017453277777777776; // one rotation step
+constexpr double Turn = 6.283185307179586;
+constexpr size_t CentreIndex = 2, LeftSurroundIndex = 4; // speaker indexes
+constexpr int Icon = 26;                                 // the speaker icons' size
 // The Graphite skin (a new user's): the centre speaker's and the left surround's places on the page after
 // the start-up's standard layout, and the label offsets the English language gives on their pages.
-constexpr POINT kCentreSpeaker{225, 49};
-constexpr POINT kLeftSurround{141, 133};
-constexpr POINT kClockwiseLabel{32, 56};
+constexpr POINT CentreSpeaker{225, 49};
+constexpr POINT LeftSurround{141, 133};
+constexpr POINT ClockwiseLabel{32, 56};
 
 // A label's bounds in the window from the demo's screen report ("name|visible|left,top,width,height|...").
 bool LabelBounds(const std::wstring& report, const std::string& name, RECT& bounds) {
@@ -53,8 +53,8 @@ POINT FindIcon(const CAPTURE& from, POINT icon, const CAPTURE& in, POINT around,
     for (int y = around.y - range; y <= around.y + range; ++y)
         for (int x = around.x - range; x <= around.x + range; ++x) {
             int equal = 0;
-            for (int dy = 0; dy < kIcon; ++dy)
-                for (int dx = 0; dx < kIcon; ++dx)
+            for (int dy = 0; dy < Icon; ++dy)
+                for (int dx = 0; dx < Icon; ++dx)
                     equal += from.At(icon.x + dx, icon.y + dy) == in.At(x + dx, y + dy);
             if (equal > bestEqual) bestEqual = equal, best = {x, y};
         }
@@ -63,8 +63,8 @@ POINT FindIcon(const CAPTURE& from, POINT icon, const CAPTURE& in, POINT around,
 
 int Changed(const CAPTURE& a, const CAPTURE& b, POINT at) {
     int count = 0;
-    for (int dy = 0; dy < kIcon; ++dy)
-        for (int dx = 0; dx < kIcon; ++dx)
+    for (int dy = 0; dy < Icon; ++dy)
+        for (int dx = 0; dx < Icon; ++dx)
             count += a.At(at.x + dx, at.y + dy) != b.At(at.x + dx, at.y + dy);
     return count;
 }
@@ -88,9 +88,9 @@ float FloatAt(const std::vector<uint8_t>& bytes, size_t offset) {
 
 TEST(VirtualSpeakersEndToEnd, TheaterThenADraggedSpeakerAndAClockwiseRotation) {
     std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(kFolder), ignored);
-    std::filesystem::remove(std::filesystem::path(kDemo + L".device.txt"), ignored);
-    CDemo demo(kDemo, kFolder);
+    std::filesystem::remove_all(std::filesystem::path(BaseFolder), ignored);
+    std::filesystem::remove(std::filesystem::path(DemoProgram + L".device.txt"), ignored);
+    CDemo demo(DemoProgram, BaseFolder);
     ASSERT_TRUE(demo.Start()) << "cannot start the demo";
     ASSERT_TRUE(demo.WaitShown()) << "the main window did not appear";
     RECT effectTab{}, virtualTab{}, theater{}, clockwise{};
@@ -114,25 +114,25 @@ TEST(VirtualSpeakersEndToEnd, TheaterThenADraggedSpeakerAndAClockwiseRotation) {
     const POINT theaterAt = Centre(window, theater);
     ClickAt(theaterAt.x, theaterAt.y);
     Sleep(500);
-    CaptureScreen().Save(kFolder + L"\\theater.bmp");
+    CaptureScreen().Save(BaseFolder + L"\\theater.bmp");
 
     // Virtual 7.1: the page's origin on the screen from where its clockwise label stands.
     const POINT virtualAt = Centre(window, virtualTab);
     ClickAt(virtualAt.x, virtualAt.y);
     Sleep(800);
-    const POINT page{window.left + clockwise.left - kClockwiseLabel.x,
-                     window.top + clockwise.top - kClockwiseLabel.y};
+    const POINT page{window.left + clockwise.left - ClockwiseLabel.x,
+                     window.top + clockwise.top - ClockwiseLabel.y};
     const CAPTURE start = CaptureScreen();
-    start.Save(kFolder + L"\\virtual-start.bmp");
+    start.Save(BaseFolder + L"\\virtual-start.bmp");
 
     // Drag the left surround 20 pixels right and 10 down (inside the circle and the listener's picture).
-    const POINT surround{page.x + kLeftSurround.x, page.y + kLeftSurround.y};
+    const POINT surround{page.x + LeftSurround.x, page.y + LeftSurround.y};
     const POINT moved{surround.x + 20, surround.y + 10};
-    DragFromTo({surround.x + kIcon / 2, surround.y + kIcon / 2}, {moved.x + kIcon / 2, moved.y + kIcon / 2});
+    DragFromTo({surround.x + Icon / 2, surround.y + Icon / 2}, {moved.x + Icon / 2, moved.y + Icon / 2});
     Sleep(600);
     const CAPTURE dragged = CaptureScreen();
-    dragged.Save(kFolder + L"\\virtual-dragged.bmp");
-    EXPECT_GT(Changed(start, dragged, surround), kIcon * kIcon / 4) << "the icon did not leave its place";
+    dragged.Save(BaseFolder + L"\\virtual-dragged.bmp");
+    EXPECT_GT(Changed(start, dragged, surround), Icon * Icon / 4) << "the icon did not leave its place";
     const POINT found = FindIcon(start, surround, dragged, surround, 30);
     EXPECT_EQ(found.x, moved.x) << "the icon is not where it was dragged";
     EXPECT_EQ(found.y, moved.y);
@@ -141,20 +141,20 @@ TEST(VirtualSpeakersEndToEnd, TheaterThenADraggedSpeakerAndAClockwiseRotation) {
     // speaker is followed from shot to shot within a range shorter than the 64 pixels to its neighbours
     // on the circle, which look much like it.
     const POINT clockwiseAt = Centre(window, clockwise);
-    const POINT centre{page.x + kCentreSpeaker.x, page.y + kCentreSpeaker.y};
+    const POINT centre{page.x + CentreSpeaker.x, page.y + CentreSpeaker.y};
     ClickAt(clockwiseAt.x, clockwiseAt.y);
     std::vector<POINT> track{centre};
     for (int shot = 1; shot <= 5; ++shot) {
         Sleep(150);
         const CAPTURE now = CaptureScreen();
-        now.Save(kFolder + L"\\rotation-" + std::to_wstring(shot) + L".bmp");
+        now.Save(BaseFolder + L"\\rotation-" + std::to_wstring(shot) + L".bmp");
         const POINT last = track.back();
         track.push_back(FindIcon(dragged, centre, now, last, 40));
     }
     ClickAt(clockwiseAt.x, clockwiseAt.y);
     Sleep(500);
     const CAPTURE stopped = CaptureScreen();
-    stopped.Save(kFolder + L"\\rotation-stopped.bmp");
+    stopped.Save(BaseFolder + L"\\rotation-stopped.bmp");
     Sleep(500);
     EXPECT_EQ(Changed(stopped, CaptureScreen(), track.back()), 0) << "the rotation did not stop";
     // The centre speaker starts at the top of its circle: turning clockwise it goes right and down.
@@ -185,9 +185,12 @@ TEST(VirtualSpeakersEndToEnd, TheaterThenADraggedSpeakerAndAClockwiseRotation) {
     size_t lastDrag = 0, drags = 0;
     for (size_t n = 0; n < speakers.size(); ++n) {
         ASSERT_EQ(speakers[n].size(), 72u) << n;
-        if (n == 0 || FloatAt(speakers[n], 40 + 4 * kC) != FloatAt(speakers[n - 1], 40 + 4 * kC)) continue;
+        if (n == 0 ||
+            FloatAt(speakers[n], 40 + 4 * CentreIndex) != FloatAt(speakers[n - 1], 40 + 4 * CentreIndex))
+            continue;
         lastDrag = n;
-        drags += FloatAt(speakers[n], 40 + 4 * kLs) != FloatAt(speakers[n - 1], 40 + 4 * kLs);
+        drags += FloatAt(speakers[n], 40 + 4 * LeftSurroundIndex) !=
+                 FloatAt(speakers[n - 1], 40 + 4 * LeftSurroundIndex);
     }
     ASSERT_GT(drags, 0u) << "no request from the drag";
     const size_t ticks = speakers.size() - 1 - lastDrag;
@@ -197,12 +200,13 @@ TEST(VirtualSpeakersEndToEnd, TheaterThenADraggedSpeakerAndAClockwiseRotation) {
     // clockwise (down) on the tick before, give or take the angle of a pixel of truncation each way.
     double turned = 0;
     for (size_t n = lastDrag + 2; n < speakers.size(); ++n) {
-        const double step =
-            std::remainder(FloatAt(speakers[n], 40 + 4 * kC) - FloatAt(speakers[n - 1], 40 + 4 * kC), kTurn);
-        EXPECT_NEAR(step, -kStep, 0.035) << "request " << n;
+        const double step = std::remainder(FloatAt(speakers[n], 40 + 4 * CentreIndex) -
+                                               FloatAt(speakers[n - 1], 40 + 4 * CentreIndex),
+                                           Turn);
+        EXPECT_NEAR(step, -Step, 0.035) << "request " << n;
         turned += step;
     }
-    EXPECT_NEAR(turned, -kStep * static_cast<double>(ticks - 1), 0.04);
+    EXPECT_NEAR(turned, -Step * static_cast<double>(ticks - 1), 0.04);
 }
 
 } // namespace

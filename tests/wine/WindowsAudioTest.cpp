@@ -20,7 +20,7 @@
 namespace tonvel {
 namespace {
 
-bool Between(std::int32_t value, std::int32_t low, std::int32_t high) {
+bool Between(int32_t value, int32_t low, int32_t high) {
     return value >= low && value <= high;
 }
 
@@ -39,16 +39,16 @@ TEST(WindowsAudio, CaptureDevicesEnumerateWithPathsAndNames) {
 
 TEST(WindowsAudio, MicrophoneOperationsGiveTheirCodesOnBothPaths) {
     win32::CWin32Platform real;
-    for (const std::int32_t generation : {6, 4}) {
-        CMicControl mic(real.platform(), [](std::uint16_t& vid, std::uint16_t& pid) {
+    for (const int32_t generation : {6, 4}) {
+        CMicControl mic(real.platform(), [](uint16_t& vid, uint16_t& pid) {
             vid = 0x7F1C;
             pid = 0x721B;
         });
         mic.SetOsGeneration(generation);
-        std::int32_t percent = -1;
+        int32_t percent = -1;
         bool boost = false;
         bool mute = false;
-        const std::int32_t read = mic.ReadMicGain(percent);
+        const int32_t read = mic.ReadMicGain(percent);
         EXPECT_TRUE(Between(read, 0, 2)) << generation;
         if (read == 0) {
             EXPECT_TRUE(Between(percent, 0, 100)) << generation;
@@ -67,15 +67,15 @@ TEST(WindowsAudio, LegacyMixerWithoutTheDeviceFails) {
     std::printf("mixers under wine: %u\n", mixer.GetNumDevs());
     MIXER_VALUE value;
     EXPECT_FALSE(RunMixerOperation(mixer, u"No such device of ours", MIXER_OPERATION::ReadVolume, value));
-    MixerHandle handle = kNoMixer;
-    EXPECT_NE(mixer.Open(mixer.GetNumDevs(), handle), kMmNoError);
+    MixerHandle handle = NoMixer;
+    EXPECT_NE(mixer.Open(mixer.GetNumDevs(), handle), MmNoError);
 }
 
 // A service the test registers, whose program does not exist: it is stopped, and starting it fails.
 TEST(WindowsAudio, ServiceRestartResults) {
     win32::CWin32Platform real;
     IServices& services = *real.platform().services;
-    const std::int32_t audio = RestartAudioService(services);
+    const int32_t audio = RestartAudioService(services);
     EXPECT_TRUE(Between(audio, 0, 3));
     std::printf("audiosrv restart under wine: %d\n", static_cast<int>(audio));
 
@@ -86,14 +86,14 @@ TEST(WindowsAudio, ServiceRestartResults) {
                        SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
                        L"C:\\windows\\no-such-service.exe", nullptr, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(created, nullptr);
-    const ServiceHandle ours = services.OpenManager(kScManagerAllAccess);
-    const ServiceHandle service = services.OpenNamedService(ours, u"TonvelTestService", kServiceAllAccess);
-    std::uint32_t state = 0;
+    const ServiceHandle ours = services.OpenManager(ScManagerAllAccess);
+    const ServiceHandle service = services.OpenNamedService(ours, u"TonvelTestService", ServiceAllAccess);
+    uint32_t state = 0;
     EXPECT_TRUE(services.QueryState(service, state));
-    EXPECT_EQ(state, kServiceStopped);
-    EXPECT_FALSE(services.Control(service, kServiceControlStop)) << "a stopped service refuses the stop";
+    EXPECT_EQ(state, ServiceStateStopped);
+    EXPECT_FALSE(services.Control(service, ServiceControlStop)) << "a stopped service refuses the stop";
     EXPECT_FALSE(services.Start(service));
-    EXPECT_EQ(services.OpenNamedService(ours, u"NoSuchTonvelService", kServiceAllAccess), kNoService);
+    EXPECT_EQ(services.OpenNamedService(ours, u"NoSuchTonvelService", ServiceAllAccess), NoService);
     services.Close(service);
     services.Close(ours);
     DeleteService(created);
@@ -109,20 +109,20 @@ TEST(WindowsAudio, LevelMeterOpensOrReportsItCannot) {
     HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_NE(window, nullptr);
     WAVE_NOTIFY_WINDOW notify;
-    notify.Window = reinterpret_cast<std::uintptr_t>(window);
-    std::vector<std::uint32_t> numbers;
+    notify.Window = reinterpret_cast<uintptr_t>(window);
+    std::vector<uint32_t> numbers;
     real.platform().captureDevices->Enumerate([&](const CAPTURE_DEVICE& device) {
         numbers.push_back(device.WaveInId);
         return true;
     });
-    for (std::size_t i = 0; i < numbers.size(); ++i)
+    for (size_t i = 0; i < numbers.size(); ++i)
         EXPECT_EQ(numbers[i], i);
     CLevelMeter beyond(*real.platform().waveIn);
-    constexpr std::uint32_t PastTheLast = 100;
-    EXPECT_EQ(beyond.Start(static_cast<std::uint32_t>(numbers.size()) + PastTheLast, notify), 1);
+    constexpr uint32_t PastTheLast = 100;
+    EXPECT_EQ(beyond.Start(static_cast<uint32_t>(numbers.size()) + PastTheLast, notify), 1);
     EXPECT_FALSE(beyond.Running());
     CLevelMeter meter(*real.platform().waveIn);
-    const std::int32_t status = meter.Start(numbers.empty() ? kWaveMapper : numbers.front(), notify);
+    const int32_t status = meter.Start(numbers.empty() ? WaveMapper : numbers.front(), notify);
     EXPECT_TRUE(status == 0 || status == 1);
     EXPECT_EQ(meter.Running(), status == 0);
     std::printf("wave-in capture under wine: %s\n", status == 0 ? "opened" : "not available");
@@ -130,9 +130,9 @@ TEST(WindowsAudio, LevelMeterOpensOrReportsItCannot) {
     EXPECT_FALSE(meter.Running());
     // Whatever the stop handed back is only queued: drained here, it names buffers no longer ours.
     MSG msg;
-    std::uint32_t level = 0;
-    while (PeekMessageW(&msg, window, kMmWimData, kMmWimData, PM_REMOVE))
-        EXPECT_FALSE(meter.OnData(static_cast<std::int64_t>(msg.lParam), level, 203));
+    uint32_t level = 0;
+    while (PeekMessageW(&msg, window, MmWimData, MmWimData, PM_REMOVE))
+        EXPECT_FALSE(meter.OnData(static_cast<int64_t>(msg.lParam), level, 203));
     DestroyWindow(window);
 }
 

@@ -23,14 +23,14 @@
 
 namespace {
 
-void EncipherBlocks(const void* ctx, std::size_t length, uint8_t* dst, const uint8_t* src) {
+void EncipherBlocks(const void* ctx, size_t length, uint8_t* dst, const uint8_t* src) {
     des_encrypt(static_cast<const des_ctx*>(ctx), length, dst, src);
 }
 
 bool FromHex(const char* text, std::vector<uint8_t>* bytes) {
-    const std::size_t n = std::strlen(text);
+    const size_t n = std::strlen(text);
     if (n % 2 != 0) return false;
-    for (std::size_t i = 0; i < n; i += 2) {
+    for (size_t i = 0; i < n; i += 2) {
         if (!std::isxdigit(static_cast<unsigned char>(text[i])) ||
             !std::isxdigit(static_cast<unsigned char>(text[i + 1])))
             return false;
@@ -60,7 +60,7 @@ int Usage() {
 
 int main(int argc, char** argv) {
     uint8_t key[8] = {};
-    std::memcpy(key, tonvel::kProductKey, tonvel::kProductKeyLength);
+    std::memcpy(key, tonvel::ProductKey, tonvel::ProductKeyLength);
     bool hex = false;
     bool pad = true;
     int first = 1;
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         if (arg == "--key" && first + 1 < argc) {
             const char* text = argv[++first];
             std::memset(key, 0, sizeof key);
-            std::memcpy(key, text, std::min<std::size_t>(std::strlen(text), sizeof key));
+            std::memcpy(key, text, std::min<size_t>(std::strlen(text), sizeof key));
         } else if (arg == "--hex") {
             hex = true;
         } else if (arg == "--no-padding") {

@@ -8,47 +8,47 @@
 
 namespace tonvel::ui {
 
-CApplication::CApplication(IUiBackend& backend, IFileSystem* files) : m_backend(backend), m_files(files) {}
+CApplication::CApplication(IUiBackend& backend, IFileSystem* files) : m_Backend(backend), m_Files(files) {}
 
 CApplication::~CApplication() = default;
 
 void CApplication::SetTitle(std::u16string title) {
-    m_title = std::move(title);
-    m_backend.ApplicationChanged(*this);
+    m_Title = std::move(title);
+    m_Backend.ApplicationChanged(*this);
 }
 
 void CApplication::SetIcon(const CPicture& icon) {
-    m_icon = icon;
-    m_backend.ApplicationChanged(*this);
+    m_Icon = icon;
+    m_Backend.ApplicationChanged(*this);
 }
 
 void CApplication::Run() {
-    if (ShowMainForm && m_mainForm && !m_terminated) m_mainForm->Show();
-    if (!m_terminated) m_backend.RunLoop(*this);
-    const std::vector<CForm*> forms = m_forms;
+    if (ShowMainForm && m_MainForm && !m_Terminated) m_MainForm->Show();
+    if (!m_Terminated) m_Backend.RunLoop(*this);
+    const std::vector<CForm*> forms = m_Forms;
     for (CForm* form : forms)
         form->Destroy();
 }
 
 void CApplication::ProcessMessages() {
-    m_backend.ProcessMessages(*this);
+    m_Backend.ProcessMessages(*this);
 }
 
 void CApplication::Terminate() {
-    if (m_terminated) return;
-    m_terminated = true;
-    m_backend.Terminate(*this);
+    if (m_Terminated) return;
+    m_Terminated = true;
+    m_Backend.Terminate(*this);
 }
 
 void CApplication::Minimize() {
-    m_minimized = true;
-    m_backend.ApplicationMinimize(*this, true);
+    m_Minimized = true;
+    m_Backend.ApplicationMinimize(*this, true);
 }
 
 void CApplication::Restore() {
-    if (!m_minimized) return;
-    m_minimized = false;
-    m_backend.ApplicationMinimize(*this, false);
+    if (!m_Minimized) return;
+    m_Minimized = false;
+    m_Backend.ApplicationMinimize(*this, false);
 }
 
 bool CApplication::HookMessage(UI_MSG& msg) {
@@ -58,7 +58,7 @@ bool CApplication::HookMessage(UI_MSG& msg) {
 }
 
 uint32_t CApplication::RegisterWindowMessage(const std::u16string& name) {
-    return m_backend.RegisterMessage(name);
+    return m_Backend.RegisterMessage(name);
 }
 
 void CApplication::PostMessage(CForm* form, uint32_t message, uint64_t wParam, int64_t lParam) {
@@ -67,8 +67,8 @@ void CApplication::PostMessage(CForm* form, uint32_t message, uint64_t wParam, i
     msg.message = message;
     msg.wParam = wParam;
     msg.lParam = lParam;
-    msg.cursor = m_backend.CursorPos();
-    m_backend.PostMessage(msg);
+    msg.cursor = m_Backend.CursorPos();
+    m_Backend.PostMessage(msg);
 }
 
 void CApplication::SendMessage(CForm& form, uint32_t message, uint64_t wParam, int64_t lParam) {
@@ -77,29 +77,29 @@ void CApplication::SendMessage(CForm& form, uint32_t message, uint64_t wParam, i
     msg.message = message;
     msg.wParam = wParam;
     msg.lParam = lParam;
-    msg.cursor = m_backend.CursorPos();
+    msg.cursor = m_Backend.CursorPos();
     form.WndProc(msg);
 }
 
 void CApplication::Broadcast(uint32_t message, uint64_t wParam, int64_t lParam) {
-    m_backend.Broadcast(message, wParam, lParam);
+    m_Backend.Broadcast(message, wParam, lParam);
 }
 
 int32_t CApplication::MessageBox(const std::u16string& text, const std::u16string& caption, uint32_t flags) {
     CForm* owner = nullptr;
-    for (CForm* form : m_forms)
+    for (CForm* form : m_Forms)
         if (form->Visible()) owner = form;
-    return m_backend.MessageBox(owner, text, caption, flags);
+    return m_Backend.MessageBox(owner, text, caption, flags);
 }
 
 void CApplication::ShowError(const CUiError& error) {
     std::u16string text = error.message;
     if (!text.empty() && text.back() != u'.') text += u'.';
-    MessageBox(text, m_title, UiMbOk | UiMbIconError);
+    MessageBox(text, m_Title, UiMbOk | UiMbIconError);
 }
 
 int32_t CApplication::ReadFile(const std::u16string& path, std::vector<uint8_t>& bytes, CUiError* error) {
-    const int32_t status = m_files ? m_files->ReadAll(path, bytes) : m_backend.ReadFile(path, bytes);
+    const int32_t status = m_Files ? m_Files->ReadAll(path, bytes) : m_Backend.ReadFile(path, bytes);
     if (status != 0) return Fail(error, UiFileError, FileOpenErrorText(path));
     return UiOk;
 }
@@ -115,11 +115,11 @@ int32_t CApplication::LoadPicture(const std::u16string& path, CPicture& picture,
     std::vector<uint8_t> bytes;
     const int32_t status = ReadFile(path, bytes, error);
     if (status != UiOk) return status;
-    ++m_picturesLoaded;
+    ++m_PicturesLoaded;
     PICTURE_INFO info;
     info.format = format;
     std::shared_ptr<void> native;
-    if (m_backend.DecodePicture(bytes, format, info, native) != UiOk)
+    if (m_Backend.DecodePicture(bytes, format, info, native) != UiOk)
         return Fail(error, UiPictureError, PictureErrorText(path));
     info.format = format;
     picture.Assign(info, std::move(bytes), std::move(native), path);
@@ -127,33 +127,33 @@ int32_t CApplication::LoadPicture(const std::u16string& path, CPicture& picture,
 }
 
 void CApplication::SetCapture(CComponent* control) {
-    m_capture = control;
-    if (control && control->Form()) m_backend.SetCapture(*control->Form());
+    m_Capture = control;
+    if (control && control->Form()) m_Backend.SetCapture(*control->Form());
 }
 
 void CApplication::ReleaseCapture() {
-    if (!m_capture) return;
-    m_capture = nullptr;
-    m_backend.ReleaseCapture();
+    if (!m_Capture) return;
+    m_Capture = nullptr;
+    m_Backend.ReleaseCapture();
 }
 
 void CApplication::AddForm(CForm& form) {
-    m_forms.push_back(&form);
-    if (!m_mainForm) m_mainForm = &form;
+    m_Forms.push_back(&form);
+    if (!m_MainForm) m_MainForm = &form;
 }
 
 void CApplication::RemoveForm(CForm& form) {
-    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
-    if (m_mainForm == &form) m_mainForm = nullptr;
-    if (m_capture && m_capture->Form() == &form) m_capture = nullptr;
+    m_Forms.erase(std::remove(m_Forms.begin(), m_Forms.end(), &form), m_Forms.end());
+    if (m_MainForm == &form) m_MainForm = nullptr;
+    if (m_Capture && m_Capture->Form() == &form) m_Capture = nullptr;
 }
 
 void CApplication::ComponentGone(CComponent& component) {
     for (const auto& child : component.Children())
         ComponentGone(*child);
-    if (m_capture == &component) ReleaseCapture();
+    if (m_Capture == &component) ReleaseCapture();
     if (CForm* form = component.Form()) form->Forget(component);
-    m_backend.ComponentRemoved(component);
+    m_Backend.ComponentRemoved(component);
 }
 
 } // namespace tonvel::ui

@@ -29,19 +29,19 @@ public:
     CApplication(const CApplication&) = delete;
     CApplication& operator=(const CApplication&) = delete;
 
-    IUiBackend& Backend() const { return m_backend; }
-    IFileSystem* Files() const { return m_files; }
+    IUiBackend& Backend() const { return m_Backend; }
+    IFileSystem* Files() const { return m_Files; }
 
-    const std::u16string& Title() const { return m_title; }
+    const std::u16string& Title() const { return m_Title; }
     void SetTitle(std::u16string title);
-    const CPicture& Icon() const { return m_icon; }
+    const CPicture& Icon() const { return m_Icon; }
     void SetIcon(const CPicture& icon);
     // The first form created is the main form unless another is set; closing it ends the application.
-    CForm* MainForm() const { return m_mainForm; }
-    void SetMainForm(CForm* form) { m_mainForm = form; }
+    CForm* MainForm() const { return m_MainForm; }
+    void SetMainForm(CForm* form) { m_MainForm = form; }
     bool ShowMainForm = true;       // Run shows the main form first
     bool MainFormOnTaskbar = false; // the main form's own taskbar button instead of the application's
-    const std::vector<CForm*>& Forms() const { return m_forms; }
+    const std::vector<CForm*>& Forms() const { return m_Forms; }
 
     // The message loop: shows the main form (when ShowMainForm) and runs until Terminate; then every form
     // gets its OnDestroy.
@@ -49,10 +49,10 @@ public:
     // Dispatches the messages that are pending now.
     void ProcessMessages();
     void Terminate();
-    bool Terminated() const { return m_terminated; }
+    bool Terminated() const { return m_Terminated; }
     void Minimize();
     void Restore();
-    bool Minimized() const { return m_minimized; }
+    bool Minimized() const { return m_Minimized; }
 
     // The message hook: sees every queued message (mouse, timers, posted messages) before it is dispatched.
     // Setting handled stops the dispatch.
@@ -77,14 +77,14 @@ public:
     // is unknown or the data does not decode. The picture is left alone on failure.
     int32_t LoadPicture(const std::u16string& path, CPicture& picture, CUiError* error);
     // How many picture files LoadPicture has read so far.
-    uint32_t PicturesLoaded() const { return m_picturesLoaded; }
+    uint32_t PicturesLoaded() const { return m_PicturesLoaded; }
 
-    UI_POINT CursorPos() const { return m_backend.CursorPos(); }
-    UI_SIZE ScreenSize() const { return m_backend.ScreenSize(); }
-    int32_t ScreenDpi() const { return m_backend.ScreenDpi(); }
+    UI_POINT CursorPos() const { return m_Backend.CursorPos(); }
+    UI_SIZE ScreenSize() const { return m_Backend.ScreenSize(); }
+    int32_t ScreenDpi() const { return m_Backend.ScreenDpi(); }
 
     // Mouse capture: the control that gets the mouse until the button is released.
-    CComponent* Capture() const { return m_capture; }
+    CComponent* Capture() const { return m_Capture; }
     void SetCapture(CComponent* control);
     void ReleaseCapture();
 
@@ -92,20 +92,20 @@ public:
     void AddForm(CForm& form);
     void RemoveForm(CForm& form);
     void ComponentGone(CComponent& component);
-    uint32_t NewTimerId() { return ++m_lastTimerId; }
+    uint32_t NewTimerId() { return ++m_LastTimerId; }
 
 private:
-    IUiBackend& m_backend;
-    IFileSystem* m_files;
-    std::u16string m_title;
-    CPicture m_icon;
-    CForm* m_mainForm = nullptr;
-    std::vector<CForm*> m_forms;
-    bool m_terminated = false;
-    bool m_minimized = false;
-    CComponent* m_capture = nullptr;
-    uint32_t m_lastTimerId = 0;
-    uint32_t m_picturesLoaded = 0;
+    IUiBackend& m_Backend;
+    IFileSystem* m_Files;
+    std::u16string m_Title;
+    CPicture m_Icon;
+    CForm* m_MainForm = nullptr;
+    std::vector<CForm*> m_Forms;
+    bool m_Terminated = false;
+    bool m_Minimized = false;
+    CComponent* m_Capture = nullptr;
+    uint32_t m_LastTimerId = 0;
+    uint32_t m_PicturesLoaded = 0;
 };
 
 } // namespace tonvel::ui

@@ -7,7 +7,7 @@
 
 namespace tonvel::ui {
 
-CComponent::CComponent(ComponentKind kind) : m_kind(kind) {}
+CComponent::CComponent(ComponentKind kind) : m_Kind(kind) {}
 
 CComponent::~CComponent() {
     DestroyChildren();
@@ -15,14 +15,14 @@ CComponent::~CComponent() {
 
 void CComponent::DestroyChildren() {
     CApplication* app = Application();
-    while (!m_children.empty()) {
-        if (app) app->ComponentGone(*m_children.back());
-        m_children.pop_back();
+    while (!m_Children.empty()) {
+        if (app) app->ComponentGone(*m_Children.back());
+        m_Children.pop_back();
     }
 }
 
 bool CComponent::IsControl() const {
-    switch (m_kind) {
+    switch (m_Kind) {
     case ComponentKind::Timer:
     case ComponentKind::TrayIcon:
     case ComponentKind::OpenDialog:
@@ -34,7 +34,7 @@ bool CComponent::IsControl() const {
 }
 
 bool CComponent::IsWindowed() const {
-    switch (m_kind) {
+    switch (m_Kind) {
     case ComponentKind::Image:
     case ComponentKind::Label:
     case ComponentKind::Bevel:
@@ -45,37 +45,37 @@ bool CComponent::IsWindowed() const {
 }
 
 void CComponent::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
-    if (left == m_left && top == m_top && width == m_width && height == m_height) return;
-    m_left = left;
-    m_top = top;
-    m_width = width;
-    m_height = height;
+    if (left == m_Left && top == m_Top && width == m_Width && height == m_Height) return;
+    m_Left = left;
+    m_Top = top;
+    m_Width = width;
+    m_Height = height;
     Changed();
 }
 
 void CComponent::SetVisible(bool visible) {
-    if (visible == m_visible) return;
-    m_visible = visible;
+    if (visible == m_Visible) return;
+    m_Visible = visible;
     Changed();
 }
 
 void CComponent::SetEnabled(bool enabled) {
-    if (enabled == m_enabled) return;
-    m_enabled = enabled;
+    if (enabled == m_Enabled) return;
+    m_Enabled = enabled;
     Changed();
 }
 
 bool CComponent::IsShowing() const {
-    for (const CComponent* c = this; c; c = c->m_parent)
-        if (!c->m_visible) return false;
+    for (const CComponent* c = this; c; c = c->m_Parent)
+        if (!c->m_Visible) return false;
     return true;
 }
 
 CForm* CComponent::Form() const {
     const CComponent* c = this;
-    while (c->m_parent)
-        c = c->m_parent;
-    return c->m_formSelf;
+    while (c->m_Parent)
+        c = c->m_Parent;
+    return c->m_FormSelf;
 }
 
 CApplication* CComponent::Application() const {
@@ -84,63 +84,63 @@ CApplication* CComponent::Application() const {
 }
 
 void CComponent::Adopt(std::unique_ptr<CComponent> child) {
-    child->m_parent = this;
+    child->m_Parent = this;
     CComponent* raw = child.get();
-    m_children.push_back(std::move(child));
+    m_Children.push_back(std::move(child));
     raw->Adopted();
     raw->Changed();
 }
 
 void CComponent::Remove(CComponent* child) {
     auto it =
-        std::find_if(m_children.begin(), m_children.end(), [&](const auto& c) { return c.get() == child; });
-    if (it == m_children.end()) return;
+        std::find_if(m_Children.begin(), m_Children.end(), [&](const auto& c) { return c.get() == child; });
+    if (it == m_Children.end()) return;
     if (CApplication* app = Application()) app->ComponentGone(*child);
     std::unique_ptr<CComponent> owned = std::move(*it);
-    m_children.erase(it);
+    m_Children.erase(it);
     owned.reset();
     Changed();
 }
 
 void CComponent::BringToFront() {
-    if (!m_parent) return;
-    auto& siblings = m_parent->m_children;
+    if (!m_Parent) return;
+    auto& siblings = m_Parent->m_Children;
     auto it = std::find_if(siblings.begin(), siblings.end(), [&](const auto& c) { return c.get() == this; });
     std::rotate(it, it + 1, siblings.end());
     Changed();
 }
 
 void CComponent::SendToBack() {
-    if (!m_parent) return;
-    auto& siblings = m_parent->m_children;
+    if (!m_Parent) return;
+    auto& siblings = m_Parent->m_Children;
     auto it = std::find_if(siblings.begin(), siblings.end(), [&](const auto& c) { return c.get() == this; });
     std::rotate(siblings.begin(), it, it + 1);
     Changed();
 }
 
 int32_t CComponent::ZIndex() const {
-    if (!m_parent) return 0;
-    const auto& siblings = m_parent->m_children;
+    if (!m_Parent) return 0;
+    const auto& siblings = m_Parent->m_Children;
     for (size_t i = 0; i < siblings.size(); ++i)
         if (siblings[i].get() == this) return static_cast<int32_t>(i);
     return -1;
 }
 
 CComponent* CComponent::Find(std::u16string_view name) {
-    if (m_name == name) return this;
-    for (auto& child : m_children)
+    if (m_Name == name) return this;
+    for (auto& child : m_Children)
         if (CComponent* found = child->Find(name)) return found;
     return nullptr;
 }
 
 UI_POINT CComponent::ClientOrigin() const {
-    if (m_kind == ComponentKind::Form) {
+    if (m_Kind == ComponentKind::Form) {
         const UI_RECT frame = static_cast<const CForm*>(this)->FrameInsets();
-        return {m_left + frame.left, m_top + frame.top};
+        return {m_Left + frame.left, m_Top + frame.top};
     }
-    if (!m_parent) return {m_left, m_top};
-    const UI_POINT origin = m_parent->ClientOrigin();
-    return {origin.x + m_left, origin.y + m_top};
+    if (!m_Parent) return {m_Left, m_Top};
+    const UI_POINT origin = m_Parent->ClientOrigin();
+    return {origin.x + m_Left, origin.y + m_Top};
 }
 
 UI_POINT CComponent::ClientToScreen(UI_POINT p) const {
@@ -160,21 +160,21 @@ UI_POINT CComponent::ClientToClient(UI_POINT p, const CComponent& to) const {
 CComponent* CComponent::ControlAtPos(UI_POINT client, bool allowDisabled, bool allowWindowed,
                                      bool allLevels) const {
     auto hits = [&](const CComponent& c) {
-        return c.IsControl() && c.m_visible && (c.m_enabled || allowDisabled) &&
+        return c.IsControl() && c.m_Visible && (c.m_Enabled || allowDisabled) &&
                c.BoundsRect().Contains(client);
     };
     if (allowWindowed) {
-        for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+        for (auto it = m_Children.rbegin(); it != m_Children.rend(); ++it) {
             const CComponent& child = **it;
             if (!child.IsWindowed() || !hits(child)) continue;
             if (allLevels) {
-                const UI_POINT inner{client.x - child.m_left, client.y - child.m_top};
+                const UI_POINT inner{client.x - child.m_Left, client.y - child.m_Top};
                 if (CComponent* deeper = child.ControlAtPos(inner, allowDisabled, true, true)) return deeper;
             }
             return const_cast<CComponent*>(&child);
         }
     }
-    for (auto it = m_children.rbegin(); it != m_children.rend(); ++it) {
+    for (auto it = m_Children.rbegin(); it != m_Children.rend(); ++it) {
         const CComponent& child = **it;
         if (!child.IsWindowed() && hits(child)) return const_cast<CComponent*>(&child);
     }
@@ -199,7 +199,7 @@ void CComponent::DoMouseUp(MouseButton button, ShiftState shift, UI_POINT client
 }
 
 void CComponent::Click() {
-    if (!m_enabled) return;
+    if (!m_Enabled) return;
     if (OnClick) OnClick(*this);
 }
 

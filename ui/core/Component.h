@@ -50,39 +50,39 @@ public:
     CComponent(const CComponent&) = delete;
     CComponent& operator=(const CComponent&) = delete;
 
-    ComponentKind Kind() const { return m_kind; }
+    ComponentKind Kind() const { return m_Kind; }
     // A control takes part in layout and hit-testing; timers, tray icons and dialogs do not.
     bool IsControl() const;
     // Windowed controls (panels, page containers, pages, buttons, lists, bars) lie above the graphic ones
     // (images, labels, bevels) of the same parent, as Windows child windows do.
     bool IsWindowed() const;
 
-    const std::u16string& Name() const { return m_name; }
-    void SetName(std::u16string name) { m_name = std::move(name); }
-    int32_t Tag() const { return m_tag; }
-    void SetTag(int32_t tag) { m_tag = tag; }
+    const std::u16string& Name() const { return m_Name; }
+    void SetName(std::u16string name) { m_Name = std::move(name); }
+    int32_t Tag() const { return m_Tag; }
+    void SetTag(int32_t tag) { m_Tag = tag; }
 
-    int32_t Left() const { return m_left; }
-    int32_t Top() const { return m_top; }
-    int32_t Width() const { return m_width; }
-    int32_t Height() const { return m_height; }
-    void SetLeft(int32_t v) { SetBounds(v, m_top, m_width, m_height); }
-    void SetTop(int32_t v) { SetBounds(m_left, v, m_width, m_height); }
-    virtual void SetWidth(int32_t v) { SetBounds(m_left, m_top, v, m_height); }
-    virtual void SetHeight(int32_t v) { SetBounds(m_left, m_top, m_width, v); }
+    int32_t Left() const { return m_Left; }
+    int32_t Top() const { return m_Top; }
+    int32_t Width() const { return m_Width; }
+    int32_t Height() const { return m_Height; }
+    void SetLeft(int32_t v) { SetBounds(v, m_Top, m_Width, m_Height); }
+    void SetTop(int32_t v) { SetBounds(m_Left, v, m_Width, m_Height); }
+    virtual void SetWidth(int32_t v) { SetBounds(m_Left, m_Top, v, m_Height); }
+    virtual void SetHeight(int32_t v) { SetBounds(m_Left, m_Top, m_Width, v); }
     virtual void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
     // Bounds in the parent's client coordinates.
-    UI_RECT BoundsRect() const { return {m_left, m_top, m_left + m_width, m_top + m_height}; }
+    UI_RECT BoundsRect() const { return {m_Left, m_Top, m_Left + m_Width, m_Top + m_Height}; }
 
-    bool Visible() const { return m_visible; }
+    bool Visible() const { return m_Visible; }
     virtual void SetVisible(bool visible);
-    bool Enabled() const { return m_enabled; }
+    bool Enabled() const { return m_Enabled; }
     void SetEnabled(bool enabled);
     // Visible itself and every ancestor visible (a page is visible only while it is the active one).
     bool IsShowing() const;
 
-    CComponent* Parent() const { return m_parent; }
-    const std::vector<std::unique_ptr<CComponent>>& Children() const { return m_children; }
+    CComponent* Parent() const { return m_Parent; }
+    const std::vector<std::unique_ptr<CComponent>>& Children() const { return m_Children; }
     CForm* Form() const;               // the form at the root, or none
     CApplication* Application() const; // the form's application, or none
 
@@ -135,8 +135,8 @@ public:
     virtual void Click();
 
     // Backend data: the backend keeps what it needs for this component here (a window handle, a font).
-    void* BackendData() const { return m_backendData; }
-    void SetBackendData(void* data) { m_backendData = data; }
+    void* BackendData() const { return m_BackendData; }
+    void SetBackendData(void* data) { m_BackendData = data; }
 
 protected:
     // Tells the backend that something visible changed.
@@ -147,20 +147,20 @@ protected:
 
     // The form this component is, while it is one: set by the form's constructor and cleared when its
     // destructor ends, so no lookup ever casts a component that is not (or no longer) a form.
-    CForm* m_formSelf = nullptr;
+    CForm* m_FormSelf = nullptr;
 
 private:
     void Adopt(std::unique_ptr<CComponent> child);
 
-    ComponentKind m_kind;
-    std::u16string m_name;
-    int32_t m_tag = 0;
-    int32_t m_left = 0, m_top = 0, m_width = 0, m_height = 0;
-    bool m_visible = true;
-    bool m_enabled = true;
-    CComponent* m_parent = nullptr;
-    std::vector<std::unique_ptr<CComponent>> m_children;
-    void* m_backendData = nullptr;
+    ComponentKind m_Kind;
+    std::u16string m_Name;
+    int32_t m_Tag = 0;
+    int32_t m_Left = 0, m_Top = 0, m_Width = 0, m_Height = 0;
+    bool m_Visible = true;
+    bool m_Enabled = true;
+    CComponent* m_Parent = nullptr;
+    std::vector<std::unique_ptr<CComponent>> m_Children;
+    void* m_BackendData = nullptr;
 
     friend class CForm;
 };

@@ -11,8 +11,8 @@ namespace tonvel::ui {
 // ---- CImage
 
 void CImage::SetPicture(const CPicture& picture) {
-    m_picture = picture;
-    if (m_autoSize && !m_picture.Empty()) SetBounds(Left(), Top(), m_picture.Width(), m_picture.Height());
+    m_Picture = picture;
+    if (m_AutoSize && !m_Picture.Empty()) SetBounds(Left(), Top(), m_Picture.Width(), m_Picture.Height());
     Changed();
 }
 
@@ -27,97 +27,97 @@ int32_t CImage::LoadPicture(std::u16string_view path, CUiError* error) {
 }
 
 void CImage::SetStretch(bool v) {
-    m_stretch = v;
+    m_Stretch = v;
     Changed();
 }
 
 void CImage::SetTransparent(bool v) {
-    m_transparent = v;
+    m_Transparent = v;
     Changed();
 }
 
 void CImage::SetAutoSize(bool v) {
-    m_autoSize = v;
-    if (m_autoSize && !m_picture.Empty()) SetBounds(Left(), Top(), m_picture.Width(), m_picture.Height());
+    m_AutoSize = v;
+    if (m_AutoSize && !m_Picture.Empty()) SetBounds(Left(), Top(), m_Picture.Width(), m_Picture.Height());
 }
 
 // ---- CLabel
 
 void CLabel::SetCaption(std::u16string caption) {
-    m_caption = std::move(caption);
+    m_Caption = std::move(caption);
     AdjustSize();
     Changed();
 }
 
 void CLabel::SetFont(const UI_FONT& font) {
-    m_font = font;
+    m_Font = font;
     AdjustSize();
     Changed();
 }
 
 void CLabel::SetFontName(std::u16string name) {
-    UI_FONT font = m_font;
+    UI_FONT font = m_Font;
     font.name = std::move(name);
     SetFont(font);
 }
 
 void CLabel::SetFontSize(int32_t points) {
-    UI_FONT font = m_font;
+    UI_FONT font = m_Font;
     font.size = points;
     font.height = 0;
     SetFont(font);
 }
 
 void CLabel::SetFontHeight(int32_t pixels) {
-    UI_FONT font = m_font;
+    UI_FONT font = m_Font;
     font.height = pixels;
     SetFont(font);
 }
 
 void CLabel::SetFontColour(Colour colour) {
-    UI_FONT font = m_font;
+    UI_FONT font = m_Font;
     font.colour = colour;
     SetFont(font);
 }
 
 void CLabel::SetTransparent(bool v) {
-    m_transparent = v;
+    m_Transparent = v;
     Changed();
 }
 
 void CLabel::SetWordWrap(bool v) {
-    m_wordWrap = v;
+    m_WordWrap = v;
     AdjustSize();
     Changed();
 }
 
 void CLabel::SetAutoSize(bool v) {
-    m_autoSize = v;
+    m_AutoSize = v;
     AdjustSize();
 }
 
 void CLabel::SetAlignment(TextAlign v) {
-    m_alignment = v;
+    m_Alignment = v;
     Changed();
 }
 
 void CLabel::SetBackColour(Colour v) {
-    m_backColour = v;
+    m_BackColour = v;
     Changed();
 }
 
 void CLabel::AdjustSize() {
-    if (!m_autoSize || m_wordWrap) return;
+    if (!m_AutoSize || m_WordWrap) return;
     CApplication* app = Application();
     if (!app) return;
-    const UI_SIZE size = app->Backend().MeasureText(m_font, m_caption);
+    const UI_SIZE size = app->Backend().MeasureText(m_Font, m_Caption);
     SetBounds(Left(), Top(), size.cx, size.cy);
 }
 
 // ---- CPanel, pages
 
 void CPanel::SetBackColour(Colour v) {
-    m_colour = v;
+    m_Colour = v;
     Changed();
 }
 
@@ -125,52 +125,52 @@ CPage* CPageControl::AddPage(std::u16string name, std::u16string caption) {
     CPage* page = Add<CPage>(std::move(name));
     page->SetCaption(std::move(caption));
     page->SetBounds(0, 0, Width(), Height());
-    m_pages.push_back(page);
-    if (m_active < 0) m_active = 0;
-    page->SetVisible(static_cast<int32_t>(m_pages.size()) - 1 == m_active);
+    m_Pages.push_back(page);
+    if (m_Active < 0) m_Active = 0;
+    page->SetVisible(static_cast<int32_t>(m_Pages.size()) - 1 == m_Active);
     return page;
 }
 
 CPage* CPageControl::Page(int32_t index) const {
     if (index < 0 || index >= PageCount()) return nullptr;
-    return m_pages[static_cast<size_t>(index)];
+    return m_Pages[static_cast<size_t>(index)];
 }
 
 void CPageControl::SetActivePageIndex(int32_t index) {
-    if (index < 0 || index >= PageCount() || index == m_active) return;
-    m_active = index;
+    if (index < 0 || index >= PageCount() || index == m_Active) return;
+    m_Active = index;
     for (int32_t i = 0; i < PageCount(); ++i)
-        m_pages[static_cast<size_t>(i)]->SetVisible(i == m_active);
+        m_Pages[static_cast<size_t>(i)]->SetVisible(i == m_Active);
     Changed();
     if (OnChange) OnChange(*this);
 }
 
 void CPageControl::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
     CComponent::SetBounds(left, top, width, height);
-    for (CPage* page : m_pages)
+    for (CPage* page : m_Pages)
         page->SetBounds(0, 0, width, height);
 }
 
 // ---- buttons
 
 void CButton::SetCaption(std::u16string caption) {
-    m_caption = std::move(caption);
+    m_Caption = std::move(caption);
     Changed();
 }
 
 void CButton::SetDefault(bool v) {
-    m_default = v;
+    m_Default = v;
     Changed();
 }
 
 void CRadioButton::SetCaption(std::u16string caption) {
-    m_caption = std::move(caption);
+    m_Caption = std::move(caption);
     Changed();
 }
 
 void CRadioButton::SetChecked(bool v) {
-    if (v == m_checked) return;
-    m_checked = v;
+    if (v == m_Checked) return;
+    m_Checked = v;
     if (v && Parent()) {
         for (const auto& sibling : Parent()->Children())
             if (sibling.get() != this && sibling->Kind() == ComponentKind::RadioButton)
@@ -188,29 +188,29 @@ void CRadioButton::Click() {
 // ---- combo box
 
 int32_t CComboBox::AddItem(std::u16string item) {
-    m_items.push_back(std::move(item));
+    m_Items.push_back(std::move(item));
     Changed();
-    return static_cast<int32_t>(m_items.size()) - 1;
+    return static_cast<int32_t>(m_Items.size()) - 1;
 }
 
 void CComboBox::ClearItems() {
-    m_items.clear();
-    m_itemIndex = -1;
+    m_Items.clear();
+    m_ItemIndex = -1;
     Changed();
 }
 
 void CComboBox::SetItemIndex(int32_t index) {
-    if (index < -1 || index >= static_cast<int32_t>(m_items.size())) return;
-    m_itemIndex = index;
+    if (index < -1 || index >= static_cast<int32_t>(m_Items.size())) return;
+    m_ItemIndex = index;
     Changed();
 }
 
 std::u16string CComboBox::Text() const {
-    return m_itemIndex >= 0 ? m_items[static_cast<size_t>(m_itemIndex)] : std::u16string();
+    return m_ItemIndex >= 0 ? m_Items[static_cast<size_t>(m_ItemIndex)] : std::u16string();
 }
 
 void CComboBox::Select(int32_t index) {
-    if (!Enabled() || index < 0 || index >= static_cast<int32_t>(m_items.size())) return;
+    if (!Enabled() || index < 0 || index >= static_cast<int32_t>(m_Items.size())) return;
     SetItemIndex(index);
     if (OnChange) OnChange(*this);
 }
@@ -219,14 +219,14 @@ void CComboBox::Select(int32_t index) {
 
 int32_t CFolderList::SetDirectory(std::u16string folder) {
     if (folder.size() > 3 && (folder.back() == u'\\' || folder.back() == u'/')) folder.pop_back();
-    m_directory = folder;
-    m_entries.clear();
-    m_subFolders.clear();
+    m_Directory = folder;
+    m_Entries.clear();
+    m_SubFolders.clear();
 
     std::vector<std::u16string> names;
     int32_t status = 0;
-    if (m_provider) {
-        status = m_provider(folder, names);
+    if (m_Provider) {
+        status = m_Provider(folder, names);
     } else if (CApplication* app = Application(); app && app->Files()) {
         status = app->Files()->ListFolders(folder, names);
     } else {
@@ -242,17 +242,17 @@ int32_t CFolderList::SetDirectory(std::u16string folder) {
     // The path entries: the drive (with its backslash), then every folder down to this one.
     size_t pos = folder.find(u'\\');
     if (pos != std::u16string::npos) {
-        m_entries.push_back(folder.substr(0, pos + 1));
+        m_Entries.push_back(folder.substr(0, pos + 1));
         while ((pos = folder.find(u'\\', pos + 1)) != std::u16string::npos)
-            m_entries.push_back(folder.substr(0, pos));
-        if (folder.size() > 3) m_entries.push_back(folder);
+            m_Entries.push_back(folder.substr(0, pos));
+        if (folder.size() > 3) m_Entries.push_back(folder);
     } else if (!folder.empty()) {
-        m_entries.push_back(folder);
+        m_Entries.push_back(folder);
     }
     const std::u16string base = folder.empty() || folder.back() == u'\\' ? folder : folder + u"\\";
     for (const std::u16string& name : names) {
-        m_subFolders.push_back(name);
-        m_entries.push_back(base + name);
+        m_SubFolders.push_back(name);
+        m_Entries.push_back(base + name);
     }
     Changed();
     return status;
@@ -261,14 +261,14 @@ int32_t CFolderList::SetDirectory(std::u16string folder) {
 // ---- progress bar
 
 void CProgressBar::SetRange(int32_t min, int32_t max) {
-    m_min = min;
-    m_max = max < min ? min : max;
-    SetPosition(m_position);
+    m_Min = min;
+    m_Max = max < min ? min : max;
+    SetPosition(m_Position);
     Changed();
 }
 
 void CProgressBar::SetPosition(int32_t position) {
-    m_position = std::clamp(position, m_min, m_max);
+    m_Position = std::clamp(position, m_Min, m_Max);
     Changed();
 }
 

@@ -27,43 +27,43 @@ CTimer* FindTimer(CComponent& root, uint32_t id) {
 
 } // namespace
 
-CForm::CForm(CApplication& app) : CComponent(ComponentKind::Form), m_app(app) {
-    m_visible = false;
-    m_formSelf = this;
-    m_app.AddForm(*this);
-    m_app.Backend().FormCreated(*this);
+CForm::CForm(CApplication& app) : CComponent(ComponentKind::Form), m_App(app) {
+    m_Visible = false;
+    m_FormSelf = this;
+    m_App.AddForm(*this);
+    m_App.Backend().FormCreated(*this);
 }
 
 CForm::~CForm() {
     DestroyChildren();
-    m_app.Backend().FormDestroyed(*this);
-    m_app.RemoveForm(*this);
-    m_formSelf = nullptr;
+    m_App.Backend().FormDestroyed(*this);
+    m_App.RemoveForm(*this);
+    m_FormSelf = nullptr;
 }
 
 void CForm::SetBorder(BorderStyle border) {
-    m_border = border;
-    m_app.Backend().FormStyleChanged(*this);
+    m_Border = border;
+    m_App.Backend().FormStyleChanged(*this);
 }
 
 void CForm::SetCaption(std::u16string caption) {
-    m_caption = std::move(caption);
-    m_app.Backend().FormStyleChanged(*this);
+    m_Caption = std::move(caption);
+    m_App.Backend().FormStyleChanged(*this);
 }
 
 void CForm::SetIcon(const CPicture& icon) {
-    m_icon = icon;
-    m_app.Backend().FormStyleChanged(*this);
+    m_Icon = icon;
+    m_App.Backend().FormStyleChanged(*this);
 }
 
 void CForm::SetBackColour(Colour v) {
-    m_colour = v;
+    m_Colour = v;
     Changed();
 }
 
 UI_RECT CForm::FrameInsets() const {
-    if (m_border == BorderStyle::None) return {};
-    return m_app.Backend().FrameInsets(*this);
+    if (m_Border == BorderStyle::None) return {};
+    return m_App.Backend().FrameInsets(*this);
 }
 
 int32_t CForm::ClientWidth() const {
@@ -84,16 +84,16 @@ void CForm::SetClientSize(int32_t width, int32_t height) {
 void CForm::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
     if (left == Left() && top == Top() && width == Width() && height == Height()) return;
     CComponent::SetBounds(left, top, width, height);
-    m_app.Backend().FormBoundsChanged(*this);
+    m_App.Backend().FormBoundsChanged(*this);
 }
 
 void CForm::PlaceFirstTime() {
-    m_placed = true;
-    if (m_position == FormPosition::ScreenCenter) {
-        const UI_SIZE screen = m_app.ScreenSize();
+    m_Placed = true;
+    if (m_Position == FormPosition::ScreenCenter) {
+        const UI_SIZE screen = m_App.ScreenSize();
         SetBounds((screen.cx - Width()) / 2, (screen.cy - Height()) / 2, Width(), Height());
-    } else if (m_position == FormPosition::MainFormCenter) {
-        const CForm* main = m_app.MainForm();
+    } else if (m_Position == FormPosition::MainFormCenter) {
+        const CForm* main = m_App.MainForm();
         if (main && main != this)
             SetBounds(main->Left() + (main->Width() - Width()) / 2,
                       main->Top() + (main->Height() - Height()) / 2, Width(), Height());
@@ -101,17 +101,17 @@ void CForm::PlaceFirstTime() {
 }
 
 void CForm::Show() {
-    if (!m_placed) PlaceFirstTime();
+    if (!m_Placed) PlaceFirstTime();
     const bool wasVisible = Visible();
-    m_visible = true;
+    m_Visible = true;
     if (!wasVisible && OnShow) OnShow(*this);
-    if (Visible()) m_app.Backend().FormShow(*this, true);
+    if (Visible()) m_App.Backend().FormShow(*this, true);
 }
 
 void CForm::Hide() {
     if (!Visible()) return;
-    m_visible = false;
-    m_app.Backend().FormShow(*this, false);
+    m_Visible = false;
+    m_App.Backend().FormShow(*this, false);
     if (OnHide) OnHide(*this);
 }
 
@@ -123,32 +123,32 @@ void CForm::SetVisible(bool visible) {
 }
 
 void CForm::Minimize() {
-    m_minimized = true;
-    m_app.Backend().FormMinimize(*this, true);
+    m_Minimized = true;
+    m_App.Backend().FormMinimize(*this, true);
 }
 
 void CForm::Restore() {
-    if (!m_minimized) return;
-    m_minimized = false;
-    m_app.Backend().FormMinimize(*this, false);
+    if (!m_Minimized) return;
+    m_Minimized = false;
+    m_App.Backend().FormMinimize(*this, false);
 }
 
 int32_t CForm::ShowModal() {
     ModalResult = 0;
-    m_modal = true;
+    m_Modal = true;
     Show();
-    m_app.Backend().RunModal(m_app, *this);
-    m_modal = false;
+    m_App.Backend().RunModal(m_App, *this);
+    m_Modal = false;
     Hide();
     return ModalResult;
 }
 
 void CForm::Close() {
     CloseAction action = CloseAction::Hide;
-    if (m_app.MainForm() == this) action = CloseAction::Free;
+    if (m_App.MainForm() == this) action = CloseAction::Free;
     if (OnClose) OnClose(*this, action);
     if (action == CloseAction::None) return;
-    if (m_modal) {
+    if (m_Modal) {
         if (ModalResult == 0) ModalResult = UiIdCancel;
         Hide();
         return;
@@ -158,7 +158,7 @@ void CForm::Close() {
         return;
     }
     Hide();
-    if (m_app.MainForm() == this) m_app.Terminate();
+    if (m_App.MainForm() == this) m_App.Terminate();
 }
 
 void CForm::Activate() {
@@ -169,32 +169,32 @@ bool CForm::SetRegionData(const std::vector<uint8_t>& bytes) {
     REGION_DATA region;
     const bool valid = ParseRegionData(bytes.data(), bytes.size(), region);
     if (valid)
-        m_region = std::move(region);
+        m_Region = std::move(region);
     else
-        m_region.reset();
-    m_app.Backend().FormRegionChanged(*this, bytes);
+        m_Region.reset();
+    m_App.Backend().FormRegionChanged(*this, bytes);
     return valid;
 }
 
 void CForm::ClearRegion() {
-    m_region.reset();
-    m_app.Backend().FormRegionChanged(*this, {});
+    m_Region.reset();
+    m_App.Backend().FormRegionChanged(*this, {});
 }
 
 bool CForm::ContainsWindowPoint(UI_POINT p) const {
     if (p.x < 0 || p.y < 0 || p.x >= Width() || p.y >= Height()) return false;
-    return !m_region || RegionContains(*m_region, p);
+    return !m_Region || RegionContains(*m_Region, p);
 }
 
 void CForm::BeginMoveByCaption() {
-    m_app.ReleaseCapture();
-    m_pressed = nullptr;
-    m_app.Backend().BeginMoveByCaption(*this);
+    m_App.ReleaseCapture();
+    m_Pressed = nullptr;
+    m_App.Backend().BeginMoveByCaption(*this);
 }
 
 void CForm::Destroy() {
-    if (m_destroyed) return;
-    m_destroyed = true;
+    if (m_Destroyed) return;
+    m_Destroyed = true;
     if (OnDestroy) OnDestroy(*this);
 }
 
@@ -230,7 +230,7 @@ void CForm::WndProc(UI_MSG& msg) {
 void CForm::HandleMouse(const UI_MSG& msg) {
     const UI_POINT point = PointFromLParam(msg.lParam);
     ShiftState shift = ShiftFromKeys(msg.wParam);
-    CComponent* capture = m_app.Capture();
+    CComponent* capture = m_App.Capture();
     CComponent* target = capture && capture->Form() == this ? capture : MouseTarget(point);
     const UI_POINT local = target == this ? point : ClientToClient(point, *target);
 
@@ -242,13 +242,13 @@ void CForm::HandleMouse(const UI_MSG& msg) {
     case UiWmLButtonDown:
     case UiWmRButtonDown:
     case UiWmMButtonDown:
-        m_pressed = target;
-        m_app.SetCapture(target);
+        m_Pressed = target;
+        m_App.SetCapture(target);
         target->DoMouseDown(button, shift, local);
         break;
     case UiWmLButtonDblClk:
-        m_pressed = target;
-        m_app.SetCapture(target);
+        m_Pressed = target;
+        m_App.SetCapture(target);
         target->DoMouseDown(button, shift | ShiftDouble, local);
         if (target->OnDblClick && target->Enabled()) target->OnDblClick(*target);
         break;
@@ -256,9 +256,9 @@ void CForm::HandleMouse(const UI_MSG& msg) {
         target->DoMouseMove(shift, local);
         break;
     default: { // a release
-        const bool wasPressed = m_pressed == target;
-        m_pressed = nullptr;
-        if (m_app.Capture() == target) m_app.ReleaseCapture();
+        const bool wasPressed = m_Pressed == target;
+        m_Pressed = nullptr;
+        if (m_App.Capture() == target) m_App.ReleaseCapture();
         target->DoMouseUp(button, shift, local);
         const bool inside =
             local.x >= 0 && local.y >= 0 && local.x < target->Width() && local.y < target->Height();

@@ -25,22 +25,22 @@ public:
     explicit CForm(CApplication& app);
     ~CForm() override;
 
-    CApplication& App() const { return m_app; }
+    CApplication& App() const { return m_App; }
 
-    BorderStyle Border() const { return m_border; }
+    BorderStyle Border() const { return m_Border; }
     void SetBorder(BorderStyle border);
-    const std::u16string& Caption() const { return m_caption; }
+    const std::u16string& Caption() const { return m_Caption; }
     void SetCaption(std::u16string caption);
-    const CPicture& Icon() const { return m_icon; }
+    const CPicture& Icon() const { return m_Icon; }
     void SetIcon(const CPicture& icon);
-    Colour BackColour() const { return m_colour; }
+    Colour BackColour() const { return m_Colour; }
     void SetBackColour(Colour v);
-    const UI_FONT& Font() const { return m_font; }
-    void SetFont(const UI_FONT& font) { m_font = font; }
-    bool DoubleBuffered() const { return m_doubleBuffered; }
-    void SetDoubleBuffered(bool v) { m_doubleBuffered = v; }
-    FormPosition Position() const { return m_position; }
-    void SetPosition(FormPosition position) { m_position = position; }
+    const UI_FONT& Font() const { return m_Font; }
+    void SetFont(const UI_FONT& font) { m_Font = font; }
+    bool DoubleBuffered() const { return m_DoubleBuffered; }
+    void SetDoubleBuffered(bool v) { m_DoubleBuffered = v; }
+    FormPosition Position() const { return m_Position; }
+    void SetPosition(FormPosition position) { m_Position = position; }
 
     // The frame around the client area (left, top, right, bottom thickness); none for borderless forms.
     UI_RECT FrameInsets() const;
@@ -56,7 +56,7 @@ public:
     void Show();
     void Hide();
     void SetVisible(bool visible) override;
-    bool Minimized() const { return m_minimized; }
+    bool Minimized() const { return m_Minimized; }
     void Minimize();
     void Restore();
     // Runs the form until it is closed; returns ModalResult.
@@ -71,7 +71,7 @@ public:
     // rectangular again and false is returned (no error, as Windows does).
     bool SetRegionData(const std::vector<uint8_t>& bytes);
     void ClearRegion();
-    const std::optional<REGION_DATA>& Region() const { return m_region; }
+    const std::optional<REGION_DATA>& Region() const { return m_Region; }
     // Whether a window point lies in the form (inside the region when it has one).
     bool ContainsWindowPoint(UI_POINT p) const;
 
@@ -95,7 +95,7 @@ public:
     void Destroy();
     // A component of this form is going away (the framework calls it).
     void Forget(const CComponent& component) {
-        if (m_pressed == &component) m_pressed = nullptr;
+        if (m_Pressed == &component) m_Pressed = nullptr;
     }
 
 protected:
@@ -104,20 +104,20 @@ protected:
 private:
     void PlaceFirstTime();
 
-    CApplication& m_app;
-    BorderStyle m_border = BorderStyle::Dialog;
-    std::u16string m_caption;
-    CPicture m_icon;
-    Colour m_colour = ColourBtnFace;
-    UI_FONT m_font;
-    bool m_doubleBuffered = false;
-    FormPosition m_position = FormPosition::Designed;
-    bool m_placed = false;
-    bool m_minimized = false;
-    bool m_destroyed = false;
-    bool m_modal = false;
-    std::optional<REGION_DATA> m_region;
-    CComponent* m_pressed = nullptr; // the control that got the last press (for clicks)
+    CApplication& m_App;
+    BorderStyle m_Border = BorderStyle::Dialog;
+    std::u16string m_Caption;
+    CPicture m_Icon;
+    Colour m_Colour = ColourBtnFace;
+    UI_FONT m_Font;
+    bool m_DoubleBuffered = false;
+    FormPosition m_Position = FormPosition::Designed;
+    bool m_Placed = false;
+    bool m_Minimized = false;
+    bool m_Destroyed = false;
+    bool m_Modal = false;
+    std::optional<REGION_DATA> m_Region;
+    CComponent* m_Pressed = nullptr; // the control that got the last press (for clicks)
 };
 
 } // namespace tonvel::ui

@@ -8,65 +8,65 @@ namespace tonvel::ui {
 // ---- CTimer
 
 CTimer::~CTimer() {
-    if (m_running)
+    if (m_Running)
         if (CApplication* app = Application()) app->Backend().StopTimer(*this);
 }
 
 void CTimer::SetInterval(uint32_t ms) {
-    m_interval = ms;
+    m_Interval = ms;
     Restart();
 }
 
 void CTimer::SetTimerEnabled(bool enabled) {
-    m_timerEnabled = enabled;
+    m_TimerEnabled = enabled;
     Restart();
 }
 
 void CTimer::Adopted() {
-    if (CApplication* app = Application()) m_id = app->NewTimerId();
+    if (CApplication* app = Application()) m_Id = app->NewTimerId();
     Restart();
 }
 
 void CTimer::Restart() {
     CApplication* app = Application();
     if (!app) return;
-    if (m_running) app->Backend().StopTimer(*this);
-    m_running = false;
+    if (m_Running) app->Backend().StopTimer(*this);
+    m_Running = false;
     // Runs even before a handler is set: the handler may come later.
-    if (m_timerEnabled && m_interval > 0) {
+    if (m_TimerEnabled && m_Interval > 0) {
         app->Backend().StartTimer(*this);
-        m_running = true;
+        m_Running = true;
     }
 }
 
 void CTimer::Fire() {
-    if (m_timerEnabled && OnTimer) OnTimer(*this);
+    if (m_TimerEnabled && OnTimer) OnTimer(*this);
 }
 
 // ---- CMenuItem
 
 CMenuItem* CMenuItem::Add(std::u16string caption, std::u16string name) {
     auto item = std::make_unique<CMenuItem>(std::move(caption));
-    item->m_name = std::move(name);
-    item->m_parent = this;
-    m_items.push_back(std::move(item));
-    return m_items.back().get();
+    item->m_Name = std::move(name);
+    item->m_Parent = this;
+    m_Items.push_back(std::move(item));
+    return m_Items.back().get();
 }
 
 CMenuItem* CMenuItem::Item(int32_t index) const {
     if (index < 0 || index >= Count()) return nullptr;
-    return m_items[static_cast<size_t>(index)].get();
+    return m_Items[static_cast<size_t>(index)].get();
 }
 
 CMenuItem* CMenuItem::Find(std::u16string_view name) {
-    if (m_name == name) return this;
-    for (auto& item : m_items)
+    if (m_Name == name) return this;
+    for (auto& item : m_Items)
         if (CMenuItem* found = item->Find(name)) return found;
     return nullptr;
 }
 
 void CMenuItem::Click() {
-    if (!m_enabled) return;
+    if (!m_Enabled) return;
     if (OnClick) OnClick(*this);
 }
 
@@ -79,31 +79,31 @@ CTrayIcon::~CTrayIcon() {
 
 void CTrayIcon::Adopted() {
     // The retry timer is the icon's own child: it runs only while the shell refuses the icon.
-    m_retry = Add<CTimer>(u"TrayRetryTimer");
-    m_retry->SetTimerEnabled(false);
-    m_retry->SetInterval(TrayRetryMs);
-    m_retry->OnTimer = [this](CComponent&) { ShowInTray(); };
+    m_Retry = Add<CTimer>(u"TrayRetryTimer");
+    m_Retry->SetTimerEnabled(false);
+    m_Retry->SetInterval(TrayRetryMs);
+    m_Retry->OnTimer = [this](CComponent&) { ShowInTray(); };
 }
 
 void CTrayIcon::ShowInTray() {
     CApplication* app = Application();
     if (!app || !Visible()) return;
-    m_inTray = app->Backend().TrayUpdate(*this);
-    if (m_retry && m_retry->TimerEnabled() != !m_inTray) m_retry->SetTimerEnabled(!m_inTray);
+    m_InTray = app->Backend().TrayUpdate(*this);
+    if (m_Retry && m_Retry->TimerEnabled() != !m_InTray) m_Retry->SetTimerEnabled(!m_InTray);
 }
 
 void CTrayIcon::ShellRestarted() {
-    m_inTray = false;
+    m_InTray = false;
     ShowInTray();
 }
 
 void CTrayIcon::SetHint(std::u16string hint) {
-    m_hint = std::move(hint);
+    m_Hint = std::move(hint);
     ShowInTray();
 }
 
 void CTrayIcon::SetIcon(const CPicture& icon) {
-    m_icon = icon;
+    m_Icon = icon;
     ShowInTray();
 }
 
@@ -116,8 +116,8 @@ void CTrayIcon::SetVisible(bool visible) {
         ShowInTray();
         return;
     }
-    if (m_retry) m_retry->SetTimerEnabled(false);
-    m_inTray = false;
+    if (m_Retry) m_Retry->SetTimerEnabled(false);
+    m_InTray = false;
     app->Backend().TrayRemove(*this);
 }
 

@@ -20,10 +20,10 @@ PictureFormat PictureFormatFromPath(std::u16string_view path) {
 
 void CPicture::Assign(PICTURE_INFO info, std::vector<uint8_t> bytes, std::shared_ptr<void> native,
                       std::u16string path) {
-    m_info = info;
-    m_bytes = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
-    m_native = std::move(native);
-    m_path = std::move(path);
+    m_Info = info;
+    m_Bytes = std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+    m_Native = std::move(native);
+    m_Path = std::move(path);
 }
 
 void CPicture::Clear() {

@@ -26,26 +26,26 @@ struct PICTURE_INFO {
 
 class CPicture {
 public:
-    bool Empty() const { return m_info.format == PictureFormat::None; }
-    const PICTURE_INFO& Info() const { return m_info; }
-    int32_t Width() const { return m_info.width; }
-    int32_t Height() const { return m_info.height; }
-    PictureFormat Format() const { return m_info.format; }
-    const std::vector<uint8_t>& Bytes() const { return *m_bytes; }
+    bool Empty() const { return m_Info.format == PictureFormat::None; }
+    const PICTURE_INFO& Info() const { return m_Info; }
+    int32_t Width() const { return m_Info.width; }
+    int32_t Height() const { return m_Info.height; }
+    PictureFormat Format() const { return m_Info.format; }
+    const std::vector<uint8_t>& Bytes() const { return *m_Bytes; }
     // What the backend made of the bytes (a GDI+ image on Windows); may be empty.
-    const std::shared_ptr<void>& Native() const { return m_native; }
+    const std::shared_ptr<void>& Native() const { return m_Native; }
     // The path it was loaded from (for messages).
-    const std::u16string& Path() const { return m_path; }
+    const std::u16string& Path() const { return m_Path; }
 
     void Assign(PICTURE_INFO info, std::vector<uint8_t> bytes, std::shared_ptr<void> native,
                 std::u16string path);
     void Clear();
 
 private:
-    PICTURE_INFO m_info;
-    std::shared_ptr<const std::vector<uint8_t>> m_bytes = std::make_shared<const std::vector<uint8_t>>();
-    std::shared_ptr<void> m_native;
-    std::u16string m_path;
+    PICTURE_INFO m_Info;
+    std::shared_ptr<const std::vector<uint8_t>> m_Bytes = std::make_shared<const std::vector<uint8_t>>();
+    std::shared_ptr<void> m_Native;
+    std::u16string m_Path;
 };
 
 } // namespace tonvel::ui

@@ -36,10 +36,10 @@ CHeadlessBackend::CHeadlessBackend() = default;
 // ---- injection
 
 void CHeadlessBackend::PostMouse(uint32_t message, UI_POINT screen, ShiftState shift) {
-    m_cursor = screen;
-    CForm* form = m_captureForm ? m_captureForm : FormAt(screen);
+    m_Cursor = screen;
+    CForm* form = m_CaptureForm ? m_CaptureForm : FormAt(screen);
     if (!form) return;
-    uint64_t keys = m_buttons;
+    uint64_t keys = m_Buttons;
     if (shift & ShiftShift) keys |= MkShift;
     if (shift & ShiftCtrl) keys |= MkControl;
     UI_MSG msg;
@@ -48,23 +48,23 @@ void CHeadlessBackend::PostMouse(uint32_t message, UI_POINT screen, ShiftState s
     msg.wParam = keys;
     msg.lParam = LParamFromPoint(form->ScreenToClient(screen));
     msg.cursor = screen;
-    m_queue.Push(msg);
+    m_Queue.Push(msg);
     Pump();
 }
 
 void CHeadlessBackend::MoveTo(UI_POINT screen, ShiftState shift) {
-    if (m_moveForm) {
-        m_cursor = screen;
-        m_moveForm->SetBounds(m_moveOrigin.x + screen.x - m_moveStart.x,
-                              m_moveOrigin.y + screen.y - m_moveStart.y, m_moveForm->Width(),
-                              m_moveForm->Height());
+    if (m_MoveForm) {
+        m_Cursor = screen;
+        m_MoveForm->SetBounds(m_MoveOrigin.x + screen.x - m_MoveStart.x,
+                              m_MoveOrigin.y + screen.y - m_MoveStart.y, m_MoveForm->Width(),
+                              m_MoveForm->Height());
         return;
     }
     PostMouse(UiWmMouseMove, screen, shift);
 }
 
 void CHeadlessBackend::Press(UI_POINT screen, MouseButton button, ShiftState shift) {
-    m_buttons |= ButtonBit(button);
+    m_Buttons |= ButtonBit(button);
     const uint32_t message = button == MouseButton::Left    ? UiWmLButtonDown
                              : button == MouseButton::Right ? UiWmRButtonDown
                                                             : UiWmMButtonDown;
@@ -72,10 +72,10 @@ void CHeadlessBackend::Press(UI_POINT screen, MouseButton button, ShiftState shi
 }
 
 void CHeadlessBackend::Release(UI_POINT screen, MouseButton button, ShiftState shift) {
-    m_buttons &= ~ButtonBit(button);
-    if (m_moveForm) { // the system's move loop takes the release
+    m_Buttons &= ~ButtonBit(button);
+    if (m_MoveForm) { // the system's move loop takes the release
         MoveTo(screen);
-        m_moveForm = nullptr;
+        m_MoveForm = nullptr;
         return;
     }
     const uint32_t message = button == MouseButton::Left    ? UiWmLButtonUp
@@ -87,7 +87,7 @@ void CHeadlessBackend::Release(UI_POINT screen, MouseButton button, ShiftState s
 void CHeadlessBackend::DoubleClick(UI_POINT screen) {
     Press(screen);
     Release(screen);
-    m_buttons |= MkLButton;
+    m_Buttons |= MkLButton;
     PostMouse(UiWmLButtonDblClk, screen, 0);
     Release(screen);
 }
@@ -128,22 +128,22 @@ void CHeadlessBackend::TrayDoubleClick(CTrayIcon& tray) {
 }
 
 void CHeadlessBackend::Advance(uint32_t ms) {
-    const uint64_t end = m_now + ms;
+    const uint64_t end = m_Now + ms;
     for (;;) {
-        auto next = m_timers.end();
-        for (auto it = m_timers.begin(); it != m_timers.end(); ++it)
-            if (it->second.due <= end && (next == m_timers.end() || it->second.due < next->second.due))
+        auto next = m_Timers.end();
+        for (auto it = m_Timers.begin(); it != m_Timers.end(); ++it)
+            if (it->second.due <= end && (next == m_Timers.end() || it->second.due < next->second.due))
                 next = it;
-        if (next == m_timers.end()) break;
+        if (next == m_Timers.end()) break;
         MoveClockTo(next->second.due);
         CTimer* timer = next->second.timer;
-        next->second.due = DueAfter(m_now, timer->Interval());
+        next->second.due = DueAfter(m_Now, timer->Interval());
         UI_MSG msg;
         msg.form = timer->Form();
         msg.message = UiWmTimer;
         msg.wParam = timer->Id();
-        msg.cursor = m_cursor;
-        m_queue.Push(msg);
+        msg.cursor = m_Cursor;
+        m_Queue.Push(msg);
         Pump();
     }
     MoveClockTo(end);
@@ -156,17 +156,17 @@ uint64_t CHeadlessBackend::DueAfter(uint64_t from, uint32_t interval) const {
 }
 
 void CHeadlessBackend::MoveClockTo(uint64_t time) {
-    const uint64_t step = time - m_now;
-    m_now = time;
+    const uint64_t step = time - m_Now;
+    m_Now = time;
     if (step != 0 && OnClockAdvanced) OnClockAdvanced(static_cast<uint32_t>(step));
 }
 
 void CHeadlessBackend::Pump() {
-    if (AutoProcess && m_app) ProcessMessages(*m_app);
+    if (AutoProcess && m_App) ProcessMessages(*m_App);
 }
 
 CForm* CHeadlessBackend::FormAt(UI_POINT screen) const {
-    for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it) {
+    for (auto it = m_Windows.rbegin(); it != m_Windows.rend(); ++it) {
         CForm* form = *it;
         if (!form->Visible() || form->Minimized()) continue;
         if (form->ContainsWindowPoint({screen.x - form->Left(), screen.y - form->Top()})) return form;
@@ -176,7 +176,7 @@ CForm* CHeadlessBackend::FormAt(UI_POINT screen) const {
 
 std::vector<CForm*> CHeadlessBackend::VisibleForms() const {
     std::vector<CForm*> forms;
-    for (CForm* form : m_windows)
+    for (CForm* form : m_Windows)
         if (form->Visible()) forms.push_back(form);
     return forms;
 }
@@ -185,56 +185,56 @@ std::vector<CForm*> CHeadlessBackend::VisibleForms() const {
 
 const std::vector<uint8_t>& CHeadlessBackend::RegionBytes(const CForm& form) const {
     static const std::vector<uint8_t> none;
-    auto it = m_regions.find(&form);
-    return it == m_regions.end() ? none : it->second;
+    auto it = m_Regions.find(&form);
+    return it == m_Regions.end() ? none : it->second;
 }
 
 int32_t CHeadlessBackend::Invalidations(const CComponent& component) const {
-    auto it = m_invalidations.find(&component);
-    return it == m_invalidations.end() ? 0 : it->second;
+    auto it = m_Invalidations.find(&component);
+    return it == m_Invalidations.end() ? 0 : it->second;
 }
 
 bool CHeadlessBackend::TrayShown(const CTrayIcon& tray) const {
-    return std::find(m_trays.begin(), m_trays.end(), &tray) != m_trays.end();
+    return std::find(m_Trays.begin(), m_Trays.end(), &tray) != m_Trays.end();
 }
 
 // ---- forms
 
 void CHeadlessBackend::FormCreated(CForm& form) {
-    m_app = &form.App();
-    m_windows.push_back(&form);
+    m_App = &form.App();
+    m_Windows.push_back(&form);
 }
 
 void CHeadlessBackend::FormDestroyed(CForm& form) {
-    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), &form), m_windows.end());
-    m_regions.erase(&form);
-    if (m_captureForm == &form) m_captureForm = nullptr;
-    if (m_moveForm == &form) m_moveForm = nullptr;
-    m_queue.EraseIf([&](const UI_MSG& msg) { return msg.form == &form; });
+    m_Windows.erase(std::remove(m_Windows.begin(), m_Windows.end(), &form), m_Windows.end());
+    m_Regions.erase(&form);
+    if (m_CaptureForm == &form) m_CaptureForm = nullptr;
+    if (m_MoveForm == &form) m_MoveForm = nullptr;
+    m_Queue.EraseIf([&](const UI_MSG& msg) { return msg.form == &form; });
 }
 
 void CHeadlessBackend::FormShow(CForm& form, bool show) {
     if (!show) {
-        if (m_captureForm == &form) m_captureForm = nullptr;
+        if (m_CaptureForm == &form) m_CaptureForm = nullptr;
         return;
     }
-    m_windows.erase(std::remove(m_windows.begin(), m_windows.end(), &form), m_windows.end());
-    m_windows.push_back(&form);
+    m_Windows.erase(std::remove(m_Windows.begin(), m_Windows.end(), &form), m_Windows.end());
+    m_Windows.push_back(&form);
     form.Activate(); // a shown window becomes the active one
 }
 
 void CHeadlessBackend::FormMinimize(CForm&, bool) {}
 
 void CHeadlessBackend::FormRegionChanged(CForm& form, const std::vector<uint8_t>& bytes) {
-    m_regions[&form] = bytes;
+    m_Regions[&form] = bytes;
 }
 
 void CHeadlessBackend::ComponentChanged(CComponent& component) {
-    ++m_invalidations[&component];
+    ++m_Invalidations[&component];
 }
 
 void CHeadlessBackend::ComponentRemoved(CComponent& component) {
-    m_invalidations.erase(&component);
+    m_Invalidations.erase(&component);
     if (component.Kind() == ComponentKind::Timer) StopTimer(static_cast<CTimer&>(component));
     if (component.Kind() == ComponentKind::TrayIcon) TrayRemove(static_cast<CTrayIcon&>(component));
 }
@@ -244,17 +244,17 @@ UI_RECT CHeadlessBackend::FrameInsets(const CForm&) {
 }
 
 void CHeadlessBackend::BeginMoveByCaption(CForm& form) {
-    m_moveForm = &form;
-    m_moveStart = m_cursor;
-    m_moveOrigin = {form.Left(), form.Top()};
-    if (!(m_buttons & MkLButton)) m_moveForm = nullptr; // nothing to drag with
+    m_MoveForm = &form;
+    m_MoveStart = m_Cursor;
+    m_MoveOrigin = {form.Left(), form.Top()};
+    if (!(m_Buttons & MkLButton)) m_MoveForm = nullptr; // nothing to drag with
 }
 
 // ---- messages
 
 void CHeadlessBackend::ProcessMessages(CApplication& app) {
     UI_MSG msg;
-    while (m_queue.Pop(msg)) {
+    while (m_Queue.Pop(msg)) {
         if (msg.message == UiWmQuit) {
             app.Terminate();
             continue;
@@ -265,34 +265,34 @@ void CHeadlessBackend::ProcessMessages(CApplication& app) {
 }
 
 void CHeadlessBackend::RunLoop(CApplication& app) {
-    while (!app.Terminated() && !m_queue.Empty())
+    while (!app.Terminated() && !m_Queue.Empty())
         ProcessMessages(app);
 }
 
 void CHeadlessBackend::RunModal(CApplication& app, CForm& form) {
     // No user here: what is queued now runs; the form stays open only as long as that takes.
-    while (form.Visible() && !m_queue.Empty())
+    while (form.Visible() && !m_Queue.Empty())
         ProcessMessages(app);
 }
 
 uint32_t CHeadlessBackend::RegisterMessage(const std::u16string& name) {
     const std::u16string key = AsciiUpper(name);
-    auto it = std::find(m_registered.begin(), m_registered.end(), key);
-    if (it == m_registered.end()) it = m_registered.insert(m_registered.end(), key);
-    return 0xC000 + static_cast<uint32_t>(it - m_registered.begin());
+    auto it = std::find(m_Registered.begin(), m_Registered.end(), key);
+    if (it == m_Registered.end()) it = m_Registered.insert(m_Registered.end(), key);
+    return 0xC000 + static_cast<uint32_t>(it - m_Registered.begin());
 }
 
 void CHeadlessBackend::Broadcast(uint32_t message, uint64_t wParam, int64_t lParam) {
-    m_broadcasts.push_back({message, wParam, lParam});
+    m_Broadcasts.push_back({message, wParam, lParam});
     // Sent, as SendMessageTimeout to HWND_BROADCAST does: straight into each top-level window.
-    const std::vector<CForm*> forms = m_windows;
+    const std::vector<CForm*> forms = m_Windows;
     for (CForm* form : forms) {
         UI_MSG msg;
         msg.form = form;
         msg.message = message;
         msg.wParam = wParam;
         msg.lParam = lParam;
-        msg.cursor = m_cursor;
+        msg.cursor = m_Cursor;
         form->WndProc(msg);
     }
 }
@@ -300,34 +300,34 @@ void CHeadlessBackend::Broadcast(uint32_t message, uint64_t wParam, int64_t lPar
 // ---- timers, tray, dialogs
 
 void CHeadlessBackend::StartTimer(CTimer& timer) {
-    m_timers[timer.Id()] = {&timer, DueAfter(m_now, timer.Interval())};
+    m_Timers[timer.Id()] = {&timer, DueAfter(m_Now, timer.Interval())};
 }
 
 void CHeadlessBackend::StopTimer(CTimer& timer) {
-    m_timers.erase(timer.Id());
+    m_Timers.erase(timer.Id());
 }
 
 bool CHeadlessBackend::TrayUpdate(CTrayIcon& tray) {
-    if (std::find(m_trayOwners.begin(), m_trayOwners.end(), &tray) == m_trayOwners.end())
-        m_trayOwners.push_back(&tray);
+    if (std::find(m_TrayOwners.begin(), m_TrayOwners.end(), &tray) == m_TrayOwners.end())
+        m_TrayOwners.push_back(&tray);
     if (TrayShown(tray)) return true;
-    ++m_trayAddAttempts;
+    ++m_TrayAddAttempts;
     if (TrayRefusals > 0) {
         --TrayRefusals;
         return false;
     }
-    m_trays.push_back(&tray);
+    m_Trays.push_back(&tray);
     return true;
 }
 
 void CHeadlessBackend::TrayRemove(CTrayIcon& tray) {
-    std::erase(m_trays, &tray);
-    std::erase(m_trayOwners, &tray);
+    std::erase(m_Trays, &tray);
+    std::erase(m_TrayOwners, &tray);
 }
 
 void CHeadlessBackend::RestartShell() {
-    m_trays.clear();
-    const std::vector<CTrayIcon*> owners = m_trayOwners;
+    m_Trays.clear();
+    const std::vector<CTrayIcon*> owners = m_TrayOwners;
     for (CTrayIcon* tray : owners)
         tray->ShellRestarted();
     Pump();
@@ -339,8 +339,8 @@ bool CHeadlessBackend::RunFileDialog(CFileDialog& dialog, bool save) {
 
 int32_t CHeadlessBackend::MessageBox(CForm*, const std::u16string& text, const std::u16string& caption,
                                      uint32_t flags) {
-    m_boxes.push_back({text, caption, flags});
-    if (MessageBoxAnswer) return MessageBoxAnswer(m_boxes.back());
+    m_Boxes.push_back({text, caption, flags});
+    if (MessageBoxAnswer) return MessageBoxAnswer(m_Boxes.back());
     return (flags & 0x0F) == UiMbYesNo ? UiIdYes : UiIdOk;
 }
 

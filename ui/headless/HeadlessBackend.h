@@ -49,13 +49,13 @@ public:
     // The shell refuses the next this many icon adds, as it does while Windows is still starting at log-on.
     int32_t TrayRefusals = 0;
     // Icon adds asked for so far (refused ones too).
-    int32_t TrayAddAttempts() const { return m_trayAddAttempts; }
+    int32_t TrayAddAttempts() const { return m_TrayAddAttempts; }
     // The shell starts again (Explorer restarted): the notification area is empty and every application is
     // told ("TaskbarCreated").
     void RestartShell();
     // Advances the clock: every timer due in that time fires (in time order) through the queue.
     void Advance(uint32_t ms);
-    uint64_t Now() const { return m_now; }
+    uint64_t Now() const { return m_Now; }
     // The system clock's tick: Windows delivers a timer at the first clock tick at or after its time, so a
     // 20 ms timer on a 15.6 ms clock fires about every 31 ms. 0: timers fire exactly on time.
     uint32_t TimerTickMs = 0;
@@ -63,11 +63,11 @@ public:
     // place to move the simulated system's tick count with it.
     std::function<void(uint32_t ms)> OnClockAdvanced;
     bool AutoProcess = true;
-    size_t PendingMessages() const { return m_queue.Size(); }
+    size_t PendingMessages() const { return m_Queue.Size(); }
 
     // ---- what tests read
-    const std::vector<MESSAGE_BOX_RECORD>& MessageBoxes() const { return m_boxes; }
-    void ClearMessageBoxes() { m_boxes.clear(); }
+    const std::vector<MESSAGE_BOX_RECORD>& MessageBoxes() const { return m_Boxes; }
+    void ClearMessageBoxes() { m_Boxes.clear(); }
     // The answer a message box gives (default: OK, Yes for yes/no boxes).
     std::function<int32_t(const MESSAGE_BOX_RECORD&)> MessageBoxAnswer;
     // What a file dialog does (default: cancelled).
@@ -77,14 +77,14 @@ public:
         uint64_t wParam;
         int64_t lParam;
     };
-    const std::vector<BROADCAST_RECORD>& Broadcasts() const { return m_broadcasts; }
+    const std::vector<BROADCAST_RECORD>& Broadcasts() const { return m_Broadcasts; }
     // Region bytes last given to a form's window (empty: none).
     const std::vector<uint8_t>& RegionBytes(const CForm& form) const;
     int32_t Invalidations(const CComponent& component) const;
-    CForm* CaptureForm() const { return m_captureForm; }
-    CForm* MovingForm() const { return m_moveForm; }
+    CForm* CaptureForm() const { return m_CaptureForm; }
+    CForm* MovingForm() const { return m_MoveForm; }
     bool TrayShown(const CTrayIcon& tray) const;
-    bool ApplicationMinimized() const { return m_appMinimized; }
+    bool ApplicationMinimized() const { return m_AppMinimized; }
     // Forms in window order, bottom to top, visible ones only.
     std::vector<CForm*> VisibleForms() const;
 
@@ -103,11 +103,11 @@ public:
     void ComponentChanged(CComponent& component) override;
     void ComponentRemoved(CComponent& component) override;
     UI_RECT FrameInsets(const CForm& form) override;
-    void SetCapture(CForm& form) override { m_captureForm = &form; }
-    void ReleaseCapture() override { m_captureForm = nullptr; }
+    void SetCapture(CForm& form) override { m_CaptureForm = &form; }
+    void ReleaseCapture() override { m_CaptureForm = nullptr; }
     void BeginMoveByCaption(CForm& form) override;
-    UI_POINT CursorPos() override { return m_cursor; }
-    void PostMessage(const UI_MSG& msg) override { m_queue.Push(msg); }
+    UI_POINT CursorPos() override { return m_Cursor; }
+    void PostMessage(const UI_MSG& msg) override { m_Queue.Push(msg); }
     void RunLoop(CApplication& app) override;
     void ProcessMessages(CApplication& app) override;
     void RunModal(CApplication& app, CForm& form) override;
@@ -115,7 +115,7 @@ public:
     void Broadcast(uint32_t message, uint64_t wParam, int64_t lParam) override;
     void Terminate(CApplication&) override {}
     void ApplicationChanged(CApplication&) override {}
-    void ApplicationMinimize(CApplication&, bool minimize) override { m_appMinimized = minimize; }
+    void ApplicationMinimize(CApplication&, bool minimize) override { m_AppMinimized = minimize; }
     void StartTimer(CTimer& timer) override;
     void StopTimer(CTimer& timer) override;
     bool TrayUpdate(CTrayIcon& tray) override;
@@ -138,29 +138,29 @@ private:
     uint64_t DueAfter(uint64_t from, uint32_t interval) const;
     void MoveClockTo(uint64_t time);
 
-    CApplication* m_app = nullptr;
-    CMessageQueue m_queue;
-    UI_POINT m_cursor;
-    uint64_t m_buttons = 0; // MK_LBUTTON, MK_RBUTTON, MK_MBUTTON held
-    CForm* m_captureForm = nullptr;
-    CForm* m_moveForm = nullptr;
-    UI_POINT m_moveStart, m_moveOrigin;
-    std::vector<CForm*> m_windows; // z-order, bottom to top
-    std::vector<std::u16string> m_registered;
+    CApplication* m_App = nullptr;
+    CMessageQueue m_Queue;
+    UI_POINT m_Cursor;
+    uint64_t m_Buttons = 0; // MK_LBUTTON, MK_RBUTTON, MK_MBUTTON held
+    CForm* m_CaptureForm = nullptr;
+    CForm* m_MoveForm = nullptr;
+    UI_POINT m_MoveStart, m_MoveOrigin;
+    std::vector<CForm*> m_Windows; // z-order, bottom to top
+    std::vector<std::u16string> m_Registered;
     struct TIMER_STATE {
         CTimer* timer;
         uint64_t due;
     };
-    std::map<uint32_t, TIMER_STATE> m_timers;
-    uint64_t m_now = 0;
-    std::vector<const CTrayIcon*> m_trays;
-    std::vector<CTrayIcon*> m_trayOwners; // every icon shown or asked for, until removed
-    int32_t m_trayAddAttempts = 0;
-    std::vector<MESSAGE_BOX_RECORD> m_boxes;
-    std::vector<BROADCAST_RECORD> m_broadcasts;
-    std::map<const CForm*, std::vector<uint8_t>> m_regions;
-    std::map<const CComponent*, int32_t> m_invalidations;
-    bool m_appMinimized = false;
+    std::map<uint32_t, TIMER_STATE> m_Timers;
+    uint64_t m_Now = 0;
+    std::vector<const CTrayIcon*> m_Trays;
+    std::vector<CTrayIcon*> m_TrayOwners; // every icon shown or asked for, until removed
+    int32_t m_TrayAddAttempts = 0;
+    std::vector<MESSAGE_BOX_RECORD> m_Boxes;
+    std::vector<BROADCAST_RECORD> m_Broadcasts;
+    std::map<const CForm*, std::vector<uint8_t>> m_Regions;
+    std::map<const CComponent*, int32_t> m_Invalidations;
+    bool m_AppMinimized = false;
 };
 
 } // namespace tonvel::ui

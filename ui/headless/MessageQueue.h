@@ -13,30 +13,30 @@ namespace tonvel::ui {
 class CMessageQueue {
 public:
     void Push(const UI_MSG& msg) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_messages.push_back(msg);
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        m_Messages.push_back(msg);
     }
     // The oldest message; false when there is none.
     bool Pop(UI_MSG& msg) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_messages.empty()) return false;
-        msg = m_messages.front();
-        m_messages.pop_front();
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        if (m_Messages.empty()) return false;
+        msg = m_Messages.front();
+        m_Messages.pop_front();
         return true;
     }
     size_t Size() const {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_messages.size();
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        return m_Messages.size();
     }
     bool Empty() const { return Size() == 0; }
     void EraseIf(const std::function<bool(const UI_MSG&)>& drop) {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        std::erase_if(m_messages, drop);
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        std::erase_if(m_Messages, drop);
     }
 
 private:
-    mutable std::mutex m_mutex;
-    std::deque<UI_MSG> m_messages;
+    mutable std::mutex m_Mutex;
+    std::deque<UI_MSG> m_Messages;
 };
 
 } // namespace tonvel::ui

@@ -111,14 +111,14 @@ TEST(Messages, PostedMessagesKeepTheirOrderAndProcessPendingNests) {
 TEST(Messages, AWorkerThreadPostsIntoTheQueueWhileItIsProcessed) {
     UiFixture t;
     t.backend.AutoProcess = false;
-    constexpr uint64_t kPosts = 20000;
+    constexpr uint64_t Posts = 20000;
     std::vector<uint64_t> seen;
     t.form.OnWindowMessage = [&](CForm&, UI_MSG& msg, bool&) {
         if (msg.message == UiWmUser + 32) seen.push_back(msg.wParam);
     };
     std::atomic<bool> done{false};
     std::thread worker([&] {
-        for (uint64_t i = 0; i < kPosts; ++i)
+        for (uint64_t i = 0; i < Posts; ++i)
             t.app.PostMessage(&t.form, UiWmUser + 32, i);
         done = true;
     });
@@ -126,8 +126,8 @@ TEST(Messages, AWorkerThreadPostsIntoTheQueueWhileItIsProcessed) {
         t.app.ProcessMessages();
     worker.join();
     t.app.ProcessMessages();
-    ASSERT_EQ(seen.size(), kPosts);
-    for (uint64_t i = 0; i < kPosts; ++i)
+    ASSERT_EQ(seen.size(), Posts);
+    for (uint64_t i = 0; i < Posts; ++i)
         ASSERT_EQ(seen[i], i);
 }
 

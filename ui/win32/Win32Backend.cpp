@@ -59,11 +59,11 @@ void ReleaseDecodedPictures(const CComponent& parent) {
 } // namespace
 
 CWin32Backend::CWin32Backend() {
-    m_instance = GetModuleHandleW(nullptr);
+    m_Instance = GetModuleHandleW(nullptr);
     Gdiplus::GdiplusStartupInput input;
     ULONG_PTR token = 0; // unsigned long in the 32-bit build, where uintptr_t is unsigned int
     if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
-        m_gdiplusToken = token;
+        m_GdiplusToken = token;
         SetGdiplusRunning(true);
     }
 
@@ -71,39 +71,39 @@ CWin32Backend::CWin32Backend() {
     form.cbSize = sizeof form;
     form.style = CS_DBLCLKS;
     form.lpfnWndProc = &FormProc;
-    form.hInstance = m_instance;
+    form.hInstance = m_Instance;
     form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     form.lpszClassName = FormClass;
     RegisterClassExW(&form);
     WNDCLASSEXW app{};
     app.cbSize = sizeof app;
     app.lpfnWndProc = &AppProc;
-    app.hInstance = m_instance;
+    app.hInstance = m_Instance;
     app.lpszClassName = AppClass;
     RegisterClassExW(&app);
-    m_appWnd = CreateWindowExW(WS_EX_TOOLWINDOW, AppClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                               m_instance, this);
-    m_taskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
+    m_AppWnd = CreateWindowExW(WS_EX_TOOLWINDOW, AppClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                               m_Instance, this);
+    m_TaskbarCreated = RegisterWindowMessageW(L"TaskbarCreated");
 }
 
 CWin32Backend::~CWin32Backend() {
-    for (auto& [id, tray] : m_trays) {
+    for (auto& [id, tray] : m_Trays) {
         NOTIFYICONDATAW data{};
         data.cbSize = sizeof data;
-        data.hWnd = m_appWnd;
+        data.hWnd = m_AppWnd;
         data.uID = id;
         Shell_NotifyIconW(NIM_DELETE, &data);
     }
-    for (auto& [id, timer] : m_timers)
-        KillTimer(m_appWnd, id);
-    if (m_appWnd) {
-        SetWindowLongPtrW(m_appWnd, GWLP_USERDATA, 0);
-        DestroyWindow(m_appWnd);
+    for (auto& [id, timer] : m_Timers)
+        KillTimer(m_AppWnd, id);
+    if (m_AppWnd) {
+        SetWindowLongPtrW(m_AppWnd, GWLP_USERDATA, 0);
+        DestroyWindow(m_AppWnd);
     }
-    for (auto& [colour, brush] : m_brushes)
+    for (auto& [colour, brush] : m_Brushes)
         DeleteObject(brush);
     SetGdiplusRunning(false);
-    if (m_gdiplusToken) Gdiplus::GdiplusShutdown(m_gdiplusToken);
+    if (m_GdiplusToken) Gdiplus::GdiplusShutdown(m_GdiplusToken);
 }
 
 HWND CWin32Backend::FormWindow(const CForm& form) {
@@ -113,7 +113,7 @@ HWND CWin32Backend::FormWindow(const CForm& form) {
 
 CForm* CWin32Backend::FormOfWindow(HWND hwnd) const {
     for (HWND w = hwnd; w; w = GetParent(w)) {
-        for (CForm* form : m_forms)
+        for (CForm* form : m_Forms)
             if (FormWindow(*form) == w) return form;
         if (!(GetWindowLongPtrW(w, GWL_STYLE) & WS_CHILD)) break;
     }
@@ -123,19 +123,19 @@ CForm* CWin32Backend::FormOfWindow(HWND hwnd) const {
 // ---- forms
 
 void CWin32Backend::FormCreated(CForm& form) {
-    m_app = &form.App();
+    m_App = &form.App();
     auto* data = new FORM_DATA;
     form.SetBackendData(data);
-    m_forms.push_back(&form);
+    m_Forms.push_back(&form);
     data->hwnd =
         CreateWindowExW(ExStyleOf(form), FormClass, Wide(form.Caption()), StyleOf(form), form.Left(),
-                        form.Top(), form.Width(), form.Height(), nullptr, nullptr, m_instance, nullptr);
+                        form.Top(), form.Width(), form.Height(), nullptr, nullptr, m_Instance, nullptr);
     if (data->hwnd) SetWindowLongPtrW(data->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&form));
 }
 
 void CWin32Backend::FormDestroyed(CForm& form) {
     FORM_DATA* data = DataOf(form);
-    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+    m_Forms.erase(std::remove(m_Forms.begin(), m_Forms.end(), &form), m_Forms.end());
     if (!data) return;
     if (data->hwnd) {
         SetWindowLongPtrW(data->hwnd, GWLP_USERDATA, 0);
@@ -155,25 +155,25 @@ void CWin32Backend::FormShow(CForm& form, bool show) {
         return;
     }
     SyncControls(form);
-    m_activated = false;
+    m_Activated = false;
     // A window the application minimised (going to the tray) is restored when its form is not minimised.
     const int command = form.Minimized() ? SW_SHOWMINNOACTIVE : IsIconic(hwnd) ? SW_RESTORE : SW_SHOW;
     ShowWindow(hwnd, command);
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(hwnd);
     UpdateWindow(hwnd);
-    if (!m_activated) form.Activate(); // a shown window becomes the active one
+    if (!m_Activated) form.Activate(); // a shown window becomes the active one
 }
 
 void CWin32Backend::FormMinimize(CForm& form, bool minimize) {
     HWND hwnd = FormWindow(form);
-    if (!hwnd || m_syncing || !IsWindowVisible(hwnd)) return;
+    if (!hwnd || m_Syncing || !IsWindowVisible(hwnd)) return;
     ShowWindow(hwnd, minimize ? SW_MINIMIZE : SW_RESTORE);
 }
 
 void CWin32Backend::FormBoundsChanged(CForm& form) {
     HWND hwnd = FormWindow(form);
-    if (!hwnd || m_syncing) return;
+    if (!hwnd || m_Syncing) return;
     SetWindowPos(hwnd, nullptr, form.Left(), form.Top(), form.Width(), form.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -196,8 +196,8 @@ void CWin32Backend::UpdateFormIcon(CForm& form) {
     // The caption and taskbar take the small size, Alt+Tab the large one: each its own image of the file.
     HICON smallIcon = PictureIcon(form.Icon(), SmallIconSize());
     HICON largeIcon = PictureIcon(form.Icon(), LargeIconSize());
-    if (!smallIcon) smallIcon = m_appSmallIcon;
-    if (!largeIcon) largeIcon = m_appIcon;
+    if (!smallIcon) smallIcon = m_AppSmallIcon;
+    if (!largeIcon) largeIcon = m_AppIcon;
     if (smallIcon == data->icon && largeIcon == data->largeIcon) return;
     data->icon = smallIcon;
     data->largeIcon = largeIcon;
@@ -241,9 +241,9 @@ void CWin32Backend::SyncBoundsFromWindow(CForm& form) {
     HWND hwnd = FormWindow(form);
     RECT rect;
     if (!hwnd || IsIconic(hwnd) || !GetWindowRect(hwnd, &rect)) return;
-    m_syncing = true;
+    m_Syncing = true;
     form.SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    m_syncing = false;
+    m_Syncing = false;
 }
 
 // ---- mouse
@@ -280,7 +280,7 @@ void CWin32Backend::Dispatch(CApplication& app, void* message) {
     CForm* form = FormOfWindow(msg.hwnd);
     // The hook sees what is queued for the application, its forms and their painted controls; the system's
     // child controls keep their own input.
-    const bool ownWindow = !msg.hwnd || msg.hwnd == m_appWnd || (form && FormWindow(*form) == msg.hwnd);
+    const bool ownWindow = !msg.hwnd || msg.hwnd == m_AppWnd || (form && FormWindow(*form) == msg.hwnd);
     if (ownWindow) {
         UI_MSG ui;
         ui.form = form;
@@ -288,9 +288,9 @@ void CWin32Backend::Dispatch(CApplication& app, void* message) {
         ui.wParam = static_cast<uint64_t>(msg.wParam);
         ui.lParam = static_cast<int64_t>(msg.lParam);
         ui.cursor = {msg.pt.x, msg.pt.y};
-        if (msg.hwnd == m_appWnd && msg.message == WM_TIMER) {
-            auto it = m_timers.find(static_cast<uint32_t>(msg.wParam));
-            ui.form = it == m_timers.end() ? nullptr : it->second->Form();
+        if (msg.hwnd == m_AppWnd && msg.message == WM_TIMER) {
+            auto it = m_Timers.find(static_cast<uint32_t>(msg.wParam));
+            ui.form = it == m_Timers.end() ? nullptr : it->second->Form();
         }
         if (app.HookMessage(ui)) return;
     }
@@ -306,7 +306,7 @@ void CWin32Backend::RunUntil(CApplication& app, const std::function<bool()>& run
     while (running() && !app.Terminated()) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0 || got == -1) {
-            m_quitSeen = true;
+            m_QuitSeen = true;
             app.Terminate();
             break;
         }
@@ -315,16 +315,16 @@ void CWin32Backend::RunUntil(CApplication& app, const std::function<bool()>& run
 }
 
 void CWin32Backend::RunLoop(CApplication& app) {
-    m_app = &app;
+    m_App = &app;
     RunUntil(app, [] { return true; });
 }
 
 void CWin32Backend::ProcessMessages(CApplication& app) {
-    m_app = &app;
+    m_App = &app;
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
-            m_quitSeen = true;
+            m_QuitSeen = true;
             app.Terminate();
             break;
         }
@@ -333,10 +333,10 @@ void CWin32Backend::ProcessMessages(CApplication& app) {
 }
 
 void CWin32Backend::RunModal(CApplication& app, CForm& form) {
-    m_app = &app;
+    m_App = &app;
     // The other windows wait while the modal form is up.
     std::vector<HWND> disabled;
-    for (CForm* other : m_forms) {
+    for (CForm* other : m_Forms) {
         HWND hwnd = FormWindow(*other);
         if (other != &form && hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
             EnableWindow(hwnd, FALSE);
@@ -353,7 +353,7 @@ void CWin32Backend::PostMessage(const UI_MSG& msg) {
         PostQuitMessage(static_cast<int>(msg.wParam));
         return;
     }
-    HWND target = msg.form ? FormWindow(*msg.form) : m_appWnd;
+    HWND target = msg.form ? FormWindow(*msg.form) : m_AppWnd;
     if (!target) return;
     PostMessageW(target, msg.message, static_cast<WPARAM>(msg.wParam), static_cast<LPARAM>(msg.lParam));
 }
@@ -365,15 +365,15 @@ uint32_t CWin32Backend::RegisterMessage(const std::u16string& name) {
 void CWin32Backend::Broadcast(uint32_t message, uint64_t wParam, int64_t lParam) {
     // Every top-level window of every program; ours are served directly below so that each of our forms
     // gets it exactly once even where the system's broadcast does not reach them.
-    const uint32_t previous = m_broadcastMessage;
-    m_broadcastMessage = message;
+    const uint32_t previous = m_BroadcastMessage;
+    m_BroadcastMessage = message;
     DWORD_PTR result = 0;
     SendMessageTimeoutW(HWND_BROADCAST, message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam),
                         SMTO_ABORTIFHUNG, BroadcastTimeoutMs, &result);
-    m_broadcastMessage = previous;
-    const std::vector<CForm*> forms = m_forms;
+    m_BroadcastMessage = previous;
+    const std::vector<CForm*> forms = m_Forms;
     for (CForm* form : forms) {
-        if (std::find(m_forms.begin(), m_forms.end(), form) == m_forms.end()) continue;
+        if (std::find(m_Forms.begin(), m_Forms.end(), form) == m_Forms.end()) continue;
         UI_MSG msg;
         msg.form = form;
         msg.message = message;
@@ -385,49 +385,49 @@ void CWin32Backend::Broadcast(uint32_t message, uint64_t wParam, int64_t lParam)
 }
 
 void CWin32Backend::Terminate(CApplication&) {
-    if (!m_quitSeen) PostQuitMessage(0);
+    if (!m_QuitSeen) PostQuitMessage(0);
 }
 
 void CWin32Backend::ApplicationChanged(CApplication& app) {
-    m_app = &app;
-    SetWindowTextW(m_appWnd, Wide(app.Title()));
+    m_App = &app;
+    SetWindowTextW(m_AppWnd, Wide(app.Title()));
     HICON icon = PictureIcon(app.Icon(), LargeIconSize());
     HICON smallIcon = PictureIcon(app.Icon(), SmallIconSize());
-    if (icon != m_appIcon || smallIcon != m_appSmallIcon) {
-        m_appIcon = icon;
-        m_appSmallIcon = smallIcon;
-        SendMessageW(m_appWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-        SendMessageW(m_appWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
-        for (CForm* form : m_forms)
+    if (icon != m_AppIcon || smallIcon != m_AppSmallIcon) {
+        m_AppIcon = icon;
+        m_AppSmallIcon = smallIcon;
+        SendMessageW(m_AppWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(m_AppWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+        for (CForm* form : m_Forms)
             UpdateFormIcon(*form);
     }
 }
 
 void CWin32Backend::ApplicationMinimize(CApplication&, bool minimize) {
-    m_syncing = true;
-    for (CForm* form : m_forms) {
+    m_Syncing = true;
+    for (CForm* form : m_Forms) {
         HWND hwnd = FormWindow(*form);
         if (!hwnd || !IsWindowVisible(hwnd)) continue;
         if (minimize && !IsIconic(hwnd)) ShowWindow(hwnd, SW_MINIMIZE);
         if (!minimize && IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
     }
-    m_syncing = false;
+    m_Syncing = false;
 }
 
 // ---- timers
 
 void CWin32Backend::StartTimer(CTimer& timer) {
-    m_timers[timer.Id()] = &timer;
-    ::SetTimer(m_appWnd, timer.Id(), timer.Interval(), nullptr);
+    m_Timers[timer.Id()] = &timer;
+    ::SetTimer(m_AppWnd, timer.Id(), timer.Interval(), nullptr);
 }
 
 void CWin32Backend::StopTimer(CTimer& timer) {
-    if (m_timers.erase(timer.Id()) != 0) KillTimer(m_appWnd, timer.Id());
+    if (m_Timers.erase(timer.Id()) != 0) KillTimer(m_AppWnd, timer.Id());
 }
 
 void CWin32Backend::DeliverTimer(uint32_t id) {
-    auto it = m_timers.find(id);
-    if (it == m_timers.end()) return;
+    auto it = m_Timers.find(id);
+    if (it == m_Timers.end()) return;
     CForm* form = it->second->Form();
     if (!form) return;
     UI_MSG msg;
@@ -521,12 +521,12 @@ intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, ui
         break;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {
-            m_activated = true;
+            m_Activated = true;
             form.Activate();
         }
         break;
     case WM_WINDOWPOSCHANGED:
-        if (!m_syncing) SyncBoundsFromWindow(form);
+        if (!m_Syncing) SyncBoundsFromWindow(form);
         break;
     case WM_SIZE:
         FormSized(form, wParam);
@@ -541,7 +541,7 @@ intptr_t CWin32Backend::FormMessage(CForm& form, HWND hwnd, uint32_t message, ui
         return reinterpret_cast<LRESULT>(Brush(colour));
     }
     default:
-        if (message == m_broadcastMessage && message != 0) return 0; // served directly by Broadcast
+        if (message == m_BroadcastMessage && message != 0) return 0; // served directly by Broadcast
         // Device changes, the wave-in capture's notifications (MM_WIM_OPEN to MM_WIM_DATA) and the
         // program's own messages go to the form.
         if (message == WM_DEVICECHANGE || (message >= MM_WIM_OPEN && message <= MM_WIM_DATA) ||
@@ -569,13 +569,13 @@ bool CWin32Backend::FormSysCommand(CForm& form, UI_MSG& msg) {
 
 // The window was minimised or restored by the system: the form follows.
 void CWin32Backend::FormSized(CForm& form, uintptr_t kind) {
-    if (m_syncing) return;
-    m_syncing = true;
+    if (m_Syncing) return;
+    m_Syncing = true;
     if (kind == SIZE_MINIMIZED && !form.Minimized())
         form.Minimize();
     else if (kind == SIZE_RESTORED && form.Minimized())
         form.Restore();
-    m_syncing = false;
+    m_Syncing = false;
 }
 
 // A control's notification goes to its component; any other command to the form.
@@ -597,8 +597,8 @@ intptr_t CWin32Backend::AppMessage(HWND hwnd, uint32_t message, uintptr_t wParam
         return 0;
     }
     if (message == TrayCallback) {
-        auto it = m_trays.find(static_cast<uint32_t>(wParam));
-        if (it != m_trays.end()) {
+        auto it = m_Trays.find(static_cast<uint32_t>(wParam));
+        if (it != m_Trays.end()) {
             CTrayIcon* tray = it->second;
             if (LOWORD(lParam) == WM_RBUTTONUP)
                 ShowTrayMenu(*tray);
@@ -607,21 +607,21 @@ intptr_t CWin32Backend::AppMessage(HWND hwnd, uint32_t message, uintptr_t wParam
         }
         return 0;
     }
-    if (message == m_taskbarCreated && message != 0) { // the shell came back: the icons again
-        m_trayAdded.clear();
-        const std::map<uint32_t, CTrayIcon*> trays = m_trays;
+    if (message == m_TaskbarCreated && message != 0) { // the shell came back: the icons again
+        m_TrayAdded.clear();
+        const std::map<uint32_t, CTrayIcon*> trays = m_Trays;
         for (auto& [id, tray] : trays)
             tray->ShellRestarted();
         return 0;
     }
     if (message == WM_CLOSE) {
-        if (m_app) m_app->Terminate();
+        if (m_App) m_App->Terminate();
         return 0;
     }
     if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
         // The application window is hidden: whoever brings it forward (a second instance) means the main
         // form, which comes forward in its place.
-        HWND form = m_app && m_app->MainForm() ? FormWindow(*m_app->MainForm()) : nullptr;
+        HWND form = m_App && m_App->MainForm() ? FormWindow(*m_App->MainForm()) : nullptr;
         if (form && IsWindowVisible(form)) {
             if (IsIconic(form)) ShowWindow(form, SW_RESTORE);
             BringWindowToTop(form);
@@ -633,10 +633,10 @@ intptr_t CWin32Backend::AppMessage(HWND hwnd, uint32_t message, uintptr_t wParam
 }
 
 HBRUSH__* CWin32Backend::Brush(Colour colour) {
-    auto it = m_brushes.find(colour);
-    if (it != m_brushes.end()) return it->second;
+    auto it = m_Brushes.find(colour);
+    if (it != m_Brushes.end()) return it->second;
     HBRUSH brush = CreateSolidBrush(ToColorRef(colour));
-    m_brushes[colour] = brush;
+    m_Brushes[colour] = brush;
     return brush;
 }
 

@@ -35,7 +35,7 @@ public:
     // The window of a form, of a child control, and of the application (for tests and the program entries).
     static HWND__* FormWindow(const CForm& form);
     static HWND__* ControlWindow(const CComponent& control);
-    HWND__* ApplicationWindow() const { return m_appWnd; }
+    HWND__* ApplicationWindow() const { return m_AppWnd; }
 
     // ---- IUiBackend
     void FormCreated(CForm& form) override;
@@ -103,23 +103,23 @@ private:
     void ShowTrayMenu(CTrayIcon& tray);
     bool AddTrayIcon(CTrayIcon& tray);
 
-    HINSTANCE__* m_instance = nullptr;
-    uintptr_t m_gdiplusToken = 0;
-    HWND__* m_appWnd = nullptr;
-    CApplication* m_app = nullptr;
-    std::vector<CForm*> m_forms;
-    std::map<uint32_t, CTimer*> m_timers;
-    std::map<uint32_t, CTrayIcon*> m_trays; // by icon id
-    std::map<uint32_t, bool> m_trayAdded;   // by icon id: the shell has taken it
-    std::map<Colour, HBRUSH__*> m_brushes;
-    HICON__* m_appIcon = nullptr;      // the application's icon at the large size
-    HICON__* m_appSmallIcon = nullptr; // and at the small size
-    uint32_t m_taskbarCreated = 0;
-    bool m_syncing = false; // bounds or state read back from a window: not written back to it
-    bool m_quitSeen = false;
-    bool m_activated = false;
-    uint32_t m_broadcastMessage = 0; // the message being broadcast (delivered to our forms directly)
-    int32_t m_nextControlId = 100;
+    HINSTANCE__* m_Instance = nullptr;
+    uintptr_t m_GdiplusToken = 0;
+    HWND__* m_AppWnd = nullptr;
+    CApplication* m_App = nullptr;
+    std::vector<CForm*> m_Forms;
+    std::map<uint32_t, CTimer*> m_Timers;
+    std::map<uint32_t, CTrayIcon*> m_Trays; // by icon id
+    std::map<uint32_t, bool> m_TrayAdded;   // by icon id: the shell has taken it
+    std::map<Colour, HBRUSH__*> m_Brushes;
+    HICON__* m_AppIcon = nullptr;      // the application's icon at the large size
+    HICON__* m_AppSmallIcon = nullptr; // and at the small size
+    uint32_t m_TaskbarCreated = 0;
+    bool m_Syncing = false; // bounds or state read back from a window: not written back to it
+    bool m_QuitSeen = false;
+    bool m_Activated = false;
+    uint32_t m_BroadcastMessage = 0; // the message being broadcast (delivered to our forms directly)
+    int32_t m_NextControlId = 100;
 };
 
 } // namespace tonvel::ui

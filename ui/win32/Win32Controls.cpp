@@ -165,7 +165,7 @@ void CWin32Backend::SyncControl(CComponent& control) {
     if (!data) {
         data = new CONTROL_DATA;
         control.SetBackendData(data);
-        data->hwnd = CreateControlWindow(control, parent, m_instance, m_nextControlId++);
+        data->hwnd = CreateControlWindow(control, parent, m_Instance, m_NextControlId++);
     }
     if (!data->hwnd) return;
     ShowControlState(control, *data);

@@ -42,21 +42,21 @@ HMENU BuildMenu(const CMenuItem& parent, std::vector<CMenuItem*>& commands) {
 // a failed modify (the shell lost the icon) by an add.
 bool CWin32Backend::AddTrayIcon(CTrayIcon& tray) {
     uint32_t id = 0;
-    for (auto& [key, value] : m_trays)
+    for (auto& [key, value] : m_Trays)
         if (value == &tray) id = key;
     if (id == 0) {
-        id = m_trays.empty() ? 1 : m_trays.rbegin()->first + 1;
-        m_trays[id] = &tray;
+        id = m_Trays.empty() ? 1 : m_Trays.rbegin()->first + 1;
+        m_Trays[id] = &tray;
     }
-    const bool added = m_trayAdded[id];
+    const bool added = m_TrayAdded[id];
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
-    data.hWnd = m_appWnd;
+    data.hWnd = m_AppWnd;
     data.uID = id;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = TrayCallback;
     data.hIcon = PictureIcon(tray.Icon(), SmallIconSize());
-    if (!data.hIcon) data.hIcon = m_appSmallIcon;
+    if (!data.hIcon) data.hIcon = m_AppSmallIcon;
     if (!data.hIcon) data.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     // The tip holds 127 characters and the terminator.
     const std::u16string& hint = tray.Hint();
@@ -65,7 +65,7 @@ bool CWin32Backend::AddTrayIcon(CTrayIcon& tray) {
     data.szTip[length] = L'\0';
     const bool shown = Shell_NotifyIconW(added ? NIM_MODIFY : NIM_ADD, &data) ||
                        Shell_NotifyIconW(added ? NIM_ADD : NIM_MODIFY, &data);
-    m_trayAdded[id] = shown;
+    m_TrayAdded[id] = shown;
     return shown;
 }
 
@@ -74,15 +74,15 @@ bool CWin32Backend::TrayUpdate(CTrayIcon& tray) {
 }
 
 void CWin32Backend::TrayRemove(CTrayIcon& tray) {
-    for (auto it = m_trays.begin(); it != m_trays.end(); ++it) {
+    for (auto it = m_Trays.begin(); it != m_Trays.end(); ++it) {
         if (it->second != &tray) continue;
         NOTIFYICONDATAW data{};
         data.cbSize = sizeof data;
-        data.hWnd = m_appWnd;
+        data.hWnd = m_AppWnd;
         data.uID = it->first;
         Shell_NotifyIconW(NIM_DELETE, &data);
-        m_trayAdded.erase(it->first);
-        m_trays.erase(it);
+        m_TrayAdded.erase(it->first);
+        m_Trays.erase(it);
         return;
     }
 }
@@ -93,10 +93,10 @@ void CWin32Backend::ShowTrayMenu(CTrayIcon& tray) {
     POINT cursor;
     GetCursorPos(&cursor);
     // The menu closes when the user clicks elsewhere only while our window is in front.
-    SetForegroundWindow(m_appWnd);
+    SetForegroundWindow(m_AppWnd);
     const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                                         cursor.x, cursor.y, 0, m_appWnd, nullptr));
-    ::PostMessageW(m_appWnd, WM_NULL, 0, 0);
+                                                         cursor.x, cursor.y, 0, m_AppWnd, nullptr));
+    ::PostMessageW(m_AppWnd, WM_NULL, 0, 0);
     DestroyMenu(menu);
     if (chosen > 0 && chosen <= commands.size()) commands[chosen - 1]->Click();
 }

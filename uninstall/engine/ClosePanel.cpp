@@ -4,8 +4,8 @@
 namespace tonvel {
 
 void ClosePanel(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
-    const Platform& platform = context.platform;
-    const std::u16string panel = PanelProgramPath(context.folders);
+    const Platform& platform = context.Plat;
+    const std::u16string panel = PanelProgramPath(context.Folders);
     const PANELS_CLOSED closed = CloseRunningPanels(platform, panel);
     if (closed == PANELS_CLOSED::NoneRan) return;
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::Program, panel);

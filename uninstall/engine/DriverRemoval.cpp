@@ -21,11 +21,11 @@ UNINSTALL_ITEM KeptForDevices(UNINSTALL_ITEM item) {
 // names it.
 UNINSTALL_ITEM DetachFilter(const UNINSTALL_CONTEXT& context) {
     // A group that did not load matches no device: none would lose the filter.
-    if (context.usbGroup.DeviceMap().empty())
+    if (context.UsbGroup.DeviceMap().empty())
         return KeptForDevices(ItemOf(UNINSTALL_KIND::DeviceFilter, FilterDriverName));
     bool restartNeeded = false;
     const int32_t pass = DetachFilterAndRestart(
-        MATCHING_DEVICES{context.platform, context.usbGroup, context.wow64}, restartNeeded);
+        MATCHING_DEVICES{context.Plat, context.UsbGroup, context.Wow64}, restartNeeded);
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::DeviceFilter, FilterDriverName);
     if (pass == DeviceFilterNotWritten) {
         item.Status = ITEM_STATUS::Failed;
@@ -61,12 +61,12 @@ void RemoveFilterDriver(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) 
     if (list.back().Status == ITEM_STATUS::Failed) {
         list.push_back(
             KeptForDevices(ItemOf(UNINSTALL_KIND::RegistryKey, DriverServiceKeyPath(FilterDriverName))));
-        list.push_back(KeptForDevices(ItemOf(UNINSTALL_KIND::File, DriverFilePath(context.folders))));
+        list.push_back(KeptForDevices(ItemOf(UNINSTALL_KIND::File, DriverFilePath(context.Folders))));
         return;
     }
-    list.push_back(RemoveRegistryKey(*context.platform.registry, DriverServiceKeyPath(FilterDriverName)));
-    CNativeSystemAccess native(context.platform, context.wow64);
-    list.push_back(RemoveInstalledFile(context, DriverFilePath(context.folders), IN_USE_FILE::DeleteInPlace));
+    list.push_back(RemoveRegistryKey(*context.Plat.registry, DriverServiceKeyPath(FilterDriverName)));
+    CNativeSystemAccess native(context.Plat, context.Wow64);
+    list.push_back(RemoveInstalledFile(context, DriverFilePath(context.Folders), IN_USE_FILE::DeleteInPlace));
 }
 
 } // namespace tonvel

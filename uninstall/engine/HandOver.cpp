@@ -36,10 +36,10 @@ std::vector<std::u16string> ItemsOf(std::u16string_view arguments) {
 }
 
 std::u16string Hex(uint32_t value) {
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    static constexpr char16_t Digits[] = u"0123456789ABCDEF";
     std::u16string text;
     for (int shift = 28; shift >= 0; shift -= 4)
-        text.push_back(kDigits[(value >> shift) & 0xF]);
+        text.push_back(Digits[(value >> shift) & 0xF]);
     return text;
 }
 

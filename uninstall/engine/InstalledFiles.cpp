@@ -34,7 +34,7 @@ void ShippedPaths(const _APPLICATION_FOLDER_PATH& folders, std::vector<std::u16s
 } // namespace
 
 void RemoveInstalledFiles(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
-    const _APPLICATION_FOLDER_PATH& folders = context.folders;
+    const _APPLICATION_FOLDER_PATH& folders = context.Folders;
     std::vector<std::u16string> files;
     if (!folders.APPFileName.empty()) files.push_back(PanelProgramPath(folders));
     if (!folders.InstallIconFileName.empty()) files.push_back(InstalledIconPath(folders));
@@ -50,18 +50,18 @@ void RemoveInstalledFiles(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list
 
 void RemoveUninstallEntry(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     if (AnyFailed(list)) return;
-    const _APPLICATION_FOLDER_PATH& folders = context.folders;
+    const _APPLICATION_FOLDER_PATH& folders = context.Folders;
     if (!folders.UninstallFileName.empty())
         list.push_back(RemoveInstalledFile(context, UninstallProgramPath(folders), IN_USE_FILE::MoveAway));
     list.push_back(RemoveInstalledFile(context, InstalledConfigPath(folders), IN_USE_FILE::MoveAway));
     list.push_back(RemoveInstalledFolder(context, folders.InstallFolderFullPath, list));
     if (AnyFailed(list)) return;
-    list.push_back(RemoveRegistryKey(*context.platform.registry, UninstallKeyPath));
+    list.push_back(RemoveRegistryKey(*context.Plat.registry, UninstallKeyPath));
 }
 
 void RemoveUpdatePackage(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     list.push_back(
-        RemoveInstalledFile(context, UpdatePackagePath(context.folders), IN_USE_FILE::DeleteInPlace));
+        RemoveInstalledFile(context, UpdatePackagePath(context.Folders), IN_USE_FILE::DeleteInPlace));
 }
 
 } // namespace tonvel

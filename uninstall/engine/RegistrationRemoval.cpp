@@ -22,17 +22,17 @@ UNINSTALL_ITEM RemoveRunValue(IRegistry& registry, const std::u16string& name) {
 } // namespace
 
 void RemoveRegistration(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
-    IRegistry& registry = *context.platform.registry;
-    if (!context.folders.APPFileName.empty())
-        list.push_back(RemoveRunValue(registry, context.folders.APPFileName));
+    IRegistry& registry = *context.Plat.registry;
+    if (!context.Folders.APPFileName.empty())
+        list.push_back(RemoveRunValue(registry, context.Folders.APPFileName));
     for (const std::u16string& key : {DeviceIdGroupKeyPath(UsbGroupName), DeviceIdGroupKeyPath(HidGroupName)})
         list.push_back(RemoveRegistryKey(registry, key));
 }
 
 void RemoveShortcuts(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
-    const _APPLICATION_FOLDER_PATH& folders = context.folders;
+    const _APPLICATION_FOLDER_PATH& folders = context.Folders;
     std::u16string programs;
-    if (context.platform.environment->FolderPath(FolderCommonPrograms, programs) != FolderOk) return;
+    if (context.Plat.environment->FolderPath(FolderCommonPrograms, programs) != FolderOk) return;
     const std::u16string folder = ShortcutFolderPath(programs, folders);
     for (const std::u16string* name :
          {&folders.AppShortcutName, &folders.UninstallShortcutName, &folders.UserManualShortcutName}) {

@@ -30,20 +30,20 @@ std::u16string WithoutBackslash(std::u16string folder) {
 
 // The file moved out of its folder into the parking folder; the new path, or empty when it cannot move.
 std::u16string MoveAway(const UNINSTALL_CONTEXT& context, const std::u16string& path) {
-    if (context.options.ParkingFolder.empty()) return {};
-    const std::u16string parked = WithBackslash(context.options.ParkingFolder) + u"~" + NameOf(path);
-    IFileSystem& files = *context.platform.files;
+    if (context.Options.ParkingFolder.empty()) return {};
+    const std::u16string parked = WithBackslash(context.Options.ParkingFolder) + u"~" + NameOf(path);
+    IFileSystem& files = *context.Plat.files;
     if (files.Move(path, parked, MoveReplaceExisting) != FileOk) return {};
     return parked;
 }
 
 bool IsOriginalProgram(const UNINSTALL_CONTEXT& context, const std::u16string& path) {
-    return !context.options.OriginalProgram.empty() &&
-           AsciiUpper(context.options.OriginalProgram) == AsciiUpper(path);
+    return !context.Options.OriginalProgram.empty() &&
+           AsciiUpper(context.Options.OriginalProgram) == AsciiUpper(path);
 }
 
 void DeleteAtRestart(const UNINSTALL_CONTEXT& context, const std::u16string& path, UNINSTALL_ITEM& item) {
-    const int32_t error = context.platform.files->Move(path, u"", MoveDelayUntilReboot);
+    const int32_t error = context.Plat.files->Move(path, u"", MoveDelayUntilReboot);
     item.Status = error == FileOk ? ITEM_STATUS::RemovedAtRestart : ITEM_STATUS::Failed;
     item.Reason = error == FileOk ? ITEM_REASON::InUse : ITEM_REASON::Error;
     item.Error = error;
@@ -73,7 +73,7 @@ bool GoesAtRestart(const UNINSTALL_LIST& done, const std::u16string& path) {
 UNINSTALL_ITEM RemoveInstalledFile(const UNINSTALL_CONTEXT& context, const std::u16string& path,
                                    IN_USE_FILE inUse) {
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::File, path);
-    const int32_t error = context.platform.files->Delete(path);
+    const int32_t error = context.Plat.files->Delete(path);
     if (error == FileOk) return item;
     if (Missing(error)) {
         item.Status = ITEM_STATUS::NotPresent;
@@ -95,7 +95,7 @@ UNINSTALL_ITEM RemoveInstalledFile(const UNINSTALL_CONTEXT& context, const std::
 
 UNINSTALL_ITEM RemoveInstalledFolder(const UNINSTALL_CONTEXT& context, const std::u16string& folder,
                                      const UNINSTALL_LIST& done) {
-    IFileSystem& files = *context.platform.files;
+    IFileSystem& files = *context.Plat.files;
     const std::u16string path = WithoutBackslash(folder);
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::Folder, path);
     const int32_t error = files.RemoveFolder(path);

@@ -11,11 +11,11 @@ namespace {
 
 // DeleteService on the named service; false when it cannot be opened or the manager refuses.
 bool DeleteNamedService(IServices& services, const std::u16string& name) {
-    const ServiceHandle manager = services.OpenManager(kScManagerAllAccess);
-    if (manager == kNoService) return false;
-    const ServiceHandle service = services.OpenNamedService(manager, name, kServiceAllAccess);
-    const bool deleted = service != kNoService && services.Delete(service);
-    if (service != kNoService) services.Close(service);
+    const ServiceHandle manager = services.OpenManager(ScManagerAllAccess);
+    if (manager == NoService) return false;
+    const ServiceHandle service = services.OpenNamedService(manager, name, ServiceAllAccess);
+    const bool deleted = service != NoService && services.Delete(service);
+    if (service != NoService) services.Close(service);
     services.Close(manager);
     return deleted;
 }
@@ -41,10 +41,10 @@ UNINSTALL_ITEM RemoveService(const Platform& platform) {
 } // namespace
 
 void RemoveHelperService(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
-    list.push_back(RemoveService(context.platform));
-    CNativeSystemAccess native(context.platform, context.wow64);
+    list.push_back(RemoveService(context.Plat));
+    CNativeSystemAccess native(context.Plat, context.Wow64);
     list.push_back(
-        RemoveInstalledFile(context, ServiceProgramPath(context.folders), IN_USE_FILE::DeleteInPlace));
+        RemoveInstalledFile(context, ServiceProgramPath(context.Folders), IN_USE_FILE::DeleteInPlace));
 }
 
 } // namespace tonvel

@@ -24,15 +24,15 @@ struct UNINSTALL_OPTIONS {
 };
 
 struct UNINSTALL_CONTEXT {
-    const Platform& platform;
-    const _APPLICATION_FOLDER_PATH& folders;
-    const CDeviceIdMgr& usbGroup;
-    UNINSTALL_OPTIONS options = {};
-    std::function<void(int32_t percent)> progress = {};
-    bool wow64 = false;
+    const Platform& Plat;
+    const _APPLICATION_FOLDER_PATH& Folders;
+    const CDeviceIdMgr& UsbGroup;
+    UNINSTALL_OPTIONS Options = {};
+    std::function<void(int32_t percent)> OnProgress = {};
+    bool Wow64 = false;
 
     void Progress(int32_t percent) const {
-        if (progress) progress(percent);
+        if (OnProgress) OnProgress(percent);
     }
 };
 

@@ -46,14 +46,14 @@ int32_t Remove(const Platform& platform, const UNINSTALL_COMMAND& command, const
                       texts[LabelUninstallRunning]);
     windows.CreateNamedMutex(UninstallMutexName);
     UNINSTALL_CONTEXT context{platform, folders, usbGroup};
-    context.options.OriginalProgram = command.OriginalProgram;
-    context.options.ParkingFolder = TemporaryFolder(platform);
-    context.wow64 = IsWow64(*platform.system);
+    context.Options.OriginalProgram = command.OriginalProgram;
+    context.Options.ParkingFolder = TemporaryFolder(platform);
+    context.Wow64 = IsWow64(*platform.system);
     if (!command.Quiet) {
         if (!ui.Ask(texts.Caption, texts[LabelUninstallConfirm])) return UninstallCancelled;
-        context.options.KeepUserSettings = ui.Ask(texts.Caption, texts[LabelUninstallKeepSettings]);
+        context.Options.KeepUserSettings = ui.Ask(texts.Caption, texts[LabelUninstallKeepSettings]);
         ui.OpenProgress(texts.Caption, texts[LabelUninstallProgress]);
-        context.progress = ui.Progress;
+        context.OnProgress = ui.Progress;
     }
     const int32_t code = RunUninstall(context, list);
     if (!command.Quiet) ui.CloseProgress();

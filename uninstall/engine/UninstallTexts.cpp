@@ -13,7 +13,7 @@ inline constexpr char16_t UninstallSection[] = u"Uninstall";
 inline constexpr char16_t UninstallTitleKey[] = u"UninstallAppTitle";
 inline constexpr char16_t LanguageFileName[] = u"Language.ini";
 
-constexpr std::array<std::u16string_view, UninstallTextCount> kEnglish = {
+constexpr std::array<std::u16string_view, UninstallTextCount> English = {
     u"Do you want to remove Tonvel 7.1 Audio and all of its parts from this computer?",
     u"Do you want to keep your settings and profiles for a later installation?",
     u"Removing Tonvel 7.1 Audio...",
@@ -37,7 +37,7 @@ UNINSTALL_TEXTS DefaultUninstallTexts() {
     UNINSTALL_TEXTS texts;
     texts.Caption = u"Uninstall";
     for (size_t i = 0; i < UninstallTextCount; ++i)
-        texts.Text[i] = std::u16string(kEnglish[i]);
+        texts.Text[i] = std::u16string(English[i]);
     return texts;
 }
 

@@ -9,20 +9,20 @@ namespace tonvel {
 
 namespace {
 
-constexpr REMOVAL_STEP_ENTRY kSteps[] = {{REMOVAL_STEP::ClosePanel, ClosePanel, 10},
-                                         {REMOVAL_STEP::HelperService, RemoveHelperService, 25},
-                                         {REMOVAL_STEP::FilterDriver, RemoveFilterDriver, 40},
-                                         {REMOVAL_STEP::Registration, RemoveRegistration, 55},
-                                         {REMOVAL_STEP::Shortcuts, RemoveShortcuts, 65},
-                                         {REMOVAL_STEP::InstalledFiles, RemoveInstalledFiles, 85},
-                                         {REMOVAL_STEP::UserData, RemoveUserData, 95},
-                                         {REMOVAL_STEP::UpdatePackage, RemoveUpdatePackage, 98},
-                                         {REMOVAL_STEP::UninstallEntry, RemoveUninstallEntry, 100}};
+constexpr REMOVAL_STEP_ENTRY Steps[] = {{REMOVAL_STEP::ClosePanel, ClosePanel, 10},
+                                        {REMOVAL_STEP::HelperService, RemoveHelperService, 25},
+                                        {REMOVAL_STEP::FilterDriver, RemoveFilterDriver, 40},
+                                        {REMOVAL_STEP::Registration, RemoveRegistration, 55},
+                                        {REMOVAL_STEP::Shortcuts, RemoveShortcuts, 65},
+                                        {REMOVAL_STEP::InstalledFiles, RemoveInstalledFiles, 85},
+                                        {REMOVAL_STEP::UserData, RemoveUserData, 95},
+                                        {REMOVAL_STEP::UpdatePackage, RemoveUpdatePackage, 98},
+                                        {REMOVAL_STEP::UninstallEntry, RemoveUninstallEntry, 100}};
 
 } // namespace
 
 std::span<const REMOVAL_STEP_ENTRY> RemovalSteps() {
-    return kSteps;
+    return Steps;
 }
 
 bool LoadInstalledConfiguration(const Platform& platform, const std::u16string& installedProgram,
@@ -39,8 +39,8 @@ bool MayUninstall(const Platform& platform) {
 }
 
 int32_t RunUninstall(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
-    if (!MayUninstall(context.platform)) return UninstallNotAdministrator;
-    for (const REMOVAL_STEP_ENTRY& entry : kSteps) {
+    if (!MayUninstall(context.Plat)) return UninstallNotAdministrator;
+    for (const REMOVAL_STEP_ENTRY& entry : Steps) {
         entry.Run(context, list);
         // A panel still running would keep its file and the filter channel open: nothing is removed then,
         // and the list names the program to close.

@@ -11,7 +11,7 @@ namespace {
 
 // The folder with everything in it; what cannot go is listed.
 void RemoveTree(const UNINSTALL_CONTEXT& context, const std::u16string& folder, UNINSTALL_LIST& list) {
-    IFileSystem& files = *context.platform.files;
+    IFileSystem& files = *context.Plat.files;
     std::vector<std::u16string> names;
     files.ListFiles(folder, names);
     for (const auto& name : names) {
@@ -29,14 +29,14 @@ void RemoveTree(const UNINSTALL_CONTEXT& context, const std::u16string& folder, 
 
 void RemoveUserData(const UNINSTALL_CONTEXT& context, UNINSTALL_LIST& list) {
     std::u16string appData;
-    if (context.folders.InstallFolderName.empty() ||
-        !context.platform.environment->Variable(UserFolderVariable, appData) || appData.empty())
+    if (context.Folders.InstallFolderName.empty() ||
+        !context.Plat.environment->Variable(UserFolderVariable, appData) || appData.empty())
         return;
-    const std::u16string folder = UserFolderPath(appData, context.folders);
+    const std::u16string folder = UserFolderPath(appData, context.Folders);
     UNINSTALL_ITEM item = ItemOf(UNINSTALL_KIND::UserData, folder);
-    if (!context.platform.files->IsFolder(folder)) {
+    if (!context.Plat.files->IsFolder(folder)) {
         item.Status = ITEM_STATUS::NotPresent;
-    } else if (context.options.KeepUserSettings) {
+    } else if (context.Options.KeepUserSettings) {
         item.Status = ITEM_STATUS::Kept;
         item.Reason = ITEM_REASON::UserChoice;
     } else {

@@ -7,29 +7,29 @@
 namespace tonvel {
 namespace {
 
-const std::u16string kProgram = u"C:\\Setup\\TonvelSetup.exe";
-const std::u16string kConfig = u"C:\\Setup\\AudioConfig.cfg";
+const std::u16string Program = u"C:\\Setup\\TonvelSetup.exe";
+const std::u16string Config = u"C:\\Setup\\AudioConfig.cfg";
 
-const char kFullConfig[] = "[Language]\r\n"
-                           "LanguageFolderName=Language\\\r\n"
-                           "[Skin]\r\n"
-                           "SkinFolderName=Skin\\\r\n"
-                           "[Install]\r\n"
-                           "InstallAppTitle=Tonvel Audio\r\n"
-                           "InstallIconFileName=Tonvel.ico\r\n"
-                           "InstallFolderName=Tonvel\r\n"
-                           "ShortcutFolderName=Tonvel Audio\r\n"
-                           "AppShortcutName=Tonvel Control Panel\r\n"
-                           "APPFileName=Tonvel.exe\r\n"
-                           "UserManualShortcutName=User Manual\r\n"
-                           "[Uninstall]\r\n"
-                           "UninstallShortcutName=Uninstall Tonvel\r\n"
-                           "Publisher=Tonvel\r\n"
-                           "UninstallDisplayName=Tonvel Audio Driver\r\n"
-                           "UninstallFileName=Uninstall.exe\r\n";
+const char FullConfig[] = "[Language]\r\n"
+                          "LanguageFolderName=Language\\\r\n"
+                          "[Skin]\r\n"
+                          "SkinFolderName=Skin\\\r\n"
+                          "[Install]\r\n"
+                          "InstallAppTitle=Tonvel Audio\r\n"
+                          "InstallIconFileName=Tonvel.ico\r\n"
+                          "InstallFolderName=Tonvel\r\n"
+                          "ShortcutFolderName=Tonvel Audio\r\n"
+                          "AppShortcutName=Tonvel Control Panel\r\n"
+                          "APPFileName=Tonvel.exe\r\n"
+                          "UserManualShortcutName=User Manual\r\n"
+                          "[Uninstall]\r\n"
+                          "UninstallShortcutName=Uninstall Tonvel\r\n"
+                          "Publisher=Tonvel\r\n"
+                          "UninstallDisplayName=Tonvel Audio Driver\r\n"
+                          "UninstallFileName=Uninstall.exe\r\n";
 
 _APPLICATION_FOLDER_PATH Load(sim::CSimWindows& sim, CONFIG_PROGRAM program,
-                              const std::u16string& programPath = kProgram) {
+                              const std::u16string& programPath = Program) {
     _APPLICATION_FOLDER_PATH record;
     LoadApplicationConfig(sim.platform(), program, u"AudioConfig.cfg", programPath, record);
     return record;
@@ -54,7 +54,7 @@ TEST(LoadApplicationConfigTest, MissingFileLeavesKeysEmptyAndDoublesTheInstallBa
 
 TEST(LoadApplicationConfigTest, SetupReadsEveryKey) {
     sim::CSimWindows sim;
-    ASSERT_TRUE(sim.Files().PutFile(kConfig, kFullConfig));
+    ASSERT_TRUE(sim.Files().PutFile(Config, FullConfig));
     const _APPLICATION_FOLDER_PATH r = Load(sim, CONFIG_PROGRAM::Setup);
     EXPECT_EQ(u"Language\\", r.LanguageFolderName);
     EXPECT_EQ(u"Skin\\", r.SkinFolderName);
@@ -74,7 +74,7 @@ TEST(LoadApplicationConfigTest, SetupReadsEveryKey) {
 
 TEST(LoadApplicationConfigTest, ControlPanelReadsOnlyTheCommonKeys) {
     sim::CSimWindows sim;
-    ASSERT_TRUE(sim.Files().PutFile(u"C:\\Program Files (x86)\\Tonvel\\AudioConfig.cfg", kFullConfig));
+    ASSERT_TRUE(sim.Files().PutFile(u"C:\\Program Files (x86)\\Tonvel\\AudioConfig.cfg", FullConfig));
     const _APPLICATION_FOLDER_PATH r =
         Load(sim, CONFIG_PROGRAM::ControlPanel, u"C:\\Program Files (x86)\\Tonvel\\Tonvel.exe");
     EXPECT_EQ(u"Language\\", r.LanguageFolderName);
@@ -110,7 +110,7 @@ TEST(LoadApplicationConfigTest, TraceLinesAreCutToTheirBuffer) {
 
 TEST(LoadApplicationConfigTest, KeysMatchRegardlessOfCaseAndLoseTheirQuotes) {
     sim::CSimWindows sim;
-    ASSERT_TRUE(sim.Files().PutFile(kConfig,
+    ASSERT_TRUE(sim.Files().PutFile(Config,
                                     "[install]\r\n  INSTALLAPPTITLE =  \"Tonvel  Audio\"  \r\n"
                                     "installfoldername='Tonvel'\r\n[LANGUAGE]\r\nlanguagefoldername=\r\n"));
     const _APPLICATION_FOLDER_PATH r = Load(sim, CONFIG_PROGRAM::Setup);

@@ -9,7 +9,7 @@
 namespace tonvel {
 namespace {
 
-const std::u16string kFile = u"C:\\Tonvel\\AudioConfig.cfg";
+const std::u16string TestFile = u"C:\\Tonvel\\AudioConfig.cfg";
 
 // ReadIniString on the simulation's profile-string cases (also compared against wine): a key whose value,
 // read with an empty default into the configuration buffer, is not empty gives 0 and the case's value;
@@ -39,11 +39,11 @@ INSTANTIATE_TEST_SUITE_P(ProfileCases, ReadIniStringTest, ::testing::ValuesIn(Co
 TEST(WriteIniStringTest, WritesTheLanguageChoiceAndKeepsTheRest) {
     sim::CSimWindows sim;
     ASSERT_TRUE(sim.Files().PutFile(
-        kFile, "[Language]\r\nLanguageFolderName=Language\\\r\nDefaultLanguage=English\r\n"
-               "\r\n[Skin]\r\nSkinFolderName=Skin\\\r\n"));
-    EXPECT_EQ(0, WriteIniString(sim.Profile(), kFile, u"Language", u"DefaultLanguage", u"Deutsch"));
+        TestFile, "[Language]\r\nLanguageFolderName=Language\\\r\nDefaultLanguage=English\r\n"
+                  "\r\n[Skin]\r\nSkinFolderName=Skin\\\r\n"));
+    EXPECT_EQ(0, WriteIniString(sim.Profile(), TestFile, u"Language", u"DefaultLanguage", u"Deutsch"));
     std::vector<uint8_t> bytes;
-    ASSERT_EQ(FileOk, sim.Files().ReadAll(kFile, bytes));
+    ASSERT_EQ(FileOk, sim.Files().ReadAll(TestFile, bytes));
     EXPECT_EQ("[Language]\r\nLanguageFolderName=Language\\\r\nDefaultLanguage=Deutsch\r\n\r\n[Skin]\r\n"
               "SkinFolderName=Skin\\\r\n",
               std::string(bytes.begin(), bytes.end()));

@@ -19,66 +19,63 @@ std::vector<std::u16string> PatternsOf(const CDeviceIdMgr& group) {
 struct LOAD_CASE {
     const char* label;
     std::string file;
-    std::int32_t result;
+    int32_t result;
     std::vector<std::u16string> patterns; // the accepted entries, in map order
 };
 
 TEST(DeviceIdLoad, AcceptsOnlyProvenEntries) {
     const LOAD_CASE cases[] = {
-        {"no such section", "[HID_VID_PID]\n1=" + Entry(kHid, kHidToken) + "\n", 2, {}},
+        {"no such section", "[HID_VID_PID]\n1=" + Entry(HidDeviceId, HidToken) + "\n", 2, {}},
         {"section without keys", "[USB_VID_PID]\n;1=x,y\nnokey\n=x,y\n[Next]\n1=a,b\n", 3, {}},
-        {"proven entry", "[USB_VID_PID]\nDevice1=" + Entry(kWildUsb, kWildUsbToken) + "\n", 0, {kWildUsb}},
+        {"proven entry", "[USB_VID_PID]\nDevice1=" + Entry(WildUsb, WildUsbToken) + "\n", 0, {WildUsb}},
         {"pattern changed by one character",
-         "[USB_VID_PID]\n1=USB\\VID_7F1C&PID_72XX&REV_0100&MI_04," + kWildUsbToken + "\n",
+         "[USB_VID_PID]\n1=USB\\VID_7F1C&PID_72XX&REV_0100&MI_04," + WildUsbToken + "\n",
          0,
          {}},
-        {"token from another key",
-         "[USB_VID_PID]\n1=" + Entry(kWildUsb, kWildUsbOtherKeyToken) + "\n",
-         0,
-         {}},
+        {"token from another key", "[USB_VID_PID]\n1=" + Entry(WildUsb, WildUsbOtherKeyToken) + "\n", 0, {}},
         {"malformed tokens",
-         "[USB_VID_PID]\n1=" + Entry(kUsb, "not base64") + "\n2=" + Entry(kUsb, "vM8A+WsD") +
-             "\n3=" + Entry(kUsb, kUsbToken + ",extra") + "\n",
+         "[USB_VID_PID]\n1=" + Entry(Usb, "not base64") + "\n2=" + Entry(Usb, "vM8A+WsD") +
+             "\n3=" + Entry(Usb, UsbToken + ",extra") + "\n",
          0,
          {}},
         {"spaces around both sides",
-         "[USB_VID_PID]\n1=" + Narrow(kUsb) + "   ,   " + kUsbToken + "\n",
+         "[USB_VID_PID]\n1=" + Narrow(Usb) + "   ,   " + UsbToken + "\n",
          0,
-         {kUsb}},
+         {Usb}},
         {"value without a comma is skipped",
-         "[USB_VID_PID]\n1=" + Narrow(kUsb) + "\n2=" + Entry(kHid, kHidToken) + "\n",
+         "[USB_VID_PID]\n1=" + Narrow(Usb) + "\n2=" + Entry(HidDeviceId, HidToken) + "\n",
          0,
-         {kHid}},
+         {HidDeviceId}},
         {"empty pattern stops the build",
-         "[USB_VID_PID]\n1=" + Entry(kUsb, kUsbToken) + "\n2=   ," + kHidToken +
-             "\n3=" + Entry(kHid, kHidToken) + "\n",
+         "[USB_VID_PID]\n1=" + Entry(Usb, UsbToken) + "\n2=   ," + HidToken +
+             "\n3=" + Entry(HidDeviceId, HidToken) + "\n",
          4,
-         {kUsb}},
+         {Usb}},
         {"empty token stops the build",
-         "[USB_VID_PID]\n1=" + Entry(kUsb, kUsbToken) + "\n2=" + Narrow(kHid) +
-             ",\n3=" + Entry(kHid, kHidToken) + "\n",
+         "[USB_VID_PID]\n1=" + Entry(Usb, UsbToken) + "\n2=" + Narrow(HidDeviceId) +
+             ",\n3=" + Entry(HidDeviceId, HidToken) + "\n",
          4,
-         {kUsb}},
+         {Usb}},
         {"map order is pattern order",
-         "[USB_VID_PID]\na=" + Entry(kUsb, kUsbToken) + "\nb=" + Entry(kAnyUsb, kAnyUsbToken) +
-             "\nc=" + Entry(kHid, kHidToken) + "\nd=" + Entry(kOtherUsb, kOtherUsbToken) + "\n",
+         "[USB_VID_PID]\na=" + Entry(Usb, UsbToken) + "\nb=" + Entry(AnyUsb, AnyUsbToken) +
+             "\nc=" + Entry(HidDeviceId, HidToken) + "\nd=" + Entry(OtherUsb, OtherUsbToken) + "\n",
          0,
-         {kHid, kOtherUsb, kUsb, kAnyUsb}},
+         {HidDeviceId, OtherUsb, Usb, AnyUsb}},
         {"a repeated key yields its first value twice",
-         "[USB_VID_PID]\nk=" + Entry(kUsb, kUsbToken) + "\nk=" + Entry(kHid, kHidToken) + "\n",
+         "[USB_VID_PID]\nk=" + Entry(Usb, UsbToken) + "\nk=" + Entry(HidDeviceId, HidToken) + "\n",
          0,
-         {kUsb, kUsb}},
+         {Usb, Usb}},
         // Plaintext bytes widen as signed 8-bit values, like the bytes of a file without a byte-order mark.
         {"high byte in an unmarked file",
-         "[USB_VID_PID]\n1=AB\xE9," + kHighByteToken + "\n",
+         "[USB_VID_PID]\n1=AB\xE9," + HighByteToken + "\n",
          0,
          {u"AB\uFFE9"}},
         {"high byte in a UTF-8 file",
-         "\xEF\xBB\xBF[USB_VID_PID]\n1=AB\xC3\xA9," + kHighByteToken + "\n",
+         "\xEF\xBB\xBF[USB_VID_PID]\n1=AB\xC3\xA9," + HighByteToken + "\n",
          0,
          {}},
         {"plaintext ends at its first zero byte",
-         "[USB_VID_PID]\n1=AB," + kZeroInsideToken + "\n",
+         "[USB_VID_PID]\n1=AB," + ZeroInsideToken + "\n",
          0,
          {u"AB"}},
     };
@@ -93,29 +90,29 @@ TEST(DeviceIdLoad, AcceptsOnlyProvenEntries) {
 TEST(DeviceIdLoad, RepeatedLoads) {
     CConfigFolder folder;
     CDeviceIdMgr group;
-    ASSERT_EQ(group.Load(folder.Files(), folder.Write("[USB_VID_PID]\n1=" + Entry(kUsb, kUsbToken) + "\n"),
+    ASSERT_EQ(group.Load(folder.Files(), folder.Write("[USB_VID_PID]\n1=" + Entry(Usb, UsbToken) + "\n"),
                          u"USB_VID_PID"),
               0);
     // A file that cannot be loaded leaves the lists as they were.
     EXPECT_EQ(group.Load(folder.Files(), folder.Missing(), u"USB_VID_PID"), 1);
     EXPECT_EQ(group.Load(folder.Files(), folder.Write("\xEF\xBB\xBF\xFF"), u"USB_VID_PID"), 1);
-    EXPECT_EQ(PatternsOf(group), std::vector<std::u16string>{kUsb});
+    EXPECT_EQ(PatternsOf(group), std::vector<std::u16string>{Usb});
     EXPECT_EQ(group.RawValues().size(), 1u);
     // A loaded file replaces them, also when the section is missing.
     EXPECT_EQ(group.Load(folder.Files(), folder.Write("[Other]\n"), u"USB_VID_PID"), 2);
     EXPECT_TRUE(group.DeviceMap().empty());
     EXPECT_TRUE(group.RawValues().empty());
-    EXPECT_FALSE(group.Match(kUsb));
+    EXPECT_FALSE(group.Match(Usb));
 }
 
 TEST(DeviceIdMatch, WildcardsAndCase) {
     CConfigFolder folder;
     CDeviceIdMgr group;
     ASSERT_EQ(group.Load(folder.Files(),
-                         folder.Write("[USB_VID_PID]\n1=" + Entry(kWildUsb, kWildUsbToken) +
-                                      "\n2=" + Entry(kLeadingX, kLeadingXToken) +
-                                      "\n3=" + Entry(kLowerCase, kLowerCaseToken) +
-                                      "\n4=" + Entry(kHid, kHidToken) + "\n"),
+                         folder.Write("[USB_VID_PID]\n1=" + Entry(WildUsb, WildUsbToken) +
+                                      "\n2=" + Entry(LeadingX, LeadingXToken) +
+                                      "\n3=" + Entry(LowerCase, LowerCaseToken) +
+                                      "\n4=" + Entry(HidDeviceId, HidToken) + "\n"),
                          u"USB_VID_PID"),
               0);
     ASSERT_EQ(group.DeviceMap().size(), 4u);
@@ -147,12 +144,12 @@ TEST(DeviceIdMatch, GroupWithEveryEntryDroppedMatchesNothing) {
     CConfigFolder folder;
     CDeviceIdMgr group;
     ASSERT_EQ(group.Load(folder.Files(),
-                         folder.Write("[USB_VID_PID]\n1=" + Entry(kAnyUsb, kUsbToken) +
-                                      "\n2=" + Entry(kWildUsb, kWildUsbOtherKeyToken) + "\n"),
+                         folder.Write("[USB_VID_PID]\n1=" + Entry(AnyUsb, UsbToken) +
+                                      "\n2=" + Entry(WildUsb, WildUsbOtherKeyToken) + "\n"),
                          u"USB_VID_PID"),
               0);
     EXPECT_TRUE(group.DeviceMap().empty());
-    for (const std::u16string& id : {kAnyUsb, kWildUsb, kUsb, std::u16string()})
+    for (const std::u16string& id : {AnyUsb, WildUsb, Usb, std::u16string()})
         EXPECT_FALSE(group.Match(id));
 }
 

@@ -17,9 +17,9 @@ class DeviceIdSave : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(m_Group.Load(m_Folder.Files(),
-                               m_Folder.Write("[USB_VID_PID]\n1=" + Entry(kUsb, kUsbToken) +
-                                              "\n2=" + Entry(kHid, kHidToken) +
-                                              "\n3=" + Entry(kAnyUsb, kAnyUsbToken) + "\n"),
+                               m_Folder.Write("[USB_VID_PID]\n1=" + Entry(Usb, UsbToken) +
+                                              "\n2=" + Entry(HidDeviceId, HidToken) +
+                                              "\n3=" + Entry(AnyUsb, AnyUsbToken) + "\n"),
                                u"USB_VID_PID"),
                   0);
     }
@@ -52,9 +52,9 @@ protected:
 TEST_F(DeviceIdSave, WritesNumberedValuesInPatternOrder) {
     EXPECT_EQ(m_Group.SaveToRegistry(m_Registry, u"ORV USB DeviceId Group"), 0);
     const std::vector<std::pair<std::u16string, std::u16string>> expected = {
-        {u"1", kHid + u"," + std::u16string(kHidToken.begin(), kHidToken.end())},
-        {u"2", kUsb + u"," + std::u16string(kUsbToken.begin(), kUsbToken.end())},
-        {u"3", kAnyUsb + u"," + std::u16string(kAnyUsbToken.begin(), kAnyUsbToken.end())},
+        {u"1", HidDeviceId + u"," + std::u16string(HidToken.begin(), HidToken.end())},
+        {u"2", Usb + u"," + std::u16string(UsbToken.begin(), UsbToken.end())},
+        {u"3", AnyUsb + u"," + std::u16string(AnyUsbToken.begin(), AnyUsbToken.end())},
     };
     EXPECT_EQ(Values(), expected);
     // No view flag: a 32-bit program on 64-bit Windows writes to the 32-bit view only.
@@ -73,7 +73,7 @@ TEST_F(DeviceIdSave, ShorterListLeavesHigherValuesInPlace) {
     const auto values = Values();
     ASSERT_EQ(values.size(), 4u);
     EXPECT_EQ(values[0].first, u"2");
-    EXPECT_EQ(values[0].second, kUsb + u"," + std::u16string(kUsbToken.begin(), kUsbToken.end()));
+    EXPECT_EQ(values[0].second, Usb + u"," + std::u16string(UsbToken.begin(), UsbToken.end()));
     EXPECT_EQ(values[1], (std::pair<std::u16string, std::u16string>{u"4", u"old"}));
 }
 

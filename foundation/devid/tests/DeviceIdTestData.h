@@ -13,25 +13,25 @@
 namespace tonvel::test {
 
 // Patterns and the tokens tools/encipher made for them with the product key.
-inline const std::u16string kWildUsb = u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_03";
-inline const std::string kWildUsbToken = "z/OVCfH5P0ytofR7pY53nj5CDRFx6mO52Q3g7L2YIH+GiIOHdMMvBA==";
-inline const std::u16string kUsb = u"USB\\VID_7F1C&PID_7213&REV_0100&MI_03";
-inline const std::string kUsbToken = "z/OVCfH5P0ytofR7pY53nt0oCMmWxfJWymowHsmf5nkJmdlk4LEKNw==";
-inline const std::u16string kHid = u"HID\\VID_7F1C&PID_7213&MI_03";
-inline const std::string kHidToken = "PI2K7D3LTHVHMH48/3+8mfmePvZnnTOdsyKx+C/a7nE=";
-inline const std::u16string kAnyUsb = u"USB\\VID_XXXX&PID_XXXX";
-inline const std::string kAnyUsbToken = "z/OVCfH5P0wlglSZQGPcfcWTqQTksQAa";
-inline const std::u16string kOtherUsb = u"USB\\VID_0D8C&PID_0012";
-inline const std::string kOtherUsbToken = "z/OVCfH5P0xcPuQIKeSRBzlA199JkmvV";
-inline const std::u16string kLeadingX = u"XSB\\VID_7F1C&PID_7213";
-inline const std::string kLeadingXToken = "B9TYrKLWLC0c0AEVf+gQMnTFMEaE2fgD";
-inline const std::u16string kLowerCase = u"usb\\vid_7f1c&pid_72xx";
-inline const std::string kLowerCaseToken = "LstyLu78gBiPKoKelPm3mdwu9UBd2NfZ";
-// tonvel_encipher --key Zz8yXw7V with the text of kWildUsb.
-inline const std::string kWildUsbOtherKeyToken = "dQ/f/UnwlxMqO7mHnph/12ojXfC3fYL5sgpv5O5OpHP6KN/DafkGRQ==";
+inline const std::u16string WildUsb = u"USB\\VID_7F1C&PID_72XX&REV_0100&MI_03";
+inline const std::string WildUsbToken = "z/OVCfH5P0ytofR7pY53nj5CDRFx6mO52Q3g7L2YIH+GiIOHdMMvBA==";
+inline const std::u16string Usb = u"USB\\VID_7F1C&PID_7213&REV_0100&MI_03";
+inline const std::string UsbToken = "z/OVCfH5P0ytofR7pY53nt0oCMmWxfJWymowHsmf5nkJmdlk4LEKNw==";
+inline const std::u16string HidDeviceId = u"HID\\VID_7F1C&PID_7213&MI_03";
+inline const std::string HidToken = "PI2K7D3LTHVHMH48/3+8mfmePvZnnTOdsyKx+C/a7nE=";
+inline const std::u16string AnyUsb = u"USB\\VID_XXXX&PID_XXXX";
+inline const std::string AnyUsbToken = "z/OVCfH5P0wlglSZQGPcfcWTqQTksQAa";
+inline const std::u16string OtherUsb = u"USB\\VID_0D8C&PID_0012";
+inline const std::string OtherUsbToken = "z/OVCfH5P0xcPuQIKeSRBzlA199JkmvV";
+inline const std::u16string LeadingX = u"XSB\\VID_7F1C&PID_7213";
+inline const std::string LeadingXToken = "B9TYrKLWLC0c0AEVf+gQMnTFMEaE2fgD";
+inline const std::u16string LowerCase = u"usb\\vid_7f1c&pid_72xx";
+inline const std::string LowerCaseToken = "LstyLu78gBiPKoKelPm3mdwu9UBd2NfZ";
+// tonvel_encipher --key Zz8yXw7V with the text of WildUsb.
+inline const std::string WildUsbOtherKeyToken = "dQ/f/UnwlxMqO7mHnph/12ojXfC3fYL5sgpv5O5OpHP6KN/DafkGRQ==";
 // tonvel_encipher --hex 4142E9 and --hex 41420043.
-inline const std::string kHighByteToken = "EgEBHm43eY8=";
-inline const std::string kZeroInsideToken = "o4cfAS/oII4=";
+inline const std::string HighByteToken = "EgEBHm43eY8=";
+inline const std::string ZeroInsideToken = "o4cfAS/oII4=";
 
 inline std::string Narrow(const std::u16string& text) {
     return std::string(text.begin(), text.end());

@@ -6,11 +6,11 @@
 namespace tonvel {
 namespace {
 
-constexpr char16_t kFile[] = u"C:\\Setup\\TonvelSetup.exe";
+constexpr char16_t TestFile[] = u"C:\\Setup\\TonvelSetup.exe";
 
 TEST(FileVersion, FormatsTheFileVersion) {
     sim::CSimVersionInfo info;
-    info.SetFileVersion(kFile, 1, 2, 3, 4);
+    info.SetFileVersion(TestFile, 1, 2, 3, 4);
     std::u16string text;
     EXPECT_EQ(GetFileVersionString(info, u"c:\\setup\\tonvelsetup.exe", text), FILE_VERSION_OK);
     EXPECT_EQ(text, u"1.2.3.4");
@@ -18,9 +18,9 @@ TEST(FileVersion, FormatsTheFileVersion) {
 
 TEST(FileVersion, LongestVersionFitsIn23Characters) {
     sim::CSimVersionInfo info;
-    info.SetFileVersion(kFile, 65535, 65535, 65535, 65535);
+    info.SetFileVersion(TestFile, 65535, 65535, 65535, 65535);
     std::u16string text;
-    EXPECT_EQ(GetFileVersionString(info, kFile, text), FILE_VERSION_OK);
+    EXPECT_EQ(GetFileVersionString(info, TestFile, text), FILE_VERSION_OK);
     EXPECT_EQ(text, u"65535.65535.65535.65535");
     EXPECT_EQ(text.size(), 23u);
 }
@@ -34,9 +34,9 @@ class FileVersionFailures : public ::testing::TestWithParam<STATE_CASE> {};
 
 TEST_P(FileVersionFailures, ReportsTheStepAndLeavesTheTextAlone) {
     sim::CSimVersionInfo info;
-    info.SetFileState(kFile, GetParam().state);
+    info.SetFileState(TestFile, GetParam().state);
     std::u16string text = u"unchanged";
-    EXPECT_EQ(GetFileVersionString(info, kFile, text), GetParam().result);
+    EXPECT_EQ(GetFileVersionString(info, TestFile, text), GetParam().result);
     EXPECT_EQ(text, u"unchanged");
 }
 

@@ -8,14 +8,14 @@
 namespace tonvel {
 namespace {
 
-constexpr char16_t kChild[] = u"C:\\Temp\\Windows6.1-KB3033929-x64.msu";
+constexpr char16_t Child[] = u"C:\\Temp\\Windows6.1-KB3033929-x64.msu";
 
 class RunProgramTest : public ::testing::Test {
 protected:
     RunProgramTest() {
         m_Platform.system = &m_System;
         m_Platform.processes = &m_Processes;
-        m_Processes.AddProgram(kChild, 5000);
+        m_Processes.AddProgram(Child, 5000);
     }
     sim::CSimSystemInfo m_System;
     sim::CSimProcesses m_Processes{m_System};
@@ -23,12 +23,12 @@ protected:
 };
 
 TEST_F(RunProgramTest, StartsHiddenWithoutUiThroughTheDefaultAction) {
-    EXPECT_EQ(RunProgram(m_Platform, kChild, 0), RUN_PROGRAM_STARTED);
+    EXPECT_EQ(RunProgram(m_Platform, Child, 0), RUN_PROGRAM_STARTED);
     ASSERT_EQ(m_Processes.Starts().size(), 1u);
     const SHELL_EXECUTE_INFO& start = m_Processes.Starts()[0];
     EXPECT_EQ(start.mask, 0x440u);
     EXPECT_EQ(start.show, 0);
-    EXPECT_EQ(start.file, kChild);
+    EXPECT_EQ(start.file, Child);
     EXPECT_TRUE(start.verb.empty());
     EXPECT_TRUE(start.parameters.empty());
     EXPECT_TRUE(start.directory.empty());
@@ -46,7 +46,7 @@ class RunProgramWaits : public RunProgramTest, public ::testing::WithParamInterf
 TEST_P(RunProgramWaits, WaitsAsAsked) {
     const WAIT_CASE& c = GetParam();
     const uint32_t start = m_System.GetTickCount();
-    EXPECT_EQ(RunProgram(m_Platform, kChild, c.wait), RUN_PROGRAM_STARTED);
+    EXPECT_EQ(RunProgram(m_Platform, Child, c.wait), RUN_PROGRAM_STARTED);
     EXPECT_EQ(m_System.GetTickCount() - start, c.elapsed);
     EXPECT_EQ(m_Processes.HasEnded(0), c.ended);
     EXPECT_EQ(m_Processes.PumpCalls() > 0, c.pumped);
@@ -63,7 +63,7 @@ TEST_F(RunProgramTest, PositiveWaitDispatchesMessagesUntilTheTimeHasPassed) {
     int messages = 0;
     m_Processes.SetMessageHandler([&] { ++messages; });
     const uint32_t start = m_System.GetTickCount();
-    EXPECT_EQ(RunProgram(m_Platform, kChild, 1000), RUN_PROGRAM_STARTED);
+    EXPECT_EQ(RunProgram(m_Platform, Child, 1000), RUN_PROGRAM_STARTED);
     EXPECT_EQ(messages, 10);
     EXPECT_EQ(m_System.GetTickCount() - start, 1000u);
 }
@@ -71,7 +71,7 @@ TEST_F(RunProgramTest, PositiveWaitDispatchesMessagesUntilTheTimeHasPassed) {
 TEST_F(RunProgramTest, PositiveWaitSurvivesTheTickCountWrapping) {
     m_System.SetTickCount(0xFFFFFF00);
     m_Processes.SetMessageInterval(100);
-    EXPECT_EQ(RunProgram(m_Platform, kChild, 1000), RUN_PROGRAM_STARTED);
+    EXPECT_EQ(RunProgram(m_Platform, Child, 1000), RUN_PROGRAM_STARTED);
     EXPECT_EQ(m_System.GetTickCount(), 0xFFFFFF00u + 1000u);
     EXPECT_EQ(m_Processes.PumpCalls(), 10u);
 }

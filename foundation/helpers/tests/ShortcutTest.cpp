@@ -6,7 +6,7 @@
 namespace tonvel {
 namespace {
 
-constexpr char16_t kTarget[] = u"C:\\Program Files (x86)\\Tonvel\\Tonvel.exe";
+constexpr char16_t Target[] = u"C:\\Program Files (x86)\\Tonvel\\Tonvel.exe";
 
 std::u16string ProgramsFolder(sim::CSimWindows& windows) {
     std::u16string path;
@@ -18,12 +18,12 @@ TEST(Shortcut, SavesTheLinkInTheProgramsSubfolder) {
     sim::CSimWindows windows;
     const std::u16string programs = ProgramsFolder(windows);
     ASSERT_TRUE(windows.Files().CreateFolders(programs));
-    CreateShortcut(windows.platform(), u"Tonvel", kTarget, u"Tonvel Audio");
+    CreateShortcut(windows.platform(), u"Tonvel", Target, u"Tonvel Audio");
 
     const std::u16string link = programs + u"\\Tonvel\\Tonvel Audio.lnk";
     ASSERT_EQ(windows.Shell().Shortcuts().size(), 1u);
     EXPECT_EQ(windows.Shell().Shortcuts()[0].path, link);
-    EXPECT_EQ(windows.Shell().Shortcuts()[0].target, kTarget);
+    EXPECT_EQ(windows.Shell().Shortcuts()[0].target, Target);
     EXPECT_TRUE(windows.Shell().Shortcuts()[0].remember);
     EXPECT_TRUE(windows.Files().Exists(link));
     EXPECT_EQ(windows.Shell().InitialiseDepth(), 0);
@@ -42,7 +42,7 @@ TEST_P(ShortcutFailures, StopsAndReleasesEverything) {
     sim::CSimWindows windows;
     ASSERT_TRUE(windows.Files().CreateFolders(ProgramsFolder(windows)));
     windows.Shell().SetFailingStep(GetParam());
-    CreateShortcut(windows.platform(), u"Tonvel", kTarget, u"Tonvel");
+    CreateShortcut(windows.platform(), u"Tonvel", Target, u"Tonvel");
     EXPECT_TRUE(windows.Shell().Shortcuts().empty());
     EXPECT_EQ(windows.Shell().InitialiseDepth(), 0);
     EXPECT_EQ(windows.Shell().LiveReferences(), 0);
@@ -58,14 +58,14 @@ TEST(Shortcut, FolderThatCannotBeCreatedLeavesNoLink) {
     const std::u16string programs = ProgramsFolder(windows);
     ASSERT_TRUE(windows.Files().CreateFolders(programs));
     windows.Files().FailCreateFolder(programs + u"\\TONVEL");
-    CreateShortcut(windows.platform(), u"Tonvel", kTarget, u"Tonvel");
+    CreateShortcut(windows.platform(), u"Tonvel", Target, u"Tonvel");
     EXPECT_FALSE(windows.Files().Exists(programs + u"\\Tonvel\\Tonvel.lnk"));
     EXPECT_EQ(windows.Shell().InitialiseDepth(), 0);
     EXPECT_EQ(windows.Shell().LiveReferences(), 0);
 
     // Once the folder can be made, the link is there.
     windows.Files().ClearWriteFailures();
-    CreateShortcut(windows.platform(), u"Tonvel", kTarget, u"Tonvel");
+    CreateShortcut(windows.platform(), u"Tonvel", Target, u"Tonvel");
     EXPECT_TRUE(windows.Files().Exists(programs + u"\\Tonvel\\Tonvel.lnk"));
 }
 
@@ -74,13 +74,13 @@ TEST(Shortcut, PathBeyond260UnitsIsNotCreated) {
     const std::u16string programs = ProgramsFolder(windows);
     ASSERT_TRUE(windows.Files().CreateFolders(programs));
     const std::u16string folder(240 - programs.size(), u'F');
-    CreateShortcut(windows.platform(), folder, kTarget, std::u16string(30, u'S'));
+    CreateShortcut(windows.platform(), folder, Target, std::u16string(30, u'S'));
     EXPECT_TRUE(windows.Shell().Shortcuts().empty());
     EXPECT_EQ(windows.Shell().LiveReferences(), 0);
 
     // Exactly 259 units still fit.
     const std::u16string name(259 - programs.size() - folder.size() - 2 - 4, u'S');
-    CreateShortcut(windows.platform(), folder, kTarget, name);
+    CreateShortcut(windows.platform(), folder, Target, name);
     ASSERT_EQ(windows.Shell().Shortcuts().size(), 1u);
     EXPECT_EQ(windows.Shell().Shortcuts()[0].path.size(), 259u);
 }

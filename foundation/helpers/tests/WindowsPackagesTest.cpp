@@ -6,14 +6,14 @@
 namespace tonvel {
 namespace {
 
-const std::u16string kPackages =
+const std::u16string Packages =
     u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Component Based Servicing\\Packages";
 
 class WindowsPackagesTest : public ::testing::Test {
 protected:
     void AddPackageKey(const std::u16string& name, uint32_t view = RegView64) {
         RegKey key = 0;
-        ASSERT_EQ(m_Registry.CreateKey(RegLocalMachine, kPackages + u"\\" + name, RegAllAccess | view, key),
+        ASSERT_EQ(m_Registry.CreateKey(RegLocalMachine, Packages + u"\\" + name, RegAllAccess | view, key),
                   RegOk);
         m_Registry.CloseKey(key);
     }
@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowsPackagesTest, MissingOrEmptyPackageListAnswersNo) {
     EXPECT_EQ(IsWindowsPackageInstalled(m_Registry, u"KB3033929"), 0);
     RegKey key = 0;
-    ASSERT_EQ(m_Registry.CreateKey(RegLocalMachine, kPackages, RegAllAccess | RegView64, key), RegOk);
+    ASSERT_EQ(m_Registry.CreateKey(RegLocalMachine, Packages, RegAllAccess | RegView64, key), RegOk);
     m_Registry.CloseKey(key);
     EXPECT_EQ(IsWindowsPackageInstalled(m_Registry, u"KB3033929"), 0);
     EXPECT_EQ(m_Registry.OpenHandleCount(), 0u);

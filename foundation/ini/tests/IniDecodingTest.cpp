@@ -14,8 +14,8 @@ namespace {
 struct DECODE_CASE {
     const char* label;
     std::string bytes;
-    std::int32_t result;
-    std::int32_t encoding;
+    int32_t result;
+    int32_t encoding;
     std::vector<std::u16string> lines;
 };
 

@@ -28,7 +28,7 @@ TEST(IniLoad, FailedReadKeepsThePreviousContent) {
     struct FAILURE_CASE {
         const char* label;
         std::u16string path;
-        std::vector<std::int32_t> results;
+        std::vector<int32_t> results;
     } cases[] = {
         {"missing file", IniTestPath(u"missing.ini"), {1}},
         {"embedded zero", IniTestPath(u"good.ini") + u'\0', {1}},
@@ -36,7 +36,7 @@ TEST(IniLoad, FailedReadKeepsThePreviousContent) {
         {"folder", IniTestPath(u""), {1}},
     };
     for (const FAILURE_CASE& c : cases) {
-        const std::int32_t result = ini.LoadFile(IniTestFiles(), c.path);
+        const int32_t result = ini.LoadFile(IniTestFiles(), c.path);
         EXPECT_NE(std::find(c.results.begin(), c.results.end(), result), c.results.end())
             << c.label << ": " << result;
         EXPECT_EQ(ini.FilePath(), c.path) << c.label;
@@ -48,48 +48,42 @@ TEST(IniLoad, FailedReadKeepsThePreviousContent) {
 // A file system whose every read fails with one Win32 error, or runs out of memory.
 class CFailingReads : public IFileSystem {
 public:
-    explicit CFailingReads(std::int32_t error) : m_Error(error) {}
+    explicit CFailingReads(int32_t error) : m_Error(error) {}
 
-    std::uint32_t Attributes(const std::u16string&) override { return FileAttrArchive; }
-    std::int32_t CreateFolder(const std::u16string&) override { return FileAccessDenied; }
-    std::int32_t RemoveFolder(const std::u16string&) override { return FileAccessDenied; }
-    std::int32_t ReadAll(const std::u16string&, std::vector<std::uint8_t>& bytes) override {
-        if (m_Error == kThrows) throw std::bad_alloc();
+    uint32_t Attributes(const std::u16string&) override { return FileAttrArchive; }
+    int32_t CreateFolder(const std::u16string&) override { return FileAccessDenied; }
+    int32_t RemoveFolder(const std::u16string&) override { return FileAccessDenied; }
+    int32_t ReadAll(const std::u16string&, std::vector<uint8_t>& bytes) override {
+        if (m_Error == Throws) throw std::bad_alloc();
         bytes.assign(3, '?');
         return m_Error;
     }
-    std::int32_t WriteAll(const std::u16string&, const void*, std::size_t) override {
-        return FileAccessDenied;
-    }
-    std::int32_t Copy(const std::u16string&, const std::u16string&, bool) override {
-        return FileAccessDenied;
-    }
-    std::int32_t Delete(const std::u16string&) override { return FileAccessDenied; }
-    std::int32_t Move(const std::u16string&, const std::u16string&, std::uint32_t) override {
-        return FileAccessDenied;
-    }
-    std::int32_t ListFolders(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
-    std::int32_t ListFiles(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
+    int32_t WriteAll(const std::u16string&, const void*, size_t) override { return FileAccessDenied; }
+    int32_t Copy(const std::u16string&, const std::u16string&, bool) override { return FileAccessDenied; }
+    int32_t Delete(const std::u16string&) override { return FileAccessDenied; }
+    int32_t Move(const std::u16string&, const std::u16string&, uint32_t) override { return FileAccessDenied; }
+    int32_t ListFolders(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
+    int32_t ListFiles(const std::u16string&, std::vector<std::u16string>&) override { return FileOk; }
     std::u16string ModuleFileName() override { return {}; }
 
-    static constexpr std::int32_t kThrows = -1;
+    static constexpr int32_t Throws = -1;
 
 private:
-    std::int32_t m_Error;
+    int32_t m_Error;
 };
 
 TEST(IniLoad, ReadErrorsGiveTheirResultsAndKeepTheContent) {
     const struct READ_ERROR_CASE {
         const char* label;
-        std::int32_t error;
-        std::int32_t result;
+        int32_t error;
+        int32_t result;
     } cases[] = {
         {"not found", FileNotFound, 1},
         {"path not found", FilePathNotFound, 1},
         {"access denied", FileAccessDenied, 1},
         {"not enough memory", FileNotEnoughMemory, 3},
         {"out of memory", FileOutOfMemory, 3},
-        {"allocation fails inside the read", CFailingReads::kThrows, 3},
+        {"allocation fails inside the read", CFailingReads::Throws, 3},
         {"read fault", FileReadFault, 4},
     };
     for (const READ_ERROR_CASE& c : cases) {

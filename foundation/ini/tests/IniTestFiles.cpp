@@ -63,7 +63,7 @@ std::u16string WriteIniTestFile(std::u16string_view name, std::string_view bytes
     return path;
 }
 
-std::int32_t LoadIniBytes(CIniMgr& ini, std::string_view bytes) {
+int32_t LoadIniBytes(CIniMgr& ini, std::string_view bytes) {
     return ini.LoadFile(IniTestFiles(), WriteIniTestFile(u"scratch.ini", bytes));
 }
 

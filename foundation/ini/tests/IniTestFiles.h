@@ -19,7 +19,7 @@ std::u16string WriteIniTestFile(std::u16string_view name, std::string_view bytes
 std::u16string IniTestPath(std::u16string_view name);
 
 // Writes the bytes to a scratch file and loads it into ini; returns LoadFile's result.
-std::int32_t LoadIniBytes(CIniMgr& ini, std::string_view bytes);
+int32_t LoadIniBytes(CIniMgr& ini, std::string_view bytes);
 
 // Lines as strings, to compare with the expected ones.
 inline std::vector<std::u16string> Strings(const std::vector<std::u16string_view>& lines) {

@@ -21,12 +21,12 @@ const unsigned char* Bytes(std::string_view text) {
 struct DECRYPTED {
     int status;
     std::string plain;
-    std::size_t length;
+    size_t length;
     std::vector<unsigned char> buffer;
 };
 
 // DecryptValue into a buffer of `capacity` bytes pre-filled with 0xAA; `slack` more 0xAA bytes follow it.
-DECRYPTED Decrypt(std::string_view token, std::size_t capacity = 4096, std::size_t slack = 16) {
+DECRYPTED Decrypt(std::string_view token, size_t capacity = 4096, size_t slack = 16) {
     DECRYPTED result;
     result.buffer.assign(capacity + slack, 0xAA);
     result.length = capacity;
@@ -38,7 +38,7 @@ DECRYPTED Decrypt(std::string_view token, std::size_t capacity = 4096, std::size
 
 std::vector<unsigned char> Decode(std::string_view text) {
     std::vector<unsigned char> out(text.size() + 1);
-    std::size_t length = out.size();
+    size_t length = out.size();
     EXPECT_EQ(Base64Decode(Bytes(text), text.size(), out.data(), &length), 0) << text;
     out.resize(length);
     return out;
@@ -59,26 +59,26 @@ TEST_P(TokenTable, DecipheredAsExpected) {
         EXPECT_EQ(d.length, 0u);
     }
     // The whole capacity is cleared before the DES stage (success or not); past it nothing is touched.
-    const std::size_t clearedFrom = c.status == 0 ? c.plain.size() : 0;
+    const size_t clearedFrom = c.status == 0 ? c.plain.size() : 0;
     if (c.status != 1) {
-        for (std::size_t i = clearedFrom; i < 4096; ++i)
+        for (size_t i = clearedFrom; i < 4096; ++i)
             ASSERT_EQ(d.buffer[i], 0) << i;
     }
-    for (std::size_t i = 4096; i < d.buffer.size(); ++i)
+    for (size_t i = 4096; i < d.buffer.size(); ++i)
         ASSERT_EQ(d.buffer[i], 0xAA) << i;
 }
 
-INSTANTIATE_TEST_SUITE_P(Protect, TokenTable, testing::ValuesIn(kTokenCases),
+INSTANTIATE_TEST_SUITE_P(Protect, TokenTable, testing::ValuesIn(TokenCases),
                          [](const testing::TestParamInfo<TOKEN_CASE>& info) { return info.param.name; });
 
 TEST(DecryptValue, TokenLengthLimit) {
     // The longest real token fits and deciphers; the next size fails in the Base64 stage.
-    const DECRYPTED longest = Decrypt(kLongestToken);
-    ASSERT_EQ(kLongestToken.size(), 1356u);
+    const DECRYPTED longest = Decrypt(LongestToken);
+    ASSERT_EQ(LongestToken.size(), 1356u);
     ASSERT_EQ(longest.status, 0);
     EXPECT_EQ(longest.plain, LongPlaintext(1015));
-    ASSERT_EQ(kTooLongToken.size(), 1368u);
-    EXPECT_EQ(Decrypt(kTooLongToken).status, 1);
+    ASSERT_EQ(TooLongToken.size(), 1368u);
+    EXPECT_EQ(Decrypt(TooLongToken).status, 1);
 
     // 1364 characters pass the Base64 stage (then 1023 bytes are not whole blocks); 1368 do not.
     EXPECT_EQ(Decrypt(std::string(1364, 'A')).status, 2);
@@ -87,18 +87,18 @@ TEST(DecryptValue, TokenLengthLimit) {
 
 TEST(DecryptValue, OutputCapacityBelowCiphertextFailsInTheDesStage) {
     // 37 bytes of plaintext in 40 bytes of ciphertext: the capacity must hold the ciphertext.
-    const std::string_view token = kTokenCases[0].token;
+    const std::string_view token = TokenCases[0].token;
     const DECRYPTED small = Decrypt(token, 39);
     EXPECT_EQ(small.status, 2);
     EXPECT_EQ(small.length, 0u);
-    for (std::size_t i = 0; i < 39; ++i)
+    for (size_t i = 0; i < 39; ++i)
         ASSERT_EQ(small.buffer[i], 0) << i;
-    for (std::size_t i = 39; i < small.buffer.size(); ++i)
+    for (size_t i = 39; i < small.buffer.size(); ++i)
         ASSERT_EQ(small.buffer[i], 0xAA) << i;
 
     const DECRYPTED exact = Decrypt(token, 40);
     EXPECT_EQ(exact.status, 0);
-    EXPECT_EQ(exact.plain, std::string(kTokenCases[0].plain));
+    EXPECT_EQ(exact.plain, std::string(TokenCases[0].plain));
     EXPECT_EQ(exact.buffer[37], 0);
     EXPECT_EQ(exact.buffer[40], 0xAA);
 }
@@ -112,7 +112,7 @@ TEST(DecryptValue, Base64FailureLeavesTheOutputAlone) {
 
 TEST(DecryptValue, NullArgumentsFail) {
     unsigned char out[64];
-    std::size_t length = sizeof out;
+    size_t length = sizeof out;
     EXPECT_EQ(DecryptValue(nullptr, 12, out, &length), 1);
     EXPECT_EQ(DecryptValue(Bytes("vM8A+WsDP1A="), 12, out, nullptr), 1);
     length = sizeof out;
@@ -140,7 +140,7 @@ TEST(Base64Decode, Groups) {
 TEST(Base64Decode, Failures) {
     struct Case {
         std::string_view text;
-        std::size_t capacity;
+        size_t capacity;
         int status;
     } cases[] = {
         {"", 16, 1},
@@ -157,17 +157,17 @@ TEST(Base64Decode, Failures) {
     };
     for (const auto& c : cases) {
         std::vector<unsigned char> out(c.capacity + 4, 0xAA);
-        std::size_t length = c.capacity;
+        size_t length = c.capacity;
         EXPECT_EQ(Base64Decode(Bytes(c.text), c.text.size(), out.data(), &length), c.status) << c.text;
         EXPECT_EQ(length, c.capacity) << c.text;
-        for (std::size_t i = c.capacity; i < out.size(); ++i)
+        for (size_t i = c.capacity; i < out.size(); ++i)
             ASSERT_EQ(out[i], 0xAA) << c.text;
     }
 }
 
 TEST(Base64Decode, BufferOfTheDecryptStage) {
-    unsigned char out[kProtectBase64BufferSize];
-    std::size_t length = sizeof out;
+    unsigned char out[ProtectBase64BufferSize];
+    size_t length = sizeof out;
     const std::string fits(1364, 'A');
     EXPECT_EQ(Base64Decode(Bytes(fits), fits.size(), out, &length), 0);
     EXPECT_EQ(length, 1023u);
@@ -177,14 +177,14 @@ TEST(Base64Decode, BufferOfTheDecryptStage) {
 }
 
 TEST(DesDecrypt, Results) {
-    const std::vector<unsigned char> usb = Decode(kTokenCases[0].token); // 40 bytes
+    const std::vector<unsigned char> usb = Decode(TokenCases[0].token); // 40 bytes
     const std::vector<unsigned char> badPadding = Decode("ifbOEja1lis=");
     const unsigned char* key = Bytes("Kq4vTz9R");
     struct Case {
         const char* name;
         const std::vector<unsigned char>* cipher;
-        std::size_t length;
-        std::size_t capacity;
+        size_t length;
+        size_t capacity;
         int status;
     } cases[] = {
         {"whole", &usb, 40, 40, 0},
@@ -195,10 +195,10 @@ TEST(DesDecrypt, Results) {
     };
     for (const auto& c : cases) {
         std::vector<unsigned char> out(c.capacity + 4, 0xAA);
-        std::size_t length = c.capacity;
+        size_t length = c.capacity;
         ASSERT_EQ(DesDecrypt(c.cipher->data(), c.length, out.data(), &length, key, 8), c.status) << c.name;
         if (c.status == 0) {
-            EXPECT_EQ(std::string(out.begin(), out.begin() + length), std::string(kTokenCases[0].plain));
+            EXPECT_EQ(std::string(out.begin(), out.begin() + length), std::string(TokenCases[0].plain));
         } else {
             EXPECT_EQ(length, c.capacity) << c.name;
             for (unsigned char b : out)
@@ -220,7 +220,7 @@ TEST(DesDecrypt, KeyIsTheFirstEightBytesZeroPadded) {
     for (const auto& c : cases) {
         const std::vector<unsigned char> cipher = Decode(c.token);
         unsigned char out[64];
-        std::size_t length = sizeof out;
+        size_t length = sizeof out;
         ASSERT_EQ(DesDecrypt(cipher.data(), cipher.size(), out, &length, Bytes(c.key), c.key.size()), 0)
             << c.key;
         EXPECT_EQ(std::string(reinterpret_cast<char*>(out), length), "HID\\VID_7F1C&PID_7213") << c.key;

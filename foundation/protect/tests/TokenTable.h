@@ -17,7 +17,7 @@ struct TOKEN_CASE {
 using namespace std::string_view_literals;
 
 // clang-format off
-inline const TOKEN_CASE kTokenCases[] = {
+inline const TOKEN_CASE TokenCases[] = {
     // tonvel_encipher TEXT
     {"UsbPattern", "z/OVCfH5P0ytofR7pY53nt0oCMmWxfJWymowHsmf5nkJmdlk4LEKNw==", 0,
      "USB\\VID_7F1C&PID_7213&REV_0100&MI_03"},
@@ -52,7 +52,7 @@ inline const TOKEN_CASE kTokenCases[] = {
 
 // tonvel_encipher TEXT with TEXT the first 1015 bytes of LongPlaintext(): 1016 bytes of ciphertext, 1356
 // characters, the longest token that fits.
-inline constexpr std::string_view kLongestToken =
+inline constexpr std::string_view LongestToken =
     "z/OVCfH5P0ytofR7pY53nt0oCMmWxfJWymowHsmf5nn9T8Q0p4mUxcPdZoEbLd8XJannaT8L64kcdZP4zPUWi2jToK0f4Vegehvz"
     "lpGA3d7Yujd0bJB0UmFfYBOrr2fndzuNb7Wq3Kxr9V/43cylKTVnuwPUfh63eJyv7+eSzB85TVs8VfQ2n5S4JHj9h/XXdS+4HePA"
     "NzSZcqnDyVEy8GkSQ+tfaWIjTbKf/fvW1+Np+K1yAuHfmkexHQWT8ujshYO4ALWDx5358DKEZbfjRIUViZ6t6n6jvxR+eWGgWGuI"
@@ -70,7 +70,7 @@ inline constexpr std::string_view kLongestToken =
     ""sv;
 
 // The same with the first 1016 bytes: 1024 bytes of ciphertext, 1368 characters, one group too many.
-inline constexpr std::string_view kTooLongToken =
+inline constexpr std::string_view TooLongToken =
     "z/OVCfH5P0ytofR7pY53nt0oCMmWxfJWymowHsmf5nn9T8Q0p4mUxcPdZoEbLd8XJannaT8L64kcdZP4zPUWi2jToK0f4Vegehvz"
     "lpGA3d7Yujd0bJB0UmFfYBOrr2fndzuNb7Wq3Kxr9V/43cylKTVnuwPUfh63eJyv7+eSzB85TVs8VfQ2n5S4JHj9h/XXdS+4HePA"
     "NzSZcqnDyVEy8GkSQ+tfaWIjTbKf/fvW1+Np+K1yAuHfmkexHQWT8ujshYO4ALWDx5358DKEZbfjRIUViZ6t6n6jvxR+eWGgWGuI"
@@ -88,7 +88,7 @@ inline constexpr std::string_view kTooLongToken =
     ""sv;
 // clang-format on
 
-inline std::string LongPlaintext(std::size_t length) {
+inline std::string LongPlaintext(size_t length) {
     std::string text;
     while (text.size() < length)
         text += "USB\\VID_7F1C&PID_7213&REV_0100&MI_03|";

@@ -7,7 +7,7 @@
 namespace tonvel {
 namespace {
 
-const std::u16string kUserConfig = u"\\Tonvel\\AudioConfig.cfg";
+const std::u16string UserConfig = u"\\Tonvel\\AudioConfig.cfg";
 
 TEST(ShellChoices, AUserWithoutAConfigurationGetsTheProgramsChoicesAndKeepsTheirOwn) {
     Shell t(true, false);
@@ -19,8 +19,8 @@ TEST(ShellChoices, AUserWithoutAConfigurationGetsTheProgramsChoicesAndKeepsTheir
     EXPECT_EQ(t.form->Label(u"PageEQLabel")->Caption(), u"Equalizer");
     // The user's file is a copy of the program's, as the setup makes it, and keeps the next choice.
     std::vector<uint8_t> program, user;
-    ASSERT_EQ(t.sim.Files().ReadAll(kProgramFolder + u"AudioConfig.cfg", program), FileOk);
-    ASSERT_EQ(t.sim.Files().ReadAll(t.AppData() + kUserConfig, user), FileOk);
+    ASSERT_EQ(t.sim.Files().ReadAll(SimProgramFolder + u"AudioConfig.cfg", program), FileOk);
+    ASSERT_EQ(t.sim.Files().ReadAll(t.AppData() + UserConfig, user), FileOk);
     EXPECT_EQ(user, program);
     EXPECT_TRUE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(0)).Ok());
     EXPECT_EQ(t.UserValue(u"Skin", u"DefaultSkin"), u"Azure");
@@ -44,8 +44,8 @@ class ShellChoiceOrder : public ::testing::TestWithParam<CHOICE_CASE> {};
 TEST_P(ShellChoiceOrder, RememberedThenProgramThenFirstFolder) {
     const CHOICE_CASE c = GetParam();
     Shell t;
-    const std::u16string user = t.AppData() + kUserConfig;
-    const std::u16string program = kProgramFolder + u"AudioConfig.cfg";
+    const std::u16string user = t.AppData() + UserConfig;
+    const std::u16string program = SimProgramFolder + u"AudioConfig.cfg";
     t.sim.Profile().WriteString(u"Skin", u"DefaultSkin", c.remembered.skin, user);
     t.sim.Profile().WriteString(u"Language", u"DefaultLanguage", c.remembered.language, user);
     t.sim.Profile().WriteString(u"Skin", u"DefaultSkin", c.program.skin, program);
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShellChoices, ALanguageThatFailsToLoadChangesNothing) {
     Shell t;
     ASSERT_TRUE(t.Start().Ok());
-    t.Corrupt(kProgramFolder + u"Language\\Deutsch\\Language.ini", "[GlobalFont]\r\nFontSize=ten\r\n");
+    t.Corrupt(SimProgramFolder + u"Language\\Deutsch\\Language.ini", "[GlobalFont]\r\nFontSize=ten\r\n");
     t.backend.ClearMessageBoxes();
     EXPECT_EQ(t.form->LanguageMenuClick(*t.form->LanguageMenu().Item(0)).Code, PanelInvalidInteger);
     EXPECT_EQ(t.backend.MessageBoxes().size(), 1u);

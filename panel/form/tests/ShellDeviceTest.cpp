@@ -11,7 +11,7 @@
 namespace tonvel {
 namespace {
 
-constexpr uint16_t kProcessingRegister = 0x100;
+constexpr uint16_t ProcessingRegister = 0x100;
 
 std::vector<uint32_t> RequestCodes(sim::CSimWindows& sim) {
     std::vector<uint32_t> codes;
@@ -47,9 +47,8 @@ TEST(ShellDevice, PluggingAndPullingTheHeadsetWhileTheWindowRuns) {
     EXPECT_TRUE(t.form->DeviceConnected());
     EXPECT_EQ(presence->Caption(), u"Headset connected");
     // The arrival's driver reset: state query, speakers off with sixteen zeros, general request.
-    EXPECT_EQ(RequestCodes(t.sim),
-              (std::vector<uint32_t>{kDriverQueryStateCode, kDriverSetVirtualSpeakersCode,
-                                     kDriverGeneralRequestCode}));
+    EXPECT_EQ(RequestCodes(t.sim), (std::vector<uint32_t>{DriverQueryStateCode, DriverSetVirtualSpeakersCode,
+                                                          DriverGeneralRequestCode}));
     t.backend.ClearMessageBoxes();
     t.backend.Press(t.At(*micTab, 2, 2));
     t.backend.Release(t.At(*micTab, 2, 2));
@@ -79,13 +78,13 @@ TEST(ShellDevice, PluggingAndPullingTheHeadsetWhileTheWindowRuns) {
 TEST(ShellDevice, ShutdownLeavesTheDeviceAndTheDriverNeutral) {
     Shell t;
     ASSERT_TRUE(t.Start().Ok());
-    t.sim.Headset().SetRegister(kProcessingRegister, 0x0F);
+    t.sim.Headset().SetRegister(ProcessingRegister, 0x0F);
     t.sim.Headset().ClearReports();
     t.sim.FilterDriver().ClearRequests();
     t.form->Destroy();
-    EXPECT_EQ(t.sim.Headset().Register(kProcessingRegister), 0x00);
+    EXPECT_EQ(t.sim.Headset().Register(ProcessingRegister), 0x00);
     const std::vector<uint32_t> codes = RequestCodes(t.sim);
-    ASSERT_EQ(codes, (std::vector<uint32_t>{kDriverSelectEffectCode, kDriverSetVirtualSpeakersCode}));
+    ASSERT_EQ(codes, (std::vector<uint32_t>{DriverSelectEffectCode, DriverSetVirtualSpeakersCode}));
     EXPECT_EQ(t.sim.FilterDriver().Requests()[0].Input[4], 0) << "effect 0";
     EXPECT_EQ(t.sim.FilterDriver().Requests()[1].Input[4], 0) << "virtual enable 0";
     const auto& reports = t.sim.Headset().Reports();

@@ -14,7 +14,7 @@
 
 namespace tonvel {
 
-inline const std::u16string kProgramFolder = u"C:\\Program Files\\Tonvel\\";
+inline const std::u16string SimProgramFolder = u"C:\\Program Files\\Tonvel\\";
 
 struct Shell {
     sim::CSimWindows sim;
@@ -26,18 +26,18 @@ struct Shell {
     explicit Shell(bool withDevice = true, bool userConfig = true) {
         // One clock, as on Windows: the timers' and the tick count's.
         backend.OnClockAdvanced = [this](uint32_t ms) { sim.SystemInfo().AdvanceTicks(ms); };
-        sim.Files().CreateFolders(kProgramFolder);
+        sim.Files().CreateFolders(SimProgramFolder);
         std::filesystem::path host;
-        sim.Files().HostPath(kProgramFolder, host);
+        sim.Files().HostPath(SimProgramFolder, host);
         std::filesystem::copy(TONVEL_ASSETS_DIR, host,
                               std::filesystem::copy_options::recursive |
                                   std::filesystem::copy_options::overwrite_existing);
-        sim.Files().SetModuleFileName(kProgramFolder + u"Tonvel.exe");
+        sim.Files().SetModuleFileName(SimProgramFolder + u"Tonvel.exe");
         sim.Files().CreateFolders(AppData()); // there on every Windows
         if (userConfig) {
             const std::u16string user = AppData() + u"\\Tonvel";
             sim.Files().CreateFolders(user);
-            sim.Files().Copy(kProgramFolder + u"AudioConfig.cfg", user + u"\\AudioConfig.cfg", false);
+            sim.Files().Copy(SimProgramFolder + u"AudioConfig.cfg", user + u"\\AudioConfig.cfg", false);
         }
         if (withDevice) sim.Devices().Plug(sim.Headset());
     }

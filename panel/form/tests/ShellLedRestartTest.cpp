@@ -15,7 +15,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr uint32_t kHelperRestartControl = 129;
+constexpr uint32_t HelperRestartControl = 129;
 
 void ClickLed(Shell& t) {
     ui::CImage* led = t.form->Image(u"LEDImage");
@@ -26,7 +26,7 @@ void ClickLed(Shell& t) {
 sim::SIM_SERVICE& AddHelper(Shell& t) {
     sim::SIM_SERVICE helper;
     helper.Name = u"Castorel";
-    helper.RestartControl = kHelperRestartControl;
+    helper.RestartControl = HelperRestartControl;
     helper.RestartTarget = AudioServiceName;
     return t.sim.Services().Add(helper);
 }
@@ -42,7 +42,7 @@ TEST(ShellLedRestart, TheHelperRestartsTheAudioServiceForAFilteredToken) {
     EXPECT_EQ(t.sim.Services().Find(u"Castorel")->Calls, (std::vector<std::u16string>{u"control 129"}));
     const sim::SIM_SERVICE& audio = *t.sim.Services().Find(AudioServiceName);
     EXPECT_EQ(audio.Calls, (std::vector<std::u16string>{u"stop", u"start"}));
-    EXPECT_EQ(audio.State, kServiceRunning);
+    EXPECT_EQ(audio.State, ServiceStateRunning);
     EXPECT_EQ(t.sim.Services().OpenHandles(), 0U);
 }
 

@@ -25,9 +25,9 @@ struct MicShell : Shell {
     }
     // One buffer of samples whose distance from silence averages `average`.
     bool Speak(int average) {
-        std::vector<std::uint8_t> samples(400);
-        for (std::size_t i = 0; i < samples.size(); ++i)
-            samples[i] = static_cast<std::uint8_t>(i % 2 == 0 ? 128 + average : 128 - average);
+        std::vector<uint8_t> samples(400);
+        for (size_t i = 0; i < samples.size(); ++i)
+            samples[i] = static_cast<uint8_t>(i % 2 == 0 ? 128 + average : 128 - average);
         const bool delivered = sim.WaveIn().Deliver(samples);
         app->ProcessMessages();
         return delivered;
@@ -205,12 +205,12 @@ TEST(ShellMic, LegacyWindowsUsesTheMixer) {
     EXPECT_EQ(t.sim.Mixer().OpenHandles(), 0U);
 }
 
-std::vector<std::vector<std::uint8_t>> ReportBytes(sim::CSimWindows& sim, std::size_t from) {
-    std::vector<std::vector<std::uint8_t>> reports;
+std::vector<std::vector<uint8_t>> ReportBytes(sim::CSimWindows& sim, size_t from) {
+    std::vector<std::vector<uint8_t>> reports;
     const auto& log = sim.Headset().Reports();
-    for (std::size_t i = from; i < log.size(); ++i) {
-        std::vector<std::uint8_t> bytes = log[i].Bytes;
-        bytes.resize(std::min<std::size_t>(bytes.size(), 5));
+    for (size_t i = from; i < log.size(); ++i) {
+        std::vector<uint8_t> bytes = log[i].Bytes;
+        bytes.resize(std::min<size_t>(bytes.size(), 5));
         reports.push_back(bytes);
     }
     return reports;
@@ -223,28 +223,28 @@ TEST(ShellLed, TheButtonSwitchesThePinsAndRestartsTheAudioService) {
     sim::SIM_SERVICE& audio = *t.sim.Services().Find(AudioServiceName);
     audio.StopMs = 300;
 
-    std::size_t from = t.sim.Headset().Reports().size();
+    size_t from = t.sim.Headset().Reports().size();
     t.Click(u"LEDImage");
     t.form->Features().Led().AudioRestart().Wait(); // without the helper service it runs on its own thread
     EXPECT_FALSE(t.form->Features().Led().On());
-    const std::vector<std::vector<std::uint8_t>> off = {{0x00, 0x60, 0x00, 0xFF, 0x3C}, {0, 0, 0, 0, 0}};
+    const std::vector<std::vector<uint8_t>> off = {{0x00, 0x60, 0x00, 0xFF, 0x3C}, {0, 0, 0, 0, 0}};
     EXPECT_EQ(ReportBytes(t.sim, from), off);
     EXPECT_EQ(audio.Calls, (std::vector<std::u16string>{u"stop", u"start"}));
-    EXPECT_EQ(audio.State, kServiceRunning);
+    EXPECT_EQ(audio.State, ServiceStateRunning);
 
     from = t.sim.Headset().Reports().size();
-    audio.State = kServiceStopped; // a stopped service is started
+    audio.State = ServiceStateStopped; // a stopped service is started
     audio.Calls.clear();
     t.Click(u"LEDImage");
     t.form->Features().Led().AudioRestart().Wait();
     EXPECT_TRUE(t.form->Features().Led().On());
     const auto on = ReportBytes(t.sim, from);
     ASSERT_EQ(on.size(), 3U);
-    EXPECT_EQ(on[0], (std::vector<std::uint8_t>{0x00, 0x60, 0x00, 0x00, 0x30}));
+    EXPECT_EQ(on[0], (std::vector<uint8_t>{0x00, 0x60, 0x00, 0x00, 0x30}));
     EXPECT_EQ(t.sim.Headset().Reports()[from + 1].Kind, sim::SIM_REPORT::KIND::Input);
-    EXPECT_EQ(on[2], (std::vector<std::uint8_t>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(on[2], (std::vector<uint8_t>{0, 0, 0, 0, 0}));
     EXPECT_EQ(audio.Calls, (std::vector<std::u16string>{u"start"}));
-    EXPECT_EQ(audio.State, kServiceRunning);
+    EXPECT_EQ(audio.State, ServiceStateRunning);
 }
 
 TEST(ShellLed, ArrivalSendsTheLedStateAgain) {
@@ -253,11 +253,11 @@ TEST(ShellLed, ArrivalSendsTheLedStateAgain) {
     t.ShowPanel();
     t.Click(u"LEDImage");
     t.sim.Devices().Unplug(t.sim.Headset());
-    const std::size_t from = t.sim.Headset().Reports().size();
+    const size_t from = t.sim.Headset().Reports().size();
     t.sim.Devices().Plug(t.sim.Headset());
     const auto reports = ReportBytes(t.sim, from);
     ASSERT_GE(reports.size(), 2U);
-    EXPECT_EQ(reports[0], (std::vector<std::uint8_t>{0x00, 0x60, 0x00, 0xFF, 0x3C}));
+    EXPECT_EQ(reports[0], (std::vector<uint8_t>{0x00, 0x60, 0x00, 0xFF, 0x3C}));
 }
 
 } // namespace

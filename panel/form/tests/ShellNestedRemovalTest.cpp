@@ -8,7 +8,7 @@
 namespace tonvel {
 namespace {
 
-constexpr uint32_t kPullHeadset = 0x8123; // a message of this test's own: the headset is pulled
+constexpr uint32_t PullHeadset = 0x8123; // a message of this test's own: the headset is pulled
 
 TEST(ShellNestedRemoval, TheMicPageStartsNoCaptureAfterARemovalInThePump) {
     Shell t;
@@ -19,14 +19,14 @@ TEST(ShellNestedRemoval, TheMicPageStartsNoCaptureAfterARemovalInThePump) {
     // The press on the tab leaves the removal in the queue, so it runs inside the page switch.
     auto hook = t.app->OnMessage;
     t.app->OnMessage = [&](ui::UI_MSG& msg, bool& handled) {
-        if (msg.message == kPullHeadset) {
+        if (msg.message == PullHeadset) {
             t.sim.Devices().Unplug(t.sim.Headset());
             return;
         }
         if (msg.message == ui::UiWmLButtonDown) {
             ui::UI_MSG pull;
             pull.form = t.form.get();
-            pull.message = kPullHeadset;
+            pull.message = PullHeadset;
             t.backend.PostMessage(pull);
         }
         if (hook) hook(msg, handled);

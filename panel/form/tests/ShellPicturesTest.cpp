@@ -86,7 +86,7 @@ TEST(ShellPictures, ASkinSwitchReadsTheNewSkinAsItIsThen) {
     ASSERT_TRUE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(0)).Ok());
     EXPECT_GT(t.counting.PictureReads.size(), 50u);
     // A damaged picture of the first skin is found when it is chosen again, not hidden by start-up's reads.
-    t.Corrupt(kProgramFolder + u"Skin\\Graphite\\Back_EQ.png", "not a picture");
+    t.Corrupt(SimProgramFolder + u"Skin\\Graphite\\Back_EQ.png", "not a picture");
     EXPECT_FALSE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(1)).Ok());
     EXPECT_EQ(t.backend.MessageBoxes().size(), 1u);
 }

@@ -227,7 +227,7 @@ TEST(ShellSwitch, SkinAndLanguageSwitchAreAppliedAndRemembered) {
 TEST(ShellSwitch, AFailedSkinSwitchIsReportedAndNotRemembered) {
     Shell t;
     ASSERT_TRUE(t.Start().Ok());
-    t.sim.Files().Delete(kProgramFolder + u"Skin\\Azure\\MainForm.png");
+    t.sim.Files().Delete(SimProgramFolder + u"Skin\\Azure\\MainForm.png");
     t.backend.ClearMessageBoxes();
     EXPECT_FALSE(t.form->SkinMenuClick(*t.form->SkinMenu().Item(0)).Ok());
     EXPECT_EQ(t.backend.MessageBoxes().size(), 1u);
@@ -329,10 +329,10 @@ TEST_P(ShellErrors, StartUpErrorsAreShownAndEndTheProgram) {
     const ERROR_CASE c = GetParam();
     Shell t;
     if (c.file) {
-        t.Corrupt(kProgramFolder + c.file, c.contents);
+        t.Corrupt(SimProgramFolder + c.file, c.contents);
     } else {
         std::filesystem::path host;
-        t.sim.Files().HostPath(kProgramFolder + u"Language", host);
+        t.sim.Files().HostPath(SimProgramFolder + u"Language", host);
         std::filesystem::remove_all(host);
         std::filesystem::create_directories(host);
     }

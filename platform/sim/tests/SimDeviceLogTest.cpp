@@ -16,7 +16,8 @@ TEST(SimDeviceLog, ReportsAndRequestsInTheirOrder) {
     sim.Devices().Plug(sim.Headset());
     const Platform& p = sim.platform();
     {
-        CHidTransaction device(*p.hid, *p.deviceInstall, CSimHeadset::kVendorId, sim.Headset().ProductId());
+        CHidTransaction device(*p.hid, *p.deviceInstall, CSimHeadset::DefaultVendorId,
+                               sim.Headset().ProductId());
         ASSERT_TRUE(device.IsOpen());
         ASSERT_EQ(HidWriteRegister(device.Hid(), device.Handle(), 0x0120, 0xFF), 0);
         ASSERT_EQ(DriverSelectEffect(*p.controlDevice, 1), 0);

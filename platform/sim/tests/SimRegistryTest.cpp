@@ -5,7 +5,7 @@
 namespace tonvel::sim {
 namespace {
 
-const std::u16string kGroup = u"SOFTWARE\\USB_VID_PID";
+const std::u16string Group = u"SOFTWARE\\USB_VID_PID";
 
 bool KeyExists(IRegistry& registry, const std::u16string& path, uint32_t view) {
     RegKey key = 0;
@@ -29,11 +29,11 @@ TEST_P(SimRegistryViewTest, SoftwareKeysLandInTheRightView) {
     CSimWindows sim;
     sim.SetBitness(c.windows64, c.process64);
     RegKey key = 0;
-    ASSERT_EQ(RegOk, sim.Registry().CreateKey(RegLocalMachine, kGroup, RegAllAccess | c.view, key));
+    ASSERT_EQ(RegOk, sim.Registry().CreateKey(RegLocalMachine, Group, RegAllAccess | c.view, key));
     ASSERT_EQ(RegOk, sim.Registry().SetString(key, u"1", u"USB\\VID_XXXX"));
     ASSERT_EQ(RegOk, sim.Registry().CloseKey(key));
     // A reader in the same process and view finds it.
-    EXPECT_TRUE(KeyExists(sim.Registry(), kGroup, c.view));
+    EXPECT_TRUE(KeyExists(sim.Registry(), Group, c.view));
     // A native 64-bit reader finds it at its physical place.
     sim.SetBitness(c.windows64, true);
     EXPECT_TRUE(KeyExists(sim.Registry(), c.physicalPath, RegView64));

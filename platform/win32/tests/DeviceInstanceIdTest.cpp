@@ -13,8 +13,8 @@ namespace {
 TEST(Win32DeviceInstall, EveryListedDeviceHasAnInstanceId) {
     win32::CWin32Platform windows;
     IDeviceInstall& install = *windows.platform().deviceInstall;
-    const DeviceListHandle list = install.GetClassDevs(kHidSetupClass, kDigcfAllClasses | kDigcfPresent);
-    ASSERT_NE(list, kNoDeviceList);
+    const DeviceListHandle list = install.GetClassDevs(HidSetupClass, DigcfAllClasses | DigcfPresent);
+    ASSERT_NE(list, NoDeviceList);
     DEVICE_INFO_DATA device;
     uint32_t count = 0;
     for (; install.EnumDeviceInfo(list, count, device); ++count) {

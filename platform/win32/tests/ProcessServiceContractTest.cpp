@@ -13,7 +13,7 @@
 namespace tonvel {
 namespace {
 
-constexpr wchar_t kSleepVariable[] = L"TONVEL_CONTRACT_SLEEP_MS";
+constexpr wchar_t SleepVariable[] = L"TONVEL_CONTRACT_SLEEP_MS";
 
 std::u16string OwnPath() {
     wchar_t path[MAX_PATH] = {};
@@ -24,7 +24,7 @@ std::u16string OwnPath() {
 // Run as a child of the test below (with the variable set): it stays a while, then ends.
 TEST(Win32Processes, ChildThatStaysAWhile) {
     wchar_t value[16] = {};
-    if (::GetEnvironmentVariableW(kSleepVariable, value, 16) > 0) ::Sleep(static_cast<DWORD>(_wtoi(value)));
+    if (::GetEnvironmentVariableW(SleepVariable, value, 16) > 0) ::Sleep(static_cast<DWORD>(_wtoi(value)));
 }
 
 TEST(Win32Processes, TheRunningProcessesOfAProgramFileAreFoundAndWaitedFor) {
@@ -33,10 +33,10 @@ TEST(Win32Processes, TheRunningProcessesOfAProgramFileAreFoundAndWaitedFor) {
     const std::u16string self = OwnPath();
     EXPECT_TRUE(processes.OpenProcessesOf(self).empty()) << "the calling process is not among them";
 
-    ::SetEnvironmentVariableW(kSleepVariable, L"3000");
+    ::SetEnvironmentVariableW(SleepVariable, L"3000");
     PROCESS_HANDLE child =
         processes.StartProcess(u"\"" + self + u"\" --gtest_filter=Win32Processes.ChildThatStaysAWhile", 0);
-    ::SetEnvironmentVariableW(kSleepVariable, nullptr);
+    ::SetEnvironmentVariableW(SleepVariable, nullptr);
     ASSERT_NE(child, nullptr);
     std::u16string upper = self;
     for (auto& c : upper)
@@ -73,12 +73,12 @@ TEST(Win32Services, AServiceIsDeletedThroughOurLayer) {
 
     win32::CWin32Platform win32;
     IServices& services = *win32.platform().services;
-    const ServiceHandle ours = services.OpenManager(kScManagerAllAccess);
+    const ServiceHandle ours = services.OpenManager(ScManagerAllAccess);
     const ServiceHandle service =
-        services.OpenNamedService(ours, std::u16string(wide.begin(), wide.end()), kServiceAllAccess);
-    ASSERT_NE(service, kNoService) << ::GetLastError();
+        services.OpenNamedService(ours, std::u16string(wide.begin(), wide.end()), ServiceAllAccess);
+    ASSERT_NE(service, NoService) << ::GetLastError();
     EXPECT_TRUE(services.Delete(service));
-    EXPECT_FALSE(services.Delete(kNoService));
+    EXPECT_FALSE(services.Delete(NoService));
     services.Close(service);
     services.Close(ours);
     ::CloseServiceHandle(created);

@@ -16,9 +16,9 @@
 namespace tonvel {
 namespace {
 
-const std::u16string kUserKey = u"Software\\TonvelTest";
-const std::u16string kMachineKey = u"SOFTWARE\\TonvelTest";
-const std::u16string kMachineKey32 = u"SOFTWARE\\WOW6432Node\\TonvelTest";
+const std::u16string UserKey = u"Software\\TonvelTest";
+const std::u16string MachineKey = u"SOFTWARE\\TonvelTest";
+const std::u16string MachineKey32 = u"SOFTWARE\\WOW6432Node\\TonvelTest";
 
 using test::Narrow;
 using test::Step;
@@ -91,11 +91,11 @@ private:
 // Keys and values under HKCU\Software\TonvelTest, from creation to deletion.
 void UserKeyScenario(CRecord& record) {
     IRegistry& r = record.R();
-    r.DeleteTree(RegCurrentUser, kUserKey, 0); // what an earlier run may have left
+    r.DeleteTree(RegCurrentUser, UserKey, 0); // what an earlier run may have left
     RegKey key = 0;
-    record.Create("create", RegCurrentUser, kUserKey, key);
+    record.Create("create", RegCurrentUser, UserKey, key);
     RegKey again = 0;
-    record.Create("create again", RegCurrentUser, kUserKey, again);
+    record.Create("create again", RegCurrentUser, UserKey, again);
     r.CloseKey(again);
 
     record.Add("set string", r.SetString(key, u"Path", u"C:\\Program Files\\Tonvel\\"));
@@ -150,50 +150,50 @@ void UserKeyScenario(CRecord& record) {
     record.Enumerate("thinned", key);
 
     RegKey readOnly = 0;
-    record.Add("open read-only", r.OpenKey(RegCurrentUser, kUserKey, RegRead, readOnly));
+    record.Add("open read-only", r.OpenKey(RegCurrentUser, UserKey, RegRead, readOnly));
     record.Add("set through read-only", r.SetDword(readOnly, u"Count", 1));
     record.Add("query through read-only", r.QueryValue(readOnly, u"Path", type, data));
 
-    record.Add("delete tree", r.DeleteTree(RegCurrentUser, kUserKey, 0));
+    record.Add("delete tree", r.DeleteTree(RegCurrentUser, UserKey, 0));
     record.Add("query deleted key", r.QueryValue(key, u"Path", type, data));
     record.Add("close deleted key", r.CloseKey(key));
     record.Add("close read-only", r.CloseKey(readOnly));
-    record.Add("open after delete", r.OpenKey(RegCurrentUser, kUserKey, RegRead, key));
-    record.Add("delete tree again", r.DeleteTree(RegCurrentUser, kUserKey, 0));
+    record.Add("open after delete", r.OpenKey(RegCurrentUser, UserKey, RegRead, key));
+    record.Add("delete tree again", r.DeleteTree(RegCurrentUser, UserKey, 0));
 }
 
 // HKLM\SOFTWARE\TonvelTest in the 32-bit, the 64-bit and the default view of the process.
 void ViewScenario(CRecord& record) {
     IRegistry& r = record.R();
-    r.DeleteTree(RegLocalMachine, kMachineKey, RegView32);
-    r.DeleteTree(RegLocalMachine, kMachineKey, RegView64);
+    r.DeleteTree(RegLocalMachine, MachineKey, RegView32);
+    r.DeleteTree(RegLocalMachine, MachineKey, RegView64);
 
     RegKey key = 0;
     record.Add("create in 32-bit view",
-               r.CreateKey(RegLocalMachine, kMachineKey, RegAllAccess | RegView32, key));
+               r.CreateKey(RegLocalMachine, MachineKey, RegAllAccess | RegView32, key));
     record.Add("set in 32-bit view", r.SetDword(key, u"Bits", 32));
     r.CloseKey(key);
-    record.Dword("32-bit view", RegLocalMachine, kMachineKey, RegView32, u"Bits");
-    record.Dword("WOW6432Node from 64-bit view", RegLocalMachine, kMachineKey32, RegView64, u"Bits");
-    record.Dword("WOW6432Node by default", RegLocalMachine, kMachineKey32, 0, u"Bits");
-    record.Dword("64-bit view before", RegLocalMachine, kMachineKey, RegView64, u"Bits");
-    record.Dword("default view before", RegLocalMachine, kMachineKey, 0, u"Bits");
+    record.Dword("32-bit view", RegLocalMachine, MachineKey, RegView32, u"Bits");
+    record.Dword("WOW6432Node from 64-bit view", RegLocalMachine, MachineKey32, RegView64, u"Bits");
+    record.Dword("WOW6432Node by default", RegLocalMachine, MachineKey32, 0, u"Bits");
+    record.Dword("64-bit view before", RegLocalMachine, MachineKey, RegView64, u"Bits");
+    record.Dword("default view before", RegLocalMachine, MachineKey, 0, u"Bits");
 
     record.Add("create in 64-bit view",
-               r.CreateKey(RegLocalMachine, kMachineKey, RegAllAccess | RegView64, key));
+               r.CreateKey(RegLocalMachine, MachineKey, RegAllAccess | RegView64, key));
     record.Add("set in 64-bit view", r.SetDword(key, u"Bits", 64));
     r.CloseKey(key);
-    record.Dword("64-bit view", RegLocalMachine, kMachineKey, RegView64, u"Bits");
-    record.Dword("default view", RegLocalMachine, kMachineKey, 0, u"Bits");
-    record.Dword("32-bit view kept", RegLocalMachine, kMachineKey, RegView32, u"Bits");
+    record.Dword("64-bit view", RegLocalMachine, MachineKey, RegView64, u"Bits");
+    record.Dword("default view", RegLocalMachine, MachineKey, 0, u"Bits");
+    record.Dword("32-bit view kept", RegLocalMachine, MachineKey, RegView32, u"Bits");
 
-    record.Add("delete in 32-bit view", r.DeleteKey(RegLocalMachine, kMachineKey, RegView32));
-    record.Dword("32-bit view gone", RegLocalMachine, kMachineKey, RegView32, u"Bits");
-    record.Dword("WOW6432Node gone", RegLocalMachine, kMachineKey32, RegView64, u"Bits");
-    record.Dword("64-bit view stays", RegLocalMachine, kMachineKey, RegView64, u"Bits");
-    record.Add("delete tree in 64-bit view", r.DeleteTree(RegLocalMachine, kMachineKey, RegView64));
-    record.Dword("64-bit view gone", RegLocalMachine, kMachineKey, RegView64, u"Bits");
-    record.Add("delete in 32-bit view again", r.DeleteKey(RegLocalMachine, kMachineKey, RegView32));
+    record.Add("delete in 32-bit view", r.DeleteKey(RegLocalMachine, MachineKey, RegView32));
+    record.Dword("32-bit view gone", RegLocalMachine, MachineKey, RegView32, u"Bits");
+    record.Dword("WOW6432Node gone", RegLocalMachine, MachineKey32, RegView64, u"Bits");
+    record.Dword("64-bit view stays", RegLocalMachine, MachineKey, RegView64, u"Bits");
+    record.Add("delete tree in 64-bit view", r.DeleteTree(RegLocalMachine, MachineKey, RegView64));
+    record.Dword("64-bit view gone", RegLocalMachine, MachineKey, RegView64, u"Bits");
+    record.Add("delete in 32-bit view again", r.DeleteKey(RegLocalMachine, MachineKey, RegView32));
 }
 
 // Keys created relative to a handle of HKLM\SOFTWARE: the handle's view counts, not the later call's.
@@ -295,9 +295,9 @@ TEST(RegistryContract, KeysBelowAHandleStayInItsViewAsInTheSimulation) {
 
 // The values of a key in the order the enumeration gives them.
 std::string ValueOrder(IRegistry& r) {
-    r.DeleteTree(RegCurrentUser, kUserKey, 0);
+    r.DeleteTree(RegCurrentUser, UserKey, 0);
     RegKey key = 0;
-    if (r.CreateKey(RegCurrentUser, kUserKey, RegAllAccess, key) != RegOk) return "no key";
+    if (r.CreateKey(RegCurrentUser, UserKey, RegAllAccess, key) != RegOk) return "no key";
     for (const char16_t* name : {u"Zulu", u"alpha", u"Mike", u"Bravo"})
         r.SetDword(key, name, 1);
     r.DeleteValue(key, u"alpha");
@@ -309,7 +309,7 @@ std::string ValueOrder(IRegistry& r) {
     for (uint32_t i = 0; r.EnumValue(key, i, name, type, data) == RegOk; ++i)
         order += Narrow(name) + ";";
     r.CloseKey(key);
-    r.DeleteTree(RegCurrentUser, kUserKey, 0);
+    r.DeleteTree(RegCurrentUser, UserKey, 0);
     return order;
 }
 

@@ -37,7 +37,7 @@ struct FOLDER_CASE {
     int32_t csidl;
 };
 
-const FOLDER_CASE kFolders[] = {
+const FOLDER_CASE Folders[] = {
     {"CommonPrograms", FolderCommonPrograms},
     {"System", FolderSystem},
     {"ProgramFiles", FolderProgramFiles},
@@ -55,7 +55,7 @@ protected:
 };
 
 TEST_F(SpecialFolders, AreFoundWithoutTrailingBackslashAndShapedAsInTheSimulation) {
-    for (const auto& c : kFolders) {
+    for (const auto& c : Folders) {
         SCOPED_TRACE(c.name);
         for (int32_t flags : {0, FolderFlagCreate}) {
             std::u16string wine;

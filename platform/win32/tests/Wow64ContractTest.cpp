@@ -26,7 +26,7 @@ std::u16string Tag() {
     return u"tonvel-wow64-" + std::u16string(id.begin(), id.end()) + u"-";
 }
 
-const std::u16string kWindows = u"C:\\Windows\\";
+const std::u16string WindowsFolder = u"C:\\Windows\\";
 
 class CRecord {
 public:
@@ -37,7 +37,7 @@ public:
     void Add(const std::string& line) { m_Lines.push_back(line); }
     // A path below the Windows folder: "System32\\" + the scenario's file name.
     std::u16string Path(const std::u16string& folder, const std::u16string& name = {}) const {
-        std::u16string path = kWindows + folder;
+        std::u16string path = WindowsFolder + folder;
         if (!name.empty()) path += u"\\" + m_Tag + name;
         return path;
     }

@@ -18,7 +18,7 @@ namespace {
 
 using test::STEPS_MACHINE;
 
-const std::u16string kThirtyTwoBitTrace = u"##### The OS is 32-Bit #####\n";
+const std::u16string ThirtyTwoBitTrace = u"##### The OS is 32-Bit #####\n";
 
 TEST(Bitness, PayloadsAndTheUpdateFollowTheBitnessOfWindows) {
     const struct {
@@ -46,15 +46,14 @@ TEST(Bitness, PayloadsAndTheUpdateFollowTheBitnessOfWindows) {
         EXPECT_EQ(Install_FilterDriver(context), InstallOk) << what;
         Install_Service(context); // no service registers here: only the file counts
         {
-            const CNativeSystemAccess native(machine.platform, context.wow64);
+            const CNativeSystemAccess native(machine.platform, context.Wow64);
             EXPECT_EQ(machine.FileText(DriverFilePath(machine.folders)), c.driver) << what;
             EXPECT_EQ(machine.FileText(ServiceProgramPath(machine.folders)), c.service) << what;
         }
         machine.sim.DebugOutput().Clear();
         Install_KB3033929(context);
         const std::vector<std::u16string> trace = machine.Trace();
-        EXPECT_EQ(std::find(trace.begin(), trace.end(), kThirtyTwoBitTrace) == trace.end(),
-                  c.updateConsidered)
+        EXPECT_EQ(std::find(trace.begin(), trace.end(), ThirtyTwoBitTrace) == trace.end(), c.updateConsidered)
             << what;
     }
 }

@@ -14,13 +14,13 @@
 namespace tonvel {
 namespace {
 
-constexpr char16_t kSystem32[] = u"C:\\Windows\\system32\\";
-constexpr char16_t kTemp[] = u"C:\\Users\\User\\AppData\\Local\\Temp\\";
-constexpr uint32_t kTicks = 0x1234ABCD;
-const std::u16string kServiceKey = u"SYSTEM\\CurrentControlSet\\Services\\Pelix";
-const std::u16string kHelper = std::u16string(kTemp) + u"TonvelRestart1234ABCD\\TonvelDeviceRestart.exe";
-const std::vector<std::u16string> kOtherFirst = {u"other", u"Pelix"};
-const std::vector<std::u16string> kPelixFirst = {u"PELIX", u"other"};
+constexpr char16_t System32[] = u"C:\\Windows\\system32\\";
+constexpr char16_t Temp[] = u"C:\\Users\\User\\AppData\\Local\\Temp\\";
+constexpr uint32_t Ticks = 0x1234ABCD;
+const std::u16string ServiceKey = u"SYSTEM\\CurrentControlSet\\Services\\Pelix";
+const std::u16string Helper = std::u16string(Temp) + u"TonvelRestart1234ABCD\\TonvelDeviceRestart.exe";
+const std::vector<std::u16string> OtherFirst = {u"other", u"Pelix"};
+const std::vector<std::u16string> PelixFirst = {u"PELIX", u"other"};
 
 struct Driver {
     sim::CSimWindows sim;
@@ -35,7 +35,7 @@ struct Driver {
                     bool helper = true) {
         sim.SetSituation(situation);
         sim.CreateSystemFolders();
-        folders.NativeSystemFolder = kSystem32;
+        folders.NativeSystemFolder = System32;
         const std::u16string source = u"C:\\Setup\\";
         sim.Files().CreateFolders(source);
         std::filesystem::path host;
@@ -46,14 +46,14 @@ struct Driver {
         if (drivers) sim.Resources().AddResource(102, u"DRIVER", {'3', '2'});
         if (drivers) sim.Resources().AddResource(103, u"DRIVER", {'6', '4'});
         if (helper) sim.Resources().AddResource(111, u"DEVRESTART", {'M', 'Z'});
-        sim.SystemInfo().SetTickCount(kTicks);
-        sim.Files().CreateFolders(kTemp);
+        sim.SystemInfo().SetTickCount(Ticks);
+        sim.Files().CreateFolders(Temp);
     }
     INSTALL_CONTEXT Context() {
         INSTALL_CONTEXT context{sim.platform(), folders, uninstall, usb, hid, warnings};
-        context.wow64 = sim.Situation() == sim::SIM_SITUATION::Wow64;
+        context.Wow64 = sim.Situation() == sim::SIM_SITUATION::Wow64;
         context.windows64 = sim::IsWindows64(sim.Situation());
-        context.reports.Progress = [this](int32_t percent) { progress.push_back(percent); };
+        context.Reports.Progress = [this](int32_t percent) { progress.push_back(percent); };
         return context;
     }
     sim::SIM_DEVICE_NODE& UsbNode(sim::CSimHeadset& headset) { return headset.Nodes()[1]; }
@@ -63,7 +63,7 @@ struct Driver {
     bool FileAt(const std::u16string& path) { return sim.Files().Attributes(path) != FileAttrInvalid; }
     bool ServiceKeyExists() {
         RegKey key = 0;
-        if (sim.Registry().OpenKey(RegLocalMachine, kServiceKey, RegRead | RegView64, key) != RegOk)
+        if (sim.Registry().OpenKey(RegLocalMachine, ServiceKey, RegRead | RegView64, key) != RegOk)
             return false;
         sim.Registry().CloseKey(key);
         return true;
@@ -74,7 +74,7 @@ TEST(DriverServiceKey, WritesTheFourValuesAndFlushes) {
     sim::CSimWindows sim;
     ASSERT_EQ(CreateDriverServiceKey(sim.Registry(), u"Pelix"), DriverKeyWritten);
     RegKey key = 0;
-    ASSERT_EQ(sim.Registry().OpenKey(RegLocalMachine, kServiceKey, RegRead, key), RegOk);
+    ASSERT_EQ(sim.Registry().OpenKey(RegLocalMachine, ServiceKey, RegRead, key), RegOk);
     std::vector<std::u16string> names;
     std::u16string name;
     uint32_t type = 0;
@@ -178,8 +178,8 @@ TEST(DeviceFilter, OnlyThePelixEntryLeavesEachMatchingDevice) {
         std::optional<std::vector<std::u16string>> Before, After;
     };
     const CASE cases[] = {
-        {"first, in capitals", kPelixFirst, std::vector<std::u16string>{u"other"}},
-        {"after another driver", kOtherFirst, std::vector<std::u16string>{u"other"}},
+        {"first, in capitals", PelixFirst, std::vector<std::u16string>{u"other"}},
+        {"after another driver", OtherFirst, std::vector<std::u16string>{u"other"}},
         {"the only entry", std::vector<std::u16string>{u"pelix"}, std::nullopt},
         {"not there", std::vector<std::u16string>{u"other", u"Pelix2"},
          std::vector<std::u16string>{u"other", u"Pelix2"}},
@@ -189,7 +189,7 @@ TEST(DeviceFilter, OnlyThePelixEntryLeavesEachMatchingDevice) {
         Driver driver;
         driver.UsbNode(driver.sim.Headset()).UpperFilters = c.Before;
         driver.sim.Devices().Plug(driver.sim.Headset());
-        EXPECT_EQ(RemoveUpperFilter(driver.sim.Devices(), kHidSetupClass, SetupHardwareIdPattern, driver.usb,
+        EXPECT_EQ(RemoveUpperFilter(driver.sim.Devices(), HidSetupClass, SetupHardwareIdPattern, driver.usb,
                                     u"Pelix"),
                   DevicePassDone);
         EXPECT_EQ(driver.Filters(driver.sim.Headset()), c.After) << c.Name;
@@ -199,25 +199,25 @@ TEST(DeviceFilter, OnlyThePelixEntryLeavesEachMatchingDevice) {
 
 TEST(DeviceFilter, TwoDevicesAbsentOnesAndOtherLengths) {
     Driver driver;
-    driver.UsbNode(driver.sim.Headset()).UpperFilters = kPelixFirst;
-    driver.UsbNode(driver.second).UpperFilters = kOtherFirst;
+    driver.UsbNode(driver.sim.Headset()).UpperFilters = PelixFirst;
+    driver.UsbNode(driver.second).UpperFilters = OtherFirst;
     driver.sim.Devices().Plug(driver.sim.Headset());
     driver.sim.Devices().Plug(driver.second);
     driver.sim.Devices().Unplug(driver.second); // absent devices lose the filter too
     sim::CSimHeadset shortId(0x7215, 0x7F1C, u"8&3c4d5e6f&0");
     driver.UsbNode(shortId).HardwareIds = {u"USB\\VID_7F1C&PID_7215&MI_03"};
-    driver.UsbNode(shortId).UpperFilters = kPelixFirst;
+    driver.UsbNode(shortId).UpperFilters = PelixFirst;
     driver.sim.Devices().Plug(shortId);
     const CDeviceIdMgr& anyLength = driver.usb;
     EXPECT_EQ(
-        RemoveUpperFilter(driver.sim.Devices(), kHidSetupClass, SetupHardwareIdPattern, anyLength, u"Pelix"),
+        RemoveUpperFilter(driver.sim.Devices(), HidSetupClass, SetupHardwareIdPattern, anyLength, u"Pelix"),
         DevicePassDone);
     EXPECT_EQ(driver.Filters(driver.sim.Headset()), (std::vector<std::u16string>{u"other"}));
     EXPECT_EQ(driver.Filters(driver.second), (std::vector<std::u16string>{u"other"}));
-    EXPECT_EQ(driver.Filters(shortId), kPelixFirst); // another length never matches
+    EXPECT_EQ(driver.Filters(shortId), PelixFirst); // another length never matches
     driver.sim.Devices().FailDeviceLists(true);
     EXPECT_EQ(
-        RemoveUpperFilter(driver.sim.Devices(), kHidSetupClass, SetupHardwareIdPattern, anyLength, u"Pelix"),
+        RemoveUpperFilter(driver.sim.Devices(), HidSetupClass, SetupHardwareIdPattern, anyLength, u"Pelix"),
         DeviceListUnavailable);
     driver.sim.Devices().Unplug(shortId);
 }
@@ -229,8 +229,8 @@ TEST(DeviceRestart, DisableThenAlwaysEnable) {
         std::vector<uint32_t> Changes;
         bool Restarted;
     };
-    const CASE cases[] = {{"restarted", false, false, {kDicsDisable, kDicsEnable}, true},
-                          {"needs reboot", true, false, {kDicsDisable, kDicsEnable}, false},
+    const CASE cases[] = {{"restarted", false, false, {DicsDisable, DicsEnable}, true},
+                          {"needs reboot", true, false, {DicsDisable, DicsEnable}, false},
                           {"installer refuses", false, true, {}, false}};
     for (const CASE& c : cases) {
         Driver driver(sim::SIM_SITUATION::Windows32);
@@ -240,7 +240,7 @@ TEST(DeviceRestart, DisableThenAlwaysEnable) {
         const INSTALL_CONTEXT context = driver.Context();
         EXPECT_EQ(RestartMatchingDevices(context), DevicePassDone) << c.Name;
         EXPECT_EQ(driver.UsbNode(driver.sim.Headset()).StateChanges, c.Changes) << c.Name;
-        EXPECT_EQ(context.restartNeeded, !c.Restarted) << c.Name;
+        EXPECT_EQ(context.RestartNeeded, !c.Restarted) << c.Name;
         EXPECT_TRUE(driver.sim.Processes().CommandLines().empty());
     }
 }
@@ -270,16 +270,16 @@ TEST(DeviceRestart, UnderWow64TheHelperRestartsTheDevicesFromATemporaryFile) {
         driver.sim.Devices().Plug(driver.second);
         bool fileThere = false;
         if (c.Registered)
-            driver.sim.Processes().AddProgram(kHelper, c.Duration, c.ExitCode, [&](const std::u16string&) {
-                fileThere = driver.FileAt(kHelper);
+            driver.sim.Processes().AddProgram(Helper, c.Duration, c.ExitCode, [&](const std::u16string&) {
+                fileThere = driver.FileAt(Helper);
             });
         const INSTALL_CONTEXT context = driver.Context();
         const uint32_t before = driver.sim.SystemInfo().GetTickCount();
         EXPECT_EQ(RestartMatchingDevices(context), DevicePassDone) << c.Name;
-        EXPECT_EQ(context.restartNeeded, c.RestartNeeded) << c.Name;
+        EXPECT_EQ(context.RestartNeeded, c.RestartNeeded) << c.Name;
         EXPECT_TRUE(driver.UsbNode(driver.sim.Headset()).StateChanges.empty()) << c.Name; // not from WOW64
-        EXPECT_FALSE(driver.FileAt(kHelper)) << c.Name;
-        EXPECT_FALSE(driver.FileAt(kHelper.substr(0, kHelper.rfind(u'\\')))) << c.Name;
+        EXPECT_FALSE(driver.FileAt(Helper)) << c.Name;
+        EXPECT_FALSE(driver.FileAt(Helper.substr(0, Helper.rfind(u'\\')))) << c.Name;
         EXPECT_LE(driver.sim.SystemInfo().GetTickCount() - before, DeviceRestartWaitMs) << c.Name;
         if (!c.Payload) {
             EXPECT_TRUE(driver.sim.Processes().CommandLines().empty());
@@ -287,7 +287,7 @@ TEST(DeviceRestart, UnderWow64TheHelperRestartsTheDevicesFromATemporaryFile) {
         }
         EXPECT_EQ(fileThere, c.Registered) << c.Name;
         EXPECT_EQ(driver.sim.Processes().CommandLines(),
-                  (std::vector<std::u16string>{u"\"" + kHelper +
+                  (std::vector<std::u16string>{u"\"" + Helper +
                                                u"\" USB\\VID_7F1C&PID_7213&MI_00\\6&1B2C3D4E&0&0000"
                                                u" USB\\VID_7F1C&PID_7213&MI_03\\6&1B2C3D4E&0&0003"
                                                u" USB\\VID_7F1C&PID_7214&MI_00\\6&1B2C3D4E&0&0000"
@@ -302,26 +302,26 @@ TEST(DeviceRestart, NoDeviceNothingRemovedNorRestartedAndNoChannelCheck) {
         const INSTALL_CONTEXT context = driver.Context();
         DetachFilterAndRestart(context);
         EXPECT_EQ(RestartMatchingDevices(context), DevicePassDone);
-        EXPECT_FALSE(context.restartNeeded);
+        EXPECT_FALSE(context.RestartNeeded);
         EXPECT_TRUE(driver.sim.Processes().CommandLines().empty());
     }
 }
 
 TEST(DeviceRestart, DetachRemovesTheFilterThenRestarts) {
     Driver driver(sim::SIM_SITUATION::Windows32);
-    driver.UsbNode(driver.sim.Headset()).UpperFilters = kOtherFirst;
+    driver.UsbNode(driver.sim.Headset()).UpperFilters = OtherFirst;
     driver.sim.Devices().Plug(driver.sim.Headset());
     DetachFilterAndRestart(driver.Context());
     EXPECT_EQ(driver.Filters(driver.sim.Headset()), (std::vector<std::u16string>{u"other"}));
     EXPECT_EQ(driver.UsbNode(driver.sim.Headset()).StateChanges,
-              (std::vector<uint32_t>{kDicsDisable, kDicsEnable}));
+              (std::vector<uint32_t>{DicsDisable, DicsEnable}));
 }
 
 // The old driver cannot be unloaded without a Windows restart: the installation goes on (the new files
 // take effect with that restart) and step 7 gives no channel warning.
 TEST(DeviceRestart, ARestartThatNeedsWindowsDoesNotStopTheInstallation) {
     Driver driver(sim::SIM_SITUATION::Windows32);
-    driver.UsbNode(driver.sim.Headset()).UpperFilters = kPelixFirst;
+    driver.UsbNode(driver.sim.Headset()).UpperFilters = PelixFirst;
     driver.UsbNode(driver.sim.Headset()).NeedReboot = true;
     driver.sim.Devices().Plug(driver.sim.Headset());
     driver.sim.FilterDriver().SetPresent(true);
@@ -332,9 +332,9 @@ TEST(DeviceRestart, ARestartThatNeedsWindowsDoesNotStopTheInstallation) {
         *step = [](const INSTALL_CONTEXT&) { return InstallOk; };
     INSTALL_CONTEXT context = driver.Context();
     std::vector<std::u16string> messages;
-    context.reports.Message = [&](const std::u16string& text) { messages.push_back(text); };
+    context.Reports.Message = [&](const std::u16string& text) { messages.push_back(text); };
     EXPECT_EQ(CInstallSequence(context, steps).Run(), InstallDone);
-    EXPECT_TRUE(context.restartNeeded);
+    EXPECT_TRUE(context.RestartNeeded);
     EXPECT_EQ(messages, std::vector<std::u16string>{});
 }
 

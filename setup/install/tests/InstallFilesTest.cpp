@@ -10,11 +10,11 @@
 namespace tonvel {
 namespace {
 
-using test::kSetupFolder;
-using test::kStartMenu;
+using test::SetupFolder;
+using test::StartMenu;
 using test::STEPS_MACHINE;
 
-const std::u16string kInstall = u"C:\\Program Files (x86)\\Tonvel\\";
+const std::u16string InstallFolder = u"C:\\Program Files (x86)\\Tonvel\\";
 
 std::u16string Quoted(const std::u16string& path) {
     return u"\"" + path + u"\"";
@@ -24,7 +24,7 @@ TEST(InstallApp, TheControlPanelItsRunValueAndShortcut) {
     STEPS_MACHINE machine;
     machine.AddPayload(AppPayload, u"APP", "panel");
     EXPECT_EQ(Install_App(machine.Context()), InstallOk);
-    EXPECT_EQ(machine.AppPath(), kInstall + u"Tonvel.exe");
+    EXPECT_EQ(machine.AppPath(), InstallFolder + u"Tonvel.exe");
     EXPECT_EQ(machine.FileText(machine.AppPath()), "panel");
     EXPECT_EQ(machine.MachineString(RunKeyPath, u"Tonvel"), Quoted(machine.AppPath()));
     EXPECT_EQ(machine.FileText(machine.ShortcutFolder() + u"Tonvel Control Panel.lnk"),
@@ -69,10 +69,10 @@ TEST(InstallApp, FailuresAndWhatStays) {
 
 TEST(InstallUninstall, TheUninstallerItsShortcutAndEntry) {
     STEPS_MACHINE machine;
-    machine.sim.Files().CreateFolders(kInstall); // made by step 3
+    machine.sim.Files().CreateFolders(InstallFolder); // made by step 3
     machine.AddPayload(UninstallPayload, u"UNINSTALL", "uninstaller");
     EXPECT_EQ(Install_Uninstall(machine.Context()), InstallOk);
-    EXPECT_EQ(machine.FileText(kInstall + u"TonvelUninstall.exe"), "uninstaller");
+    EXPECT_EQ(machine.FileText(InstallFolder + u"TonvelUninstall.exe"), "uninstaller");
     EXPECT_EQ(machine.FileText(machine.ShortcutFolder() + u"Uninstall Tonvel.lnk"),
               "C:\\Program Files (x86)\\Tonvel\\TonvelUninstall.exe");
     EXPECT_EQ(machine.MachineString(UninstallKeyPath, u"UninstallString"), Quoted(machine.UninstallerPath()));
@@ -97,7 +97,7 @@ TEST(InstallUninstall, FailuresAndWhatStays) {
     {
         // The Uninstall key and the shortcut are not checked: the step succeeds without them.
         STEPS_MACHINE machine;
-        machine.sim.Files().CreateFolders(kInstall);
+        machine.sim.Files().CreateFolders(InstallFolder);
         machine.AddPayload(UninstallPayload, u"UNINSTALL", "uninstaller");
         machine.sim.Registry().SetLocalMachineWritable(false);
         machine.sim.Shell().SetFailingStep(sim::CSimShell::FAIL_SAVE);
@@ -114,9 +114,9 @@ TEST(InstallShortcuts, AnEmptyShortcutFolderName) {
     machine.AddPayload(UninstallPayload, u"UNINSTALL", "uninstaller");
     EXPECT_EQ(Install_App(machine.Context()), InstallOk);
     EXPECT_EQ(Install_Uninstall(machine.Context()), InstallOk);
-    EXPECT_EQ(machine.FileText(kStartMenu + u"Tonvel Control Panel.lnk"),
+    EXPECT_EQ(machine.FileText(StartMenu + u"Tonvel Control Panel.lnk"),
               "C:\\Program Files (x86)\\Tonvel\\Tonvel.exe");
-    EXPECT_EQ(machine.FileText(kStartMenu + u"Uninstall Tonvel.lnk"),
+    EXPECT_EQ(machine.FileText(StartMenu + u"Uninstall Tonvel.lnk"),
               "C:\\Program Files (x86)\\Tonvel\\TonvelUninstall.exe");
 }
 
@@ -125,7 +125,7 @@ TEST(InstallShortcuts, NoManualTwoShortcuts) {
     STEPS_MACHINE machine;
     machine.AddPayload(AppPayload, u"APP", "panel");
     machine.AddPayload(UninstallPayload, u"UNINSTALL", "uninstaller");
-    machine.sim.Files().PutFile(kSetupFolder + u"Manual\\Deutsch\\UserManual.html", "Handbuch");
+    machine.sim.Files().PutFile(SetupFolder + u"Manual\\Deutsch\\UserManual.html", "Handbuch");
     for (auto step : {Install_App, Install_Uninstall, Install_Manual})
         EXPECT_EQ(step(machine.Context()), InstallOk);
     std::vector<std::u16string> links;
@@ -136,14 +136,14 @@ TEST(InstallShortcuts, NoManualTwoShortcuts) {
 // The setup's folder as it is shipped: two skins, a language, the icon and the manual.
 void PutSetupFiles(STEPS_MACHINE& machine) {
     auto& files = machine.sim.Files();
-    files.PutFile(kSetupFolder + u"Skin\\Graphite\\Back.png", "graphite");
-    files.PutFile(kSetupFolder + u"Skin\\Azure\\Back.png", "azure");
-    files.PutFile(kSetupFolder + u"Language\\English\\Texts.ini", "english");
-    files.PutFile(kSetupFolder + u"Tonvel.ico", "icon");
-    files.PutFile(kSetupFolder + u"Manual\\English\\.hidden", "hidden");
-    files.PutFile(kSetupFolder + u"Manual\\English\\UserManual.html", "manual");
-    files.PutFile(kSetupFolder + u"Manual\\English\\images\\cover.png", "cover");
-    files.CreateFolders(kInstall);
+    files.PutFile(SetupFolder + u"Skin\\Graphite\\Back.png", "graphite");
+    files.PutFile(SetupFolder + u"Skin\\Azure\\Back.png", "azure");
+    files.PutFile(SetupFolder + u"Language\\English\\Texts.ini", "english");
+    files.PutFile(SetupFolder + u"Tonvel.ico", "icon");
+    files.PutFile(SetupFolder + u"Manual\\English\\.hidden", "hidden");
+    files.PutFile(SetupFolder + u"Manual\\English\\UserManual.html", "manual");
+    files.PutFile(SetupFolder + u"Manual\\English\\images\\cover.png", "cover");
+    files.CreateFolders(InstallFolder);
 }
 
 TEST(InstallConfig, SkinsLanguagesConfigurationIconAndPackage) {
@@ -151,12 +151,12 @@ TEST(InstallConfig, SkinsLanguagesConfigurationIconAndPackage) {
     PutSetupFiles(machine);
     machine.AddPayload(110, u"WINDOWPATCH", "package");
     EXPECT_EQ(Install_Config(machine.Context()), InstallOk);
-    const std::string config = machine.FileText(kSetupFolder + u"AudioConfig.cfg");
-    EXPECT_EQ(machine.FileText(kInstall + u"Skin\\Graphite\\Back.png"), "graphite");
-    EXPECT_EQ(machine.FileText(kInstall + u"Skin\\Azure\\Back.png"), "azure");
-    EXPECT_EQ(machine.FileText(kInstall + u"Language\\English\\Texts.ini"), "english");
-    EXPECT_EQ(machine.FileText(kInstall + u"AudioConfig.cfg"), config);
-    EXPECT_EQ(machine.FileText(kInstall + u"Tonvel.ico"), "icon");
+    const std::string config = machine.FileText(SetupFolder + u"AudioConfig.cfg");
+    EXPECT_EQ(machine.FileText(InstallFolder + u"Skin\\Graphite\\Back.png"), "graphite");
+    EXPECT_EQ(machine.FileText(InstallFolder + u"Skin\\Azure\\Back.png"), "azure");
+    EXPECT_EQ(machine.FileText(InstallFolder + u"Language\\English\\Texts.ini"), "english");
+    EXPECT_EQ(machine.FileText(InstallFolder + u"AudioConfig.cfg"), config);
+    EXPECT_EQ(machine.FileText(InstallFolder + u"Tonvel.ico"), "icon");
     std::u16string appData;
     ASSERT_TRUE(machine.sim.Environment().Variable(u"APPDATA", appData));
     EXPECT_EQ(machine.FileText(appData + u"\\Tonvel\\AudioConfig.cfg"), config);
@@ -177,7 +177,7 @@ TEST(InstallConfig, NoUsableUserFolder) {
         EXPECT_EQ(Install_Config(machine.Context()), InstallOk) << set;
         EXPECT_FALSE(machine.sim.Files().Exists(u"C:\\Tonvel")) << set;
         EXPECT_FALSE(machine.sim.Files().Exists(longAppData)) << set;
-        EXPECT_EQ(machine.FileText(kInstall + u"Tonvel.ico"), "icon") << set;
+        EXPECT_EQ(machine.FileText(InstallFolder + u"Tonvel.ico"), "icon") << set;
         EXPECT_EQ(machine.progress, (std::vector<int32_t>{90})) << set;
     }
 }
@@ -186,11 +186,11 @@ TEST(InstallManual, TheManualOfTheChosenLanguageAndItsShortcut) {
     STEPS_MACHINE machine;
     PutSetupFiles(machine);
     EXPECT_EQ(Install_Manual(machine.Context()), InstallOk);
-    EXPECT_EQ(machine.FileText(kInstall + u"Manual\\English\\UserManual.html"), "manual");
-    EXPECT_EQ(machine.FileText(kInstall + u"Manual\\English\\images\\cover.png"), "cover");
+    EXPECT_EQ(machine.FileText(InstallFolder + u"Manual\\English\\UserManual.html"), "manual");
+    EXPECT_EQ(machine.FileText(InstallFolder + u"Manual\\English\\images\\cover.png"), "cover");
     ASSERT_EQ(machine.sim.Shell().Shortcuts().size(), 1u);
     EXPECT_EQ(machine.sim.Shell().Shortcuts()[0].path, machine.ShortcutFolder() + u"Tonvel User Manual.lnk");
-    EXPECT_EQ(machine.sim.Shell().Shortcuts()[0].target, kInstall + u"Manual\\English\\UserManual.html");
+    EXPECT_EQ(machine.sim.Shell().Shortcuts()[0].target, InstallFolder + u"Manual\\English\\UserManual.html");
 }
 
 // A manual folder without a file of its own (only a sub-folder), none at all, or no chosen language: no
@@ -199,16 +199,16 @@ TEST(InstallManual, NoManualFile) {
     enum CASE { SUB_FOLDER_ONLY, NO_FOLDER, NO_LANGUAGE };
     for (const CASE c : {SUB_FOLDER_ONLY, NO_FOLDER, NO_LANGUAGE}) {
         STEPS_MACHINE machine;
-        machine.sim.Files().CreateFolders(kInstall);
+        machine.sim.Files().CreateFolders(InstallFolder);
         if (c == SUB_FOLDER_ONLY)
-            machine.sim.Files().PutFile(kSetupFolder + u"Manual\\English\\images\\cover.png", "c");
+            machine.sim.Files().PutFile(SetupFolder + u"Manual\\English\\images\\cover.png", "c");
         if (c == NO_LANGUAGE) {
-            machine.sim.Files().PutFile(kSetupFolder + u"Manual\\UserManual.html", "manual");
+            machine.sim.Files().PutFile(SetupFolder + u"Manual\\UserManual.html", "manual");
             machine.sim.Profile().WriteString(u"Language", u"DefaultLanguage", u"",
-                                              kSetupFolder + u"AudioConfig.cfg");
+                                              SetupFolder + u"AudioConfig.cfg");
         }
         EXPECT_EQ(Install_Manual(machine.Context()), InstallOk);
-        EXPECT_FALSE(machine.sim.Files().Exists(kInstall + u"Manual")) << c;
+        EXPECT_FALSE(machine.sim.Files().Exists(InstallFolder + u"Manual")) << c;
         EXPECT_TRUE(machine.sim.Shell().Shortcuts().empty()) << c;
         EXPECT_TRUE(machine.Trace().empty()) << c;
     }

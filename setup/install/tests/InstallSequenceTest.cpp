@@ -12,30 +12,30 @@
 namespace tonvel {
 namespace {
 
-const std::u16string kSource = u"C:\\Users\\Setup\\TonvelSetup\\";
-constexpr char16_t kWarning1[] = u"old driver";
-constexpr char16_t kWarning2[] = u"Install failed ";
-constexpr char16_t kWarning3[] = u"channel closed";
-constexpr char16_t kWarning5[] = u"Close this program: ";
+const std::u16string SourceFolder = u"C:\\Users\\Setup\\TonvelSetup\\";
+constexpr char16_t Warning1[] = u"old driver";
+constexpr char16_t Warning2[] = u"Install failed ";
+constexpr char16_t Warning3[] = u"channel closed";
+constexpr char16_t Warning5[] = u"Close this program: ";
 
 struct Install {
     sim::CSimWindows sim;
     _APPLICATION_FOLDER_PATH folders;
     _REG_UNINSTALL_INFO uninstall;
     CDeviceIdMgr usb, hid;
-    INSTALL_WARNINGS warnings{kWarning1, kWarning2, kWarning3, {}, kWarning5};
+    INSTALL_WARNINGS warnings{Warning1, Warning2, Warning3, {}, Warning5};
     INSTALL_STEPS steps = DefaultInstallSteps();
     std::vector<int32_t> progress;
     std::vector<std::u16string> messages;
     std::vector<int32_t> serviceRequests;
 
     Install() {
-        sim.Files().CreateFolders(kSource);
+        sim.Files().CreateFolders(SourceFolder);
         std::filesystem::path host;
-        sim.Files().HostPath(kSource, host);
+        sim.Files().HostPath(SourceFolder, host);
         std::filesystem::copy_file(std::filesystem::path(TONVEL_ASSETS_DIR) / "AudioConfig.cfg",
                                    host / "AudioConfig.cfg");
-        usb.Load(sim.Files(), kSource + u"AudioConfig.cfg", u"USB_VID_PID");
+        usb.Load(sim.Files(), SourceFolder + u"AudioConfig.cfg", u"USB_VID_PID");
         sim.FilterDriver().SetPresent(false); // a clean system: no filter driver running
         // The steps have their own tests; here they only post their progress.
         steps.FilterDriver = Posting({10, 20});
@@ -51,8 +51,8 @@ struct Install {
     }
     int32_t Run() {
         INSTALL_CONTEXT context{sim.platform(), folders, uninstall, usb, hid, warnings};
-        context.reports.Progress = [this](int32_t percent) { progress.push_back(percent); };
-        context.reports.Message = [this](const std::u16string& text) { messages.push_back(text); };
+        context.Reports.Progress = [this](int32_t percent) { progress.push_back(percent); };
+        context.Reports.Message = [this](const std::u16string& text) { messages.push_back(text); };
         return CInstallSequence(context, steps).Run();
     }
     std::vector<std::u16string> Trace() { return sim.DebugOutput().Lines(); }
@@ -107,14 +107,14 @@ TEST(InstallSequence, APanelStillRunningIsWaitedForBeforeAnyStep) {
 // Panels that have not ended when the one wait for all of them is over stop the installation before the
 // helper service, the old filter or any step is touched; the message names the program to close.
 TEST(InstallSequence, PanelsThatDoNotEndStopBeforeAnythingIsWritten) {
-    constexpr uint32_t kForever = sim::CSimProcesses::kForeverMs;
+    constexpr uint32_t Forever = sim::CSimProcesses::ForeverMs;
     const struct {
         const char* what;
         std::vector<uint32_t> panels; // how long each runs
     } cases[] = {
-        {"one panel that never ends", {kForever}},
-        {"two panels that never end", {kForever, kForever}},
-        {"one ends in time, one never", {3000, kForever}},
+        {"one panel that never ends", {Forever}},
+        {"two panels that never end", {Forever, Forever}},
+        {"one ends in time, one never", {3000, Forever}},
         {"two that end just after the wait", {PanelExitWaitMs + 1, PanelExitWaitMs + 1}},
     };
     for (const auto& c : cases) {
@@ -129,7 +129,7 @@ TEST(InstallSequence, PanelsThatDoNotEndStopBeforeAnythingIsWritten) {
         const uint32_t start = install.sim.SystemInfo().GetTickCount();
         EXPECT_EQ(install.Run(), InstallNotDone) << c.what;
         EXPECT_EQ(install.sim.SystemInfo().GetTickCount() - start, PanelExitWaitMs) << c.what;
-        EXPECT_EQ(install.messages, (std::vector<std::u16string>{kWarning5 + panel})) << c.what;
+        EXPECT_EQ(install.messages, (std::vector<std::u16string>{Warning5 + panel})) << c.what;
         EXPECT_TRUE(install.serviceRequests.empty()) << c.what;
         EXPECT_FALSE(detached) << c.what;
         EXPECT_EQ(install.Trace(), TraceUpTo(0)) << c.what;
@@ -145,7 +145,7 @@ TEST(InstallSequence, AnOldFilterChannelStillOpenStopsBeforeAnyStep) {
     install.steps.DetachFilter = [&](const INSTALL_CONTEXT&) { detached = true; };
     EXPECT_EQ(install.Run(), InstallNotDone);
     EXPECT_TRUE(detached);
-    EXPECT_EQ(install.messages, (std::vector<std::u16string>{kWarning1}));
+    EXPECT_EQ(install.messages, (std::vector<std::u16string>{Warning1}));
     EXPECT_EQ(install.Trace(), TraceUpTo(0));
     EXPECT_TRUE(install.progress.empty());
     EXPECT_TRUE(install.sim.Machine().Beeps().empty());
@@ -178,7 +178,7 @@ TEST(InstallSequence, AFailedStepShowsItsCodeAfterTheWarningAndEndsTheRun) {
         Install install;
         install.FailStep(c.step, c.result);
         EXPECT_EQ(install.Run(), InstallNotDone) << c.lastStep;
-        EXPECT_EQ(install.messages, (std::vector<std::u16string>{kWarning2 + c.code})) << c.lastStep;
+        EXPECT_EQ(install.messages, (std::vector<std::u16string>{Warning2 + c.code})) << c.lastStep;
         EXPECT_EQ(install.Trace(), TraceUpTo(c.lastStep)) << c.lastStep;
         EXPECT_EQ(install.progress, c.progress) << c.lastStep;
     }
@@ -211,7 +211,7 @@ TEST(InstallSequence, StepSevenWarnsOnlyForAPresentDeviceWithoutItsChannel) {
     } cases[] = {
         {"device not plugged in", false, false, {}},
         {"device plugged, channel opens", true, true, {}},
-        {"device plugged, channel closed", true, false, {kWarning3}},
+        {"device plugged, channel closed", true, false, {Warning3}},
     };
     for (const auto& c : cases) {
         Install install;

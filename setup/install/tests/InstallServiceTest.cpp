@@ -11,8 +11,8 @@ namespace {
 
 using test::STEPS_MACHINE;
 
-const std::u16string kNativeProgram = u"C:\\Windows\\System32\\Castorel.exe";
-const std::u16string kRedirectedProgram = u"C:\\Windows\\SysWOW64\\Castorel.exe";
+const std::u16string NativeProgram = u"C:\\Windows\\System32\\Castorel.exe";
+const std::u16string RedirectedProgram = u"C:\\Windows\\SysWOW64\\Castorel.exe";
 
 // A machine whose setup carries both service programs; the one written, run with " /Service", registers
 // the service "Castorel" (stopped) and runs for `runMs` before it ends with `exitCode`.
@@ -22,12 +22,12 @@ struct SERVICE_MACHINE : STEPS_MACHINE {
         : STEPS_MACHINE(situation) {
         AddPayload(ServicePayload32, u"SERVICE", "service 32");
         AddPayload(ServicePayload64, u"SERVICE", "service 64");
-        const std::u16string program = startable ? kNativeProgram : u"C:\\Windows\\System32\\Other.exe";
+        const std::u16string program = startable ? NativeProgram : u"C:\\Windows\\System32\\Other.exe";
         sim.Processes().AddProgram(program, runMs, exitCode, [this](const std::u16string& commandLine) {
             if (commandLine.size() < 9 || commandLine.substr(commandLine.size() - 9) != u" /Service") return;
             sim::SIM_SERVICE service;
             service.Name = HelperServiceName;
-            service.State = kServiceStopped;
+            service.State = ServiceStateStopped;
             service.StartMs = 500;
             sim.Services().Add(service);
         });
@@ -44,11 +44,11 @@ TEST(InstallService, CastorelNotInstalledYet) {
     EXPECT_EQ(Install_Service(machine.Context()), InstallOk);
 
     EXPECT_EQ(machine.FileText(u"C:\\Windows\\Sysnative\\Castorel.exe"), "service 64") << "the native folder";
-    EXPECT_EQ(machine.FileText(kRedirectedProgram), "");
+    EXPECT_EQ(machine.FileText(RedirectedProgram), "");
     EXPECT_EQ(machine.sim.Processes().CommandLines(),
               (std::vector<std::u16string>{machine.folders.NativeSystemFolder + u"Castorel.exe /Service"}));
     ASSERT_NE(machine.Service(), nullptr);
-    EXPECT_EQ(machine.Service()->State, kServiceRunning);
+    EXPECT_EQ(machine.Service()->State, ServiceStateRunning);
     EXPECT_EQ(machine.Service()->Calls, (std::vector<std::u16string>{u"start"}));
     EXPECT_EQ(machine.progress, (std::vector<int32_t>{30, 40, 50, 60}));
     EXPECT_EQ(machine.sim.WindowSystem().Broadcasts().size(), 1u) << "running panels asked to quit";
@@ -66,7 +66,7 @@ TEST(InstallService, ARunningServiceIsStoppedAndStartedAgain) {
     running.StopMs = 600;
     machine.sim.Services().Add(running);
     EXPECT_EQ(Install_Service(machine.Context()), InstallOk);
-    EXPECT_EQ(machine.Service()->State, kServiceRunning);
+    EXPECT_EQ(machine.Service()->State, ServiceStateRunning);
 }
 
 // The registration run's exit code tells whether the service was registered: another code fails the step,
@@ -86,10 +86,10 @@ TEST(InstallService, ARegistrationRunEndingWithAnErrorCodeOrAServiceNotStartingF
     for (const auto& c : cases) {
         SERVICE_MACHINE machine(sim::SIM_SITUATION::Wow64, 2000, c.exitCode);
         if (c.startFails)
-            machine.sim.Processes().AddProgram(kNativeProgram, 2000, 0, [&](const std::u16string&) {
+            machine.sim.Processes().AddProgram(NativeProgram, 2000, 0, [&](const std::u16string&) {
                 sim::SIM_SERVICE service;
                 service.Name = HelperServiceName;
-                service.State = kServiceStopped;
+                service.State = ServiceStateStopped;
                 service.StartFails = true;
                 machine.sim.Services().Add(service);
             });
@@ -104,9 +104,9 @@ TEST(InstallService, ARegistrationRunEndingWithAnErrorCodeOrAServiceNotStartingF
 TEST(InstallService, OnThirtyTwoBitWindows) {
     SERVICE_MACHINE machine(sim::SIM_SITUATION::Windows32);
     EXPECT_EQ(Install_Service(machine.Context()), InstallOk);
-    EXPECT_EQ(machine.FileText(kNativeProgram), "service 32");
+    EXPECT_EQ(machine.FileText(NativeProgram), "service 32");
     EXPECT_EQ(machine.RedirectionCalls(), 0u);
-    EXPECT_EQ(machine.Service()->State, kServiceRunning);
+    EXPECT_EQ(machine.Service()->State, ServiceStateRunning);
 }
 
 // Each failure ends the step with its code; what was written stays, redirection is back on and no handle
@@ -138,7 +138,7 @@ TEST(InstallService, FailuresAndWhatStays) {
     for (const auto& c : cases) {
         SERVICE_MACHINE machine(sim::SIM_SITUATION::Wow64, c.runMs, 0, c.startable);
         if (!c.payload) machine.sim.Resources().SetLoadFails(true);
-        if (!c.writable) machine.sim.Files().FailWrite(kNativeProgram, FileAccessDenied);
+        if (!c.writable) machine.sim.Files().FailWrite(NativeProgram, FileAccessDenied);
 
         EXPECT_EQ(Install_Service(machine.Context()), c.result) << c.what;
 
@@ -146,7 +146,7 @@ TEST(InstallService, FailuresAndWhatStays) {
         EXPECT_EQ(machine.progress, c.progress) << c.what;
         EXPECT_FALSE(machine.sim.SystemInfo().RedirectionDisabled()) << c.what;
         EXPECT_EQ(machine.sim.Processes().OpenHandles(), 0u) << c.what;
-        EXPECT_EQ(machine.Service() != nullptr && machine.Service()->State == kServiceRunning,
+        EXPECT_EQ(machine.Service() != nullptr && machine.Service()->State == ServiceStateRunning,
                   c.result == InstallOk)
             << c.what;
     }

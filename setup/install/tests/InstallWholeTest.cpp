@@ -13,17 +13,17 @@
 namespace tonvel {
 namespace {
 
-using test::kSetupFolder;
+using test::SetupFolder;
 using test::STEPS_MACHINE;
 
 TEST(InstallWhole, AFirstInstallationOnWow64) {
     STEPS_MACHINE machine;
     machine.sim.FilterDriver().SetPresent(false); // no old driver running
     auto& files = machine.sim.Files();
-    files.PutFile(kSetupFolder + u"Skin\\Graphite\\Back.png", "graphite");
-    files.PutFile(kSetupFolder + u"Language\\English\\Texts.ini", "english");
-    files.PutFile(kSetupFolder + u"Tonvel.ico", "icon");
-    files.PutFile(kSetupFolder + u"Manual\\English\\UserManual.html", "manual");
+    files.PutFile(SetupFolder + u"Skin\\Graphite\\Back.png", "graphite");
+    files.PutFile(SetupFolder + u"Language\\English\\Texts.ini", "english");
+    files.PutFile(SetupFolder + u"Tonvel.ico", "icon");
+    files.PutFile(SetupFolder + u"Manual\\English\\UserManual.html", "manual");
     machine.AddPayload(DriverResource32, u"DRIVER", "driver 32");
     machine.AddPayload(DriverResource64, u"DRIVER", "driver 64");
     machine.AddPayload(ServicePayload32, u"SERVICE", "service 32");
@@ -35,7 +35,7 @@ TEST(InstallWhole, AFirstInstallationOnWow64) {
     machine.sim.Processes().AddProgram(castorel, 3000, 0, [&machine](const std::u16string&) {
         sim::SIM_SERVICE service;
         service.Name = HelperServiceName;
-        service.State = kServiceStopped;
+        service.State = ServiceStateStopped;
         machine.sim.Services().Add(service);
     });
 
@@ -67,7 +67,7 @@ TEST(InstallWhole, AFirstInstallationOnWow64) {
         EXPECT_EQ(machine.FileText(file.path), file.text) << std::string(file.path.begin(), file.path.end());
     const auto* service = machine.sim.Services().Find(HelperServiceName);
     ASSERT_NE(service, nullptr);
-    EXPECT_EQ(service->State, kServiceRunning);
+    EXPECT_EQ(service->State, ServiceStateRunning);
 
     // The SOFTWARE keys land in the 32-bit view.
     IRegistry& registry = machine.sim.Registry();

@@ -10,8 +10,8 @@ namespace {
 
 using test::STEPS_MACHINE;
 
-const std::u16string kProgram = u"C:\\Program Files (x86)\\Tonvel\\Tonvel.exe";
-const std::u16string kUninstaller = u"C:\\Program Files (x86)\\Tonvel\\TonvelUninstall.exe";
+const std::u16string Program = u"C:\\Program Files (x86)\\Tonvel\\Tonvel.exe";
+const std::u16string Uninstaller = u"C:\\Program Files (x86)\\Tonvel\\TonvelUninstall.exe";
 
 std::u16string ValueIn32BitView(STEPS_MACHINE& machine, const std::u16string& keyPath,
                                 const std::u16string& name) {
@@ -27,8 +27,8 @@ std::u16string ValueIn32BitView(STEPS_MACHINE& machine, const std::u16string& ke
 // The Run value names the program in quotes, in the 32-bit view that a 32-bit setup writes on 64-bit Windows.
 TEST(Registration, TheRunValueIsTheQuotedProgramPath) {
     STEPS_MACHINE machine;
-    EXPECT_EQ(WriteRunValue(machine.sim.Registry(), u"Tonvel", kProgram), WRITE_RUN_VALUE_OK);
-    EXPECT_EQ(ValueIn32BitView(machine, RunKeyPath, u"Tonvel"), u"\"" + kProgram + u"\"");
+    EXPECT_EQ(WriteRunValue(machine.sim.Registry(), u"Tonvel", Program), WRITE_RUN_VALUE_OK);
+    EXPECT_EQ(ValueIn32BitView(machine, RunKeyPath, u"Tonvel"), u"\"" + Program + u"\"");
     EXPECT_EQ(machine.sim.Registry().OpenHandleCount(), 0u);
 }
 
@@ -36,13 +36,13 @@ TEST(Registration, ARunValueThatCannotBeWritten) {
     {
         STEPS_MACHINE machine;
         machine.sim.Registry().SetLocalMachineWritable(false);
-        EXPECT_EQ(WriteRunValue(machine.sim.Registry(), u"Tonvel", kProgram), WRITE_RUN_VALUE_NO_KEY);
+        EXPECT_EQ(WriteRunValue(machine.sim.Registry(), u"Tonvel", Program), WRITE_RUN_VALUE_NO_KEY);
     }
     {
         STEPS_MACHINE machine;
         sim::CRegistryWriteFaults faults(machine.sim.Registry());
         faults.FailWrite(1);
-        EXPECT_EQ(WriteRunValue(faults, u"Tonvel", kProgram), WRITE_RUN_VALUE_NOT_WRITTEN);
+        EXPECT_EQ(WriteRunValue(faults, u"Tonvel", Program), WRITE_RUN_VALUE_NOT_WRITTEN);
         EXPECT_EQ(ValueIn32BitView(machine, RunKeyPath, u"Tonvel"), u"(none)");
         EXPECT_EQ(machine.sim.Registry().OpenHandleCount(), 0u);
     }
@@ -58,16 +58,16 @@ TEST(Registration, TheUninstallEntryOverAnEarlierOne) {
     registry.SetString(key, u"DisplayVersion", u"0.9.0.0");
     registry.SetString(key, u"InstallLocation", u"C:\\Old");
     registry.CloseKey(key);
-    const _REG_UNINSTALL_INFO info{UninstallKeyPath, u"Tonvel 7.1 Audio", kUninstaller,
-                                   kUninstaller,     u"1.2.3.4",          u"Tonvel Audio"};
+    const _REG_UNINSTALL_INFO info{UninstallKeyPath, u"Tonvel 7.1 Audio", Uninstaller,
+                                   Uninstaller,      u"1.2.3.4",          u"Tonvel Audio"};
 
     EXPECT_TRUE(WriteUninstallInfo(registry, info));
 
     const struct {
         std::u16string name, value;
     } expected[] = {
-        {u"DisplayName", u"Tonvel 7.1 Audio"}, {u"UninstallString", u"\"" + kUninstaller + u"\""},
-        {u"DisplayIcon", kUninstaller},        {u"DisplayVersion", u"1.2.3.4"},
+        {u"DisplayName", u"Tonvel 7.1 Audio"}, {u"UninstallString", u"\"" + Uninstaller + u"\""},
+        {u"DisplayIcon", Uninstaller},         {u"DisplayVersion", u"1.2.3.4"},
         {u"Publisher", u"Tonvel Audio"},       {u"InstallLocation", u"C:\\Old"},
     };
     for (const auto& value : expected)

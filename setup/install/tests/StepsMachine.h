@@ -15,8 +15,8 @@
 
 namespace tonvel::test {
 
-inline const std::u16string kSetupFolder = u"C:\\Users\\Setup\\TonvelSetup\\";
-inline const std::u16string kStartMenu = u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\";
+inline const std::u16string SetupFolder = u"C:\\Users\\Setup\\TonvelSetup\\";
+inline const std::u16string StartMenu = u"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\";
 
 struct STEPS_MACHINE {
     sim::CSimWindows sim;
@@ -35,19 +35,19 @@ struct STEPS_MACHINE {
         sim.SetSituation(situation);
         platform = sim.platform();
         sim.CreateSystemFolders();
-        sim.Files().CreateFolders(kSetupFolder);
+        sim.Files().CreateFolders(SetupFolder);
         std::filesystem::path host;
-        sim.Files().HostPath(kSetupFolder, host);
+        sim.Files().HostPath(SetupFolder, host);
         std::filesystem::copy_file(std::filesystem::path(TONVEL_ASSETS_DIR) / "AudioConfig.cfg",
                                    host / "AudioConfig.cfg");
         LoadApplicationConfig(sim.platform(), CONFIG_PROGRAM::Setup, u"AudioConfig.cfg",
-                              kSetupFolder + u"TonvelSetup.exe", folders);
+                              SetupFolder + u"TonvelSetup.exe", folders);
         const std::u16string uninstaller = UninstallerPath();
         uninstall = {UninstallKeyPath, folders.UninstallDisplayName, uninstaller, uninstaller, u"1.2.3.4",
                      folders.Publisher};
         // What an installed Windows has: Program Files, the all-users programs folder, the user's folder.
         sim.Files().CreateFolders(folders.ProgramFilesFolder);
-        sim.Files().CreateFolders(kStartMenu);
+        sim.Files().CreateFolders(StartMenu);
         std::u16string appData;
         if (sim.Environment().Variable(u"APPDATA", appData)) sim.Files().CreateFolders(appData);
         sim.DebugOutput().Clear();
@@ -59,12 +59,12 @@ struct STEPS_MACHINE {
     }
     INSTALL_CONTEXT Context() {
         INSTALL_CONTEXT context{platform, folders, uninstall, usb, hid, warnings};
-        context.wow64 = IsWow64(sim.SystemInfo());
+        context.Wow64 = IsWow64(sim.SystemInfo());
         context.windows64 = RunsOnWindows64(sim.SystemInfo());
-        context.family = family;
-        context.servicePack = servicePack;
-        context.reports.Progress = [this](int32_t percent) { progress.push_back(percent); };
-        context.reports.Message = [this](const std::u16string& text) { messages.push_back(text); };
+        context.Family = family;
+        context.ServicePack = servicePack;
+        context.Reports.Progress = [this](int32_t percent) { progress.push_back(percent); };
+        context.Reports.Message = [this](const std::u16string& text) { messages.push_back(text); };
         return context;
     }
     void AddPayload(uint16_t id, const std::u16string& type, const std::string& bytes) {
@@ -74,7 +74,7 @@ struct STEPS_MACHINE {
     std::u16string UninstallerPath() const {
         return folders.InstallFolderFullPath + folders.UninstallFileName + u".exe";
     }
-    std::u16string ShortcutFolder() const { return kStartMenu + folders.ShortcutFolderName + u"\\"; }
+    std::u16string ShortcutFolder() const { return StartMenu + folders.ShortcutFolderName + u"\\"; }
     // The text of a file, empty when it is not there.
     std::string FileText(const std::u16string& path) {
         std::vector<uint8_t> bytes;

@@ -10,14 +10,14 @@ namespace {
 
 using test::STEPS_MACHINE;
 
-const std::u16string kPackages =
+const std::u16string Packages =
     u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Component Based Servicing\\Packages\\";
-const std::u16string kPackageFile32 = u"C:\\Windows\\SysWOW64\\Windows6.1-KB3033929-x64.msu";
-const std::u16string kNotExist = u"***** Service pack KDB3033929 not EXIST! *****\n";
+const std::u16string PackageFile32 = u"C:\\Windows\\SysWOW64\\Windows6.1-KB3033929-x64.msu";
+const std::u16string NotExist = u"***** Service pack KDB3033929 not EXIST! *****\n";
 
 void AddPackage(STEPS_MACHINE& machine, const std::u16string& name) {
     RegKey key = 0;
-    machine.sim.Registry().CreateKey(RegLocalMachine, kPackages + name, RegAllAccess | RegView64, key);
+    machine.sim.Registry().CreateKey(RegLocalMachine, Packages + name, RegAllAccess | RegView64, key);
     machine.sim.Registry().CloseKey(key);
 }
 
@@ -27,7 +27,7 @@ TEST(WindowsUpdate, ThePackageFileIsWrittenOnEverySystem) {
         sim::SIM_SITUATION situation;
         std::u16string file;
     } cases[] = {
-        {sim::SIM_SITUATION::Wow64, kPackageFile32},
+        {sim::SIM_SITUATION::Wow64, PackageFile32},
         {sim::SIM_SITUATION::Windows32, u"C:\\Windows\\system32\\Windows6.1-KB3033929-x64.msu"},
     };
     for (const auto& c : cases) {
@@ -51,7 +51,7 @@ TEST(WindowsUpdate, APackageMissingOrNotWritableIsOnlyTraced) {
     {
         STEPS_MACHINE machine;
         machine.AddPayload(UpdatePayload, u"WINDOWPATCH", "package");
-        machine.sim.Files().FailWrite(kPackageFile32, FileAccessDenied);
+        machine.sim.Files().FailWrite(PackageFile32, FileAccessDenied);
         EXPECT_EQ(Copy_KB3033929(machine.Context()), InstallOk);
         EXPECT_EQ(machine.Trace(),
                   (std::vector<std::u16string>{u"==> TMainForm::Copy_KB3033929\n",
@@ -78,14 +78,14 @@ TEST(WindowsUpdate, TheUpdateIsInstalledWhereItIsNeededAndMissing) {
          u"Package_for_KB3033929~31bf3856ad364e35~amd64~~6.1.1.1",
          {},
          false},
-        {"Windows 7 SP1 without it", sim::SIM_SITUATION::Wow64, 4, 1, u"", {kNotExist}, true},
-        {"a key without the ~", sim::SIM_SITUATION::Wow64, 4, 1, u"Package_for_KB3033929", {kNotExist}, true},
+        {"Windows 7 SP1 without it", sim::SIM_SITUATION::Wow64, 4, 1, u"", {NotExist}, true},
+        {"a key without the ~", sim::SIM_SITUATION::Wow64, 4, 1, u"Package_for_KB3033929", {NotExist}, true},
         {"a key in another case",
          sim::SIM_SITUATION::Wow64,
          4,
          1,
          u"package_for_KB3033929~31bf",
-         {kNotExist},
+         {NotExist},
          true},
         {"Windows 7 without a service pack",
          sim::SIM_SITUATION::Wow64,
@@ -109,7 +109,7 @@ TEST(WindowsUpdate, TheUpdateIsInstalledWhereItIsNeededAndMissing) {
         machine.family = c.family;
         machine.servicePack = c.servicePack;
         if (!c.package.empty()) AddPackage(machine, c.package);
-        machine.sim.Processes().AddProgram(kPackageFile32, 30000);
+        machine.sim.Processes().AddProgram(PackageFile32, 30000);
 
         EXPECT_EQ(Install_KB3033929(machine.Context()), InstallOk) << c.what;
 
@@ -119,7 +119,7 @@ TEST(WindowsUpdate, TheUpdateIsInstalledWhereItIsNeededAndMissing) {
                                               : std::vector<std::u16string>{})
             << c.what;
         if (!c.started) continue;
-        EXPECT_EQ(machine.sim.Processes().Starts()[0].file, kPackageFile32) << c.what;
+        EXPECT_EQ(machine.sim.Processes().Starts()[0].file, PackageFile32) << c.what;
         EXPECT_TRUE(machine.sim.Processes().HasEnded(0)) << c.what << ": waited for";
         EXPECT_EQ(machine.sim.Processes().OpenHandles(), 0u) << c.what;
     }
@@ -130,7 +130,7 @@ TEST(WindowsUpdate, AnEmptyWarningShowsNoMessage) {
     machine.family = 4;
     machine.servicePack = 1;
     machine.warnings.BeforeUpdate.clear();
-    machine.sim.Processes().AddProgram(kPackageFile32, 1000);
+    machine.sim.Processes().AddProgram(PackageFile32, 1000);
     EXPECT_EQ(Install_KB3033929(machine.Context()), InstallOk);
     EXPECT_TRUE(machine.messages.empty());
     EXPECT_EQ(machine.sim.Processes().Starts().size(), 1u);
@@ -142,7 +142,7 @@ TEST(WindowsUpdate, APackageTheShellCannotStart) {
     machine.servicePack = 1;
     EXPECT_EQ(Install_KB3033929(machine.Context()), UpdateStartFailed);
     EXPECT_EQ(machine.Trace(), (std::vector<std::u16string>{
-                                   kNotExist, u"***** TMainForm::Install_KB3033929 (0x80000601) *****\n"}));
+                                   NotExist, u"***** TMainForm::Install_KB3033929 (0x80000601) *****\n"}));
 }
 
 } // namespace

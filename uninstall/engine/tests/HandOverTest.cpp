@@ -7,8 +7,8 @@
 namespace tonvel {
 namespace {
 
-const std::u16string kInstalled = u"C:\\Program Files (x86)\\Tonvel\\TonvelUninstall.exe";
-const std::u16string kTemp = u"C:\\Users\\User\\AppData\\Local\\Temp";
+const std::u16string InstalledProgram = u"C:\\Program Files (x86)\\Tonvel\\TonvelUninstall.exe";
+const std::u16string Temp = u"C:\\Users\\User\\AppData\\Local\\Temp";
 
 TEST(UninstallCommand, SwitchesInAnyCaseAndAQuotedPath) {
     const struct {
@@ -19,7 +19,8 @@ TEST(UninstallCommand, SwitchesInAnyCaseAndAQuotedPath) {
         {u"", false, u""},
         {u"/quiet", true, u""},
         {u"  /QUIET  ", true, u""},
-        {u"/from \"C:\\Program Files (x86)\\Tonvel\\TonvelUninstall.exe\" /Quiet", true, kInstalled.c_str()},
+        {u"/from \"C:\\Program Files (x86)\\Tonvel\\TonvelUninstall.exe\" /Quiet", true,
+         InstalledProgram.c_str()},
         {u"/from C:\\Tonvel\\TonvelUninstall.exe", false, u"C:\\Tonvel\\TonvelUninstall.exe"},
         {u"/from", false, u""},
         {u"/silent quiet", false, u""},
@@ -34,16 +35,16 @@ TEST(UninstallCommand, SwitchesInAnyCaseAndAQuotedPath) {
 struct Machine {
     sim::CSimWindows sim;
     Machine() {
-        sim.Files().PutFile(kInstalled, "uninstaller program");
-        sim.Files().CreateFolders(kTemp);
+        sim.Files().PutFile(InstalledProgram, "uninstaller program");
+        sim.Files().CreateFolders(Temp);
     }
 };
 
 TEST(HandOver, TheInstalledProgramStartsItsTemporaryCopyAndInQuietModeEndsWithItsCode) {
     Machine machine;
-    machine.sim.Files().SetModuleFileName(kInstalled);
+    machine.sim.Files().SetModuleFileName(InstalledProgram);
     const std::u16string copy = TemporaryCopyPath(machine.sim.platform());
-    EXPECT_EQ(copy, kTemp + u"\\~TonvelUninstall-000003E8.exe");
+    EXPECT_EQ(copy, Temp + u"\\~TonvelUninstall-000003E8.exe");
     std::u16string started;
     machine.sim.Processes().AddProgram(copy, 5000, 3010, [&](const std::u16string& line) { started = line; });
 
@@ -52,26 +53,27 @@ TEST(HandOver, TheInstalledProgramStartsItsTemporaryCopyAndInQuietModeEndsWithIt
     std::vector<uint8_t> bytes;
     ASSERT_EQ(machine.sim.Files().ReadAll(copy, bytes), FileOk);
     EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "uninstaller program");
-    EXPECT_EQ(started, u"\"" + copy + u"\" /from \"" + kInstalled + u"\" /quiet");
-    EXPECT_EQ(ParseUninstallCommand(started.substr(copy.size() + 3)).OriginalProgram, kInstalled);
+    EXPECT_EQ(started, u"\"" + copy + u"\" /from \"" + InstalledProgram + u"\" /quiet");
+    EXPECT_EQ(ParseUninstallCommand(started.substr(copy.size() + 3)).OriginalProgram, InstalledProgram);
     EXPECT_EQ(FinishHandOver(machine.sim.platform(), process, true), 3010);
     EXPECT_EQ(machine.sim.Processes().OpenHandles(), 0u);
 }
 
 TEST(HandOver, WithoutACopyThatStartsTheInstalledProgramGoesOnItself) {
     Machine machine;
-    machine.sim.Files().SetModuleFileName(kInstalled);
+    machine.sim.Files().SetModuleFileName(InstalledProgram);
     EXPECT_EQ(HandOverToTemporaryCopy(machine.sim.platform(), false), nullptr);
     EXPECT_FALSE(machine.sim.Files().Exists(TemporaryCopyPath(machine.sim.platform())));
 }
 
 TEST(HandOver, TheCopyWaitsForTheInstalledProgramAndGoesAtTheNextRestart) {
     Machine machine;
-    const std::u16string copy = kTemp + u"\\~TonvelUninstall-1.exe";
+    const std::u16string copy = Temp + u"\\~TonvelUninstall-1.exe";
     machine.sim.Files().SetModuleFileName(copy);
-    machine.sim.Processes().AddRunning(kInstalled, 700);
-    TakeOverFromOriginal(machine.sim.platform(), ParseUninstallCommand(u"/from \"" + kInstalled + u"\""));
-    EXPECT_FALSE(machine.sim.Processes().Runs(kInstalled));
+    machine.sim.Processes().AddRunning(InstalledProgram, 700);
+    TakeOverFromOriginal(machine.sim.platform(),
+                         ParseUninstallCommand(u"/from \"" + InstalledProgram + u"\""));
+    EXPECT_FALSE(machine.sim.Processes().Runs(InstalledProgram));
     ASSERT_EQ(machine.sim.Files().PendingMoves().size(), 1u);
     EXPECT_EQ(machine.sim.Files().PendingMoves()[0].from, copy);
     EXPECT_EQ(machine.sim.Files().PendingMoves()[0].to, u"");
@@ -79,13 +81,13 @@ TEST(HandOver, TheCopyWaitsForTheInstalledProgramAndGoesAtTheNextRestart) {
 
 TEST(HandOver, InQuietModeTheCopyDoesNotWaitForTheProgramThatWaitsForIt) {
     Machine machine;
-    machine.sim.Files().SetModuleFileName(kTemp + u"\\~TonvelUninstall-1.exe");
-    machine.sim.Processes().AddRunning(kInstalled);
+    machine.sim.Files().SetModuleFileName(Temp + u"\\~TonvelUninstall-1.exe");
+    machine.sim.Processes().AddRunning(InstalledProgram);
     const uint32_t start = machine.sim.SystemInfo().GetTickCount();
     TakeOverFromOriginal(machine.sim.platform(),
-                         ParseUninstallCommand(u"/quiet /from \"" + kInstalled + u"\""));
+                         ParseUninstallCommand(u"/quiet /from \"" + InstalledProgram + u"\""));
     EXPECT_EQ(machine.sim.SystemInfo().GetTickCount(), start);
-    EXPECT_TRUE(machine.sim.Processes().Runs(kInstalled));
+    EXPECT_TRUE(machine.sim.Processes().Runs(InstalledProgram));
 }
 
 } // namespace

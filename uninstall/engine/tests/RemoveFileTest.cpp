@@ -7,9 +7,9 @@
 namespace tonvel {
 namespace {
 
-const std::u16string kFolder = u"C:\\Program Files (x86)\\Tonvel";
-const std::u16string kFile = kFolder + u"\\Tonvel.exe";
-const std::u16string kTemp = u"C:\\Temp";
+const std::u16string BaseFolder = u"C:\\Program Files (x86)\\Tonvel";
+const std::u16string TestFile = BaseFolder + u"\\Tonvel.exe";
+const std::u16string Temp = u"C:\\Temp";
 
 struct Machine {
     sim::CSimWindows sim;
@@ -17,8 +17,8 @@ struct Machine {
     CDeviceIdMgr usb;
     UNINSTALL_CONTEXT context{sim.platform(), folders, usb};
     Machine() {
-        sim.Files().CreateFolders(kTemp);
-        context.options.ParkingFolder = kTemp;
+        sim.Files().CreateFolders(Temp);
+        context.Options.ParkingFolder = Temp;
     }
 };
 
@@ -44,9 +44,9 @@ TEST(RemoveInstalledFile, EachSituationGivesItsStatus) {
     for (const CASE& c : cases) {
         SCOPED_TRACE(c.name);
         Machine machine;
-        if (c.present) machine.sim.Files().PutFile(kFile, "x");
-        if (c.inUse) machine.sim.Files().SetInUse(kFile, c.inUse);
-        const UNINSTALL_ITEM item = RemoveInstalledFile(machine.context, kFile, c.handling);
+        if (c.present) machine.sim.Files().PutFile(TestFile, "x");
+        if (c.inUse) machine.sim.Files().SetInUse(TestFile, c.inUse);
+        const UNINSTALL_ITEM item = RemoveInstalledFile(machine.context, TestFile, c.handling);
         EXPECT_EQ(item.Status, c.status);
         EXPECT_EQ(item.Reason, c.reason);
         const auto& pending = machine.sim.Files().PendingMoves();
@@ -59,27 +59,27 @@ TEST(RemoveInstalledFile, EachSituationGivesItsStatus) {
 
 TEST(RemoveInstalledFolder, GoesWhenEmptyOrWhenWhatIsLeftGoesAtRestart) {
     Machine machine;
-    machine.sim.Files().PutFile(kFile, "x");
-    machine.sim.Files().SetInUse(kFile);
-    UNINSTALL_LIST done{RemoveInstalledFile(machine.context, kFile, IN_USE_FILE::DeleteInPlace)};
-    const UNINSTALL_ITEM folder = RemoveInstalledFolder(machine.context, kFolder, done);
+    machine.sim.Files().PutFile(TestFile, "x");
+    machine.sim.Files().SetInUse(TestFile);
+    UNINSTALL_LIST done{RemoveInstalledFile(machine.context, TestFile, IN_USE_FILE::DeleteInPlace)};
+    const UNINSTALL_ITEM folder = RemoveInstalledFolder(machine.context, BaseFolder, done);
     EXPECT_EQ(folder.Status, ITEM_STATUS::RemovedAtRestart);
     ASSERT_EQ(machine.sim.Files().PendingMoves().size(), 2u);
-    EXPECT_EQ(machine.sim.Files().PendingMoves()[1].from, kFolder); // after the file in it
-    EXPECT_EQ(RemoveInstalledFolder(machine.context, kFolder + u"\\Missing", done).Status,
+    EXPECT_EQ(machine.sim.Files().PendingMoves()[1].from, BaseFolder); // after the file in it
+    EXPECT_EQ(RemoveInstalledFolder(machine.context, BaseFolder + u"\\Missing", done).Status,
               ITEM_STATUS::NotPresent);
 }
 
 TEST(RemoveInstalledFolder, AFolderWithForeignEntriesStaysAndNamesThem) {
     Machine machine;
-    machine.sim.Files().PutFile(kFolder + u"\\notes.txt", "mine");
-    machine.sim.Files().CreateFolders(kFolder + u"\\Backup");
-    const UNINSTALL_ITEM folder = RemoveInstalledFolder(machine.context, kFolder + u"\\", {});
-    EXPECT_EQ(folder.Target, kFolder);
+    machine.sim.Files().PutFile(BaseFolder + u"\\notes.txt", "mine");
+    machine.sim.Files().CreateFolders(BaseFolder + u"\\Backup");
+    const UNINSTALL_ITEM folder = RemoveInstalledFolder(machine.context, BaseFolder + u"\\", {});
+    EXPECT_EQ(folder.Target, BaseFolder);
     EXPECT_EQ(folder.Status, ITEM_STATUS::Failed);
     EXPECT_EQ(folder.Reason, ITEM_REASON::ForeignFiles);
     EXPECT_EQ(folder.Detail, u"notes.txt, Backup");
-    EXPECT_TRUE(machine.sim.Files().Exists(kFolder + u"\\notes.txt"));
+    EXPECT_TRUE(machine.sim.Files().Exists(BaseFolder + u"\\notes.txt"));
 }
 
 } // namespace

@@ -106,9 +106,9 @@ WORD ImageMachine(const std::wstring& path) {
 }
 
 #ifdef _WIN64
-constexpr WORD kOwnMachine = IMAGE_FILE_MACHINE_AMD64;
+constexpr WORD OwnMachine = IMAGE_FILE_MACHINE_AMD64;
 #else
-constexpr WORD kOwnMachine = IMAGE_FILE_MACHINE_I386;
+constexpr WORD OwnMachine = IMAGE_FILE_MACHINE_I386;
 #endif
 
 // Holds for a 64-bit process (no redirection to switch off) and for a WOW64 process (off, the system folder
@@ -120,7 +120,7 @@ TEST_F(WineHelpers, Wow64AgreesWithTheDirectCallsAndRedirectionReachesTheNativeS
     wchar_t system[MAX_PATH] = {};
     ASSERT_GT(GetSystemDirectoryW(system, MAX_PATH), 0u);
     const std::wstring kernel = std::wstring(system) + L"\\kernel32.dll";
-    EXPECT_EQ(ImageMachine(kernel), kOwnMachine) << "the system folder is not this process's own";
+    EXPECT_EQ(ImageMachine(kernel), OwnMachine) << "the system folder is not this process's own";
 
     void* saved = nullptr;
     const bool disabled = DisableFsRedirection(*P().system, saved);
@@ -128,7 +128,7 @@ TEST_F(WineHelpers, Wow64AgreesWithTheDirectCallsAndRedirectionReachesTheNativeS
     if (disabled) {
         EXPECT_EQ(ImageMachine(kernel), IMAGE_FILE_MACHINE_AMD64) << "redirection off: the native folder";
         EXPECT_TRUE(RevertFsRedirection(*P().system, saved));
-        EXPECT_EQ(ImageMachine(kernel), kOwnMachine) << "redirection back on";
+        EXPECT_EQ(ImageMachine(kernel), OwnMachine) << "redirection back on";
     }
     RecordProperty("process", wow64 ? "WOW64" : "native");
 }
