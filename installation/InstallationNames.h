@@ -35,11 +35,12 @@ inline constexpr char16_t HidGroupName[] = u"ORV HID DeviceId Group";
 
 // The control panel's Run value (named after the panel's program) lies in this key.
 inline constexpr char16_t RunKeyPath[] = u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-// The product's Uninstall entry and its values.
+
 // Held while the setup, and while the uninstaller, runs: one of each at a time.
 inline constexpr char16_t SetupMutexName[] = u"TonvelSetupRunning";
 inline constexpr char16_t UninstallMutexName[] = u"TonvelUninstallRunning";
 
+// The product's Uninstall entry and its values.
 inline constexpr char16_t UninstallKeyPath[] =
     u"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ORV72xxAudioExt";
 inline constexpr char16_t DisplayNameValue[] = u"DisplayName";

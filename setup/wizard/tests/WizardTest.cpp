@@ -263,6 +263,15 @@ TEST(Wizard, ADeviceLeftForAWindowsRestartPreselectsTheRestartAfterAFailedStep) 
     EXPECT_TRUE(setup.wizard->RebootRadioButton().Checked());
 }
 
+// The worker stays in the manual step until the promise is kept.
+void HoldAtManualStep(TMainForm& wizard, std::promise<void>& release) {
+    std::shared_future<void> released = release.get_future().share();
+    wizard.Steps().Manual = [released](const INSTALL_CONTEXT&) {
+        released.wait();
+        return 0;
+    };
+}
+
 // While the worker runs, Next does nothing and the wizard does not close: the worker reads the wizard's
 // data until it has posted its completion.
 TEST(Wizard, WhileInstallingNextDoesNothingAndTheWizardStays) {
@@ -270,11 +279,7 @@ TEST(Wizard, WhileInstallingNextDoesNothingAndTheWizardStays) {
     setup.Start();
     TMainForm& wizard = *setup.wizard;
     std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    wizard.Steps().Manual = [released](const INSTALL_CONTEXT&) {
-        released.wait();
-        return 0;
-    };
+    HoldAtManualStep(wizard, release);
     ASSERT_TRUE(setup.backend.ClickButton(wizard.NextBitBtn()));
     EXPECT_EQ(wizard.PageShown(), InstallPage);
     EXPECT_FALSE(wizard.NextBitBtn().Enabled());
@@ -303,11 +308,7 @@ TEST(Wizard, WhileInstallingTheBackgroundDoesNotClose) {
     setup.Start();
     TMainForm& wizard = *setup.wizard;
     std::promise<void> release;
-    std::shared_future<void> released = release.get_future().share();
-    wizard.Steps().Manual = [released](const INSTALL_CONTEXT&) {
-        released.wait();
-        return 0;
-    };
+    HoldAtManualStep(wizard, release);
     ASSERT_TRUE(setup.backend.ClickButton(wizard.NextBitBtn()));
     setup.background->Close();
     EXPECT_TRUE(setup.background->Visible());
